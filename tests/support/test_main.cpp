@@ -1,0 +1,10 @@
+// Test main for non-GUI tests: a QCoreApplication gives asynchronous SNMP its event loop.
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
