@@ -1,0 +1,210 @@
+// The registry file, the INI-profile reader and KtIni on top of it.
+#include "KtNML/KtIni.h"
+#include "platform/IniProfile.h"
+#include "platform/Registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+void WriteFile(const QString& name, const QByteArray& data)
+{
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(data), data.size());
+}
+
+QByteArray ReadFile(const QString& name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A device file as a host might write it: CRLF, odd case, blanks, duplicates.
+const QByteArray kProfile =
+    "; written by hand\r\n"
+    "[Other]\r\n"
+    "Version=1\r\n"
+    "[program information]\r\n"
+    "  Version =  3  \r\n"
+    "VERSION=2\r\n"
+    "SecurityName=\r\n"
+    "AuthPassword=a=b c\r\n"
+    "Blanks=   \r\n"
+    "no equals sign here\r\n"
+    "[Program Information]\r\n"
+    "PrivPassword=second section\r\n";
+
+struct ProfileCase {
+    const char* section;
+    const char* key;
+    std::optional<QString> expected;
+};
+
+class IniProfileTest : public ::testing::TestWithParam<ProfileCase> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        file = dir.filePath("10.1.1.1.cfg");
+        WriteFile(file, kProfile);
+    }
+    QTemporaryDir dir;
+    QString file;
+};
+
+TEST_P(IniProfileTest, FindsFirstMatchIgnoringCase)
+{
+    const ProfileCase& c = GetParam();
+    EXPECT_EQ(platform::ReadProfileString(file, c.section, c.key), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lookups, IniProfileTest,
+    ::testing::Values(
+        ProfileCase{"Program Information", "Version", QStringLiteral("3")},    // first key wins
+        ProfileCase{"PROGRAM INFORMATION", "version", QStringLiteral("3")},    // case
+        ProfileCase{"Other", "Version", QStringLiteral("1")},
+        ProfileCase{"Program Information", "SecurityName", QString()},         // present, empty
+        ProfileCase{"Program Information", "AuthPassword", QStringLiteral("a=b c")},
+        ProfileCase{"Program Information", "Blanks", QString()},
+        ProfileCase{"Program Information", "PrivPassword", std::nullopt},  // later section unread
+        ProfileCase{"Program Information", "no equals sign here", std::nullopt},
+        ProfileCase{"Program Information", "AgentPort", std::nullopt},
+        ProfileCase{"Missing", "Version", std::nullopt}));
+
+TEST(IniProfile, MissingFileReadsNothing)
+{
+    EXPECT_EQ(platform::ReadProfileString(QStringLiteral("/nonexistent/x.cfg"), "S", "K"),
+              std::nullopt);
+}
+
+TEST(KtIniTest, TrimsOrFallsBackToDefault)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("d.cfg");
+    WriteFile(file, "[Program Information]\nName=\t padded \t\nEmpty=\nBlank=  \nZero=0\n");
+    const KtIni ini(file);
+    const struct {
+        const char* key;
+        const char* def;
+        const char* expected;
+    } cases[] = {
+        {"name", "", "padded"},  {"Empty", "dflt", "dflt"}, {"Blank", "dflt", "dflt"},
+        {"Zero", "dflt", "0"},   {"Missing", "dflt", "dflt"}, {"Missing", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(ini.ReadString("program information", c.key, c.def), QString(c.expected));
+    }
+    EXPECT_EQ(KtIni(dir.filePath("none.cfg")).ReadString("Program Information", "Name", "d"),
+              QStringLiteral("d"));
+}
+
+class RegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        file = dir.filePath("cfg/vkr2207/registry.ini");
+        qputenv("VKR_REGISTRY_FILE", file.toLocal8Bit());
+    }
+    void TearDown() override { qunsetenv("VKR_REGISTRY_FILE"); }
+    QTemporaryDir dir;
+    QString file;
+};
+
+TEST_F(RegistryTest, PathComesFromTheEnvironment)
+{
+    EXPECT_EQ(platform::RegistryFilePath(), file);
+    qunsetenv("VKR_REGISTRY_FILE");
+    EXPECT_TRUE(platform::RegistryFilePath().endsWith(QStringLiteral("/vkr2207/registry.ini")));
+}
+
+TEST_F(RegistryTest, OpenWithoutCreateLeavesNoFile)
+{
+    EXPECT_FALSE(platform::RegistryKey::Open(QStringLiteral("\\SOFTWARE\\Norvale\\X"), false));
+    EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST_F(RegistryTest, CreatedKeyKeepsBackslashesAndDottedNames)
+{
+    const QString helpKey = QStringLiteral("\\SOFTWARE\\Norvale\\Modules\\HelpPath");
+    const QString oid = QStringLiteral("1.3.6.1.4.1.32473.10.101.1");
+    const QString value = QStringLiteral("C:\\Modules\\VKR2207\\VKR2207.hlp");
+
+    auto key = platform::RegistryKey::Open(helpKey, true);
+    ASSERT_TRUE(key);
+    EXPECT_EQ(key->ReadString(oid), std::nullopt);
+    ASSERT_TRUE(key->WriteString(oid, value));
+    EXPECT_TRUE(ReadFile(file).contains(
+        "[SOFTWARE\\Norvale\\Modules\\HelpPath]\n1.3.6.1.4.1.32473.10.101.1="
+        "C:\\Modules\\VKR2207\\VKR2207.hlp\n"));
+
+    // Another opening, spelled differently, sees the same key; creating it again adds nothing.
+    auto again = platform::RegistryKey::Open(QStringLiteral("software\\norvale\\modules\\helppath"),
+                                             true);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->ReadString(oid), value);
+    EXPECT_EQ(ReadFile(file).count("[SOFTWARE"), 1);
+}
+
+TEST_F(RegistryTest, WriteReplacesOnlyItsOwnValue)
+{
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    WriteFile(file,
+              "[SOFTWARE\\Norvale\\Meridan5.1\\ExePath]\r\nPath=D:\\Meridan\\Bin\\\r\n"
+              "[SOFTWARE\\Norvale\\Modules\\HelpPath]\r\nOther=keep\r\n1.3.6=old\r\n"
+              "[SOFTWARE\\Norvale\\Meridan5.1\\MibFile]\r\nPath=E:\\Mib\r\n");
+    auto help = platform::RegistryKey::Open(QStringLiteral("SOFTWARE\\Norvale\\Modules\\HelpPath"),
+                                            false);
+    ASSERT_TRUE(help);
+    ASSERT_TRUE(help->WriteString(QStringLiteral("1.3.6"), QStringLiteral("new")));
+    ASSERT_TRUE(help->WriteString(QStringLiteral("Added"), QStringLiteral("x")));
+    EXPECT_EQ(help->ReadString(QStringLiteral("1.3.6")), QStringLiteral("new"));
+    EXPECT_EQ(help->ReadString(QStringLiteral("other")), QStringLiteral("keep"));
+    EXPECT_EQ(help->ReadString(QStringLiteral("Added")), QStringLiteral("x"));
+
+    auto exe = platform::RegistryKey::Open(QStringLiteral("SOFTWARE\\Norvale\\Meridan5.1\\ExePath"),
+                                           false);
+    auto mib = platform::RegistryKey::Open(QStringLiteral("SOFTWARE\\Norvale\\Meridan5.1\\MibFile"),
+                                           false);
+    ASSERT_TRUE(exe && mib);
+    EXPECT_EQ(exe->ReadString(QStringLiteral("Path")), QStringLiteral("D:\\Meridan\\Bin\\"));
+    EXPECT_EQ(mib->ReadString(QStringLiteral("Path")), QStringLiteral("E:\\Mib"));
+    // "Added" went into its own section, not at the end of the file.
+    EXPECT_FALSE(exe->ReadString(QStringLiteral("Added")));
+    EXPECT_FALSE(mib->ReadString(QStringLiteral("Added")));
+}
+
+TEST_F(RegistryTest, RefusesWhatCannotBeStored)
+{
+    auto key = platform::RegistryKey::Open(QStringLiteral("SOFTWARE\\K"), true);
+    ASSERT_TRUE(key);
+    const QByteArray before = ReadFile(file);
+    EXPECT_FALSE(key->WriteString(QStringLiteral("a=b"), QStringLiteral("v")));
+    EXPECT_FALSE(key->WriteString(QStringLiteral(""), QStringLiteral("v")));
+    EXPECT_FALSE(key->WriteString(QStringLiteral("n"), QStringLiteral("two\nlines")));
+    EXPECT_EQ(ReadFile(file), before);
+    EXPECT_FALSE(platform::RegistryKey::Open(QStringLiteral("SOFTWARE\\A]B"), true));
+}
+
+TEST_F(RegistryTest, UnwritableLocationFailsToCreate)
+{
+    WriteFile(dir.filePath("plainfile"), "x");
+    qputenv("VKR_REGISTRY_FILE", dir.filePath("plainfile/registry.ini").toLocal8Bit());
+    EXPECT_FALSE(platform::RegistryKey::Open(QStringLiteral("SOFTWARE\\K"), true));
+}
+
+TEST(PlatformPaths, WindowsSeparatorsBecomeSlashes)
+{
+    EXPECT_EQ(platform::ToLocalPath(QStringLiteral("..\\Conf\\MBF\\")), QStringLiteral("../Conf/MBF/"));
+    EXPECT_EQ(platform::ToLocalPath(QStringLiteral("/already/posix")), QStringLiteral("/already/posix"));
+}
+
+} // namespace
