@@ -43,7 +43,7 @@ struct Varbind {
             || syntax == Syntax::NoSuchInstance || syntax == Syntax::EndOfMibView;
     }
 
-    void setNull() { *this = Varbind{oid}; }
+    void setNull() { reset(Syntax::Null); }
     void setInteger(std::int32_t v) { reset(Syntax::Integer); integer = v; }
     void setUnsigned(Syntax s, std::uint32_t v) { reset(s); integer = v; }
     void setCounter64(std::uint64_t v) { reset(Syntax::Counter64); counter64 = v; }
@@ -51,7 +51,14 @@ struct Varbind {
     void setObjectId(Oid v) { reset(Syntax::ObjectId); objectId = std::move(v); }
 
 private:
-    void reset(Syntax s) { Oid keep = std::move(oid); *this = Varbind{}; oid = std::move(keep); syntax = s; }
+    void reset(Syntax s)
+    {
+        syntax = s;
+        integer = 0;
+        counter64 = 0;
+        bytes.clear();
+        objectId.clear();
+    }
 };
 
 // Dotted decimal text of an OID ("1.3.6.1.2.1.1.1.0"); an empty OID gives "".

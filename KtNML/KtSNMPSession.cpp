@@ -1,0 +1,83 @@
+#include "KtNML/KtSNMPSession.h"
+
+#include "KtNML/KtSNMPError.h"
+#include "snmp/SnmpSession.h"
+
+#include <memory>
+
+KtSNMPDefaultParams KtSNMPDefaults;
+
+namespace {
+std::unique_ptr<snmp::Session> g_session;
+quint32 g_engineBoots = 0;
+}
+
+void KtSNMPInitSession(const QString& directory)
+{
+    KtSNMPCloseSession();
+
+    // The library is initialised with the boots value, so it is read before the session opens.
+    QString fileName = QString::fromLatin1(kKtBootsFileName);
+    if (!directory.isEmpty())
+        fileName = directory.endsWith(QLatin1Char('/')) ? directory + fileName : directory + QLatin1Char('/') + fileName;
+    const std::string file = fileName.toStdString();
+    std::uint32_t boots = 0;
+    const int loaded = snmp::getBootCounter(file, kKtLocalEngineID, boots);
+    if (loaded < -2)
+        KtRaise(KtErr::BootsLoad);
+    if (loaded != 0)
+        boots = 0;
+    ++boots;
+    if (snmp::saveBootCounter(file, kKtLocalEngineID, boots) != 0)
+        KtRaise(KtErr::BootsSave);
+
+    int status = 0;
+    auto session = std::make_unique<snmp::Session>(kKtLocalEngineID, boots, status);
+    if (status != 0)
+        KtRaise(KtErr::CannotCreateSession);
+    g_session = std::move(session);
+    g_engineBoots = boots;
+
+    KtSNMPDefaults = KtSNMPDefaultParams{};
+    KtSNMPDefaults.timeout = 100;
+    KtSNMPEventProcessor().Start();
+}
+
+void KtSNMPCloseSession()
+{
+    g_session.reset();
+    g_engineBoots = 0;
+}
+
+snmp::Session* KtSNMPGlobalSession()
+{
+    return g_session.get();
+}
+
+quint32 KtSNMPEngineBoots()
+{
+    return g_engineBoots;
+}
+
+SnmpEventProcessor& KtSNMPEventProcessor()
+{
+    static SnmpEventProcessor processor;
+    return processor;
+}
+
+void SnmpEventProcessor::Start()
+{
+    if (g_session)
+        g_session->startPump();
+}
+
+void SnmpEventProcessor::Stop()
+{
+    if (g_session)
+        g_session->stopPump();
+}
+
+bool SnmpEventProcessor::IsActive() const
+{
+    return g_session && g_session->pumpActive();
+}

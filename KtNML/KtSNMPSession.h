@@ -1,0 +1,77 @@
+#pragma once
+// The one global SNMP session, its default access parameters and its event pump.
+//
+// Every request copies the defaults when it is constructed, so start-up sets them once from
+// the command line and every view then talks to the same device with the same credentials.
+#include <QString>
+
+namespace snmp {
+class Session;
+}
+
+struct KtSNMPDevice {
+    QString address = QStringLiteral("127.0.0.1");  // IPv4/IPv6 literal or host name
+    quint16 port = 161;
+};
+
+struct KtSNMPScope {
+    QString contextEngineID;
+    QString contextName;
+};
+
+// Codes follow the framework's numbering: version 0 SNMPv1, 1 SNMPv2c, 3 SNMPv3;
+// security level 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv;
+// auth protocol 1 none, 2 HMAC-MD5, 3 HMAC-SHA, 4..7 HMAC-SHA-224/-256/-384/-512;
+// priv protocol 1 none, 2 DES, 3 3DES, 4 IDEA, 5..7 AES-128/-192/-256.
+struct KtSNMPSecurity {
+    quint8 version = 0;
+    QString readCommunity = QStringLiteral("rocomm");
+    QString writeCommunity = QStringLiteral("rwcomm1");
+    qint32 securityModel = 1;
+    qint32 securityLevel = 1;
+    QString securityName;
+    QString authPassword;
+    QString privPassword;
+    qint32 authProtocol = 1;
+    qint32 privProtocol = 1;
+};
+
+struct KtSNMPDefaultParams {
+    KtSNMPDevice device;
+    KtSNMPScope scope;
+    KtSNMPSecurity security;
+    qint32 timeout = 100;  // hundredths of a second, per attempt
+};
+
+// The global defaults. Start-up writes them after KtSNMPInitSession; requests copy them.
+extern KtSNMPDefaultParams KtSNMPDefaults;
+
+// Name of the engine-boots file and the local engine ID kept in it.
+inline constexpr const char* kKtBootsFileName = "KtSNMP_PP_BootCounter";
+inline constexpr const char* kKtLocalEngineID = "KtSNMP_PP_Application";
+
+// Opens the global session, loads and advances the engine boots counter kept in `directory`
+// (empty: the working folder), initialises SNMPv3, resets the defaults and starts the event
+// pump. Throws KtException -506, -507 or -508. Calling it again closes the previous session.
+void KtSNMPInitSession(const QString& directory);
+
+// Closes the global session (at exit; tests use it to start over).
+void KtSNMPCloseSession();
+
+// The global session, or nullptr before KtSNMPInitSession succeeded.
+snmp::Session* KtSNMPGlobalSession();
+
+// The engine boots value the session was initialised with (0 before).
+quint32 KtSNMPEngineBoots();
+
+// The event pump of the global session: replies are read as soon as their socket is
+// readable; a 20 ms timer drives retransmissions and time-outs. Ticks never nest: a reply
+// callback that runs a modal loop does not re-enter the library.
+class SnmpEventProcessor {
+public:
+    void Start();
+    void Stop();
+    bool IsActive() const;
+};
+
+SnmpEventProcessor& KtSNMPEventProcessor();

@@ -1,0 +1,954 @@
+#include "snmp/SnmpSession.h"
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+#include <net-snmp/library/keytools.h>
+#include <net-snmp/library/snmpusm.h>
+#include <net-snmp/library/transform_oids.h>
+
+#include <QDir>
+#include <QSocketNotifier>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <netdb.h>
+#include <set>
+#include <sstream>
+#include <sys/select.h>
+
+namespace snmp {
+
+// ---------------------------------------------------------------------------------------------
+// Requests and peers
+
+struct Session::Peer {
+    std::string engineKey;  // "address|port": engine IDs are per agent
+    void* sessp = nullptr;
+    int fd = -1;
+    int version = 0;
+    QSocketNotifier* notifier = nullptr;
+    struct Request* discovery = nullptr;
+    std::vector<struct Request*> waitingForEngine;
+};
+
+struct Session::Request {
+    Session* session = nullptr;
+    Peer* peer = nullptr;
+    Target target;
+    Pdu pdu;
+    Callback callback;
+    const void* owner = nullptr;
+    bool sync = false;
+    bool discovery = false;
+    bool done = false;       // the library has answered (or the request failed locally)
+    bool cancelled = false;  // the callback must not run
+    bool inLibrary = false;  // the library holds a reference (reply or time-out still to come)
+    bool resentForTimeWindow = false;
+    int status = 0;
+    Pdu response;
+    std::string engineId;    // of a discovery reply
+};
+
+namespace {
+
+std::set<Session::Request*>& liveRequests()
+{
+    static std::set<Session::Request*> live;
+    return live;
+}
+
+bool g_closing = false;
+
+std::string hexOf(const std::string& bytes)
+{
+    static const char* digits = "0123456789abcdef";
+    std::string out;
+    for (unsigned char c : bytes) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+    }
+    return out;
+}
+
+void initLibraryOnce(const std::string& engineId, std::uint32_t boots)
+{
+    static bool initialised = false;
+    if (initialised)
+        return;
+    initialised = true;
+    setenv("MIBS", "", 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+    // The library insists on a persistent folder; keep it private instead of /var/lib/snmp.
+    static QTemporaryDir persistentDir(QDir::tempPath() + QStringLiteral("/vkr2207-snmp-XXXXXX"));
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR,
+                          persistentDir.path().toLocal8Bit().constData());
+    snmp_disable_log();
+    // The library adds one to the boots it is given.
+    const std::string lines[] = {
+        "exactEngineID " + engineId,
+        "oldEngineID 0x" + hexOf(engineId),
+        "engineBoots " + std::to_string(boots > 0 ? boots - 1 : 0),
+    };
+    for (const std::string& line : lines)
+        netsnmp_config_remember(const_cast<char*>(line.c_str()));
+    init_snmp("vkr2207");
+}
+
+// Auth and privacy protocol codes to the library's protocol OIDs; nullptr when unsupported.
+const oid* authProtocolOid(int code, size_t& len)
+{
+    len = USM_AUTH_PROTO_MD5_LEN;
+    switch (code) {
+    case 1: len = OID_LENGTH(usmNoAuthProtocol); return usmNoAuthProtocol;
+    case 2: len = OID_LENGTH(usmHMACMD5AuthProtocol); return usmHMACMD5AuthProtocol;
+    case 3: len = OID_LENGTH(usmHMACSHA1AuthProtocol); return usmHMACSHA1AuthProtocol;
+    case 4: len = OID_LENGTH(usmHMAC128SHA224AuthProtocol); return usmHMAC128SHA224AuthProtocol;
+    case 5: len = OID_LENGTH(usmHMAC192SHA256AuthProtocol); return usmHMAC192SHA256AuthProtocol;
+    case 6: len = OID_LENGTH(usmHMAC256SHA384AuthProtocol); return usmHMAC256SHA384AuthProtocol;
+    case 7: len = OID_LENGTH(usmHMAC384SHA512AuthProtocol); return usmHMAC384SHA512AuthProtocol;
+    default: return nullptr;
+    }
+}
+
+const oid* privProtocolOid(int code, size_t& len)
+{
+    len = 0;
+    switch (code) {
+    case 1: len = OID_LENGTH(usmNoPrivProtocol); return usmNoPrivProtocol;
+#ifndef NETSNMP_DISABLE_DES
+    case 2: len = OID_LENGTH(usmDESPrivProtocol); return usmDESPrivProtocol;
+#endif
+#ifdef NETSNMP_DRAFT_REEDER_3DES
+    case 3: len = OID_LENGTH(usm3DESEDEPrivProtocol); return usm3DESEDEPrivProtocol;
+#endif
+#ifdef HAVE_AES
+    case 5: len = OID_LENGTH(usmAESPrivProtocol); return usmAESPrivProtocol;
+#ifdef NETSNMP_DRAFT_BLUMENTHAL_AES_04
+    case 6: len = OID_LENGTH(usmAES192PrivProtocol); return usmAES192PrivProtocol;
+    case 7: len = OID_LENGTH(usmAES256PrivProtocol); return usmAES256PrivProtocol;
+#endif
+#endif
+    default: return nullptr;
+    }
+}
+
+// A library error number (SNMPERR_*) in the adapter's numbering.
+int fromLibraryError(int err)
+{
+    switch (err) {
+    case SNMPERR_SUCCESS: return status::Success;
+    case SNMPERR_TIMEOUT: return status::Timeout;
+    case SNMPERR_BAD_ADDRESS: return status::InvalidAddress;
+    case SNMPERR_BAD_SEC_LEVEL:
+    case SNMPERR_UNSUPPORTED_SEC_LEVEL:
+    case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL: return status::UsmUnsupportedSecurityLevel;
+    case SNMPERR_BAD_SEC_NAME:
+    case SNMPERR_UNKNOWN_USER_NAME:
+    case SNMPERR_USM_UNKNOWNSECURITYNAME: return status::UsmUnknownSecurityName;
+    case SNMPERR_USM_ENCRYPTIONERROR: return status::UsmEncryptionError;
+    case SNMPERR_DECRYPTION_ERR:
+    case SNMPERR_USM_DECRYPTIONERROR: return status::UsmDecryptionError;
+    case SNMPERR_AUTHENTICATION_FAILURE:
+    case SNMPERR_USM_AUTHENTICATIONFAILURE: return status::UsmAuthenticationFailure;
+    case SNMPERR_USM_PARSEERROR: return status::UsmParseError;
+    case SNMPERR_UNKNOWN_ENG_ID:
+    case SNMPERR_USM_UNKNOWNENGINEID: return status::UsmUnknownEngineId;
+    case SNMPERR_NOT_IN_TIME_WINDOW:
+    case SNMPERR_USM_NOTINTIMEWINDOW: return status::UsmNotInTimeWindow;
+    case SNMPERR_USM_GENERICERROR: return status::UsmError;
+    case SNMPERR_UNKNOWN_SEC_MODEL: return status::MpUnsupportedSecurityModel;
+    case SNMPERR_INVALID_MSG: return status::MpInvalidMessage;
+    case SNMPERR_UNKNOWN_PDU: return status::MpUnknownPduHandlers;
+    case SNMPERR_BAD_CONTEXT: return status::MpUnknownContext;
+    case SNMPERR_BAD_SENDTO:
+    case SNMPERR_BAD_RECVFROM: return status::TransportFailed;
+    default: return status::ClassError;
+    }
+}
+
+// The security status a report stands for, from its first varbind.
+int reportStatus(const netsnmp_pdu* pdu)
+{
+    static const struct {
+        oid prefix[10];
+        size_t len;
+        int status;
+    } kReports[] = {
+        {{1, 3, 6, 1, 6, 3, 15, 1, 1, 1}, 10, status::UsmUnsupportedSecurityLevel},
+        {{1, 3, 6, 1, 6, 3, 15, 1, 1, 2}, 10, status::UsmNotInTimeWindow},
+        {{1, 3, 6, 1, 6, 3, 15, 1, 1, 3}, 10, status::UsmUnknownSecurityName},
+        {{1, 3, 6, 1, 6, 3, 15, 1, 1, 4}, 10, status::UsmUnknownEngineId},
+        {{1, 3, 6, 1, 6, 3, 15, 1, 1, 5}, 10, status::UsmAuthenticationFailure},
+        {{1, 3, 6, 1, 6, 3, 15, 1, 1, 6}, 10, status::UsmDecryptionError},
+        {{1, 3, 6, 1, 6, 3, 11, 2, 1, 1}, 10, status::MpUnsupportedSecurityModel},
+        {{1, 3, 6, 1, 6, 3, 11, 2, 1, 2}, 10, status::MpInvalidMessage},
+        {{1, 3, 6, 1, 6, 3, 11, 2, 1, 3}, 10, status::MpUnknownPduHandlers},
+        {{1, 3, 6, 1, 6, 3, 12, 1, 4}, 9, status::MpUnavailableContext},
+        {{1, 3, 6, 1, 6, 3, 12, 1, 5}, 9, status::MpUnknownContext},
+    };
+    const netsnmp_variable_list* vb = pdu->variables;
+    if (!vb)
+        return status::UsmError;
+    for (const auto& r : kReports) {
+        if (vb->name_length >= r.len && netsnmp_oid_equals(vb->name, r.len, r.prefix, r.len) == 0)
+            return r.status;
+    }
+    return status::UsmError;
+}
+
+Varbind fromLibrary(const netsnmp_variable_list* v)
+{
+    Varbind vb;
+    vb.oid.assign(v->name, v->name + v->name_length);
+    switch (v->type) {
+    case ASN_INTEGER:
+        vb.setInteger(std::int32_t(*v->val.integer));
+        break;
+    case ASN_COUNTER:
+    case ASN_GAUGE:
+    case ASN_TIMETICKS:
+    case ASN_UINTEGER:
+        vb.setUnsigned(Syntax(v->type), std::uint32_t(*v->val.integer));
+        break;
+    case ASN_COUNTER64:
+        vb.setCounter64((std::uint64_t(v->val.counter64->high) << 32) | v->val.counter64->low);
+        break;
+    case ASN_OCTET_STR:
+    case ASN_OPAQUE:
+    case ASN_IPADDRESS:
+    case ASN_NSAP:
+        vb.setBytes(Syntax(v->type), std::string(reinterpret_cast<const char*>(v->val.string), v->val_len));
+        break;
+    case ASN_OBJECT_ID:
+        vb.setObjectId(Oid(v->val.objid, v->val.objid + v->val_len / sizeof(oid)));
+        break;
+    case SNMP_NOSUCHOBJECT:
+    case SNMP_NOSUCHINSTANCE:
+    case SNMP_ENDOFMIBVIEW:
+        vb.syntax = Syntax(v->type);
+        break;
+    case ASN_NULL:
+        break;
+    default:
+        // Anything else (opaque-wrapped special types) is kept as its raw octets.
+        vb.setBytes(Syntax::Opaque, std::string(reinterpret_cast<const char*>(v->val.string), v->val_len));
+        break;
+    }
+    return vb;
+}
+
+bool addToLibraryPdu(netsnmp_pdu* pdu, const Varbind& vb, bool withValue)
+{
+    std::vector<oid> name(vb.oid.begin(), vb.oid.end());
+    if (name.empty())
+        return false;
+    if (!withValue)
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_NULL, nullptr, 0) != nullptr;
+    long number = long(vb.integer);
+    switch (vb.syntax) {
+    case Syntax::Integer:
+    case Syntax::Counter32:
+    case Syntax::Gauge32:
+    case Syntax::TimeTicks:
+    case Syntax::UInteger32:
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), u_char(vb.syntax), &number, sizeof number);
+    case Syntax::Counter64: {
+        struct counter64 c;
+        c.high = u_long(vb.counter64 >> 32);
+        c.low = u_long(vb.counter64 & 0xFFFFFFFFu);
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_COUNTER64, &c, sizeof c);
+    }
+    case Syntax::OctetString:
+    case Syntax::Opaque:
+    case Syntax::IpAddress:
+    case Syntax::NsapAddress:
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), u_char(vb.syntax), vb.bytes.data(),
+                                     vb.bytes.size());
+    case Syntax::ObjectId: {
+        std::vector<oid> value(vb.objectId.begin(), vb.objectId.end());
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_OBJECT_ID, value.data(),
+                                     value.size() * sizeof(oid));
+    }
+    default:
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_NULL, nullptr, 0) != nullptr;
+    }
+}
+
+u_char* dupBytes(const std::string& s)
+{
+    auto* p = static_cast<u_char*>(malloc(s.size() + 1));
+    memcpy(p, s.data(), s.size());
+    p[s.size()] = 0;
+    return p;
+}
+
+bool isNumericV4Shape(const std::string& a)
+{
+    return !a.empty() && a.find_first_not_of("0123456789.") == std::string::npos;
+}
+
+// Resolves an address text to the library's peer name; empty when invalid.
+std::string peerName(const std::string& address, std::uint16_t port)
+{
+    in_addr v4;
+    in6_addr v6;
+    std::string host = address;
+    if (host.size() > 2 && host.front() == '[' && host.back() == ']')
+        host = host.substr(1, host.size() - 2);
+    if (inet_pton(AF_INET, host.c_str(), &v4) == 1)
+        return "udp:" + host + ":" + std::to_string(port);
+    if (inet_pton(AF_INET6, host.c_str(), &v6) == 1)
+        return "udp6:[" + host + "]:" + std::to_string(port);
+    if (host.empty() || isNumericV4Shape(host))
+        return {};  // 300.1.1.1 and the like: not an address, and not worth a DNS query
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo* res = nullptr;
+    if (getaddrinfo(host.c_str(), nullptr, &hints, &res) != 0 || !res)
+        return {};
+    char text[INET6_ADDRSTRLEN] = {};
+    std::string name;
+    if (res->ai_family == AF_INET) {
+        inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(res->ai_addr)->sin_addr, text, sizeof text);
+        name = std::string("udp:") + text + ":" + std::to_string(port);
+    } else if (res->ai_family == AF_INET6) {
+        inet_ntop(AF_INET6, &reinterpret_cast<sockaddr_in6*>(res->ai_addr)->sin6_addr, text, sizeof text);
+        name = std::string("udp6:[") + text + "]:" + std::to_string(port);
+    }
+    freeaddrinfo(res);
+    return name;
+}
+
+int libraryVersion(int version)
+{
+    switch (version) {
+    case 0: return SNMP_VERSION_1;
+    case 1: return SNMP_VERSION_2c;
+    case 3: return SNMP_VERSION_3;
+    default: return -1;
+    }
+}
+
+int onLibraryReply(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic);
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Free functions
+
+bool isValidAddress(const std::string& address)
+{
+    return !peerName(address, 161).empty();
+}
+
+int getBootCounter(const std::string& fileName, const std::string& engineId, std::uint32_t& boots)
+{
+    std::ifstream in(fileName);
+    if (!in)
+        return -2;
+    const std::string wanted = hexOf(engineId);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos)
+            continue;
+        std::istringstream fields(line);
+        std::string id, count, extra;
+        if (!(fields >> id >> count) || (fields >> extra)
+            || id.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos
+            || count.find_first_not_of("0123456789") != std::string::npos || count.size() > 10
+            || std::stoull(count) > 0xFFFFFFFFull)
+            return -3;
+        if (id == wanted) {
+            boots = std::uint32_t(std::stoull(count));
+            return 0;
+        }
+    }
+    return -1;
+}
+
+int saveBootCounter(const std::string& fileName, const std::string& engineId, std::uint32_t boots)
+{
+    const std::string wanted = hexOf(engineId);
+    std::vector<std::string> kept;
+    {
+        std::ifstream in(fileName);
+        std::string line;
+        while (in && std::getline(in, line)) {
+            std::istringstream fields(line);
+            std::string id;
+            if ((fields >> id) && id != wanted)
+                kept.push_back(line);
+        }
+    }
+    std::ofstream out(fileName, std::ios::trunc);
+    if (!out)
+        return -2;
+    for (const std::string& line : kept)
+        out << line << '\n';
+    out << wanted << ' ' << boots << '\n';
+    out.flush();
+    return out ? 0 : -2;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Session
+
+Session::Session(const std::string& localEngineId, std::uint32_t engineBoots, int& status)
+{
+    initLibraryOnce(localEngineId, engineBoots);
+    g_closing = false;
+    m_timer = new QTimer(this);
+    m_timer->setInterval(20);
+    connect(m_timer, &QTimer::timeout, this, &Session::onTick);
+    status = 0;
+}
+
+Session::~Session()
+{
+    stopPump();
+    // Requests still out get the closing status; their owners count them as no longer pending.
+    std::vector<Request*> outstandingRequests;
+    for (Request* r : liveRequests())
+        if (r->session == this && !r->done && !r->discovery)
+            outstandingRequests.push_back(r);
+    for (Request* r : outstandingRequests) {
+        r->done = true;
+        if (!r->cancelled && r->callback && !r->sync)
+            r->callback(status::SessionClosed, Pdu{});
+        r->cancelled = true;
+    }
+    g_closing = true;
+    for (auto& [key, peer] : m_peers) {
+        delete peer->notifier;
+        if (peer->sessp)
+            snmp_sess_close(peer->sessp);
+    }
+    m_peers.clear();
+    for (auto it = liveRequests().begin(); it != liveRequests().end();) {
+        if ((*it)->session == this) {
+            delete *it;
+            it = liveRequests().erase(it);
+        } else {
+            ++it;
+        }
+    }
+    g_closing = false;
+}
+
+std::uint32_t Session::localEngineBoots()
+{
+    return std::uint32_t(snmpv3_local_snmpEngineBoots());
+}
+
+Session::Peer* Session::peerFor(const Target& target, int& status)
+{
+    const std::string name = peerName(target.address, target.port);
+    if (name.empty()) {
+        status = status::InvalidAddress;
+        return nullptr;
+    }
+    const int version = libraryVersion(target.version);
+    if (version < 0) {
+        status = status::InvalidTarget;
+        return nullptr;
+    }
+    const std::string key = name + "|" + std::to_string(target.version) + "|" + std::to_string(target.timeout)
+        + "|" + std::to_string(target.retries);
+    auto found = m_peers.find(key);
+    if (found != m_peers.end())
+        return found->second.get();
+
+    netsnmp_session s;
+    snmp_sess_init(&s);
+    s.peername = const_cast<char*>(name.c_str());
+    s.version = version;
+    s.retries = target.retries < 0 ? 0 : target.retries;
+    s.timeout = long(target.timeout > 0 ? target.timeout : 1) * 10000L;
+    s.flags |= SNMP_FLAGS_DONT_PROBE;
+    s.securityModel = SNMP_SEC_MODEL_USM;
+    void* sessp = snmp_sess_open(&s);
+    if (!sessp) {
+        status = status::TransportFailed;
+        return nullptr;
+    }
+    snmp_sess_session(sessp)->flags |= SNMP_FLAGS_DONT_PROBE;
+    auto peer = std::make_unique<Peer>();
+    peer->engineKey = name;
+    peer->sessp = sessp;
+    peer->version = target.version;
+    netsnmp_transport* t = snmp_sess_transport(sessp);
+    peer->fd = t ? t->sock : -1;
+    if (peer->fd >= 0) {
+        peer->notifier = new QSocketNotifier(peer->fd, QSocketNotifier::Read);
+        peer->notifier->setEnabled(m_pumpActive);
+        Peer* raw = peer.get();
+        connect(peer->notifier, &QSocketNotifier::activated, this, [this, raw] {
+            readPeer(raw);
+            dispatchCompleted();
+        });
+    }
+    Peer* raw = peer.get();
+    m_peers.emplace(key, std::move(peer));
+    status = 0;
+    return raw;
+}
+
+// Makes sure the library holds the user of this target for the agent's engine, with exactly
+// these credentials. The library caches users by (engine ID, name): a stale entry would let a
+// wrong password pass after a right one, or fail a right one after a wrong one.
+int Session::prepareV3(Peer* peer, const Target& target)
+{
+    size_t authLen = 0, privLen = 0;
+    const oid* authOid = authProtocolOid(target.authProtocol, authLen);
+    if (!authOid)
+        return status::UsmUnsupportedAuthProtocol;
+    const oid* privOid = privProtocolOid(target.privProtocol, privLen);
+    if (!privOid)
+        return status::UsmUnsupportedPrivProtocol;
+    if (target.securityLevel < 1 || target.securityLevel > 3
+        || (target.securityLevel >= 2 && target.authProtocol == 1)
+        || (target.securityLevel == 3 && target.privProtocol == 1))
+        return status::UsmUnsupportedSecurityLevel;
+
+    const std::string& engineId = m_engineIds[peer->engineKey];
+    const std::string userKey = engineId + '\0' + target.securityName;
+    const std::string credentials = std::to_string(target.authProtocol) + '\0' + target.authPassword + '\0'
+        + std::to_string(target.privProtocol) + '\0' + target.privPassword;
+    auto registered = m_registeredUsers.find(userKey);
+    if (registered != m_registeredUsers.end() && registered->second == credentials)
+        return 0;
+
+    std::vector<u_char> engine(engineId.begin(), engineId.end());
+    if (usmUser* old = usm_get_user(engine.data(), engine.size(), const_cast<char*>(target.securityName.c_str()))) {
+        usm_remove_user(old);
+        usm_free_user(old);
+    }
+    m_registeredUsers.erase(userKey);
+
+    netsnmp_session s;
+    snmp_sess_init(&s);
+    s.version = SNMP_VERSION_3;
+    s.securityEngineID = engine.data();
+    s.securityEngineIDLen = engine.size();
+    std::string name = target.securityName;
+    s.securityName = name.data();
+    s.securityNameLen = name.size();
+    const bool withAuth = target.authProtocol != 1 && !target.authPassword.empty();
+    const bool withPriv = withAuth && target.privProtocol != 1 && !target.privPassword.empty();
+    if (withAuth) {
+        s.securityAuthProto = const_cast<oid*>(authOid);
+        s.securityAuthProtoLen = authLen;
+        s.securityAuthKeyLen = USM_AUTH_KU_LEN;
+        if (generate_Ku(authOid, u_int(authLen), reinterpret_cast<const u_char*>(target.authPassword.data()),
+                        target.authPassword.size(), s.securityAuthKey, &s.securityAuthKeyLen)
+            != SNMPERR_SUCCESS)
+            return status::UsmError;
+    } else {
+        s.securityAuthProto = const_cast<oid*>(usmNoAuthProtocol);
+        s.securityAuthProtoLen = OID_LENGTH(usmNoAuthProtocol);
+    }
+    if (withPriv) {
+        s.securityPrivProto = const_cast<oid*>(privOid);
+        s.securityPrivProtoLen = privLen;
+        s.securityPrivKeyLen = USM_PRIV_KU_LEN;
+        // The privacy key is derived with the authentication protocol's hash.
+        if (generate_Ku(authOid, u_int(authLen), reinterpret_cast<const u_char*>(target.privPassword.data()),
+                        target.privPassword.size(), s.securityPrivKey, &s.securityPrivKeyLen)
+            != SNMPERR_SUCCESS)
+            return status::UsmError;
+    } else {
+        s.securityPrivProto = const_cast<oid*>(usmNoPrivProtocol);
+        s.securityPrivProtoLen = OID_LENGTH(usmNoPrivProtocol);
+    }
+    const int rc = create_user_from_session(&s);
+    // The temporary session points at our buffers: make sure nothing frees them.
+    s.securityEngineID = nullptr;
+    s.securityName = nullptr;
+    s.securityAuthProto = nullptr;
+    s.securityPrivProto = nullptr;
+    if (rc != SNMPERR_SUCCESS)
+        return status::UsmError;
+    m_registeredUsers[userKey] = credentials;
+    return 0;
+}
+
+int Session::transmit(Peer* peer, Request* r)
+{
+    const Target& t = r->target;
+    int command = SNMP_MSG_GET;
+    if (r->pdu.type == PduType::GetNext)
+        command = SNMP_MSG_GETNEXT;
+    else if (r->pdu.type == PduType::Set)
+        command = SNMP_MSG_SET;
+    netsnmp_pdu* pdu = snmp_pdu_create(command);
+    pdu->version = libraryVersion(t.version);
+
+    if (r->discovery) {
+        pdu->securityModel = SNMP_SEC_MODEL_USM;
+        pdu->securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+        pdu->securityName = strdup("");
+        pdu->securityNameLen = 0;
+    } else if (t.version == 3) {
+        if (const int rc = prepareV3(peer, t); rc != 0) {
+            snmp_free_pdu(pdu);
+            return rc;
+        }
+        const std::string& engineId = m_engineIds[peer->engineKey];
+        pdu->securityModel = SNMP_SEC_MODEL_USM;
+        pdu->securityLevel = t.securityLevel;
+        pdu->securityName = reinterpret_cast<char*>(dupBytes(t.securityName));
+        pdu->securityNameLen = t.securityName.size();
+        pdu->securityEngineID = dupBytes(engineId);
+        pdu->securityEngineIDLen = engineId.size();
+        const std::string& contextEngine = t.contextEngineId.empty() ? engineId : t.contextEngineId;
+        pdu->contextEngineID = dupBytes(contextEngine);
+        pdu->contextEngineIDLen = contextEngine.size();
+        pdu->contextName = reinterpret_cast<char*>(dupBytes(t.contextName));
+        pdu->contextNameLen = t.contextName.size();
+    } else {
+        const std::string& community = r->pdu.type == PduType::Set ? t.writeCommunity : t.readCommunity;
+        pdu->community = dupBytes(community);
+        pdu->community_len = community.size();
+    }
+    for (const Varbind& vb : r->pdu.varbinds) {
+        if (!addToLibraryPdu(pdu, vb, r->pdu.type == PduType::Set)) {
+            snmp_free_pdu(pdu);
+            return status::InvalidPdu;
+        }
+    }
+    if (snmp_sess_async_send(peer->sessp, pdu, onLibraryReply, r) == 0) {
+        int liberr = 0, syserr = 0;
+        char* text = nullptr;
+        snmp_sess_error(peer->sessp, &liberr, &syserr, &text);
+        free(text);
+        snmp_free_pdu(pdu);
+        const int mapped = fromLibraryError(liberr);
+        return mapped == 0 ? status::ClassError : mapped;
+    }
+    r->inLibrary = true;
+    return 0;
+}
+
+void Session::startDiscovery(Peer* peer)
+{
+    if (peer->discovery)
+        return;
+    auto* d = new Request;
+    d->session = this;
+    d->peer = peer;
+    d->discovery = true;
+    d->target.version = 3;
+    d->pdu.type = PduType::Get;
+    liveRequests().insert(d);
+    peer->discovery = d;
+    if (transmit(peer, d) != 0) {
+        d->done = true;
+        d->status = status::TransportFailed;
+        m_completed.push_back(d);
+    }
+}
+
+// Engine discovery has ended: the requests waiting for it go out now, or fail with its status.
+void Session::finishDiscovery(Request* d)
+{
+    Peer* peer = d->peer;
+    peer->discovery = nullptr;
+    const bool ok = !d->engineId.empty();
+    if (ok)
+        m_engineIds[peer->engineKey] = d->engineId;
+    const int failure = d->status != 0 ? d->status : status::UsmUnknownEngineId;
+    std::vector<Request*> waiting;
+    waiting.swap(peer->waitingForEngine);
+    for (Request* r : waiting) {
+        const int rc = ok ? transmit(peer, r) : failure;
+        if (rc != 0)
+            complete(r, rc, Pdu{});
+    }
+    if (!d->inLibrary) {
+        liveRequests().erase(d);
+        delete d;
+    }
+}
+
+void Session::settleDiscoveries()
+{
+    for (std::size_t i = 0; i < m_completed.size();) {
+        Request* d = m_completed[i];
+        if (!d->discovery) {
+            ++i;
+            continue;
+        }
+        m_completed.erase(m_completed.begin() + std::ptrdiff_t(i));
+        finishDiscovery(d);
+        i = 0;  // finishing may have completed further requests
+    }
+}
+
+void Session::complete(Request* r, int st, Pdu response)
+{
+    r->done = true;
+    r->status = st;
+    r->response = std::move(response);
+    if (!r->sync)
+        m_completed.push_back(r);
+}
+
+int Session::sendAsync(const Target& target, const Pdu& pdu, Callback callback, const void* owner)
+{
+    int st = 0;
+    Peer* peer = peerFor(target, st);
+    if (!peer)
+        return st;
+    auto* r = new Request;
+    r->session = this;
+    r->peer = peer;
+    r->target = target;
+    r->pdu = pdu;
+    r->callback = std::move(callback);
+    r->owner = owner;
+    liveRequests().insert(r);
+    if (target.version == 3 && m_engineIds[peer->engineKey].empty()) {
+        // Engine discovery runs asynchronously first; the request waits for it.
+        peer->waitingForEngine.push_back(r);
+        startDiscovery(peer);
+        return 0;
+    }
+    st = transmit(peer, r);
+    if (st != 0) {
+        liveRequests().erase(r);
+        delete r;
+    }
+    return st;
+}
+
+int Session::send(const Target& target, Pdu& pdu)
+{
+    int st = 0;
+    Peer* peer = peerFor(target, st);
+    if (!peer)
+        return st;
+    auto* r = new Request;
+    r->session = this;
+    r->peer = peer;
+    r->target = target;
+    r->pdu = pdu;
+    r->sync = true;
+    liveRequests().insert(r);
+    if (target.version == 3 && m_engineIds[peer->engineKey].empty()) {
+        peer->waitingForEngine.push_back(r);
+        startDiscovery(peer);
+    } else if ((st = transmit(peer, r)) != 0) {
+        complete(r, st, Pdu{});
+    }
+    waitFor(r);
+    st = r->status;
+    pdu.varbinds = std::move(r->response.varbinds);
+    pdu.errorStatus = r->response.errorStatus;
+    pdu.errorIndex = r->response.errorIndex;
+    if (r->inLibrary) {
+        r->cancelled = true;  // freed when the library lets go of it
+    } else {
+        liveRequests().erase(r);
+        delete r;
+    }
+    if (st == 0 && pdu.errorStatus != 0)
+        st = pdu.errorStatus;
+    return st;
+}
+
+// Blocks on the request's socket until the library has answered it. Other replies that
+// arrive meanwhile are kept for the pump; only engine discovery is settled here.
+void Session::waitFor(Request* r)
+{
+    while (!r->done) {
+        settleDiscoveries();
+        if (r->done)
+            break;
+        fd_set fds;
+        FD_ZERO(&fds);
+        int numfds = 0, block = 0;
+        timeval tv{0, 100000};
+        snmp_sess_select_info(r->peer->sessp, &numfds, &fds, &tv, &block);
+        if (block)
+            tv = {0, 100000};
+        const int n = select(numfds, &fds, nullptr, nullptr, &tv);
+        if (n > 0)
+            snmp_sess_read(r->peer->sessp, &fds);
+        else if (n == 0)
+            snmp_sess_timeout(r->peer->sessp);
+        else if (errno != EINTR)
+            complete(r, status::TransportFailed, Pdu{});
+    }
+}
+
+void Session::readPeer(Peer* peer)
+{
+    if (!peer->sessp || peer->fd < 0)
+        return;
+    fd_set fds;
+    FD_ZERO(&fds);
+    FD_SET(peer->fd, &fds);
+    timeval tv{0, 0};
+    if (select(peer->fd + 1, &fds, nullptr, nullptr, &tv) > 0)
+        snmp_sess_read(peer->sessp, &fds);
+}
+
+void Session::processPendingEvents()
+{
+    for (auto& [key, peer] : m_peers) {
+        readPeer(peer.get());
+        snmp_sess_timeout(peer->sessp);
+    }
+    dispatchCompleted();
+}
+
+void Session::onTick()
+{
+    m_timer->stop();
+    processPendingEvents();
+    if (m_pumpActive)
+        m_timer->start();
+}
+
+void Session::dispatchCompleted()
+{
+    settleDiscoveries();
+    while (!m_completed.empty()) {
+        Request* r = m_completed.front();
+        m_completed.erase(m_completed.begin());
+        if (r->discovery) {
+            finishDiscovery(r);
+            continue;
+        }
+        if (r->status == status::UsmNotInTimeWindow && !r->resentForTimeWindow && !r->cancelled) {
+            // The first authenticated request to an agent learns its clock from this report:
+            // send it once more, now in the time window.
+            r->resentForTimeWindow = true;
+            r->done = false;
+            const int st = transmit(r->peer, r);
+            if (st == 0)
+                continue;
+            r->done = true;
+            r->status = st;
+            if (!r->cancelled && r->callback)
+                r->callback(st, r->response);
+        } else if (!r->cancelled && r->callback) {
+            // Run the callback only after the request is out of every list: it may send again,
+            // pump events or cancel.
+            Callback cb = std::move(r->callback);
+            const int st = r->status;
+            Pdu response = std::move(r->response);
+            r->cancelled = true;
+            if (!r->inLibrary) {
+                liveRequests().erase(r);
+                delete r;
+            }
+            cb(st, response);
+            continue;
+        }
+        if (!r->inLibrary) {
+            liveRequests().erase(r);
+            delete r;
+        }
+    }
+}
+
+void Session::cancel(const void* owner)
+{
+    if (!owner)
+        return;
+    for (Request* r : liveRequests())
+        if (r->session == this && r->owner == owner)
+            r->cancelled = true;
+}
+
+int Session::outstanding() const
+{
+    int n = 0;
+    for (Request* r : liveRequests())
+        if (r->session == this && !r->discovery && !r->sync && !r->cancelled)
+            ++n;
+    return n;
+}
+
+std::string Session::discoveredEngineId(const std::string& address, std::uint16_t port) const
+{
+    auto it = m_engineIds.find(peerName(address, port));
+    return it == m_engineIds.end() ? std::string() : it->second;
+}
+
+void Session::startPump()
+{
+    m_pumpActive = true;
+    for (auto& [key, peer] : m_peers)
+        if (peer->notifier)
+            peer->notifier->setEnabled(true);
+    m_timer->start();
+}
+
+void Session::stopPump()
+{
+    m_pumpActive = false;
+    if (m_timer)
+        m_timer->stop();
+    for (auto& [key, peer] : m_peers)
+        if (peer->notifier)
+            peer->notifier->setEnabled(false);
+}
+
+namespace {
+
+// Runs inside the library: it only records the outcome. Everything that may send again or
+// call back into the program happens later, outside the library.
+int onLibraryReply(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic)
+{
+    auto* r = static_cast<Session::Request*>(magic);
+    if (!liveRequests().count(r))
+        return 1;
+    if (op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_SEC_ERROR)
+        return 1;  // informational
+    r->inLibrary = false;
+    if (g_closing || r->done) {
+        if (r->done && r->cancelled) {
+            liveRequests().erase(r);
+            delete r;
+        }
+        return 1;
+    }
+    int st = status::Success;
+    Pdu response;
+    if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu) {
+        response.type = PduType::Get;
+        for (netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
+            response.varbinds.push_back(fromLibrary(v));
+        if (r->discovery) {
+            r->engineId.assign(reinterpret_cast<const char*>(pdu->securityEngineID), pdu->securityEngineIDLen);
+        } else if (pdu->command == SNMP_MSG_REPORT) {
+            st = reportStatus(pdu);
+            response.errorStatus = st;
+        } else {
+            response.errorStatus = int(pdu->errstat);
+            response.errorIndex = int(pdu->errindex);
+        }
+    } else if (op == NETSNMP_CALLBACK_OP_TIMED_OUT) {
+        st = status::Timeout;
+    } else if (op == NETSNMP_CALLBACK_OP_DISCONNECT) {
+        st = status::SessionClosed;
+    } else {
+        st = status::TransportFailed;
+    }
+    r->session->completeFromLibrary(r, st, std::move(response));
+    return 1;
+}
+
+} // namespace
+
+} // namespace snmp
