@@ -1,0 +1,260 @@
+#include "shell/LaunchParams.h"
+
+#include "KtNML/KtIni.h"
+
+#include <QFileInfo>
+
+#include <limits>
+
+LaunchConversionError::LaunchConversionError(QString message)
+    : m_message(std::move(message)), m_what(m_message.toStdString())
+{
+}
+
+int LaunchStrToInt(const QString& text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    if (!ok)
+        throw LaunchConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return value;
+}
+
+namespace {
+
+// The port is 16 bits wide; a larger number would silently address another port.
+quint16 ToPort(const QString& text)
+{
+    const int value = LaunchStrToInt(text);
+    if (value < 0 || value > 0xFFFF)
+        throw LaunchConversionError(QStringLiteral("'%1' is not a valid port number").arg(text));
+    return static_cast<quint16>(value);
+}
+
+// The version is one byte; 259 must not turn into 3.
+quint8 ToVersion(const QString& text)
+{
+    const int value = LaunchStrToInt(text);
+    if (value < 0 || value > 0xFF)
+        throw LaunchConversionError(QStringLiteral("'%1' is not a valid SNMP version").arg(text));
+    return static_cast<quint8>(value);
+}
+
+// Switches tried in this order; the first one found in the argument is applied.
+constexpr const char* kAlwaysSwitches[] = {"/R", "/W", "/v"};
+constexpr const char* kSnmpV3Switches[] = {"/t", "/c", "/d", "/m", "/l", "/n",
+                                           "/A", "/P", "/a", "/p"};
+
+// A level or protocol code of the file, moved up by one; the largest integer has no successor.
+int ShiftedCode(const QString& text)
+{
+    const int value = LaunchStrToInt(text);
+    if (value == std::numeric_limits<int>::max())
+        throw LaunchConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return value + 1;
+}
+
+} // namespace
+
+LaunchParser::LaunchParser(KtSNMPDefaultParams& defaults, QString configFolder)
+    : m_defaults(defaults), m_configFolder(std::move(configFolder))
+{
+}
+
+void LaunchParser::ApplyArguments(const QStringList& arguments)
+{
+    for (const QString& argument : arguments)
+        ApplyArgument(argument);
+}
+
+QString LaunchParser::ConfigFileName() const
+{
+    return m_configFolder + m_record.deviceAddress + QStringLiteral(".cfg");
+}
+
+bool LaunchParser::SnmpV3Active() const
+{
+    return m_record.version == QLatin1String("3") || m_defaults.security.version == 3;
+}
+
+void LaunchParser::ApplyArgument(const QString& argument)
+{
+    const qsizetype at = argument.indexOf(QLatin1String("/I"));
+    if (at >= 0) {
+        const QString address = argument.mid(at + 2);
+        m_record.deviceAddress = address;
+        m_defaults.device.address = address;
+        return;
+    }
+
+    const QString fileName = ConfigFileName();
+    m_flags.configFile = QFileInfo(fileName).isFile();
+    if (m_flags.configFile)
+        ReadConfigFile(fileName);
+
+    for (const char* sw : kAlwaysSwitches) {
+        if (ApplySwitch(argument, sw))
+            return;
+    }
+    if (!SnmpV3Active())
+        return;
+    for (const char* sw : kSnmpV3Switches) {
+        if (ApplySwitch(argument, sw))
+            return;
+    }
+}
+
+bool LaunchParser::ApplySwitch(const QString& argument, const char* sw)
+{
+    const qsizetype at = argument.indexOf(QLatin1String(sw));
+    if (at < 0)
+        return false;
+    const QString value = argument.mid(at + 2);
+    KtSNMPSecurity& sec = m_defaults.security;
+
+    switch (sw[1]) {
+    case 'R':
+        m_record.readCommunity = value;
+        sec.readCommunity = value;
+        break;
+    case 'W':
+        m_record.writeCommunity = value;
+        sec.writeCommunity = value;
+        break;
+    case 'v':
+        sec.version = ToVersion(value);
+        break;
+    case 't':
+        m_defaults.device.port = ToPort(value);
+        m_record.agentPort = QString::number(m_defaults.device.port);
+        break;
+    case 'c':
+        m_defaults.scope.contextName = value;
+        if (!value.isEmpty()) {
+            m_record.contextName = value;
+            m_flags.contextName = true;
+        }
+        break;
+    case 'd':
+        m_defaults.scope.contextEngineID = value;
+        m_record.contextEngineID = value;
+        break;
+    case 'm':
+        sec.securityModel = LaunchStrToInt(value);
+        m_record.securityModel = QString::number(sec.securityModel);
+        break;
+    case 'l':
+        sec.securityLevel = LaunchStrToInt(value);
+        if (sec.securityLevel != 0) {
+            m_record.securityLevel = QString::number(sec.securityLevel);
+            m_flags.securityLevel = true;
+        }
+        break;
+    case 'n':
+        sec.securityName = value;
+        m_record.securityName = value;
+        break;
+    case 'A':
+        sec.authPassword = value;
+        if (!value.isEmpty()) {
+            m_record.authPassword = value;
+            m_flags.authPassword = true;
+        }
+        break;
+    case 'P':
+        sec.privPassword = value;
+        if (!value.isEmpty()) {
+            m_record.privPassword = value;
+            m_flags.privPassword = true;
+        }
+        break;
+    case 'a':
+        sec.authProtocol = LaunchStrToInt(value);
+        // Once the record reads "0", later switches leave it (and its flag) alone.
+        if (m_record.authProtocol != QLatin1String("0")) {
+            m_record.authProtocol = QString::number(sec.authProtocol);
+            m_flags.authProtocol = true;
+        }
+        break;
+    case 'p':
+        sec.privProtocol = LaunchStrToInt(value);
+        if (m_record.privProtocol != QLatin1String("0")) {
+            m_record.privProtocol = QString::number(sec.privProtocol);
+            m_flags.privProtocol = true;
+        }
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+void LaunchParser::ReadConfigFile(const QString& fileName)
+{
+    const KtIni ini(fileName);
+    const QString section = QLatin1String(kConfigSection);
+    auto read = [&](const char* key) { return ini.ReadString(section, QLatin1String(key), QString()); };
+    KtSNMPSecurity& sec = m_defaults.security;
+    const QString zero = QStringLiteral("0");
+
+    m_defaults.device.port = ToPort(read("AgentPort"));
+    m_record.agentPort = QString::number(m_defaults.device.port);
+
+    const QString version = read("Version");
+    m_record.version = version;
+    sec.version = ToVersion(version);
+
+    const QString contextName = read("ContextName");
+    if (!contextName.isEmpty()) {
+        m_defaults.scope.contextName = contextName;
+        m_record.contextName = contextName;
+        m_flags.contextName = true;
+    }
+
+    const QString engineID = read("ContextEngineID");
+    m_defaults.scope.contextEngineID = engineID;
+    m_record.contextEngineID = engineID;
+
+    sec.securityModel = LaunchStrToInt(read("SecurityModel"));
+    m_record.securityModel = QString::number(sec.securityModel);
+
+    // The file counts levels and protocols from 0, the session from 1; "0" keeps the default.
+    const QString level = read("SecurityLevel");
+    if (level != zero) {
+        sec.securityLevel = ShiftedCode(level);
+        m_record.securityLevel = QString::number(sec.securityLevel);
+        m_flags.securityLevel = true;
+    }
+
+    const QString securityName = read("SecurityName");
+    sec.securityName = securityName;
+    m_record.securityName = securityName;
+
+    const QString auth = read("AuthProtocol");
+    if (auth != zero) {
+        sec.authProtocol = ShiftedCode(auth);
+        m_record.authProtocol = QString::number(sec.authProtocol);
+        m_flags.authProtocol = true;
+    }
+
+    const QString priv = read("PrivProtocol");
+    if (priv != zero) {
+        sec.privProtocol = ShiftedCode(priv);
+        m_record.privProtocol = QString::number(sec.privProtocol);
+        m_flags.privProtocol = true;
+    }
+
+    const QString authPassword = read("AuthPassword");
+    if (!authPassword.isEmpty()) {
+        sec.authPassword = authPassword;
+        m_record.authPassword = authPassword;
+        m_flags.authPassword = true;
+    }
+
+    const QString privPassword = read("PrivPassword");
+    if (!privPassword.isEmpty()) {
+        sec.privPassword = privPassword;
+        m_record.privPassword = privPassword;
+        m_flags.privPassword = true;
+    }
+}

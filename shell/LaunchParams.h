@@ -1,0 +1,90 @@
+#pragma once
+// The command line and the per-device configuration file, turned into the launch record and
+// the session's default access parameters. No widgets here, so it can be tested on its own.
+#include "KtNML/KtSNMPSession.h"
+
+#include <QString>
+#include <QStringList>
+#include <exception>
+#include <string>
+
+// The parameters as the host gave them, kept as text to hand on to external tools.
+struct LaunchRecord {
+    QString deviceAddress;
+    QString readCommunity;
+    QString writeCommunity;
+    QString agentPort;
+    QString version;  // only ever from the configuration file
+    QString securityName;
+    QString authPassword;
+    QString privPassword;
+    QString authProtocol;
+    QString privProtocol;
+    QString contextEngineID;
+    QString securityLevel;
+    QString contextName;
+    QString securityModel;
+};
+
+// Which optional parameters were given (external tools get only those switches).
+struct PresenceFlags {
+    bool configFile = false;  // the configuration file was found
+    bool contextName = false;
+    bool securityLevel = false;
+    bool authProtocol = false;
+    bool authPassword = false;
+    bool privProtocol = false;
+    bool privPassword = false;
+};
+
+// A value that should be a number is not one; start-up ends with Message().
+class LaunchConversionError : public std::exception {
+public:
+    explicit LaunchConversionError(QString message);
+    const QString& Message() const { return m_message; }
+    const char* what() const noexcept override { return m_what.c_str(); }
+
+private:
+    QString m_message;
+    std::string m_what;
+};
+
+// Decimal integer (blanks around it allowed), else LaunchConversionError with
+// "'<text>' is not a valid integer value".
+int LaunchStrToInt(const QString& text);
+
+inline constexpr const char* kConfigSection = "Program Information";
+
+class LaunchParser {
+public:
+    // Writes into `defaults`; the configuration file is configFolder + address + ".cfg".
+    LaunchParser(KtSNMPDefaultParams& defaults, QString configFolder);
+
+    // Every argument in order; throws LaunchConversionError on the first bad number.
+    void ApplyArguments(const QStringList& arguments);
+
+    // One argument: "/I" sets the address; any other argument first re-reads the configuration
+    // file (so its values come back before each later switch), then applies its switch.
+    void ApplyArgument(const QString& argument);
+
+    // SNMPv3 switches count only when the file's version is "3" or the global version is 3.
+    bool SnmpV3Active() const;
+
+    // The configuration file for the address known at this moment.
+    QString ConfigFileName() const;
+
+    void ClearFlags() { m_flags = PresenceFlags{}; }
+
+    const LaunchRecord& Record() const { return m_record; }
+    const PresenceFlags& Flags() const { return m_flags; }
+    const QString& ConfigFolder() const { return m_configFolder; }
+
+private:
+    void ReadConfigFile(const QString& fileName);
+    bool ApplySwitch(const QString& argument, const char* sw);
+
+    KtSNMPDefaultParams& m_defaults;
+    QString m_configFolder;
+    LaunchRecord m_record;
+    PresenceFlags m_flags;
+};
