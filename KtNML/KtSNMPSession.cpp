@@ -59,6 +59,31 @@ quint32 KtSNMPEngineBoots()
     return g_engineBoots;
 }
 
+snmp::Target KtSNMPBuildTarget(const KtSNMPDefaultParams& p, int retries)
+{
+    snmp::Target t;
+    t.address = p.device.address.toStdString();
+    t.port = p.device.port;
+    if (!snmp::isValidAddress(t.address))
+        KtRaise(KtErr::InvalidAddress);
+    const KtSNMPSecurity& s = p.security;
+    t.version = s.version;
+    t.retries = retries;
+    t.timeout = p.timeout;
+    t.readCommunity = s.readCommunity.toStdString();
+    t.writeCommunity = s.writeCommunity.toStdString();
+    t.securityModel = s.securityModel;
+    t.securityName = s.securityName.toStdString();
+    t.securityLevel = s.securityLevel;
+    t.authProtocol = s.authProtocol;
+    t.privProtocol = s.privProtocol;
+    t.authPassword = s.authPassword.toStdString();
+    t.privPassword = s.privPassword.toStdString();
+    t.contextName = p.scope.contextName.toStdString();
+    t.contextEngineId = p.scope.contextEngineID.toStdString();
+    return t;
+}
+
 SnmpEventProcessor& KtSNMPEventProcessor()
 {
     static SnmpEventProcessor processor;

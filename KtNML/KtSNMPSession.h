@@ -7,6 +7,7 @@
 
 namespace snmp {
 class Session;
+struct Target;
 }
 
 struct KtSNMPDevice {
@@ -42,6 +43,11 @@ struct KtSNMPDefaultParams {
     KtSNMPSecurity security;
     qint32 timeout = 100;  // hundredths of a second, per attempt
 };
+
+// Turns a request's parameters into a target of the SNMP adapter: a community target for
+// SNMPv1 and SNMPv2c, a user-based one for SNMPv3. Throws -509 when the address is neither a
+// valid literal nor a resolvable name.
+snmp::Target KtSNMPBuildTarget(const KtSNMPDefaultParams& params, int retries);
 
 // The global defaults. Start-up writes them after KtSNMPInitSession; requests copy them.
 extern KtSNMPDefaultParams KtSNMPDefaults;

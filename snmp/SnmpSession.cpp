@@ -536,6 +536,7 @@ int Session::prepareV3(Peer* peer, const Target& target)
     netsnmp_session s;
     snmp_sess_init(&s);
     s.version = SNMP_VERSION_3;
+    s.securityModel = SNMP_SEC_MODEL_USM;  // the library silently skips other models
     s.securityEngineID = engine.data();
     s.securityEngineIDLen = engine.size();
     std::string name = target.securityName;

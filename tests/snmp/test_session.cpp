@@ -1,0 +1,284 @@
+// The global session and the SNMP adapter against a real agent (Debian's snmpd).
+#include "KtNML/KtSNMPError.h"
+#include "KtNML/KtSNMPSession.h"
+#include "snmp/SnmpSession.h"
+#include "tests/support/SnmpdProcess.h"
+#include "tests/support/TestUtil.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* kLocationOid = "1.3.6.1.2.1.1.6.0";
+
+snmp::Pdu getPdu(const char* oidText)
+{
+    snmp::Pdu pdu;
+    pdu.type = snmp::PduType::Get;
+    snmp::Varbind vb;
+    snmp::oidFromText(oidText, vb.oid);
+    pdu.varbinds.push_back(vb);
+    return pdu;
+}
+
+// Framework code of a synchronous get of sysLocation; the value read goes to *value.
+int syncGet(const KtSNMPDefaultParams& params, std::string* value = nullptr)
+{
+    try {
+        const snmp::Target target = KtSNMPBuildTarget(params, 1);
+        snmp::Pdu pdu = getPdu(kLocationOid);
+        const int code = MapStatus(KtSNMPGlobalSession()->send(target, pdu)).code;
+        if (code == 0 && value)
+            *value = pdu.varbinds.at(0).bytes;
+        return code;
+    } catch (const KtException& e) {
+        return e.Code();
+    }
+}
+
+class SessionAgainstSnmpd : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_dir = new QTemporaryDir;
+        s_agent = new testutil::SnmpdProcess;
+        s_agentStarted = s_agent->start();
+        KtSNMPInitSession(s_dir->path());
+    }
+    static void TearDownTestSuite()
+    {
+        KtSNMPCloseSession();
+        delete s_agent;
+        delete s_dir;
+    }
+    void SetUp() override { ASSERT_TRUE(s_agentStarted) << s_agent->error().toStdString(); }
+
+    static KtSNMPDefaultParams params(int version)
+    {
+        KtSNMPDefaultParams p;
+        p.device.port = s_agent->port();
+        p.security.version = quint8(version);
+        p.security.readCommunity = "public";
+        p.security.writeCommunity = "private";
+        p.timeout = 50;
+        return p;
+    }
+    static KtSNMPDefaultParams v3(const char* user, int level, int auth, const char* authPass, int priv = 1,
+                                  const char* privPass = "")
+    {
+        KtSNMPDefaultParams p = params(3);
+        p.security.securityModel = 3;
+        p.security.securityName = user;
+        p.security.securityLevel = level;
+        p.security.authProtocol = auth;
+        p.security.authPassword = authPass;
+        p.security.privProtocol = priv;
+        p.security.privPassword = privPass;
+        return p;
+    }
+
+    static QTemporaryDir* s_dir;
+    static testutil::SnmpdProcess* s_agent;
+    static bool s_agentStarted;
+};
+
+QTemporaryDir* SessionAgainstSnmpd::s_dir = nullptr;
+testutil::SnmpdProcess* SessionAgainstSnmpd::s_agent = nullptr;
+bool SessionAgainstSnmpd::s_agentStarted = false;
+
+
+TEST_F(SessionAgainstSnmpd, SynchronousGetForEveryVersionAndSecurityLevel)
+{
+    struct Case {
+        const char* name;
+        KtSNMPDefaultParams p;
+        int code;
+    };
+    KtSNMPDefaultParams badCommunity = params(1);
+    badCommunity.security.readCommunity = "nosuch";
+    badCommunity.timeout = 20;
+    const Case cases[] = {
+        {"v1 community", params(0), 0},
+        {"v2c community", params(1), 0},
+        {"v2c unknown community is dropped by the agent", badCommunity, -405},
+        {"v3 noAuthNoPriv", v3("noauthuser", 1, 1, ""), 0},
+        {"v3 authNoPriv MD5", v3("md5user", 2, 2, "md5password"), 0},
+        {"v3 authNoPriv SHA", v3("shauser", 2, 3, "shapassword"), 0},
+        {"v3 authPriv SHA/DES", v3("desuser", 3, 3, "despassword", 2, "desprivpass"), 0},
+        {"v3 authPriv MD5/AES-128", v3("aesuser", 3, 2, "aespassword", 5, "aesprivpass"), 0},
+        {"v3 authPriv SHA-256/AES-128", v3("sha256user", 3, 5, "sha256password", 5, "sha256privpass"), 0},
+        {"v3 auth-only user at noAuthNoPriv: the agent refuses access", v3("md5user", 1, 1, ""), -116},
+        {"v3 unknown user", v3("nobody", 2, 3, "whatever1"), -304},
+        {"v3 IDEA privacy is not supported", v3("desuser", 3, 3, "despassword", 4, "desprivpass"), -313},
+        {"v3 3DES privacy is not in this library", v3("desuser", 3, 3, "despassword", 3, "desprivpass"), -313},
+        {"v3 unknown auth protocol code", v3("shauser", 2, 8, "shapassword"), -312},
+        {"v3 authPriv without a privacy protocol", v3("desuser", 3, 3, "despassword"), -303},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string value;
+        EXPECT_EQ(syncGet(c.p, &value), c.code);
+        if (c.code == 0) {
+            EXPECT_EQ(value, testutil::SnmpdProcess::kLocation);
+        }
+    }
+}
+
+TEST_F(SessionAgainstSnmpd, WrongPasswordFailsEvenRightAfterTheRightOneAndTheReverse)
+{
+    const KtSNMPDefaultParams good = v3("shauser", 2, 3, "shapassword");
+    const KtSNMPDefaultParams bad = v3("shauser", 2, 3, "wrongpassword");
+    EXPECT_EQ(syncGet(good), 0);
+    EXPECT_EQ(syncGet(bad), -308);
+    EXPECT_EQ(MapStatus(1408).message.toStdString(), "(SNMPv3USM) Authentication failure!");
+    EXPECT_EQ(syncGet(good), 0);
+    EXPECT_EQ(syncGet(bad), -308);
+
+    const KtSNMPDefaultParams goodPriv = v3("aesuser", 3, 2, "aespassword", 5, "aesprivpass");
+    const KtSNMPDefaultParams badAuth = v3("aesuser", 3, 2, "aespasswordX", 5, "aesprivpass");
+    EXPECT_EQ(syncGet(badAuth), -308);
+    EXPECT_EQ(syncGet(goodPriv), 0);
+}
+
+TEST_F(SessionAgainstSnmpd, AsynchronousV3GetDiscoversTheEngineWithoutBlocking)
+{
+    // A fresh agent: its engine ID is not known to the session yet.
+    testutil::SnmpdProcess agent;
+    ASSERT_TRUE(agent.start()) << agent.error().toStdString();
+    KtSNMPDefaultParams p = v3("desuser", 3, 3, "despassword", 2, "desprivpass");
+    p.device.port = agent.port();
+    const snmp::Target target = KtSNMPBuildTarget(p, 1);
+    ASSERT_TRUE(KtSNMPGlobalSession()->discoveredEngineId("127.0.0.1", agent.port()).empty());
+
+    int status = 99;
+    std::string value;
+    const int sent = KtSNMPGlobalSession()->sendAsync(target, getPdu(kLocationOid),
+                                                      [&](int st, const snmp::Pdu& response) {
+                                                          status = st;
+                                                          if (!response.varbinds.empty())
+                                                              value = response.varbinds[0].bytes;
+                                                      });
+    ASSERT_EQ(sent, 0);
+    EXPECT_EQ(status, 99) << "the callback must not run inside sendAsync";
+    ASSERT_TRUE(testutil::waitFor([&] { return status != 99; }, 5000));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(value, testutil::SnmpdProcess::kLocation);
+    EXPECT_FALSE(KtSNMPGlobalSession()->discoveredEngineId("127.0.0.1", agent.port()).empty());
+}
+
+TEST_F(SessionAgainstSnmpd, AsynchronousGetToASilentPortTimesOutWhileTheLoopRuns)
+{
+    const quint16 silent = testutil::freeUdpPort();
+    for (int version : {1, 3}) {
+        SCOPED_TRACE(version);
+        KtSNMPDefaultParams p = version == 3 ? v3("shauser", 2, 3, "shapassword") : params(1);
+        p.device.port = silent;
+        p.timeout = 30;  // 0.3 s per try, two tries
+        const snmp::Target target = KtSNMPBuildTarget(p, 1);
+
+        int ticks = 0;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(10);
+        int status = 99;
+        QElapsedTimer clock;
+        clock.start();
+        ASSERT_EQ(KtSNMPGlobalSession()->sendAsync(target, getPdu(kLocationOid),
+                                                   [&](int st, const snmp::Pdu&) { status = st; }),
+                  0);
+        ASSERT_TRUE(testutil::waitFor([&] { return status != 99; }, 5000));
+        EXPECT_EQ(MapStatus(status).code, -405);
+        EXPECT_GE(clock.elapsed(), 550);
+        EXPECT_GT(ticks, 20) << "the event loop must keep running while the request waits";
+    }
+}
+
+TEST(SessionTarget, InvalidAddressesRaise509WhenTheTargetIsBuilt)
+{
+    for (const char* address : {"300.1.1.1", "1.2.3", "", "no such host.invalid"}) {
+        SCOPED_TRACE(address);
+        KtSNMPDefaultParams p;
+        p.device.address = address;
+        try {
+            KtSNMPBuildTarget(p, 1);
+            ADD_FAILURE() << "no exception";
+        } catch (const KtException& e) {
+            EXPECT_EQ(e.Code(), -509);
+            EXPECT_EQ(e.Message().toStdString(), "(ZiDUVA++) Invalid IP Address or DNS name!");
+        }
+    }
+    for (const char* address : {"127.0.0.1", "::1", "[::1]", "localhost"}) {
+        SCOPED_TRACE(address);
+        KtSNMPDefaultParams p;
+        p.device.address = address;
+        EXPECT_NO_THROW(KtSNMPBuildTarget(p, 1));
+    }
+}
+
+TEST(SessionBoots, FirstStartWritesOneThenEachStartIncrements)
+{
+    QTemporaryDir dir;
+    KtSNMPInitSession(dir.path());
+    EXPECT_EQ(KtSNMPEngineBoots(), 1u);
+    std::uint32_t stored = 0;
+    const std::string file = (dir.path() + "/KtSNMP_PP_BootCounter").toStdString();
+    EXPECT_EQ(snmp::getBootCounter(file, kKtLocalEngineID, stored), 0);
+    EXPECT_EQ(stored, 1u);
+    KtSNMPInitSession(dir.path() + "/");
+    EXPECT_EQ(KtSNMPEngineBoots(), 2u);
+    EXPECT_EQ(snmp::getBootCounter(file, kKtLocalEngineID, stored), 0);
+    EXPECT_EQ(stored, 2u);
+    EXPECT_EQ(KtSNMPDefaults.timeout, 100);
+    EXPECT_EQ(KtSNMPDefaults.security.readCommunity, "rocomm");
+    EXPECT_TRUE(KtSNMPEventProcessor().IsActive());
+    KtSNMPCloseSession();
+}
+
+TEST(SessionBoots, OtherEnginesEntriesAreKept)
+{
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("boots").toStdString();
+    std::uint32_t boots = 0;
+    EXPECT_EQ(snmp::getBootCounter(file, "engine-a", boots), -2);
+    ASSERT_EQ(snmp::saveBootCounter(file, "engine-a", 7), 0);
+    EXPECT_EQ(snmp::getBootCounter(file, "engine-b", boots), -1);
+    ASSERT_EQ(snmp::saveBootCounter(file, "engine-b", 3), 0);
+    ASSERT_EQ(snmp::saveBootCounter(file, "engine-a", 8), 0);
+    EXPECT_EQ(snmp::getBootCounter(file, "engine-a", boots), 0);
+    EXPECT_EQ(boots, 8u);
+    EXPECT_EQ(snmp::getBootCounter(file, "engine-b", boots), 0);
+    EXPECT_EQ(boots, 3u);
+}
+
+TEST(SessionBoots, UnparsableFileStopsWith507AndUnwritableWith508)
+{
+    QTemporaryDir dir;
+    for (const char* content : {"garbage\n", "4b74 12 extra\n", "4b74 -3\n", "4b74 99999999999\n"}) {
+        SCOPED_TRACE(content);
+        QFile f(dir.filePath("KtSNMP_PP_BootCounter"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+        f.close();
+        try {
+            KtSNMPInitSession(dir.path());
+            ADD_FAILURE() << "no exception";
+        } catch (const KtException& e) {
+            EXPECT_EQ(e.Code(), -507);
+            EXPECT_EQ(e.Message().toStdString(), "(ZiDUVA++) Error when loading SNMP engine boots counter!");
+        }
+    }
+    try {
+        KtSNMPInitSession(dir.filePath("no/such/folder"));
+        ADD_FAILURE() << "no exception";
+    } catch (const KtException& e) {
+        EXPECT_EQ(e.Code(), -508);
+    }
+    EXPECT_EQ(KtSNMPGlobalSession(), nullptr);
+}
+
+} // namespace
