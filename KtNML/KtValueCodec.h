@@ -1,0 +1,82 @@
+#pragma once
+// The value codec: display text <-> received varbinds, varbinds to send, instance-OID index
+// sub-identifiers and byte forms (fields and bits of octet-string variables).
+//
+// Every value inside the framework is display text. Failures throw KtException:
+// -511 a syntax a conversion does not handle, -518 a byte form too short for its syntax (or a
+// text that is no value of its syntax), -519 a field or bit beyond the end of the data,
+// -514 an instance suffix too short for its keys, -509 an IpAddress text that is no address.
+#include "KtNML/KtSNMPVarList.h"
+#include "snmp/SnmpTypes.h"
+
+#include <QByteArray>
+#include <QLatin1String>
+#include <QString>
+#include <cstdint>
+
+// No value (NULL varbinds, empty byte forms, SNMPv2 exceptions); sent as a NULL varbind.
+inline constexpr QLatin1String KtNullText("(NULL)");
+// A column a table walk has passed the end of, in the current row.
+inline constexpr QLatin1String KtNotDoneText("(NOTDONE)");
+
+// ---- text forms -------------------------------------------------------------------------
+
+// Two uppercase hex digits per byte, no separators.
+QString KtBytesToHex(const QByteArray& bytes);
+// Spaces removed, digits taken in pairs (an odd count makes the first digit a byte of its
+// own), any other character counts as 0.
+QByteArray KtHexToBytes(const QString& text);
+
+// "h:mm:ss.hh", "1 day h:mm:ss.hh" or "N days, h:mm:ss.hh".
+QString KtTicksToText(std::uint32_t ticks);
+// Reads "[N day[s]][,] h:m:s.hh" piecewise; a text without these markers gives 0. Each number
+// saturates at the 32-bit range and the total is clamped to 0..4294967295.
+std::uint32_t KtTextToTicks(const QString& text);
+
+// Shortest general form with up to 15 significant digits.
+QString KtRealToText(double value);
+// Leading blanks skipped, stops at the first character that cannot continue a decimal
+// number, no number gives 0. Magnitudes beyond the double range give +-infinity.
+double KtTextToReal(const QString& text);
+
+// Decimal input: leading blanks, optional sign, digits up to the first other character; no
+// digits gives 0. Text outside the target range SATURATES at the range's nearest end
+// (e.g. "4294967296" gives 2147483647 as a signed value, "-5" gives 0 as an unsigned one).
+std::int32_t KtDecimalToInt32(const QString& text);
+std::uint32_t KtDecimalToUInt32(const QString& text);
+std::uint64_t KtDecimalToUInt64(const QString& text);
+
+// ---- variables --------------------------------------------------------------------------
+
+// Sets the variable's display text from a received varbind (mapped through its option list).
+void ValueFromVb(KtSNMPVar& var, const snmp::Varbind& vb);
+// Fills the varbind (value and tag) from the variable's display text.
+void ValueToVb(const KtSNMPVar& var, snmp::Varbind& vb);
+
+// Decodes key variable i of the list from the front of a dotted instance suffix, stores the
+// key's display text and returns the rest of the suffix.
+QString DecodeIndex(KtSNMPVarList& list, int i, const QString& suffix);
+// Dotted sub-identifiers of key variable i (may be empty, e.g. for "null").
+QString EncodeIndex(const KtSNMPVarList& list, int i);
+// The instance suffix of the current row: the keys' encodings joined with ".".
+QString EncodeInstance(const KtSNMPVarList& list);
+
+// ---- byte forms and fields --------------------------------------------------------------
+
+QByteArray TextToBytes(const QString& text, int syntax);
+QString BytesToText(const QByteArray& bytes, int syntax);
+// The bytes of one field starting at byteIndex.
+QByteArray GetChunk(const QByteArray& bytes, int byteIndex, int syntax);
+// Writes a field at byteIndex, extending the byte string with zero bytes as needed.
+void PutChunk(QByteArray& bytes, int byteIndex, const QByteArray& chunk);
+
+// Bit b is byte b/8, mask 0x80 >> b%8 (bit 0 is the top bit of the first byte; port p of a
+// port list is bit p-1). Reading beyond the end raises -519; writing extends with zeros.
+bool GetBit(const QByteArray& bytes, int bit);
+void PutBit(QByteArray& bytes, int bit, bool on);
+
+// A field of a variable as text: the value mapped back through the option list, its byte form
+// with the variable's syntax, the field cut out and shown with the field's syntax. At byte 0
+// with the variable's own syntax the raw value text is returned uncut. fieldBytes, when given,
+// receives the field's byte form.
+QString FieldText(const KtSNMPVar& var, int byteIndex, int syntax, QByteArray* fieldBytes = nullptr);
