@@ -1,0 +1,227 @@
+#include "shell/Mainunit.h"
+
+#include "KtNML/KtSNMPError.h"
+#include "KtNML/KtSNMPSession.h"
+#include "platform/Registry.h"
+#include "shell/ShellMessage.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+constexpr int kMainWidth = 800;
+constexpr int kInitialHeight = 600;  // replaced when the front panel is fitted in
+constexpr int kModuleFileSuffix = 12;  // the HelpPath value ends with the help file's name
+
+QMenu* AddSubMenu(QMenu* parent, const QString& caption)
+{
+    QMenu* menu = parent->addMenu(caption);
+    menu->setObjectName(caption);
+    menu->menuAction()->setObjectName(caption);
+    return menu;
+}
+
+QLabel* AddHiddenLabel(QWidget* parent, const char* name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+DisplayScale DisplayScaleFor(double logicalDpi)
+{
+    if (qFuzzyCompare(logicalDpi, 96.0))
+        return {false, 1.0};
+    return {true, 1.25};
+}
+
+TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    // Single border, system menu and minimise box only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    setCentralWidget(ScrollBox1);
+    ST_RmonState = AddHiddenLabel(this, "ST_RmonState");
+    ST_STPVersion = AddHiddenLabel(this, "ST_STPVersion");
+    ST_8021xStatus = AddHiddenLabel(this, "ST_8021xStatus");
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    m_statusPanel = new QLabel(StatusBar);
+    m_statusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    StatusBar->addWidget(m_statusPanel, 1);
+    setStatusBar(StatusBar);
+    CreateMenus();
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    m_scale = DisplayScaleFor(screen ? screen->logicalDotsPerInch() : 96.0);
+    setFixedSize(kMainWidth, kInitialHeight);
+
+    KtSNMPInitSession(QString());
+    KtSNMPDefaults.security.version = 0;
+
+    ReadModuleFolder();
+    LoadCatalogues();
+    ReadConfigFolder();
+    ApplyCommandLine(arguments);
+
+    OnCreate();
+    MainForm = this;
+}
+
+TMainForm::~TMainForm()
+{
+    if (MainForm == this)
+        MainForm = nullptr;
+}
+
+// The menu items start-up changes; the full menu tree replaces this function.
+void TMainForm::CreateMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* basic = bar->addMenu(QStringLiteral("Basic Configuration"));
+    basic->setObjectName(QStringLiteral("Basic Configuration"));
+    basic->menuAction()->setObjectName(QStringLiteral("Basic Configuration"));
+
+    QMenu* agent = AddSubMenu(basic, QStringLiteral("Agent Management"));
+    QAction* configFiles = agent->addAction(QStringLiteral("Agent Supported Config Files"));
+    configFiles->setObjectName(QStringLiteral("Agent Supported Config Files"));  // no command
+    agent->addSeparator();
+    AddSubMenu(agent, QStringLiteral("Multiple Image Management"));
+    AddSubMenu(agent, QStringLiteral("Multiple Config Management"));
+    AddSubMenu(basic, QStringLiteral("File System"));
+
+    QMenu* v3 = bar->addMenu(QStringLiteral("SNMP V3"));
+    v3->setObjectName(QStringLiteral("SNMP V3"));
+    v3->menuAction()->setObjectName(QStringLiteral("SNMP V3"));
+}
+
+QAction* TMainForm::MenuAction(const QString& name) const
+{
+    return findChild<QAction*>(name);
+}
+
+// The module folder is the HelpPath value less its last characters (the help file's name).
+// When the key opens the switch's file-system menus give way to the image and config menus.
+void TMainForm::ReadModuleFolder()
+{
+    if (const auto key = platform::RegistryKey::Open(QLatin1String(kHelpPathKey), true)) {
+        m_moduleFolder =
+            platform::ToLocalPath(key->ReadString(QLatin1String(kHelpPathValue)).value_or(QString()));
+        const std::pair<const char*, bool> items[] = {
+            {"File System", false},
+            {"Agent Supported Config Files", false},
+            {"Multiple Image Management", true},
+            {"Multiple Config Management", true},
+        };
+        for (const auto& [name, visible] : items) {
+            if (QAction* action = MenuAction(QLatin1String(name)))
+                action->setVisible(visible);
+        }
+    }
+    m_moduleFolder.chop(kModuleFileSuffix);
+}
+
+void TMainForm::LoadCatalogues()
+{
+    for (const KtCatalogueFile& file : kKtCatalogueFiles)
+        LoadCatalogue(file.family, m_moduleFolder + QLatin1String(file.fileName));
+}
+
+void TMainForm::ReadConfigFolder()
+{
+    if (const auto exe = platform::RegistryKey::Open(QLatin1String(kExePathKey), false)) {
+        m_configFolder = platform::ToLocalPath(
+            exe->ReadString(QStringLiteral("Path")).value_or(QString()) + QStringLiteral("..\\Conf\\MBF\\"));
+    }
+    if (const auto mib = platform::RegistryKey::Open(QLatin1String(kMibFileKey), false))
+        m_configFolder = platform::ToLocalPath(mib->ReadString(QStringLiteral("Path")).value_or(QString()));
+}
+
+void TMainForm::ApplyCommandLine(const QStringList& arguments)
+{
+    LaunchParser parser(KtSNMPDefaults, m_configFolder);  // presence flags start clear
+    if (arguments.isEmpty()) {
+        ShowShellMessage(QStringLiteral("No parameter input"));
+        m_terminationRequested = true;
+    } else {
+        parser.ApplyArguments(arguments);
+    }
+    m_launch = parser.Record();
+    m_presence = parser.Flags();
+    if (QAction* v3 = MenuAction(QStringLiteral("SNMP V3")))
+        v3->setEnabled(KtSNMPDefaults.security.version == 3);
+}
+
+void TMainForm::OnCreate()
+{
+    m_activated = false;
+    setWindowTitle(m_launch.deviceAddress);
+}
+
+void TMainForm::SetStatusText(const QString& text)
+{
+    m_statusPanel->setText(text);
+}
+
+QString TMainForm::StatusText() const
+{
+    return m_statusPanel->text();
+}
+
+void TMainForm::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
+        m_activated = true;
+        emit FirstActivated();
+    }
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+std::unique_ptr<TMainForm> StartMainForm(const QStringList& arguments, int* exitCode)
+{
+    *exitCode = 0;
+    try {
+        auto form = std::make_unique<TMainForm>(arguments);
+        if (form->TerminationRequested())
+            return nullptr;
+        return form;
+    } catch (const KtException& e) {
+        ShowShellMessage(e.Message(), ShellMessageKind::Error);
+    } catch (const LaunchConversionError& e) {
+        ShowShellMessage(e.Message(), ShellMessageKind::Error);
+    }
+    *exitCode = 1;
+    return nullptr;
+}

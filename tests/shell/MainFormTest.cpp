@@ -1,0 +1,271 @@
+// Start-up of the main window against a private working folder and registry file.
+#include "KtNML/KtSNMPError.h"
+#include "KtNML/KtSNMPSession.h"
+#include "shell/Mainunit.h"
+#include "shell/ShellMessage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QScrollArea>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kFileSystem = QStringLiteral("File System");
+const QString kConfigFiles = QStringLiteral("Agent Supported Config Files");
+const QString kMultiImage = QStringLiteral("Multiple Image Management");
+const QString kMultiConfig = QStringLiteral("Multiple Config Management");
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(work.isValid());
+        oldCwd = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(work.path()));
+        registry = work.filePath("reg/registry.ini");
+        qputenv("VKR_REGISTRY_FILE", registry.toLocal8Bit());
+        oldHook = SetShellMessageHook(
+            [this](ShellMessageKind, const QString& text) { messages << text; });
+    }
+    void TearDown() override
+    {
+        SetShellMessageHook(oldHook);
+        qunsetenv("VKR_REGISTRY_FILE");
+        QDir::setCurrent(oldCwd);
+        KtSNMPCloseSession();
+        ResetCatalogue();
+    }
+
+    void Write(const QString& relative, const QByteArray& text)
+    {
+        const QString name = work.filePath(relative);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(name).absolutePath()));
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+
+    std::unique_ptr<TMainForm> Start(const QStringList& args)
+    {
+        exitCode = -1;
+        return StartMainForm(args, &exitCode);
+    }
+
+    QTemporaryDir work;
+    QString oldCwd;
+    QString registry;
+    ShellMessageHook oldHook;
+    QStringList messages;
+    int exitCode = -1;
+};
+
+TEST_F(MainFormTest, BuildsTheWindowForTheAddress)
+{
+    auto form = Start({"/I192.0.2.7", "/Rpublic"});
+    ASSERT_TRUE(form);
+    EXPECT_EQ(MainForm, form.get());
+    EXPECT_EQ(form->objectName(), "MainForm");
+    EXPECT_EQ(form->windowTitle(), "192.0.2.7");
+    EXPECT_EQ(form->width(), 800);
+    EXPECT_EQ(form->centralWidget(), form->findChild<QScrollArea*>("ScrollBox1"));
+    for (const char* name : {"ST_RmonState", "ST_STPVersion", "ST_8021xStatus"}) {
+        SCOPED_TRACE(name);
+        const QLabel* label = form->findChild<QLabel*>(name);
+        ASSERT_TRUE(label);
+        EXPECT_TRUE(label->isHidden());
+    }
+    EXPECT_EQ(form->statusBar(), form->findChild<QStatusBar*>("StatusBar"));
+    EXPECT_EQ(KtSNMPDefaults.device.address, "192.0.2.7");
+    EXPECT_EQ(KtSNMPDefaults.security.readCommunity, "public");
+    EXPECT_FALSE(form->Activated());
+    EXPECT_TRUE(messages.isEmpty());
+    form.reset();
+    EXPECT_EQ(MainForm, nullptr);
+}
+
+TEST_F(MainFormTest, FirstActivationIsSignalledOnce)
+{
+    auto form = Start({"/I192.0.2.7"});
+    ASSERT_TRUE(form);
+    QSignalSpy first(form.get(), &TMainForm::FirstActivated);
+    form->show();
+    form->activateWindow();
+    QApplication::processEvents();
+    if (!form->isActiveWindow())
+        GTEST_SKIP() << "this platform does not activate windows";
+    EXPECT_TRUE(form->Activated());
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QApplication::processEvents();
+    form->activateWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(first.count(), 1);
+}
+
+TEST(DisplayScaleTest, Only96DpiIsUnscaled)
+{
+    const struct {
+        double dpi;
+        bool scaled;
+        double factor;
+    } cases[] = {{96, false, 1.0}, {120, true, 1.25}, {72, true, 1.25}, {144, true, 1.25}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        const DisplayScale s = DisplayScaleFor(c.dpi);
+        EXPECT_EQ(s.scaled, c.scaled);
+        EXPECT_EQ(s.factor, c.factor);
+    }
+}
+
+struct V3Case {
+    const char* name;
+    QStringList args;
+    bool enabled;
+};
+
+class SnmpV3MenuTest : public MainFormTest, public ::testing::WithParamInterface<V3Case> {};
+
+TEST_P(SnmpV3MenuTest, EnabledOnlyForFinalVersion3)
+{
+    auto form = Start(GetParam().args);
+    ASSERT_TRUE(form);
+    QAction* v3 = form->MenuAction("SNMP V3");
+    ASSERT_TRUE(v3);
+    EXPECT_EQ(v3->isEnabled(), GetParam().enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, SnmpV3MenuTest,
+    ::testing::Values(V3Case{"Default", {"/I192.0.2.7"}, false},
+                      V3Case{"Version3", {"/I192.0.2.7", "/v3"}, true},
+                      V3Case{"Version2c", {"/I192.0.2.7", "/v1"}, false},
+                      V3Case{"Version3ThenBack", {"/I192.0.2.7", "/v3", "/v0"}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainFormTest, CreatedHelpPathKeySwapsFileMenusForImageMenus)
+{
+    auto form = Start({"/I192.0.2.7"});
+    ASSERT_TRUE(form);
+    QFile reg(registry);
+    ASSERT_TRUE(reg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(reg.readAll().contains("[SOFTWARE\\Norvale\\Modules\\HelpPath]"));
+    for (const QString& name : {kFileSystem, kConfigFiles, kMultiImage, kMultiConfig})
+        ASSERT_TRUE(form->MenuAction(name)) << name.toStdString();
+    EXPECT_FALSE(form->MenuAction(kFileSystem)->isVisible());
+    EXPECT_FALSE(form->MenuAction(kConfigFiles)->isVisible());
+    EXPECT_TRUE(form->MenuAction(kMultiImage)->isVisible());
+    EXPECT_TRUE(form->MenuAction(kMultiConfig)->isVisible());
+    EXPECT_EQ(form->ModuleFolder(), "");  // key without the value
+}
+
+TEST_F(MainFormTest, WithoutHelpPathKeyFileMenusStay)
+{
+    Write("blocker", "not a folder");
+    qputenv("VKR_REGISTRY_FILE", work.filePath("blocker/registry.ini").toLocal8Bit());
+    auto form = Start({"/I192.0.2.7"});
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(form->MenuAction(kFileSystem)->isVisible());
+    EXPECT_TRUE(form->MenuAction(kConfigFiles)->isVisible());
+    EXPECT_TRUE(messages.isEmpty());  // not reported
+}
+
+TEST_F(MainFormTest, CataloguesComeFromTheModuleFolder)
+{
+    // The value names the help file; its last 12 characters are cut to give the folder.
+    Write("reg/registry.ini", "[SOFTWARE\\Norvale\\Modules\\HelpPath]\n1.3.6.1.4.1.32473.10.101.1="
+                                  + work.path().toUtf8() + "\\module\\VKR2207.hlpx\n");
+    Write("module/errmsg/common.err", "module common text\n");
+    Write("errmsg/common.err", "working folder text\n");
+    auto form = Start({"/I192.0.2.7"});
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->ModuleFolder(), work.path() + "/module/");
+    EXPECT_EQ(KtFamilyText(KtMsgFamily::Common, 0), "module common text");
+}
+
+TEST_F(MainFormTest, CataloguesFromTheWorkingFolderWithoutModuleFolder)
+{
+    Write("errmsg/common.err", "working folder text\n");
+    auto form = Start({"/I192.0.2.7"});
+    ASSERT_TRUE(form);
+    EXPECT_EQ(KtFamilyText(KtMsgFamily::Common, 0), "working folder text");
+}
+
+struct FolderCase {
+    const char* name;
+    const char* registry;  // placeholders: %W the working folder
+    const char* cfgPath;   // where the device file is put, relative to the working folder
+    const char* expectedFolder;
+};
+
+class ConfigFolderTest : public MainFormTest, public ::testing::WithParamInterface<FolderCase> {};
+
+TEST_P(ConfigFolderTest, DeviceFileFoundThroughRegistry)
+{
+    const FolderCase& c = GetParam();
+    Write("reg/registry.ini", QByteArray(c.registry).replace("%W", work.path().toUtf8()));
+    ASSERT_TRUE(QDir(work.path()).mkpath("bin"));  // the host's program folder exists
+    Write(c.cfgPath, "[Program Information]\nAgentPort=1161\nVersion=3\nSecurityModel=3\n"
+                     "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\nSecurityName=op\n");
+    auto form = Start({"/I192.0.2.7", "/Rpublic"});
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->ConfigFolder(), QString(c.expectedFolder).replace("%W", work.path()));
+    EXPECT_TRUE(form->Presence().configFile);
+    EXPECT_EQ(form->Launch().version, "3");
+    EXPECT_EQ(KtSNMPDefaults.device.port, 1161);
+    EXPECT_TRUE(form->MenuAction("SNMP V3")->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Registry, ConfigFolderTest,
+    ::testing::Values(
+        FolderCase{"ExePath",
+                   "[SOFTWARE\\Norvale\\Meridan5.1\\ExePath]\nPath=%W\\bin\\\n",
+                   "Conf/MBF/192.0.2.7.cfg", "%W/bin/../Conf/MBF/"},
+        FolderCase{"MibFileReplacesExePath",
+                   "[SOFTWARE\\Norvale\\Meridan5.1\\ExePath]\nPath=%W\\bin\\\n"
+                   "[SOFTWARE\\Norvale\\Meridan5.1\\MibFile]\nPath=%W\\mib\\\n",
+                   "mib/192.0.2.7.cfg", "%W/mib/"},
+        FolderCase{"NoKeysMeansWorkingFolder", "", "192.0.2.7.cfg", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainFormTest, StartUpFailuresShowTheirMessage)
+{
+    struct {
+        QStringList args;
+        const char* bootsFile;
+        const char* message;
+        bool failure;
+    } cases[] = {
+        {{}, nullptr, "No parameter input", false},
+        {{"/I192.0.2.7", "/vx"}, nullptr, "'x' is not a valid integer value", true},
+        {{"/I192.0.2.7"}, "not a boots line\n",
+         "(ZiDUVA++) Error when loading SNMP engine boots counter!", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        messages.clear();
+        QFile::remove(work.filePath(kKtBootsFileName));
+        if (c.bootsFile)
+            Write(kKtBootsFileName, c.bootsFile);
+        EXPECT_FALSE(Start(c.args));
+        EXPECT_EQ(messages, QStringList{c.message});
+        EXPECT_EQ(exitCode != 0, c.failure);
+        EXPECT_EQ(MainForm, nullptr);
+    }
+}
+
+TEST_F(MainFormTest, BootsFileLivesInTheWorkingFolder)
+{
+    ASSERT_TRUE(Start({"/I192.0.2.7"}));
+    EXPECT_TRUE(QFile::exists(work.filePath(kKtBootsFileName)));
+}
+
+} // namespace
