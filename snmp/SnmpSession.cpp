@@ -695,6 +695,10 @@ void Session::settleDiscoveries()
 
 void Session::complete(Request* r, int st, Pdu response)
 {
+    // An agent that no longer knows the engine ID we hold has been replaced or restarted with
+    // a new identity: discover it again on the next request.
+    if (st == status::UsmUnknownEngineId && r->peer)
+        m_engineIds.erase(r->peer->engineKey);
     r->done = true;
     r->status = st;
     r->response = std::move(response);

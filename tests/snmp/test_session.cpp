@@ -105,6 +105,7 @@ TEST_F(SessionAgainstSnmpd, SynchronousGetForEveryVersionAndSecurityLevel)
     const Case cases[] = {
         {"v1 community", params(0), 0},
         {"v2c community", params(1), 0},
+        {"v2c over IPv6", [] { KtSNMPDefaultParams p = params(1); p.device.address = "::1"; return p; }(), 0},
         {"v2c unknown community is dropped by the agent", badCommunity, -405},
         {"v3 noAuthNoPriv", v3("noauthuser", 1, 1, ""), 0},
         {"v3 authNoPriv MD5", v3("md5user", 2, 2, "md5password"), 0},

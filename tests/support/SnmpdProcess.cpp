@@ -40,6 +40,7 @@ bool SnmpdProcess::start()
     }
     QTextStream out(&f);
     out << "rocommunity public 127.0.0.1\n";
+    out << "rocommunity6 public ::1\n";
     out << "rwcommunity private 127.0.0.1\n";
     out << "syslocation " << kLocation << "\n";
     for (const SnmpdUser& u : kUsers) {
@@ -60,7 +61,7 @@ bool SnmpdProcess::start()
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.start("/usr/sbin/snmpd",
                     {"-f", "-C", "-c", conf, "-Lf", m_dir.filePath("snmpd.log"), "-p", m_dir.filePath("snmpd.pid"),
-                     "-M", "/dev/null", QStringLiteral("udp:127.0.0.1:%1").arg(m_port)});
+                     "-M", "/dev/null", QStringLiteral("udp:127.0.0.1:%1,udp6:[::1]:%1").arg(m_port)});
     if (!m_process.waitForStarted(5000)) {
         m_error = "snmpd did not start: " + m_process.errorString();
         return false;
