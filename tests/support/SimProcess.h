@@ -1,0 +1,71 @@
+#pragma once
+// Runs the switch simulator (vkr2207-sim) for a test: on a free loopback port, with a private
+// state folder and request log, stopped with SIGTERM when the object goes.
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace testutil {
+
+class SimProcess {
+public:
+    // One received request as the simulator logged it (format in sim/README.md).
+    struct VarBind {
+        QString oid;    // dotted, without a leading dot
+        QChar type;     // value type of a set: i u c t C a x o n; null for other requests
+        QString value;  // value text of a set (octet strings in upper-case hex)
+    };
+    struct Request {
+        long seq = 0;
+        bool dropped = false;
+        QString type;              // GET, GETNEXT, GETBULK, SET, or PDUxx
+        int nonRepeaters = -1;     // GETBULK only
+        int maxRepetitions = -1;   // GETBULK only
+        QString version;           // v1, v2c or v3
+        QString securityLevel;     // v3 only: noAuthNoPriv, authNoPriv, authPriv
+        QString principal;         // community or user name
+        QList<VarBind> varbinds;
+    };
+
+    SimProcess();
+    ~SimProcess();
+    SimProcess(const SimProcess&) = delete;
+    SimProcess& operator=(const SimProcess&) = delete;
+
+    // Use this state folder instead of a private temporary one (to restart on the same state).
+    void setStateDir(const QString& dir) { m_givenStateDir = dir; }
+
+    // Starts with the given extra options and waits for the ready line. False when it did not
+    // become ready within timeoutMs; errorText() then tells why.
+    bool start(const QStringList& extraArgs = {}, int timeoutMs = 15000);
+    // SIGTERM and wait; returns the exit code, or -1 when it did not end in time (then killed).
+    int stop(int timeoutMs = 10000);
+    bool isRunning() const;
+
+    QString address() const { return m_address; }  // 127.0.0.1 or ::1
+    quint16 port() const { return m_port; }
+    // The agent address as net-snmp's tools and sessions take it: udp:127.0.0.1:PORT.
+    QString peer() const { return m_peer; }
+    QString logPath() const { return m_logPath; }
+    QString stateDir() const { return m_stateDir; }
+    // Everything the simulator wrote to stderr so far.
+    QString errorText();
+
+    // The request log parsed, in order of receipt.
+    QList<Request> requests() const;
+    static bool parseLogLine(const QString& line, Request& out);
+
+    static QString binaryPath();
+    static QString defaultDataFile();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    std::unique_ptr<QProcess> m_proc;
+    QString m_givenStateDir, m_stateDir, m_logPath, m_address, m_peer, m_stderr;
+    quint16 m_port = 0;
+};
+
+} // namespace testutil
