@@ -23,6 +23,11 @@ struct LaunchCase {
     std::function<void(const Result&)> expect;
 };
 
+void PrintTo(const LaunchCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 // A complete SNMPv3 device file (levels and protocols count from 0 here).
 const char* kV3File =
     "[Program Information]\n"

@@ -131,6 +131,11 @@ struct V3Case {
     bool enabled;
 };
 
+void PrintTo(const V3Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SnmpV3MenuTest : public MainFormTest, public ::testing::WithParamInterface<V3Case> {};
 
 TEST_P(SnmpV3MenuTest, EnabledOnlyForFinalVersion3)
@@ -204,6 +209,11 @@ struct FolderCase {
     const char* cfgPath;   // where the device file is put, relative to the working folder
     const char* expectedFolder;
 };
+
+void PrintTo(const FolderCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ConfigFolderTest : public MainFormTest, public ::testing::WithParamInterface<FolderCase> {};
 
