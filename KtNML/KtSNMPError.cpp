@@ -127,6 +127,7 @@ const char* const kKtSnmpTexts[] = {
     "(ZiDUVA++) Log database field not found!",
     "(ZiDUVA++) Bad syntax for the history chart of log!",
     "(ZiDUVA++) Unknown error code!",
+    "(ZiDUVA++) The agent's get-next answers do not increase: the walk was stopped!",
 };
 
 // common: index k is code -k
@@ -261,7 +262,7 @@ QString KtMessage(int code)
         return KtFamilyText(KtMsgFamily::SnmpUsm, -code - 301);
     if (code >= -423 && code <= -401)
         return KtFamilyText(KtMsgFamily::SnmpClass, -code - 401);
-    if (code >= -528 && code <= -501)
+    if (code >= -529 && code <= -501)
         return KtFamilyText(KtMsgFamily::KtSnmp, -code - 500);
     return KtFamilyText(KtMsgFamily::KtSnmp, 28);
 }

@@ -3,7 +3,7 @@
 //
 // Every failure carries one negative code whose range tells its origin:
 //   -101..-118 agent error status, -201..-217 SNMPv3 message processing,
-//   -301..-314 user-based security, -401..-423 SNMP library, -501..-528 framework,
+//   -301..-314 user-based security, -401..-423 SNMP library, -501..-529 framework,
 //   0..-18 common. Texts come from seven message families that catalogue files can replace.
 #include <QString>
 #include <QStringList>
@@ -69,6 +69,9 @@ enum : int {
     BadControlType = -521,
     NotEnoughControls = -522,
     UnknownCode = -528,
+    // A get-next answer at or before the instance it continued from: a faulty agent would
+    // otherwise keep a walk going forever.
+    NonIncreasingWalk = -529,
 };
 }
 
