@@ -1,0 +1,38 @@
+#pragma once
+// Small helpers shared by the framework's tests.
+#include "KtNML/KtSNMPError.h"
+
+#include <QByteArray>
+#include <QString>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <ostream>
+
+inline QByteArray Bytes(std::initializer_list<int> b)
+{
+    QByteArray out;
+    for (int v : b)
+        out.append(char(v));
+    return out;
+}
+
+// Runs f and checks that it raises the given framework code.
+template <class F> void ExpectKtError(int code, F&& f)
+{
+    try {
+        f();
+        ADD_FAILURE() << "expected error " << code << ", nothing was raised";
+    } catch (const KtException& e) {
+        EXPECT_EQ(e.Code(), code) << e.what();
+        EXPECT_EQ(e.Message(), KtMessage(code));
+    }
+}
+
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray& b, std::ostream* os)
+{
+    *os << b.toHex(' ').toStdString();
+}
