@@ -205,6 +205,9 @@ void KtSNMPRequest::DecodeRow(const QString& rowSuffix)
 bool KtSNMPRequest::Parse(const std::vector<snmp::Varbind>& varbinds, int& code, bool* finished, PduKind sentKind)
 {
     const bool table = IsTable();
+    // The previous row's keys, taken before this response overwrites any of them: a column
+    // that has ended stays at the previous row's instance.
+    const QString previousKeys = table ? InstanceSuffix() : QString();
     std::size_t next = 0;
     int requested = 0;
     int done = 0;
@@ -234,18 +237,20 @@ bool KtSNMPRequest::Parse(const std::vector<snmp::Varbind>& varbinds, int& code,
             }
             KtRaise(KtErr::NoSuchName);
         }
+        // A faulty agent answering at or before where the column stood would keep the walk
+        // going forever (or end it as if the table were read): stop with an error instead.
+        if (table && sentKind == NextRead && insideColumn(base, var.InstanceOid) && insideColumn(base, received)
+            && compareOids(received, var.InstanceOid) <= 0)
+            KtRaise(KtErr::NonIncreasingWalk);
         if (IsColumnDone(base, var.InstanceOid, received)) {
             ++done;
             var.Value = KtNotDoneText;
-            const QString keys = InstanceSuffix();
-            var.InstanceOid = keys.isEmpty() ? base : base + u'.' + keys;
+            if (!previousKeys.isEmpty())
+                var.InstanceOid = base + u'.' + previousKeys;
+            else if (var.InstanceOid.isEmpty())
+                var.InstanceOid = base;  // without keys the column stays where it stood
             continue;
         }
-        // A faulty agent answering at or before where the column stood would keep the walk
-        // going forever.
-        if (table && sentKind == NextRead && insideColumn(base, var.InstanceOid)
-            && compareOids(received, var.InstanceOid) <= 0)
-            KtRaise(KtErr::NonIncreasingWalk);
         ValueFromVb(i, vb);
         var.InstanceOid = received;
         // The row's index comes from a column that is still inside itself; a column that has
