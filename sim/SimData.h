@@ -54,6 +54,7 @@ enum class SetStatus : int {
 struct Range {
     std::int64_t lo = 0;
     std::int64_t hi = 0;
+    bool operator==(const Range&) const = default;
 };
 
 // Access and value constraints shared by a scalar instance or by all cells of a column.
@@ -62,6 +63,7 @@ struct ObjectDef {
     bool writable = false;
     std::optional<Range> size;   // octet-string length
     std::optional<Range> range;  // integer value
+    bool operator==(const ObjectDef&) const = default;
 };
 
 enum class IndexSyntax { Integer, String, ImpliedString, IpAddress, Mac, ObjectId, ImpliedObjectId };
@@ -96,6 +98,7 @@ struct Instance {
     ObjectDef def;       // for table cells a copy of the column's definition
     int table = -1;      // index into Store::tables() or -1 for scalars
     Dynamic dynamic = Dynamic::None;
+    bool operator==(const Instance&) const = default;
 };
 
 class DataError : public std::runtime_error {

@@ -1,0 +1,206 @@
+// The simulator's object store in-process: data-file errors, set checks that need a whole
+// request, undo, and generated rows.
+#include "sim/SimData.h"
+
+#include <gtest/gtest.h>
+
+using namespace vkrsim;
+
+namespace {
+
+Oid O(const std::string& s)
+{
+    return *parseOid(s);
+}
+
+Value I(std::int64_t n)
+{
+    Value v;
+    v.type = Type::Integer;
+    v.num = n;
+    return v;
+}
+
+Value S(const std::string& s)
+{
+    Value v;
+    v.type = Type::OctetString;
+    v.bytes = s;
+    return v;
+}
+
+const char* kTables = R"(subtree 1.3.6.1.4.1.32473
+1.3.6.1.4.1.32473.1.0 string "abc" rw size=0..8
+table demo 1.3.6.1.4.1.32473.9.1 integer
+column demo 2 string rw
+column demo 3 integer rw range=1..10 default=5
+status demo 4 rowstatus
+1.3.6.1.4.1.32473.9.1.2.1 string "one"
+1.3.6.1.4.1.32473.9.1.3.1 integer 2
+1.3.6.1.4.1.32473.9.1.4.1 integer 1
+)";
+
+} // namespace
+
+struct BadLine {
+    const char* text;     // the offending line, placed at line 3 after two good ones
+    const char* message;  // expected part of the message
+};
+
+class DataFileErrors : public ::testing::TestWithParam<BadLine> {};
+
+TEST_P(DataFileErrors, NamesFileLineAndProblem)
+{
+    const std::string text = std::string("subtree 1.3.6.1.4.1.32473\n# comment\n") + GetParam().text + "\n";
+    Store s;
+    try {
+        s.loadText(text, "bad.sim");
+        FAIL() << "accepted: " << GetParam().text;
+    } catch (const DataError& e) {
+        const std::string msg = e.what();
+        EXPECT_EQ(msg.rfind("bad.sim:3: ", 0), 0u) << msg;
+        EXPECT_NE(msg.find(GetParam().message), std::string::npos) << msg;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, DataFileErrors,
+    ::testing::Values(
+        BadLine{"1.3.6.1.4.1.32473.1.0 integer abc", "not a 32-bit integer"},
+        BadLine{"1.3.6.1.4.1.32473.1.0 integer 2147483648", "not a 32-bit integer"},
+        BadLine{"1.3.6.1.4.1.32473.1.0 float 1", "unknown type"},
+        BadLine{"1.3.6.1.2.1.1.1.0 string x", "outside the declared subtrees"},
+        BadLine{"1.3.6.1.4.1.32473.1.0 string \"open", "unterminated"},
+        BadLine{"1.3.6.1.4.1.32473.1.0 hex ABC", "odd number of hex digits"},
+        BadLine{"1.3.6.1.4.1.32473.1.0 ipaddress 1.2.3.256", "not an IPv4 address"},
+        BadLine{"1.3.6.1.4.1.32473.1.0 string abcd size=0..2", "breaks its own constraints"},
+        BadLine{"sysName.0 string x", "neither a keyword"},
+        BadLine{"table t 1.3.6.1.4.1.32473.5.1 integer octets", "unknown index syntax"},
+        BadLine{"column nosuch 2 integer rw", "unknown table"},
+        BadLine{"1.3.6.1.4.1.32473.1.0", "wants OID, type and value"}));
+
+TEST(DataFile, TableRowsAreCheckedAgainstTheirDeclaration)
+{
+    const std::string head = "subtree 1.3.6.1.4.1.32473\ntable t 1.3.6.1.4.1.32473.5.1 integer string\n"
+                             "column t 2 integer rw\n";
+    struct Case {
+        const char* line;
+        const char* message;
+    } cases[] = {
+        {"1.3.6.1.4.1.32473.5.1.3.1.1.97 integer 1", "column 3 of table t is not declared"},
+        {"1.3.6.1.4.1.32473.5.1.2.1.1.97 string x", "differs from the column's type"},
+        {"1.3.6.1.4.1.32473.5.1.2.1.2.97 integer 1", "does not match the index syntax"},
+        {"1.3.6.1.4.1.32473.5.1.2.1.1.97 integer 1 rw", "come from the column declaration"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        Store s;
+        try {
+            s.loadText(head + c.line + "\n", "t.sim");
+            ADD_FAILURE() << "accepted";
+        } catch (const DataError& e) {
+            EXPECT_NE(std::string(e.what()).find("t.sim:4: "), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST(DataFile, ValuesAndDuplicates)
+{
+    Store s;
+    s.loadText("subtree .1.3.6.1.4.1.32473\n"
+               "1.3.6.1.4.1.32473.1.0 string \"a \\\"b\\\" # not a comment\"  # a comment\n"
+               "1.3.6.1.4.1.32473.2.0 hex 0x00:ff-10\n"
+               "1.3.6.1.4.1.32473.3.0 counter64 18446744073709551615\n",
+               "v.sim");
+    EXPECT_EQ(s.find(O("1.3.6.1.4.1.32473.1.0"))->value.bytes, "a \"b\" # not a comment");
+    EXPECT_EQ(s.find(O("1.3.6.1.4.1.32473.2.0"))->value.bytes, std::string("\x00\xff\x10", 3));
+    EXPECT_EQ(s.find(O("1.3.6.1.4.1.32473.3.0"))->value.big, 18446744073709551615ull);
+    EXPECT_THROW(s.loadText("1.3.6.1.4.1.32473.1.0 string again\n", "more.sim"), DataError);
+}
+
+class StoreSet : public ::testing::Test {
+protected:
+    void SetUp() override { store.loadText(kTables, "t.sim"); }
+    Store store;
+    const Oid row1Status = O("1.3.6.1.4.1.32473.9.1.4.1");
+};
+
+TEST_F(StoreSet, RowChecksSeeTheWholeRequest)
+{
+    struct Case {
+        const char* name;
+        std::vector<SetItem> items;
+        std::optional<SetStatus> status;
+        std::size_t index;
+    } cases[] = {
+        {"createAndGo with the required column", {{O("1.3.6.1.4.1.32473.9.1.4.7"), I(4)}, {O("1.3.6.1.4.1.32473.9.1.2.7"), S("x")}}, {}, 0},
+        {"createAndGo without it", {{O("1.3.6.1.4.1.32473.9.1.4.7"), I(4)}}, SetStatus::InconsistentValue, 0},
+        {"column of a new row without status", {{O("1.3.6.1.4.1.32473.9.1.2.7"), S("x")}}, SetStatus::NoCreation, 0},
+        {"createAndGo on an existing row", {{row1Status, I(4)}}, SetStatus::InconsistentValue, 0},
+        {"active on a missing row", {{O("1.3.6.1.4.1.32473.9.1.4.7"), I(1)}}, SetStatus::InconsistentValue, 0},
+        {"notReady is not settable", {{row1Status, I(3)}}, SetStatus::WrongValue, 0},
+        {"destroy with a column of that row", {{O("1.3.6.1.4.1.32473.9.1.3.1"), I(3)}, {row1Status, I(6)}}, SetStatus::InconsistentValue, 0},
+        {"two status values for one row", {{row1Status, I(1)}, {row1Status, I(2)}}, SetStatus::InconsistentValue, 0},
+        {"bad value after a good one", {{O("1.3.6.1.4.1.32473.1.0"), S("ok")}, {O("1.3.6.1.4.1.32473.9.1.3.1"), I(11)}}, SetStatus::WrongValue, 1},
+        {"too long for its size", {{O("1.3.6.1.4.1.32473.1.0"), S("123456789")}}, SetStatus::WrongLength, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto failure = store.checkSet(c.items);
+        ASSERT_EQ(failure.has_value(), c.status.has_value());
+        if (failure) {
+            EXPECT_EQ(failure->status, *c.status);
+            EXPECT_EQ(failure->index, c.index);
+        }
+    }
+}
+
+TEST_F(StoreSet, CreateAndWaitIsNotReadyUntilComplete)
+{
+    const Oid st = O("1.3.6.1.4.1.32473.9.1.4.8");
+    std::vector<SetItem> wait{{st, I(5)}};
+    ASSERT_FALSE(store.checkSet(wait));
+    store.applySet(wait);
+    EXPECT_EQ(store.find(st)->value.num, 3);  // notReady: column 2 missing
+    EXPECT_EQ(store.find(O("1.3.6.1.4.1.32473.9.1.3.8"))->value.num, 5);  // default filled in
+    EXPECT_EQ(store.checkSet({{st, I(1)}})->status, SetStatus::InconsistentValue);
+    std::vector<SetItem> go{{O("1.3.6.1.4.1.32473.9.1.2.8"), S("y")}, {st, I(1)}};
+    ASSERT_FALSE(store.checkSet(go));
+    store.applySet(go);
+    EXPECT_EQ(store.find(st)->value.num, 1);
+}
+
+TEST_F(StoreSet, UndoRestoresCreatedAndDestroyedRows)
+{
+    const auto before = store.instances();
+    std::vector<SetItem> items{{row1Status, I(6)},
+                               {O("1.3.6.1.4.1.32473.9.1.4.2"), I(4)},
+                               {O("1.3.6.1.4.1.32473.9.1.2.2"), S("two")},
+                               {O("1.3.6.1.4.1.32473.1.0"), S("new")}};
+    ASSERT_FALSE(store.checkSet(items));
+    UndoLog log = store.applySet(items);
+    EXPECT_EQ(store.find(row1Status), nullptr);
+    EXPECT_EQ(store.find(O("1.3.6.1.4.1.32473.9.1.4.2"))->value.num, 1);  // createAndGo -> active
+    store.undo(log);
+    EXPECT_TRUE(store.instances() == before);
+}
+
+TEST(StoreFill, GeneratedRowsContinueAfterExistingOnes)
+{
+    Store s;
+    s.loadText(kTables, "t.sim");
+    s.fillTable("demo", 5000);
+    std::size_t rows = 0;
+    Oid last;
+    Oid col = O("1.3.6.1.4.1.32473.9.1.2");
+    for (auto* it = s.next(col, col); it; it = s.next(it->first, col)) {
+        ++rows;
+        last = it->first;
+    }
+    EXPECT_EQ(rows, 5001u);
+    EXPECT_EQ(last, O("1.3.6.1.4.1.32473.9.1.2.5001"));
+    EXPECT_EQ(s.find(O("1.3.6.1.4.1.32473.9.1.4.5001"))->value.num, 1);
+    EXPECT_EQ(s.find(O("1.3.6.1.4.1.32473.9.1.3.5001"))->value.num, 5);
+    EXPECT_THROW(s.fillTable("nosuch", 1), DataError);
+}
