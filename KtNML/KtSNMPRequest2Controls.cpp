@@ -1,0 +1,1157 @@
+#include "KtNML/KtSNMPRequest2Controls.h"
+
+#include "KtNML/KtDateTime.h"
+#include "KtNML/KtOptionList.h"
+#include "KtNML/KtRadioGroup.h"
+#include "KtNML/KtSupport.h"
+#include "KtNML/KtValueCodec.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int kOutOfRange = -12;  // "Out of range at index of array or list!"
+
+KtEditConstraint::MessageBoxHook& MessageBoxHookRef()
+{
+    static KtEditConstraint::MessageBoxHook hook;
+    return hook;
+}
+
+bool IsTextControl(const QWidget* w)
+{
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QLabel*>(w);
+}
+
+void SetControlText(QWidget* w, const QString& text)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(text);
+    else
+        KtRaise(KtErr::BadControlType);
+}
+
+QString ControlText(const QWidget* w)
+{
+    if (auto* edit = qobject_cast<const QLineEdit*>(w))
+        return edit->text();
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    KtRaise(KtErr::BadControlType);
+}
+
+bool IsBoolSyntax(int syntax)
+{
+    return syntax == KtSyn::Boolean || syntax == KtSyn::Bool8 || syntax == KtSyn::Bool16;
+}
+
+QString Hex2(char byte)
+{
+    return QStringLiteral("%1").arg(unsigned(std::uint8_t(byte)), 2, 16, QLatin1Char('0')).toUpper();
+}
+
+std::uint32_t LittleEndian32(const QByteArray& b, qsizetype at)
+{
+    std::uint32_t v = 0;
+    for (int k = 0; k < 4; ++k)
+        v |= std::uint32_t(std::uint8_t(b[at + k])) << (8 * k);
+    return v;
+}
+
+// Minimum number of edits a syntax spreads over (0: no minimum).
+int MinimumEdits(int syntax)
+{
+    switch (syntax) {
+    case KtSyn::IpAddress: case KtSyn::NsapAddr: return 4;
+    case KtSyn::TimeTicks: return 5;
+    case KtSyn::MacAddress: return 6;
+    case KtSyn::Ipv6Address: return 16;
+    case KtSyn::DateTime: return 10;
+    case KtSyn::BcDateTime: return 7;
+    default: return 0;
+    }
+}
+
+// "(NULL)" leaves the edits of these syntaxes as they are.
+bool KeepsEditsOnNull(int syntax)
+{
+    return MinimumEdits(syntax) > 0;
+}
+
+// Value and byte form of a field spread over several edits.
+void ShowEdits(const std::vector<QWidget*>& edits, int syntax, const QString& text, const QByteArray& bytes)
+{
+    const int n = int(edits.size());
+    if (n < MinimumEdits(syntax))
+        KtRaise(KtErr::NotEnoughControls);
+    if (KeepsEditsOnNull(syntax) && text == KtNullText)
+        return;
+    auto fixed = [&](int width) {
+        if (bytes.size() < width)
+            KtRaise(KtErr::BadPartialValue);
+    };
+    switch (syntax) {
+    case KtSyn::BitStr: case KtSyn::OctetStr: case KtSyn::Opaque:
+        for (int k = 0; k < n; ++k)
+            SetControlText(edits[k], k < bytes.size() ? Hex2(bytes[k]) : QString());
+        break;
+    case KtSyn::MacAddress: case KtSyn::Ipv6Address: {
+        const int width = MinimumEdits(syntax);
+        fixed(width);
+        for (int k = 0; k < width; ++k)
+            SetControlText(edits[k], Hex2(bytes[k]));
+        break;
+    }
+    case KtSyn::ObjectId: {
+        const int ids = int(bytes.size() / 4);
+        for (int k = 0; k < n; ++k)
+            SetControlText(edits[k], k < ids ? QString::number(LittleEndian32(bytes, 4 * k)) : QString());
+        break;
+    }
+    case KtSyn::IpAddress: case KtSyn::NsapAddr:
+        fixed(4);
+        for (int k = 0; k < 4; ++k)
+            SetControlText(edits[k], QString::number(std::uint8_t(bytes[k])));
+        break;
+    case KtSyn::TimeTicks: {
+        fixed(4);
+        const std::uint32_t t = LittleEndian32(bytes, 0);
+        const std::uint32_t parts[5] = {t / 8640000, t / 360000 % 24, t / 6000 % 60, t / 100 % 60, t % 100};
+        for (int k = 0; k < 5; ++k)
+            SetControlText(edits[k], QString::number(parts[k]));
+        break;
+    }
+    case KtSyn::DateTime: {
+        const KtDateTime dt = KtDateTime::FromBytes(bytes);
+        const QString parts[10] = {QString::number(dt.year),        QString::number(dt.month),
+                                   QString::number(dt.day),         QString::number(dt.hour),
+                                   QString::number(dt.minutes),     QString::number(dt.seconds),
+                                   QString::number(dt.deciSeconds), QString(QLatin1Char(dt.direction)),
+                                   QString::number(dt.utcHours),    QString::number(dt.utcMinutes)};
+        for (int k = 0; k < 10; ++k)
+            SetControlText(edits[k], parts[k]);
+        break;
+    }
+    case KtSyn::BcDateTime: {
+        double serial = 0;
+        QDate date;
+        QTime time;
+        if (!KtSerialFromText(text, serial) || !KtSerialToDateTime(serial, date, time))
+            KtRaise(KtErr::BadPartialValue);
+        const int parts[7] = {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(),
+                              time.msec()};
+        for (int k = 0; k < 7; ++k)
+            SetControlText(edits[k], QString::number(parts[k]));
+        break;
+    }
+    default:
+        SetControlText(edits[0], text);
+        break;
+    }
+}
+
+// The text of a field spread over several edits.
+QString ReadEdits(const std::vector<QWidget*>& edits, int syntax)
+{
+    const int n = int(edits.size());
+    if (n < MinimumEdits(syntax))
+        KtRaise(KtErr::NotEnoughControls);
+    auto number = [&](int k) { return KtDecimalToUInt32(ControlText(edits[k])); };
+    auto joinHex = [&](int count) {
+        QString hex;
+        for (int k = 0; k < count; ++k) {
+            const QString t = ControlText(edits[k]).trimmed();
+            hex += t.isEmpty() ? QStringLiteral("00") : t.size() == 1 ? QLatin1Char('0') + t : t;
+        }
+        return hex;
+    };
+    switch (syntax) {
+    case KtSyn::BitStr: case KtSyn::OctetStr: case KtSyn::Opaque: return joinHex(n);
+    case KtSyn::MacAddress: case KtSyn::Ipv6Address: return joinHex(MinimumEdits(syntax));
+    case KtSyn::ObjectId: {
+        QStringList ids;
+        for (int k = 0; k < n; ++k)
+            ids << QString::number(number(k));
+        return ids.join(u'.');
+    }
+    case KtSyn::IpAddress: case KtSyn::NsapAddr:
+        return QStringLiteral("%1.%2.%3.%4").arg(number(0)).arg(number(1)).arg(number(2)).arg(number(3));
+    case KtSyn::TimeTicks: {
+        const std::uint64_t t = std::uint64_t(number(0)) * 8640000 + std::uint64_t(number(1)) * 360000
+            + std::uint64_t(number(2)) * 6000 + std::uint64_t(number(3)) * 100 + number(4);
+        return KtTicksToText(std::uint32_t(std::min<std::uint64_t>(t, 0xffffffffu)));
+    }
+    case KtSyn::DateTime: {
+        const QString dir = ControlText(edits[7]).trimmed();
+        return QStringLiteral("%1-%2-%3,%4:%5:%6.%7,%8%9:%10")
+            .arg(number(0)).arg(number(1)).arg(number(2)).arg(number(3)).arg(number(4)).arg(number(5))
+            .arg(number(6))
+            .arg(dir.isEmpty() ? QChar(u'+') : dir.at(0))
+            .arg(number(8)).arg(number(9));
+    }
+    case KtSyn::BcDateTime: {
+        const QDate date(int(number(0)), int(number(1)), int(number(2)));
+        const QTime time(int(number(3)), int(number(4)), int(number(5)), int(number(6)));
+        if (!date.isValid() || !time.isValid())
+            KtRaise(KtErr::BadPartialValue);
+        return KtSerialToText(KtSerialFromDateTime(date, time));
+    }
+    default: return ControlText(edits[0]);
+    }
+}
+
+std::vector<QWidget*> Widgets(const KtControlBinding& rec)
+{
+    std::vector<QWidget*> out;
+    for (const QPointer<QWidget>& c : rec.Controls)
+        out.push_back(c.data());
+    return out;
+}
+
+// A control of the binding has gone with its form: the binding no longer shows or gives anything.
+bool ControlsGone(const KtControlBinding& rec)
+{
+    return rec.Controls.empty()
+        || std::any_of(rec.Controls.begin(), rec.Controls.end(), [](const QPointer<QWidget>& c) { return c.isNull(); });
+}
+
+} // namespace
+
+// ==== KtSNMPRequest2Controls ===============================================================
+
+KtSNMPRequest2Controls::KtSNMPRequest2Controls(QWidget* owner, std::unique_ptr<KtSNMPRequest> request)
+    : m_request(request ? std::move(request) : std::make_unique<KtSNMPRequest>()), m_owner(owner)
+{
+}
+
+KtSNMPRequest2Controls::~KtSNMPRequest2Controls()
+{
+    *m_alive = false;
+    m_busy = false;
+    m_request.reset();
+}
+
+void KtSNMPRequest2Controls::SetStatusTarget(QPlainTextEdit* memo)
+{
+    ClearStatusTarget();
+    m_memo = memo;
+}
+
+void KtSNMPRequest2Controls::SetStatusTarget(QStatusBar* statusBar)
+{
+    ClearStatusTarget();
+    m_statusBar = statusBar;
+}
+
+void KtSNMPRequest2Controls::SetStatusTarget(QLabel* panel)
+{
+    ClearStatusTarget();
+    m_panel = panel;
+}
+
+void KtSNMPRequest2Controls::ClearStatusTarget()
+{
+    m_memo = nullptr;
+    m_statusBar = nullptr;
+    m_panel = nullptr;
+}
+
+bool KtSNMPRequest2Controls::HasStatusTarget() const
+{
+    return m_memo || m_statusBar || m_panel;
+}
+
+void KtSNMPRequest2Controls::ShowStatus(const QString& message)
+{
+    if (!HasStatusTarget())
+        return;
+    const QString line = StatusText(m_lastOperation, message, m_request->VarList.Name);
+    if (m_memo)
+        m_memo->appendPlainText(line);
+    else if (m_statusBar)
+        m_statusBar->showMessage(line);
+    else if (m_panel)
+        m_panel->setText(line);
+}
+
+void KtSNMPRequest2Controls::ReportError(const QString& message)
+{
+    if (HasStatusTarget())
+        ShowStatus(message);
+    else
+        ShowMessageBox(m_owner, message);
+}
+
+KtSNMPRequest2Controls::MessageBoxHook KtSNMPRequest2Controls::SetMessageBoxHook(MessageBoxHook hook)
+{
+    return std::exchange(MessageBoxHookRef(), std::move(hook));
+}
+
+void KtSNMPRequest2Controls::ShowMessageBox(QWidget* owner, const QString& text)
+{
+    const QString caption = KtEditConstraint::MessageCaption();
+    if (const auto& hook = MessageBoxHookRef()) {
+        hook(owner, caption, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+bool KtSNMPRequest2Controls::IsTable() const
+{
+    const auto type = m_request->VarList.ItemType;
+    return type == KtItem::MVT_FMV || type == KtItem::MVT_UMV;
+}
+
+void KtSNMPRequest2Controls::SetLeftOut(int i, bool leftOut)
+{
+    if (leftOut)
+        m_leftOut.insert(i);
+    else
+        m_leftOut.remove(i);
+}
+
+void KtSNMPRequest2Controls::BeforeGet() {}
+void KtSNMPRequest2Controls::BeforeSet() {}
+void KtSNMPRequest2Controls::PrepareSet() {}
+void KtSNMPRequest2Controls::AfterGet() {}
+void KtSNMPRequest2Controls::AfterSet() {}
+
+void KtSNMPRequest2Controls::OnGetError(const KtSNMPError& error)
+{
+    m_lastOperation = 0;
+    ReportError(error.message);
+}
+
+void KtSNMPRequest2Controls::OnSetError(const KtSNMPError& error)
+{
+    m_lastOperation = 1;
+    ReportError(error.message);
+}
+
+QString KtSNMPRequest2Controls::FilterText()
+{
+    if (LinkedRequest && !RowFilter.isEmpty())
+        return LinkedRequest->SubstituteValues(RowFilter, true, u'#');
+    return QString();
+}
+
+bool KtSNMPRequest2Controls::ShowAccepted(const QString& filter)
+{
+    if (!m_request->AcceptRow(filter) || !m_request->AcceptRecord())
+        return true;
+    ++m_rowCount;
+    const std::shared_ptr<bool> alive = m_alive;
+    ShowRow();
+    return *alive;
+}
+
+// ---- read ---------------------------------------------------------------------------------
+
+void KtSNMPRequest2Controls::Get()
+{
+    m_lastOperation = 0;
+    const std::shared_ptr<bool> alive = m_alive;
+    BeforeGet();
+    if (!*alive)
+        return;
+    const QString filter = FilterText();
+    m_rowCount = 0;
+    if (Mode == 0) {
+        m_busy = true;
+        try {
+            if (IsTable()) {
+                for (bool row = m_request->Get(true); row; row = m_request->Get(false))
+                    if (!ShowAccepted(filter))
+                        return;
+            } else {
+                m_request->Get(true);
+                if (!ShowAccepted(filter))
+                    return;
+            }
+            AfterGet();
+        } catch (...) {
+            if (*alive)
+                m_busy = false;
+            throw;
+        }
+        if (!*alive)
+            return;
+        m_busy = false;
+        ShowStatus(KtMessage(KtErr::Ok));
+        return;
+    }
+    m_busy = true;
+    if (!m_request->Alive) {
+        m_busy = false;
+        return;
+    }
+    try {
+        m_request->GetAsync(&GetCompletion, this, true);
+    } catch (...) {
+        m_busy = false;
+        throw;
+    }
+}
+
+void KtSNMPRequest2Controls::GetCompletion(void* context, const KtSNMPError& error, KtSNMPVarList&)
+{
+    static_cast<KtSNMPRequest2Controls*>(context)->GetCompleted(error);
+}
+
+void KtSNMPRequest2Controls::GetCompleted(const KtSNMPError& error)
+{
+    const std::shared_ptr<bool> alive = m_alive;
+    if (error.code != 0) {
+        m_busy = false;
+        try {
+            OnGetError(error);
+        } catch (const KtException& e) {
+            if (*alive)
+                CompletionFailed(e.Code(), e.Message(), 0, false);
+        }
+        if (*alive && GetDone)
+            GetDone(*this, error);
+        return;
+    }
+    try {
+        const QString filter = FilterText();
+        if (!IsTable()) {
+            if (!ShowAccepted(filter))
+                return;
+        } else if (!error.finished) {
+            if (!ShowAccepted(filter))
+                return;
+            if (m_request->Alive) {
+                m_request->GetAsync(&GetCompletion, this, false);
+                return;
+            }
+        }
+        AfterGet();
+        if (!*alive)
+            return;
+        m_busy = false;
+        m_lastOperation = 0;
+        ShowStatus(KtMessage(KtErr::Ok));
+    } catch (const KtException& e) {
+        if (*alive)
+            CompletionFailed(e.Code(), e.Message(), 0, true);
+        return;
+    } catch (const std::exception& e) {
+        if (*alive)
+            CompletionFailed(KtErr::UnknownCode, QString::fromLocal8Bit(e.what()), 0, true);
+        return;
+    }
+    // Every finished read is announced, with or without a status target: views wait for it
+    // before they allow the next operation.
+    if (GetDone)
+        GetDone(*this, error);
+}
+
+// An error raised inside a completion: it cannot travel through the event pump, so it is shown
+// here and the operation ends.
+void KtSNMPRequest2Controls::CompletionFailed(int code, const QString& message, int operation, bool notify)
+{
+    const std::shared_ptr<bool> alive = m_alive;
+    m_busy = false;
+    m_lastOperation = operation;
+    ReportError(message);
+    if (!*alive || !notify)
+        return;
+    KtSNMPError error;
+    error.code = code;
+    error.message = message;
+    error.agentAddress = m_request->Params.device.address;
+    error.agentPort = qint16(m_request->Params.device.port);
+    error.finished = true;
+    const Notification& done = operation == 0 ? GetDone : SetDone;
+    if (done)
+        done(*this, error);
+}
+
+// ---- write --------------------------------------------------------------------------------
+
+QString KtSNMPRequest2Controls::WriteIndexList(const QString& indexList, const QStringList* values,
+                                               QStringList& keptValues, bool& useKept)
+{
+    useKept = false;
+    if (m_leftOut.isEmpty())
+        return indexList;
+    QStringList names;
+    if (indexList.isEmpty()) {
+        for (int i = 0; i < m_request->VarList.Count(); ++i)
+            if (!m_leftOut.contains(i))
+                names << QString::number(i);
+    } else {
+        KtNumList<int> given;
+        given.SetDelimiter(u',');
+        given.Parse(indexList);
+        useKept = values != nullptr;
+        for (int k = 0; k < given.Count(); ++k) {
+            const int i = given.Item(k);
+            const bool valueGiven = values && k < values->size();
+            if (m_leftOut.contains(i) && !valueGiven)
+                continue;
+            names << QString::number(i);
+            if (valueGiven)
+                keptValues << values->at(k);
+        }
+    }
+    // An index no variable has: every variable is left out.
+    if (names.isEmpty())
+        names << QString::number(m_request->VarList.Count());
+    return names.join(u',');
+}
+
+void KtSNMPRequest2Controls::Set(bool refresh, bool prepare, const QString& indexList, const QStringList* values)
+{
+    const std::shared_ptr<bool> alive = m_alive;
+    m_lastOperation = 1;
+    RefreshAfterSet = refresh;
+    // PrepareSet reads every control back and records afresh what is left out.
+    if (prepare)
+        m_leftOut.clear();
+    BeforeSet();
+    if (!*alive)
+        return;
+    if (prepare)
+        PrepareSet();
+    QStringList keptValues;
+    bool useKept = false;
+    const QString names = WriteIndexList(indexList, values, keptValues, useKept);
+    const QStringList* sentValues = useKept ? &keptValues : values;
+    m_leftOut.clear();
+    if (Mode == 0) {
+        m_busy = true;
+        try {
+            m_request->Set(false, names, sentValues);
+            AfterSet();
+        } catch (...) {
+            if (*alive)
+                m_busy = false;
+            throw;
+        }
+        if (!*alive)
+            return;
+        m_busy = false;
+        ShowStatus(KtMessage(KtErr::Ok));
+        if (IsTable() && RefreshAfterSet)
+            Get();
+        return;
+    }
+    m_busy = true;
+    if (!m_request->Alive) {
+        m_busy = false;
+        return;
+    }
+    try {
+        m_request->SetAsync(&SetCompletion, this, false, names, sentValues);
+    } catch (...) {
+        m_busy = false;
+        throw;
+    }
+}
+
+void KtSNMPRequest2Controls::SetCompletion(void* context, const KtSNMPError& error, KtSNMPVarList&)
+{
+    static_cast<KtSNMPRequest2Controls*>(context)->SetCompleted(error);
+}
+
+void KtSNMPRequest2Controls::SetCompleted(const KtSNMPError& error)
+{
+    const std::shared_ptr<bool> alive = m_alive;
+    bool notified = false;
+    try {
+        if (error.code != 0) {
+            m_busy = false;
+            OnSetError(error);
+            if (!*alive)
+                return;
+            notified = true;
+            if (SetDone)
+                SetDone(*this, error);
+            return;
+        }
+        AfterSet();
+        if (!*alive)
+            return;
+        m_busy = false;
+        m_lastOperation = 1;
+        ShowStatus(KtMessage(KtErr::Ok));
+        notified = true;
+        if (SetDone)
+            SetDone(*this, error);
+        if (!*alive)
+            return;
+        if (IsTable() && RefreshAfterSet)
+            Get();
+    } catch (const KtException& e) {
+        if (*alive)
+            CompletionFailed(e.Code(), e.Message(), m_lastOperation, !notified);
+    } catch (const std::exception& e) {
+        if (*alive)
+            CompletionFailed(KtErr::UnknownCode, QString::fromLocal8Bit(e.what()), m_lastOperation, !notified);
+    }
+}
+
+// ==== KtSNMPRequest2Edits ==================================================================
+
+KtSNMPRequest2Edits::KtSNMPRequest2Edits(QWidget* ownerForm, std::unique_ptr<KtSNMPRequest> request)
+    : KtSNMPRequest2Controls(ownerForm, std::move(request)),
+      m_constraints(std::make_unique<KtEditConstraint>(ownerForm, true))
+{
+}
+
+// The controls' own handlers are not put back: the binding object goes with the form's
+// controls. Our hooks go first, so that nothing reaches this object while the request below
+// waits for its outstanding replies.
+KtSNMPRequest2Edits::~KtSNMPRequest2Edits()
+{
+    QObject::disconnect(m_selectionConnection);
+    for (auto& rec : m_bindings)
+        Disconnect(*rec);
+}
+
+KtSNMPVar& KtSNMPRequest2Edits::Var(int i)
+{
+    if (i < 0 || i >= VarList().Count())
+        KtRaise(kOutOfRange);
+    return VarList().Item(i);
+}
+
+// ---- list view ----------------------------------------------------------------------------
+
+QTreeWidget* KtSNMPRequest2Edits::ListView() const
+{
+    return m_listView;
+}
+
+void KtSNMPRequest2Edits::BindListView(QTreeWidget* listView, bool autoDisable)
+{
+    QObject::disconnect(m_selectionConnection);
+    m_listView = listView;
+    AutoDisable = autoDisable;
+    if (!listView)
+        return;
+    listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    listView->setSelectionMode(QAbstractItemView::SingleSelection);
+    listView->setRootIsDecorated(false);
+    listView->setItemsExpandable(false);
+    listView->setAllColumnsShowFocus(true);
+    listView->setUniformRowHeights(true);
+    // The selected row stays marked when the view loses the focus.
+    QPalette palette = listView->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    listView->setPalette(palette);
+    listView->setStyleSheet(QStringLiteral(
+        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"));
+    m_selectionConnection =
+        connect(listView, &QTreeWidget::itemSelectionChanged, this, &KtSNMPRequest2Edits::RowSelectionChanged);
+    BuildColumns();
+}
+
+std::vector<int> KtSNMPRequest2Edits::ColumnMap() const
+{
+    const KtSNMPVarList& list = VarList();
+    std::vector<int> map(std::size_t(list.Count()), -1);
+    int column = 0;
+    // Hidden columns first, then the displayed ones, each group in list order.
+    for (int i = 0; i < list.Count(); ++i)
+        if (list.IsHiddenColumn(i))
+            map[std::size_t(i)] = column++;
+    for (int i = 0; i < list.Count(); ++i)
+        if (map[std::size_t(i)] < 0 && list.IsDisplayed(i))
+            map[std::size_t(i)] = column++;
+    return map;
+}
+
+void KtSNMPRequest2Edits::BuildColumns()
+{
+    if (!m_listView)
+        return;
+    const KtSNMPVarList& list = VarList();
+    const int needed = list.DisplayedCount() + list.HiddenColumnCount();
+    // A fresh tree widget has one column headed "1": that is no column of a view's design.
+    const bool fresh = m_listView->columnCount() == 1 && m_listView->headerItem()
+        && m_listView->headerItem()->text(0) == QLatin1String("1");
+    if (needed == 0 || (m_listView->columnCount() >= needed && !fresh))
+        return;
+    const std::vector<int> map = ColumnMap();
+    int columns = 0;
+    for (int c : map)
+        columns = std::max(columns, c + 1);
+    QStringList labels(columns);
+    for (int i = 0; i < list.Count(); ++i)
+        if (map[std::size_t(i)] >= 0)
+            labels[map[std::size_t(i)]] = list.Item(i).Label;
+    m_listView->setColumnCount(0);
+    m_listView->setColumnCount(columns);
+    m_listView->setHeaderLabels(labels);
+    QHeaderView* header = m_listView->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    const QFontMetrics metrics(header->font());
+    for (int i = 0; i < list.Count(); ++i) {
+        const int c = map[std::size_t(i)];
+        if (c < 0)
+            continue;
+        const bool hidden = list.IsHiddenColumn(i);
+        m_listView->setColumnWidth(c, hidden ? 0 : metrics.horizontalAdvance(list.Item(i).Label) + 24);
+    }
+}
+
+void KtSNMPRequest2Edits::CopySelectedRow()
+{
+    if (!m_listView)
+        return;
+    const QList<QTreeWidgetItem*> selected = m_listView->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QTreeWidgetItem* item = selected.first();
+    const std::vector<int> map = ColumnMap();
+    KtSNMPVarList& list = VarList();
+    for (int i = 0; i < list.Count(); ++i) {
+        const int c = map[std::size_t(i)];
+        if (c >= 0 && c < item->columnCount())
+            list.Item(i).Value = item->text(c);
+    }
+}
+
+void KtSNMPRequest2Edits::RowSelectionChanged()
+{
+    if (!m_listView)
+        return;
+    const QList<QTreeWidgetItem*> selected = m_listView->selectedItems();
+    const std::shared_ptr<bool> alive = AliveToken();
+    // Errors cannot travel through the view's signal: they are shown like those of a read.
+    try {
+        if (selected.isEmpty())
+            OnRowSelected(m_listView->currentItem(), false);
+        else
+            OnRowSelected(selected.first(), true);
+    } catch (const KtException& e) {
+        if (*alive)
+            ReportError(e.Message());
+    }
+}
+
+void KtSNMPRequest2Edits::OnRowSelected(QTreeWidgetItem* item, bool selected)
+{
+    const std::shared_ptr<bool> alive = AliveToken();
+    if (SavedSelectItem) {
+        SavedSelectItem(item, selected);
+        if (!*alive)
+            return;
+    }
+    if (!selected)
+        return;
+    if (AutoDisable)
+        EnableControls(true);
+    CopySelectedRow();
+    ShowValues(-1);
+    Modified = false;
+}
+
+// ---- overrides ----------------------------------------------------------------------------
+
+void KtSNMPRequest2Edits::BeforeGet()
+{
+    if (!m_listView)
+        return;
+    BuildColumns();
+    m_listView->clear();
+}
+
+void KtSNMPRequest2Edits::ShowRow()
+{
+    if (!m_listView) {
+        ShowValues(-1);
+        return;
+    }
+    const std::vector<int> map = ColumnMap();
+    int columns = 0;
+    for (int c : map)
+        columns = std::max(columns, c + 1);
+    QStringList cells(columns);
+    const KtSNMPVarList& list = VarList();
+    for (int i = 0; i < list.Count(); ++i)
+        if (map[std::size_t(i)] >= 0)
+            cells[map[std::size_t(i)]] = list.Item(i).Value;
+    new QTreeWidgetItem(m_listView, cells);
+    // Rows appear while a walk runs and the window stays responsive; the view may be closed
+    // in here, so nothing of this object is touched afterwards.
+    QCoreApplication::processEvents();
+}
+
+void KtSNMPRequest2Edits::PrepareSet()
+{
+    KtSNMPVarList& list = VarList();
+    for (int i = 0; i < list.Count(); ++i)
+        list.Item(i).Value = QString();
+    CopySelectedRow();
+    ReadValues(-1);
+}
+
+void KtSNMPRequest2Edits::AfterGet()
+{
+    Modified = false;
+    if (m_listView && AutoDisable && VarList().ItemType == KtItem::MVT_FMV)
+        EnableControls(false);
+}
+
+// ---- binding ------------------------------------------------------------------------------
+
+KtControlBinding& KtSNMPRequest2Edits::AddBinding(int i, int byteIndex, int syntax, const KtOptionList* optionList,
+                                                  std::vector<QWidget*> controls, std::vector<int> bits)
+{
+    Var(i);
+    if (controls.empty() || std::find(controls.begin(), controls.end(), nullptr) != controls.end())
+        KtRaise(KtErr::BadControlType);
+    auto rec = std::make_unique<KtControlBinding>();
+    rec->Index = i;
+    rec->ByteIndex = byteIndex;
+    rec->Syntax = syntax;
+    rec->Options = optionList;
+    rec->ControlCount = int(controls.size());
+    rec->Bits = std::move(bits);
+    for (QWidget* c : controls)
+        rec->Controls.emplace_back(c);
+    HookChanges(*rec);
+    m_bindings.push_back(std::move(rec));
+    return *m_bindings.back();
+}
+
+void KtSNMPRequest2Edits::HookChanges(KtControlBinding& rec)
+{
+    auto setModified = [this] { Modified = true; };
+    for (const QPointer<QWidget>& c : rec.Controls) {
+        QMetaObject::Connection connection;
+        if (auto* combo = qobject_cast<QComboBox*>(c.data()))
+            connection = connect(combo, &QComboBox::activated, this, setModified);
+        else if (auto* group = qobject_cast<KtRadioGroup*>(c.data()))
+            connection = connect(group, &KtRadioGroup::clicked, this, setModified);
+        else if (auto* box = qobject_cast<QCheckBox*>(c.data()))
+            connection = connect(box, &QCheckBox::clicked, this, setModified);
+        rec.Handlers.push_back(connection);
+    }
+}
+
+void KtSNMPRequest2Edits::Disconnect(KtControlBinding& rec)
+{
+    for (QMetaObject::Connection& connection : rec.Handlers)
+        QObject::disconnect(connection);
+    rec.Handlers.clear();
+}
+
+void KtSNMPRequest2Edits::Bind(int i, QWidget* control)
+{
+    const KtSNMPVar& var = Var(i);
+    BindField(i, 0, var.Syntax, var.Options, control);
+}
+
+void KtSNMPRequest2Edits::BindDropDown(int i, QComboBox* comboBox)
+{
+    if (comboBox)
+        comboBox->setEditable(false);
+    Bind(i, comboBox);
+}
+
+void KtSNMPRequest2Edits::BindField(int i, int byteIndex, int syntax, const KtOptionList* optionList,
+                                    QWidget* control, QWidget* secondControl, int /*columns*/)
+{
+    const KtSNMPVar& var = Var(i);
+    const KtOptionList* list = optionList ? optionList : var.Options;
+    auto* combo = qobject_cast<QComboBox*>(control);
+    auto* group = qobject_cast<KtRadioGroup*>(control);
+    if ((combo || group) && !list)
+        KtRaise(KtErr::NoOptionList);
+    if (combo) {
+        list->FillComboBox(*combo);
+        if (list->ValueType() == KtOptValue::Prefix && !secondControl)
+            KtRaise(KtErr::NotEnoughControls);
+    } else if (group) {
+        list->FillRadioGroup(*group);
+    }
+    std::vector<QWidget*> controls{control};
+    if (secondControl)
+        controls.push_back(secondControl);
+    AddBinding(i, byteIndex, syntax, optionList, std::move(controls), {});
+}
+
+void KtSNMPRequest2Edits::BindFieldDropDown(int i, int byteIndex, int syntax, const KtOptionList* optionList,
+                                            QComboBox* comboBox)
+{
+    if (comboBox)
+        comboBox->setEditable(false);
+    BindField(i, byteIndex, syntax, optionList, comboBox);
+}
+
+void KtSNMPRequest2Edits::BindFormatted(int i, const QString& format, const std::vector<QWidget*>& controls)
+{
+    BindFieldFormatted(i, 0, Var(i).Syntax, nullptr, format, controls);
+}
+
+void KtSNMPRequest2Edits::BindFieldFormatted(int i, int byteIndex, int syntax, const KtOptionList* optionList,
+                                             const QString& format, const std::vector<QWidget*>& controls)
+{
+    Var(i);
+    // One control per "%" followed by a specifier type.
+    int count = 0;
+    for (qsizetype k = 0; k + 1 < format.size(); ++k)
+        if (format[k] == u'%' && QStringLiteral("shiufn").contains(format[k + 1]))
+            ++count;
+    if (count == 0)
+        KtRaise(KtErr::BadConstraintFormat);
+    if (int(controls.size()) < count)
+        KtRaise(KtErr::NotEnoughControls);
+    std::vector<QLineEdit*> edits;
+    for (int k = 0; k < count; ++k) {
+        auto* edit = qobject_cast<QLineEdit*>(controls[std::size_t(k)]);
+        if (!edit)
+            KtRaise(KtErr::BadControlType);
+        edits.push_back(edit);
+    }
+    m_constraints->AddConstraints(format, edits);
+    AddBinding(i, byteIndex, syntax, optionList, std::vector<QWidget*>(edits.begin(), edits.end()), {});
+}
+
+void KtSNMPRequest2Edits::BindBits(int i, const QString& bitList, std::initializer_list<QCheckBox*> checkBoxes)
+{
+    BindBitsList(i, bitList, std::vector<QCheckBox*>(checkBoxes));
+}
+
+void KtSNMPRequest2Edits::BindBitsList(int i, const QString& bitList, const std::vector<QCheckBox*>& checkBoxes)
+{
+    const KtSNMPVar& var = Var(i);
+    KtNumList<int> numbers;
+    numbers.SetDelimiter(u',');
+    numbers.Parse(bitList);
+    std::vector<int> bits;
+    for (std::size_t k = 0; k < checkBoxes.size(); ++k)
+        bits.push_back(numbers.Item(int(k)));  // -12 when the list names fewer bits than boxes
+    AddBinding(i, 0, var.Syntax, nullptr, std::vector<QWidget*>(checkBoxes.begin(), checkBoxes.end()),
+               std::move(bits));
+}
+
+void KtSNMPRequest2Edits::Unbind(int i)
+{
+    for (auto it = m_bindings.begin(); it != m_bindings.end();) {
+        KtControlBinding& rec = **it;
+        if (rec.Index != i) {
+            ++it;
+            continue;
+        }
+        for (const QPointer<QWidget>& c : rec.Controls)
+            if (auto* edit = qobject_cast<QLineEdit*>(c.data()))
+                m_constraints->RemoveConstraint(edit);
+        Disconnect(rec);
+        it = m_bindings.erase(it);
+    }
+    SetLeftOut(i, false);
+}
+
+void KtSNMPRequest2Edits::SetConstraintOwner(QWidget* window)
+{
+    m_constraints->SetOwner(window);
+}
+
+void KtSNMPRequest2Edits::EnableControls(bool enabled)
+{
+    for (const auto& rec : m_bindings)
+        for (const QPointer<QWidget>& c : rec->Controls)
+            if (c)
+                c->setEnabled(enabled);
+}
+
+// ---- values to controls -------------------------------------------------------------------
+
+void KtSNMPRequest2Edits::ShowValues(int i)
+{
+    for (const auto& rec : m_bindings) {
+        if (i != -1 && rec->Index != i)
+            continue;
+        if (Var(rec->Index).Access & KtAcc::Invalid)
+            continue;
+        ShowBinding(*rec);
+    }
+}
+
+void KtSNMPRequest2Edits::ShowBinding(const KtControlBinding& rec)
+{
+    if (ControlsGone(rec))
+        return;
+    const KtSNMPVar& var = Var(rec.Index);
+    const std::vector<QWidget*> controls = Widgets(rec);
+    QWidget* first = controls.front();
+    const bool uncut = rec.ByteIndex == 0 && rec.Syntax == var.Syntax;
+    const bool multiEdit = rec.Bits.empty() && controls.size() > 1 && IsTextControl(first);
+    // The byte form only where the controls show bytes: turning a marker text such as
+    // "(NOTDONE)" into bytes may fail for syntaxes that a single edit shows as text.
+    QByteArray bytes;
+    QString text = (!rec.Bits.empty() || multiEdit || !uncut) ? FieldText(var, rec.ByteIndex, rec.Syntax, &bytes)
+                                                             : FieldText(var, rec.ByteIndex, rec.Syntax);
+    const KtOptionList* textList = rec.Options ? rec.Options : (uncut ? var.Options : nullptr);
+    const KtOptionList* controlList = rec.Options ? rec.Options : var.Options;
+    if (textList)
+        text = textList->ValueToText(text);
+
+    if (!rec.Bits.empty()) {
+        for (std::size_t k = 0; k < controls.size(); ++k) {
+            auto* box = qobject_cast<QCheckBox*>(controls[k]);
+            if (!box)
+                KtRaise(KtErr::BadControlType);
+            const int bit = rec.Bits[k];
+            if (bit < 0 || bit / 8 >= bytes.size())
+                KtRaise(KtErr::PartialOutOfRange);
+            box->setChecked(GetBit(bytes, bit));
+        }
+    } else if (auto* box = qobject_cast<QCheckBox*>(first)) {
+        if (textList) {
+            int index = textList->IndexOfText(text);
+            if (index < 0)
+                index = textList->IndexOfValue(text);
+            box->setChecked(index > 0);  // the first option and unlisted values mean "off"
+        } else if (IsBoolSyntax(rec.Syntax)) {
+            box->setChecked(text == QLatin1String("true"));
+        } else {
+            KtRaise(KtErr::BadPartialSyntax);
+        }
+    } else if (auto* combo = qobject_cast<QComboBox*>(first)) {
+        if (!controlList)
+            KtRaise(KtErr::NoOptionList);
+        controlList->SelectComboBox(*combo, text);
+        if (controls.size() > 1) {
+            const QString selected = combo->currentIndex() >= 0 ? combo->itemText(combo->currentIndex()) : QString();
+            QString rest = text.mid(selected.size());
+            if (rec.Syntax == KtSyn::ObjectId && !rest.isEmpty())
+                rest.remove(0, 1);  // the "." after the prefix
+            SetControlText(controls[1], rest);
+        }
+    } else if (auto* group = qobject_cast<KtRadioGroup*>(first)) {
+        if (!controlList)
+            KtRaise(KtErr::NoOptionList);
+        controlList->SelectRadioGroup(*group, text);
+    } else if (IsTextControl(first)) {
+        if (multiEdit)
+            ShowEdits(controls, rec.Syntax, text, bytes);
+        else
+            SetControlText(first, text);
+        for (QWidget* c : controls)
+            if (auto* edit = qobject_cast<QLineEdit*>(c); edit && m_constraints->Find(edit))
+                m_constraints->SaveLastGood(edit);
+    } else {
+        KtRaise(KtErr::BadControlType);
+    }
+}
+
+// ---- controls to values -------------------------------------------------------------------
+
+void KtSNMPRequest2Edits::ReadValues(int i)
+{
+    KtSNMPVarList& list = VarList();
+    for (int v = 0; v < list.Count(); ++v) {
+        if ((i != -1 && v != i) || !list.IsSettable(v))
+            continue;
+        std::vector<const KtControlBinding*> records;
+        for (const auto& rec : m_bindings)
+            if (rec->Index == v)
+                records.push_back(rec.get());
+        if (records.empty())
+            continue;
+        KtSNMPVar& var = list.Item(v);
+        // A display string is rebuilt from its controls alone; an empty value (as PrepareSet
+        // leaves it) has no bytes to start from.
+        QByteArray bytes;
+        if (var.Syntax != KtSyn::DisplayStr && !var.Value.isEmpty())
+            bytes = TextToBytes(var.Options ? var.Options->TextToValue(var.Value) : var.Value, var.Syntax);
+        bool given = false;
+        for (const KtControlBinding* rec : records)
+            given = ReadBinding(*rec, bytes) || given;
+        if (!given) {
+            // Nothing to write: the variable keeps its value and stays out of the next write
+            // (keys only build the instance and are never written).
+            SetLeftOut(v, !(IsTable() && v < list.KeyCount));
+            continue;
+        }
+        SetLeftOut(v, false);
+        const QString text = BytesToText(bytes, var.Syntax);
+        var.Value = var.Options ? var.Options->ValueToText(text) : text;
+    }
+}
+
+bool KtSNMPRequest2Edits::ReadBinding(const KtControlBinding& rec, QByteArray& bytes)
+{
+    if (ControlsGone(rec))
+        return false;
+    const KtSNMPVar& var = Var(rec.Index);
+    const std::vector<QWidget*> controls = Widgets(rec);
+    QWidget* first = controls.front();
+    const KtOptionList* list = rec.Options ? rec.Options : var.Options;
+
+    if (!rec.Bits.empty()) {
+        QByteArray chunk;
+        for (std::size_t k = 0; k < controls.size(); ++k) {
+            auto* box = qobject_cast<QCheckBox*>(controls[k]);
+            if (!box)
+                return false;
+            // Bits of the covered bytes that no box stands for are written as 0.
+            PutBit(chunk, rec.Bits[k], box->isChecked());
+        }
+        PutChunk(bytes, rec.ByteIndex, chunk);
+        return true;
+    }
+
+    QString text;
+    if (auto* box = qobject_cast<QCheckBox*>(first)) {
+        if (list) {
+            if (list->Count() < 2)
+                KtRaise(kOutOfRange);
+            text = list->Option(box->isChecked() ? 1 : 0).text;
+        } else if (IsBoolSyntax(rec.Syntax)) {
+            text = box->isChecked() ? QStringLiteral("true") : QStringLiteral("false");
+        } else {
+            KtRaise(KtErr::BadPartialSyntax);
+        }
+    } else if (auto* combo = qobject_cast<QComboBox*>(first)) {
+        if (combo->currentIndex() < 0)
+            return false;  // nothing chosen: left out of the write
+        text = combo->itemText(combo->currentIndex());
+        if (controls.size() > 1) {
+            if (rec.Syntax == KtSyn::ObjectId)
+                text += u'.';
+            text += ControlText(controls[1]);
+        }
+    } else if (auto* group = qobject_cast<KtRadioGroup*>(first)) {
+        if (group->currentIndex() < 0)
+            return false;
+        text = group->itemText(group->currentIndex());
+    } else if (IsTextControl(first)) {
+        text = controls.size() > 1 ? ReadEdits(controls, rec.Syntax) : ControlText(first);
+    } else {
+        return false;  // a kind of control that gives no value
+    }
+    if (list)
+        text = list->TextToValue(text);
+    PutChunk(bytes, rec.ByteIndex, TextToBytes(text, rec.Syntax));
+    return true;
+}

@@ -1,0 +1,231 @@
+#pragma once
+// Binding objects: a view owns one per request. KtSNMPRequest2Controls runs the request's read
+// (a get or a whole table walk) or write, synchronously (mode 0) or asynchronously (mode 1),
+// calls its virtual hooks around it and for every row read, and reports the outcome in the
+// view's status line or a message box. KtSNMPRequest2Edits ties variables, or fields and bits
+// of octet-string variables, to edits, labels, check boxes, combo boxes and radio groups, and a
+// whole table to a list view: after a read it writes the values into the controls, before a
+// write it reads them back.
+//
+//   KtSNMPRequest2Edits bind(this);
+//   bind.Request().VarList.Assign(list);
+//   bind.Bind(1, ui->ED_Name);
+//   bind.BindBits(3, "0,1,2,3,4,5,6,7", {box1, box2, box3, box4, box5, box6, box7, box8});
+//   bind.SetStatusTarget(ui->Memo1);
+//   bind.Get();
+#include "KtNML/KtEditConstraint.h"
+#include "KtNML/KtSNMPError.h"
+#include "KtNML/KtSNMPRequest.h"
+
+#include <QMetaObject>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+class KtOptionList;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QStatusBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+class KtSNMPRequest2Controls : public QObject {
+    Q_OBJECT
+public:
+    // Get-done and set-done notifications: (binding object, outcome).
+    using Notification = std::function<void(KtSNMPRequest2Controls& binding, const KtSNMPError& error)>;
+    using MessageBoxHook = KtEditConstraint::MessageBoxHook;
+
+    // owner parents the message boxes. Without a request of a derived class, a plain one is made.
+    explicit KtSNMPRequest2Controls(QWidget* owner, std::unique_ptr<KtSNMPRequest> request = nullptr);
+    // Clears busy and destroys the request, which waits for outstanding replies and drops them.
+    ~KtSNMPRequest2Controls() override;
+
+    KtSNMPRequest& Request() { return *m_request; }
+    KtSNMPVarList& VarList() { return m_request->VarList; }
+    const KtSNMPVarList& VarList() const { return m_request->VarList; }
+
+    // Where status lines go: a memo (a new last line), a status bar (its simple text) or a
+    // status-bar panel (its text). Setting one replaces the previous target.
+    void SetStatusTarget(QPlainTextEdit* memo);
+    void SetStatusTarget(QStatusBar* statusBar);
+    void SetStatusTarget(QLabel* panel);
+    void ClearStatusTarget();
+    bool HasStatusTarget() const;
+
+    // Read: the whole table (item types 2 and 3), else the group or row. Mode 0 raises errors;
+    // mode 1 raises errors of sending and reports the rest through OnGetError.
+    void Get();
+    // Write: refresh replaces RefreshAfterSet, prepare runs PrepareSet first, indexList and
+    // values go to the request.
+    void Set(bool refresh, bool prepare, const QString& indexList = QString(), const QStringList* values = nullptr);
+    // StatusText(last operation, message, list name) to the status target (nothing without one).
+    void ShowStatus(const QString& message);
+
+    // Virtual operations, in slot order.
+    virtual void BeforeGet();
+    virtual void BeforeSet();
+    // Called once per accepted row or record.
+    virtual void ShowRow() = 0;
+    // Called before a write when the caller asks for it.
+    virtual void PrepareSet();
+    // Last operation 0 and the message in the status target, else in a message box.
+    virtual void OnGetError(const KtSNMPError& error);
+    // Last operation 1, then as OnGetError.
+    virtual void OnSetError(const KtSNMPError& error);
+    virtual void AfterGet();
+    virtual void AfterSet();
+
+    bool Busy() const { return m_busy; }
+    int RowCount() const { return m_rowCount; }
+    int LastOperation() const { return m_lastOperation; }
+    QWidget* Owner() const { return m_owner; }
+
+    // Open fields, as views use them.
+    Notification GetDone;
+    Notification SetDone;
+    int Mode = 1;                          // 0 synchronous, 1 asynchronous
+    bool RefreshAfterSet = true;           // re-read a table after a successful write
+    KtSNMPRequest* LinkedRequest = nullptr;  // source of "#k" values in RowFilter
+    QString RowFilter;                     // condition each row must meet
+
+    // The message box of the default error display; tests replace it to record the box instead
+    // of blocking. An empty hook restores the box. Returns the hook it replaced.
+    static MessageBoxHook SetMessageBoxHook(MessageBoxHook hook);
+    // A message box owned by owner, captioned with the program's file name, with an OK button.
+    static void ShowMessageBox(QWidget* owner, const QString& text);
+
+protected:
+    // The status target, else a message box.
+    void ReportError(const QString& message);
+    bool IsTable() const;
+    // Marks whether variable i could not be read back from its controls (an unselected combo
+    // box, for one); the next write leaves those variables out.
+    void SetLeftOut(int i, bool leftOut);
+    // Dies with the object: completions hold a copy and stop as soon as it reads false, since
+    // every callout that lets events run may destroy the object.
+    std::shared_ptr<bool> AliveToken() const { return m_alive; }
+
+private:
+    static void GetCompletion(void* context, const KtSNMPError& error, KtSNMPVarList& list);
+    static void SetCompletion(void* context, const KtSNMPError& error, KtSNMPVarList& list);
+    void GetCompleted(const KtSNMPError& error);
+    void SetCompleted(const KtSNMPError& error);
+    QString FilterText();
+    // Acceptance test and ShowRow; false when the object went away inside ShowRow.
+    bool ShowAccepted(const QString& filter);
+    void CompletionFailed(int code, const QString& message, int operation, bool notify);
+    // The caller's index list minus the variables left out of the write.
+    QString WriteIndexList(const QString& indexList, const QStringList* values, QStringList& keptValues,
+                           bool& useKept);
+
+    std::unique_ptr<KtSNMPRequest> m_request;
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+    QPointer<QWidget> m_owner;
+    QPointer<QPlainTextEdit> m_memo;
+    QPointer<QStatusBar> m_statusBar;
+    QPointer<QLabel> m_panel;
+    bool m_busy = false;
+    int m_rowCount = 0;
+    int m_lastOperation = 0;
+    QSet<int> m_leftOut;
+};
+
+// One binding of a variable (or a field of it) to its control(s).
+struct KtControlBinding {
+    int Index = 0;                          // variable index
+    int ByteIndex = 0;                      // where the field starts in the variable's byte form
+    int Syntax = 0;                         // field syntax
+    const KtOptionList* Options = nullptr;  // as passed (none: the variable's rules apply)
+    int ControlCount = 0;
+    std::vector<int> Bits;                  // one bit index per control, or empty
+    std::vector<QPointer<QWidget>> Controls;
+    // The handlers hooked onto the controls (one per control; empty where none was hooked).
+    std::vector<QMetaObject::Connection> Handlers;
+};
+
+class KtSNMPRequest2Edits : public KtSNMPRequest2Controls {
+    Q_OBJECT
+public:
+    using SelectItemHandler = std::function<void(QTreeWidgetItem* item, bool selected)>;
+
+    explicit KtSNMPRequest2Edits(QWidget* ownerForm, std::unique_ptr<KtSNMPRequest> request = nullptr);
+    ~KtSNMPRequest2Edits() override;
+
+    // Makes the view a read-only, whole-row selecting report with grid lines, builds its columns
+    // and routes its row selection to OnRowSelected.
+    void BindListView(QTreeWidget* listView, bool autoDisable = true);
+    QTreeWidget* ListView() const;
+
+    // Variable i, whole value, its syntax and option list: an edit, label, check box, combo box
+    // or radio group.
+    void Bind(int i, QWidget* control);
+    // Makes the combo box a drop-down list first.
+    void BindDropDown(int i, QComboBox* comboBox);
+    // A field of variable i; secondControl may be null (it takes the rest of a prefix value);
+    // columns has no effect.
+    void BindField(int i, int byteIndex, int syntax, const KtOptionList* optionList, QWidget* control,
+                   QWidget* secondControl = nullptr, int columns = 0);
+    void BindFieldDropDown(int i, int byteIndex, int syntax, const KtOptionList* optionList, QComboBox* comboBox);
+    // Several edits to one value or field, one per "%" specifier of format, with its edit
+    // constraints attached.
+    void BindFormatted(int i, const QString& format, const std::vector<QWidget*>& controls);
+    void BindFieldFormatted(int i, int byteIndex, int syntax, const KtOptionList* optionList, const QString& format,
+                            const std::vector<QWidget*>& controls);
+    // One check box per bit; bitList is "0,1,2": the k-th box shows the k-th bit.
+    void BindBits(int i, const QString& bitList, std::initializer_list<QCheckBox*> checkBoxes);
+    void BindBitsList(int i, const QString& bitList, const std::vector<QCheckBox*>& checkBoxes);
+    // Removes every binding of variable i, the constraints of its edits and its handlers.
+    void Unbind(int i);
+    void SetConstraintOwner(QWidget* window);
+
+    // Values of variable i (-1: all) into their controls, or back from them.
+    void ShowValues(int i);
+    void ReadValues(int i);
+    void EnableControls(bool enabled);
+
+    const std::vector<std::unique_ptr<KtControlBinding>>& Bindings() const { return m_bindings; }
+    KtEditConstraint& Constraints() { return *m_constraints; }
+
+    // Overrides.
+    void BeforeGet() override;
+    void ShowRow() override;
+    void PrepareSet() override;
+    void AfterGet() override;
+    // Slot 8: the list view's row selection.
+    virtual void OnRowSelected(QTreeWidgetItem* item, bool selected);
+
+    SelectItemHandler SavedSelectItem;  // runs first in OnRowSelected
+    bool Modified = false;              // the operator changed a bound combo box, radio group or check box
+    bool AutoDisable = true;
+
+private:
+    KtControlBinding& AddBinding(int i, int byteIndex, int syntax, const KtOptionList* optionList,
+                                 std::vector<QWidget*> controls, std::vector<int> bits);
+    void HookChanges(KtControlBinding& rec);
+    void Disconnect(KtControlBinding& rec);
+    KtSNMPVar& Var(int i);
+    void BuildColumns();
+    // Column of each variable in the list view, -1 for none.
+    std::vector<int> ColumnMap() const;
+    void CopySelectedRow();
+    void ShowBinding(const KtControlBinding& rec);
+    // False when the binding gave nothing (the field is left out of the write).
+    bool ReadBinding(const KtControlBinding& rec, QByteArray& bytes);
+    void RowSelectionChanged();
+
+    QPointer<QTreeWidget> m_listView;
+    QMetaObject::Connection m_selectionConnection;
+    std::vector<std::unique_ptr<KtControlBinding>> m_bindings;
+    std::unique_ptr<KtEditConstraint> m_constraints;
+};
