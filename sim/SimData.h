@@ -14,6 +14,21 @@ namespace vkrsim {
 
 using Oid = std::vector<std::uint32_t>;
 
+// Lexicographic order of OIDs on raw sub-identifiers (the map's comparator; cheap in debug
+// builds too, where std::vector's own comparison is many calls per element).
+struct OidLess {
+    bool operator()(const Oid& a, const Oid& b) const noexcept
+    {
+        const std::uint32_t* pa = a.data();
+        const std::uint32_t* pb = b.data();
+        const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+        for (std::size_t i = 0; i < n; ++i)
+            if (pa[i] != pb[i])
+                return pa[i] < pb[i];
+        return a.size() < b.size();
+    }
+};
+
 std::string oidToString(const Oid& oid);
 // Dotted text with an optional leading dot; nullopt when it is not an OID.
 std::optional<Oid> parseOid(const std::string& text);
@@ -123,7 +138,7 @@ struct UndoLog {
 
 class Store {
 public:
-    using Map = std::map<Oid, Instance>;
+    using Map = std::map<Oid, Instance, OidLess>;
 
     // Reads a data file; throws DataError "FILE:LINE: what is wrong".
     void loadFile(const std::string& path);
@@ -183,7 +198,7 @@ private:
 
     Map m_map;
     std::vector<TableDef> m_tables;
-    std::map<Oid, int> m_tableByEntry;
+    std::map<Oid, int, OidLess> m_tableByEntry;
     std::vector<Oid> m_subtrees;
     std::optional<Oid> m_ledObject;
     std::function<std::uint32_t()> m_uptime;
