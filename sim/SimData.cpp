@@ -652,12 +652,10 @@ bool Store::objectExists(const Oid& oid) const
 {
     if (const TableDef* t = tableOf(oid))
         return oid.size() > t->entry.size() + 1 && t->columns.count(oid[t->entry.size()]);
-    // A scalar x.0 exists as object x: asked for x.1 or x itself.
-    auto under = [&](const Oid& p) {
-        auto it = m_map.lower_bound(p);
-        return it != m_map.end() && isPrefix(p, it->first);
-    };
-    if (under(oid))
+    // A scalar x.0 is the object x: asked for as x itself or with another instance (x.1).
+    Oid zero = oid;
+    zero.push_back(0);
+    if (m_map.count(zero))
         return true;
     Oid parent(oid.begin(), oid.end() - 1);
     auto it = m_map.lower_bound(parent);

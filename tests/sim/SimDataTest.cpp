@@ -119,6 +119,28 @@ TEST(DataFile, ValuesAndDuplicates)
     EXPECT_THROW(s.loadText("1.3.6.1.4.1.32473.1.0 string again\n", "more.sim"), DataError);
 }
 
+TEST(StoreGet, MissingInstanceOrMissingObject)
+{
+    Store s;
+    s.loadText(kTables, "t.sim");
+    struct Case {
+        const char* oid;
+        bool objectExists;
+    } cases[] = {
+        {"1.3.6.1.4.1.32473.1", true},         // the scalar without its .0
+        {"1.3.6.1.4.1.32473.1.1", true},       // another instance of it
+        {"1.3.6.1.4.1.32473.9.1.2.77", true},  // a missing row of a declared column
+        {"1.3.6.1.4.1.32473.9.1.7.1", false},  // an undeclared column
+        {"1.3.6.1.4.1.32473", false},          // an inner node
+        {"1.3.6.1.4.1.32473.2.0", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.oid);
+        EXPECT_EQ(s.find(O(c.oid)), nullptr);
+        EXPECT_EQ(s.objectExists(O(c.oid)), c.objectExists);
+    }
+}
+
 class StoreSet : public ::testing::Test {
 protected:
     void SetUp() override { store.loadText(kTables, "t.sim"); }
