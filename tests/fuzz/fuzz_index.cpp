@@ -63,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (exactRoundTrip(syntax)) {
         snmp::Oid whole, head, tail;
-        snmp::oidFromText(suffix.toStdString(), whole);
+        if (!snmp::oidFromText(suffix.toStdString(), whole))
+            whole.clear();  // a suffix that is no OID carries no sub-identifiers
         snmp::oidFromText(encoded.toStdString(), head);
         snmp::oidFromText(rest.toStdString(), tail);
         head.insert(head.end(), tail.begin(), tail.end());
