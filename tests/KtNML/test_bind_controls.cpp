@@ -1,0 +1,404 @@
+// Binding variables to controls without a device: values into controls and back (bits, one
+// check box, combo boxes, radio groups, edits spread over a value), the binding errors, the
+// list view's selection, and the radio-group control itself.
+#include "KtNML/KtOptionList.h"
+#include "KtNML/KtRadioGroup.h"
+#include "KtNML/KtSNMPRequest2Controls.h"
+#include "tests/KtNML/KtTestHelpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr KtOptionPair kStatePairs[] = {{1, "disabled"}, {2, "enabled"}, {}};
+const KtOptionList olState(kStatePairs);
+constexpr KtOptionTextPair kTreePairs[] = {{"1.3.6.1.4.1", "enterprises"}, {"1.3.6.1.2.1", "mib-2"}, {}};
+const KtOptionList olTree(kTreePairs, KtOptValue::Prefix);
+
+enum Var { Ports, Ip, State, Name, Flag, Mac, Ticks, Oid, Stamp, Tree, Bytes4, Count };
+
+const KtSNMPVarDef kScalars[] = {
+    {"1.3.6.1.4.1.32473.77.9.1", "Ports", KtSyn::OctetStr, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.77.9.2", "IP", KtSyn::IpAddress, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.77.9.3", "State", KtSyn::Integer, KtAcc::ReadWrite, &olState},
+    {"1.3.6.1.4.1.32473.77.9.4", "Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.77.9.5", "Flag", KtSyn::Boolean, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.77.9.6", "MAC", KtSyn::MacAddress, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.77.9.7", "Ticks", KtSyn::TimeTicks, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.77.9.8", "OID", KtSyn::ObjectId, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.77.9.9", "Stamp", KtSyn::DateTime, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.77.9.10", "Tree", KtSyn::ObjectId, KtAcc::ReadWrite, &olTree},
+    {"1.3.6.1.4.1.32473.77.9.11", "Bytes", KtSyn::OctetStr, KtAcc::ReadWrite},
+    {},
+};
+
+class BindControls : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        bind = std::make_unique<KtSNMPRequest2Edits>(&form);
+        bind->VarList().Assign(KtSNMPVarList(kScalars, KtItem::SVT_SV, 0));
+    }
+    KtSNMPVar& var(int i) { return bind->VarList().Item(i); }
+    template <class W> std::vector<W*> make(int n)
+    {
+        std::vector<W*> out;
+        for (int k = 0; k < n; ++k)
+            out.push_back(new W(&form));
+        return out;
+    }
+
+    QWidget form;
+    std::unique_ptr<KtSNMPRequest2Edits> bind;
+};
+
+TEST_F(BindControls, PortBitsShowOnCheckBoxesAndWriteBackOnlyTheirBits)
+{
+    const std::vector<QCheckBox*> boxes = make<QCheckBox>(8);
+    bind->BindBitsList(Ports, "0,1,2,3,4,5,6,7", boxes);
+    var(Ports).Value = "A0";
+    bind->ShowValues(-1);
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(boxes[k]->isChecked(), k == 0 || k == 2) << "box " << k + 1;
+
+    boxes[0]->setChecked(false);
+    bind->ReadValues(Ports);
+    EXPECT_EQ(var(Ports).Value, "20");
+
+    // The boxes stand for the first byte only: the bytes after it are kept.
+    var(Ports).Value = "FF55";
+    bind->ReadValues(-1);
+    EXPECT_EQ(var(Ports).Value, "2055");
+}
+
+TEST_F(BindControls, OneCheckBoxFollowsItsOptionListOrBooleanText)
+{
+    QCheckBox* stateBox = make<QCheckBox>(1)[0];
+    QCheckBox* flagBox = make<QCheckBox>(1)[0];
+    bind->Bind(State, stateBox);
+    bind->Bind(Flag, flagBox);
+    const struct {
+        const char* state;  // value text of the listed variable
+        bool stateChecked;
+        const char* flag;
+        bool flagChecked;
+    } cases[] = {
+        {"disabled", false, "false", false},
+        {"enabled", true, "true", true},
+        {"7", false, "yes", false},  // not in the list, not "true": off
+        {"2", true, "true", true},   // a raw value the list knows
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        var(State).Value = c.state;
+        var(Flag).Value = c.flag;
+        stateBox->setChecked(!c.stateChecked);
+        flagBox->setChecked(!c.flagChecked);
+        bind->ShowValues(-1);
+        EXPECT_EQ(stateBox->isChecked(), c.stateChecked);
+        EXPECT_EQ(flagBox->isChecked(), c.flagChecked);
+    }
+    stateBox->setChecked(true);
+    flagBox->setChecked(false);
+    bind->ReadValues(-1);
+    EXPECT_EQ(var(State).Value, "enabled");
+    EXPECT_EQ(var(Flag).Value, "false");
+    stateBox->setChecked(false);
+    bind->ReadValues(State);
+    EXPECT_EQ(var(State).Value, "disabled");
+}
+
+// Values spread over several edits, shown and read back unchanged.
+struct SpreadCase {
+    const char* name;
+    int var;
+    int edits;
+    const char* value;
+    std::vector<const char*> shown;
+};
+
+class BindSpread : public BindControls, public ::testing::WithParamInterface<SpreadCase> {};
+
+TEST_P(BindSpread, ShowsEachPartAndReadsTheSameValueBack)
+{
+    const SpreadCase& c = GetParam();
+    const std::vector<QLineEdit*> edits = make<QLineEdit>(c.edits);
+    bind->BindFormatted(c.var, QString("%s").repeated(c.edits), std::vector<QWidget*>(edits.begin(), edits.end()));
+    var(c.var).Value = c.value;
+    bind->ShowValues(c.var);
+    for (int k = 0; k < int(c.shown.size()); ++k)
+        EXPECT_EQ(edits[k]->text(), c.shown[k]) << "edit " << k;
+    var(c.var).Value = QString();
+    bind->ReadValues(c.var);
+    EXPECT_EQ(var(c.var).Value, c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Syntaxes, BindSpread,
+    ::testing::Values(
+        SpreadCase{"ipaddress", Ip, 4, "10.0.0.1", {"10", "0", "0", "1"}},
+        SpreadCase{"macaddress", Mac, 6, "0050BA22070A", {"00", "50", "BA", "22", "07", "0A"}},
+        SpreadCase{"timeticks", Ticks, 5, "1 day 2:03:04.05", {"1", "2", "3", "4", "5"}},
+        SpreadCase{"octetstr", Bytes4, 3, "0A0B0C", {"0A", "0B", "0C"}},
+        SpreadCase{"objectid", Oid, 4, "1.3.6.1", {"1", "3", "6", "1"}},
+        SpreadCase{"datetime", Stamp, 10, "2026-12-10,4:5:6.7,-3:30",
+                   {"2026", "12", "10", "4", "5", "6", "7", "-", "3", "30"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BindControls, AddressEditsKeepTheirTextForANullValueAndPadShortHex)
+{
+    const std::vector<QLineEdit*> ip = make<QLineEdit>(4);
+    bind->BindFormatted(Ip, "%i%i%i%i", std::vector<QWidget*>(ip.begin(), ip.end()));
+    const std::vector<QLineEdit*> bytes = make<QLineEdit>(4);
+    bind->BindFormatted(Bytes4, "%h%h%h%h", std::vector<QWidget*>(bytes.begin(), bytes.end()));
+    var(Ip).Value = "10.0.0.1";
+    bind->ShowValues(Ip);
+    var(Ip).Value = "(NULL)";
+    bind->ShowValues(Ip);
+    EXPECT_EQ(ip[0]->text(), "10");
+    EXPECT_EQ(ip[3]->text(), "1");
+
+    bytes[0]->setText("A");
+    bytes[1]->setText("");
+    bytes[2]->setText("1f");
+    bytes[3]->setText("00");
+    bind->ReadValues(Bytes4);
+    EXPECT_EQ(var(Bytes4).Value, "0A001F00");
+}
+
+TEST_F(BindControls, FieldOfAnOctetStringIsCutOutAndPutBackInPlace)
+{
+    QLineEdit* edit = make<QLineEdit>(1)[0];
+    QComboBox* combo = make<QComboBox>(1)[0];
+    bind->BindField(Bytes4, 2, KtSyn::UInt16, nullptr, edit);
+    bind->BindFieldDropDown(Bytes4, 1, KtSyn::UInt8, &olState, combo);
+    var(Bytes4).Value = "0A020C0D";
+    bind->ShowValues(-1);
+    EXPECT_EQ(edit->text(), "3085");
+    EXPECT_EQ(combo->currentText(), "enabled");
+    edit->setText("258");
+    combo->setCurrentIndex(0);
+    bind->ReadValues(-1);
+    EXPECT_EQ(var(Bytes4).Value, "0A010102");
+}
+
+TEST_F(BindControls, PrefixListComboTakesTheRestInItsSecondControl)
+{
+    QComboBox* combo = make<QComboBox>(1)[0];
+    QLineEdit* rest = make<QLineEdit>(1)[0];
+    bind->BindField(Tree, 0, KtSyn::ObjectId, nullptr, combo, rest);
+    ASSERT_EQ(combo->count(), 2);
+    var(Tree).Value = "1.3.6.1.4.1.32473.11";
+    bind->ShowValues(Tree);
+    EXPECT_EQ(combo->currentText(), "enterprises");
+    EXPECT_EQ(rest->text(), "32473.11");
+    combo->setCurrentIndex(1);
+    rest->setText("2.2");
+    bind->ReadValues(Tree);
+    EXPECT_EQ(var(Tree).Value, "mib-2.2.2");
+    EXPECT_EQ(olTree.TextToValue(var(Tree).Value), "1.3.6.1.2.1.2.2");
+}
+
+TEST_F(BindControls, RadioGroupAndComboShowTheListedTextAndOnlyOperatorChangesMarkModified)
+{
+    auto* group = new KtRadioGroup(&form);
+    QComboBox* combo = make<QComboBox>(1)[0];
+    bind->Bind(State, group);
+    bind->BindDropDown(State, combo);
+    EXPECT_FALSE(combo->isEditable());
+    ASSERT_EQ(group->count(), 2);
+    var(State).Value = "enabled";
+    bind->ShowValues(-1);
+    EXPECT_EQ(group->currentIndex(), 1);
+    EXPECT_EQ(combo->currentIndex(), 1);
+    EXPECT_FALSE(bind->Modified);
+
+    group->button(0)->click();
+    EXPECT_TRUE(bind->Modified);
+    // Both controls stand for the variable; the last one read wins.
+    combo->setCurrentIndex(0);
+    bind->ReadValues(State);
+    EXPECT_EQ(var(State).Value, "disabled");
+
+    bind->Unbind(State);
+    bind->Modified = false;
+    group->button(1)->click();
+    EXPECT_FALSE(bind->Modified);
+    EXPECT_TRUE(bind->Bindings().empty());
+}
+
+TEST_F(BindControls, UnselectedChoiceLeavesTheValueAsItWas)
+{
+    QComboBox* combo = make<QComboBox>(1)[0];
+    auto* group = new KtRadioGroup(&form);
+    bind->BindDropDown(State, combo);
+    bind->BindField(Flag, 0, KtSyn::Integer, &olState, group);
+    var(State).Value = "enabled";
+    var(Flag).Value = "true";
+    combo->setCurrentIndex(-1);
+    group->setCurrentIndex(-1);
+    bind->ReadValues(-1);
+    EXPECT_EQ(var(State).Value, "enabled");
+    EXPECT_EQ(var(Flag).Value, "true");
+}
+
+TEST_F(BindControls, BindingAndDisplayErrorsCarryTheirCodes)
+{
+    const struct {
+        const char* name;
+        int code;
+        std::function<void(BindControls&)> run;
+    } cases[] = {
+        {"combo without option list", KtErr::NoOptionList,
+         [](BindControls& t) { t.bind->Bind(Name, t.make<QComboBox>(1)[0]); }},
+        {"radio group without option list", KtErr::NoOptionList,
+         [](BindControls& t) { t.bind->Bind(Ip, new KtRadioGroup(&t.form)); }},
+        {"prefix list without second control", KtErr::NotEnoughControls,
+         [](BindControls& t) { t.bind->Bind(Tree, t.make<QComboBox>(1)[0]); }},
+        {"IPv4 on three edits", KtErr::NotEnoughControls,
+         [](BindControls& t) {
+             const auto e = t.make<QLineEdit>(3);
+             t.bind->BindFormatted(Ip, "%i%i%i", {e[0], e[1], e[2]});
+             t.var(Ip).Value = "10.0.0.1";
+             t.bind->ShowValues(Ip);
+         }},
+        {"IPv4 read from three edits", KtErr::NotEnoughControls,
+         [](BindControls& t) {
+             const auto e = t.make<QLineEdit>(3);
+             t.bind->BindFormatted(Ip, "%i%i%i", {e[0], e[1], e[2]});
+             t.bind->ReadValues(Ip);
+         }},
+        {"fewer edits than specifiers", KtErr::NotEnoughControls,
+         [](BindControls& t) { t.bind->BindFormatted(Ip, "%i%i", {t.make<QLineEdit>(1)[0]}); }},
+        {"unsupported control", KtErr::BadControlType,
+         [](BindControls& t) {
+             t.bind->Bind(Name, new QPushButton(&t.form));
+             t.bind->ShowValues(-1);
+         }},
+        {"check box on an integer without list", KtErr::BadPartialSyntax,
+         [](BindControls& t) {
+             t.bind->BindField(Bytes4, 0, KtSyn::Integer, nullptr, t.make<QCheckBox>(1)[0]);
+             t.var(Bytes4).Value = "01000000";
+             t.bind->ShowValues(-1);
+         }},
+        {"bit beyond the value", KtErr::PartialOutOfRange,
+         [](BindControls& t) {
+             t.bind->BindBits(Ports, "0,9", {t.make<QCheckBox>(1)[0], t.make<QCheckBox>(1)[0]});
+             t.var(Ports).Value = "FF";
+             t.bind->ShowValues(-1);
+         }},
+        {"variable outside the list", -12,
+         [](BindControls& t) { t.bind->Bind(Count, t.make<QLineEdit>(1)[0]); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        ExpectKtError(c.code, [&] { c.run(*this); });
+    }
+}
+
+TEST_F(BindControls, UnbindRemovesTheEditConstraints)
+{
+    const std::vector<QLineEdit*> ip = make<QLineEdit>(4);
+    QLineEdit* name = make<QLineEdit>(1)[0];
+    bind->BindFormatted(Ip, "%i{n0x255}%i%i%i", std::vector<QWidget*>(ip.begin(), ip.end()));
+    bind->BindFormatted(Name, "%s{l8}", {name});
+    EXPECT_EQ(bind->Constraints().Count(), 5);
+    bind->Unbind(Ip);
+    EXPECT_EQ(bind->Constraints().Count(), 1);
+    EXPECT_EQ(bind->Constraints().Find(ip[0]), nullptr);
+    EXPECT_NE(bind->Constraints().Find(name), nullptr);
+    ASSERT_EQ(bind->Bindings().size(), 1u);
+    EXPECT_EQ(bind->Bindings()[0]->Index, int(Name));
+}
+
+// A table read into a list view by hand (rows as ShowRow adds them), then selected.
+TEST(BindListView, SelectingARowEnablesAndFillsTheControls)
+{
+    const KtSNMPVarDef table[] = {
+        {"1.3.6.1.4.1.32473.77.8.1.1", "Index", KtSyn::Integer, KtAcc::ReadOnly},
+        {"1.3.6.1.4.1.32473.77.8.1.2", "Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
+        {"1.3.6.1.4.1.32473.77.8.1.3", "State", KtSyn::Integer, KtAcc::ReadWrite, &olState},
+        {},
+    };
+    QWidget form;
+    auto* view = new QTreeWidget(&form);
+    auto* name = new QLineEdit(&form);
+    auto* state = new QComboBox(&form);
+    KtSNMPRequest2Edits bind(&form);
+    bind.VarList().Assign(KtSNMPVarList(table, KtItem::MVT_FMV, 1));
+    bind.BindListView(view, true);
+    bind.Bind(1, name);
+    bind.BindDropDown(2, state);
+    ASSERT_EQ(view->columnCount(), 3);
+    EXPECT_EQ(view->headerItem()->text(2), "State");
+
+    std::vector<std::pair<QTreeWidgetItem*, bool>> seen;
+    bind.SavedSelectItem = [&](QTreeWidgetItem* item, bool selected) { seen.emplace_back(item, selected); };
+    bind.BeforeGet();
+    const char* rows[][3] = {{"1", "alpha", "enabled"}, {"2", "beta", "disabled"}};
+    for (const auto& r : rows) {
+        for (int i = 0; i < 3; ++i)
+            bind.VarList().Item(i).Value = r[i];
+        bind.ShowRow();
+    }
+    bind.AfterGet();
+    ASSERT_EQ(view->topLevelItemCount(), 2);
+    EXPECT_FALSE(name->isEnabled());
+    EXPECT_FALSE(state->isEnabled());
+
+    view->topLevelItem(1)->setSelected(true);
+    EXPECT_TRUE(name->isEnabled());
+    EXPECT_TRUE(state->isEnabled());
+    EXPECT_EQ(name->text(), "beta");
+    EXPECT_EQ(state->currentText(), "disabled");
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back().first, view->topLevelItem(1));
+    EXPECT_TRUE(seen.back().second);
+
+    // A write starts from the selected row and takes the edited controls.
+    name->setText("gamma");
+    bind.PrepareSet();
+    EXPECT_EQ(bind.VarList().Item(0).Value, "2");
+    EXPECT_EQ(bind.VarList().Item(1).Value, "gamma");
+    EXPECT_EQ(bind.VarList().Item(2).Value, "disabled");
+}
+
+TEST(RadioGroup, FillsSelectsAndClearsItsButtons)
+{
+    KtRadioGroup group;
+    std::vector<int> changes, clicks;
+    QObject::connect(&group, &KtRadioGroup::currentIndexChanged, [&](int i) { changes.push_back(i); });
+    QObject::connect(&group, &KtRadioGroup::clicked, [&](int i) { clicks.push_back(i); });
+    group.setColumns(2);
+    group.addItems({"a", "b", "c"});
+    EXPECT_EQ(group.currentIndex(), -1);
+    group.setCurrentIndex(2);
+    EXPECT_TRUE(group.button(2)->isChecked());
+    EXPECT_EQ(group.currentText(), "c");
+    group.setCurrentIndex(-1);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_FALSE(group.button(k)->isChecked());
+    group.button(1)->click();
+    EXPECT_EQ(group.currentIndex(), 1);
+    EXPECT_EQ(changes, (std::vector<int>{2, -1, 1}));
+    EXPECT_EQ(clicks, std::vector<int>{1});
+    group.clear();
+    EXPECT_EQ(group.count(), 0);
+    EXPECT_EQ(group.currentIndex(), -1);
+    EXPECT_EQ(changes.back(), -1);
+}
+
+} // namespace
