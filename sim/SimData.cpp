@@ -938,7 +938,8 @@ UndoLog Store::applySet(const std::vector<SetItem>& items)
             }
         }
         if (t.status->rowStatus && p.statusValue == 5) {
-            bool ready = rowComplete(t, [&](std::uint32_t c) { return m_map.count(cellKey(t, c, p.suffix)) > 0; });
+            const Oid& suffix = p.suffix;  // structured bindings cannot be captured by every compiler
+            bool ready = rowComplete(t, [&](std::uint32_t c) { return m_map.count(cellKey(t, c, suffix)) > 0; });
             Instance st = m_map.at(cellKey(t, t.status->column, p.suffix));
             st.value.num = ready ? 2 : 3;  // notInService or notReady
             put(log, cellKey(t, t.status->column, p.suffix), std::move(st));

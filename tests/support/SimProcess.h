@@ -38,8 +38,9 @@ public:
     // Use this state folder instead of a private temporary one (to restart on the same state).
     void setStateDir(const QString& dir) { m_givenStateDir = dir; }
 
-    // Starts with the given extra options and waits for the ready line. False when it did not
-    // become ready within timeoutMs; errorText() then tells why.
+    // Starts with the given extra options (sim/README.md) and waits for the ready line. False
+    // when it did not become ready within timeoutMs; errorText() then tells why. A --data
+    // option replaces the shipped data file: pass defaultDataFile() too to add to it.
     bool start(const QStringList& extraArgs = {}, int timeoutMs = 15000);
     // SIGTERM and wait; returns the exit code, or -1 when it did not end in time (then killed).
     int stop(int timeoutMs = 10000);
