@@ -1,0 +1,395 @@
+// Binding objects end to end against the switch simulator: reads into controls and list views,
+// writes from controls (checked in the simulator's request log), refresh after a write,
+// time-outs in both modes, and a view closed in the middle of an asynchronous walk.
+#include "KtNML/KtOptionList.h"
+#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPSession.h"
+#include "tests/KtNML/KtTestHelpers.h"
+#include "tests/support/SimProcess.h"
+#include "tests/support/TestUtil.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using testutil::SimProcess;
+
+constexpr KtOptionPair kStatePairs[] = {{1, "disabled"}, {2, "enabled"}, {}};
+const KtOptionList olState(kStatePairs);
+
+// The scalar group of tests/KtNML/data/bind.sim.
+const KtSNMPVarDef kGroup[] = {
+    {"1.3.6.1.4.1.32473.77.1.1", "Ports", KtSyn::OctetStr, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.77.1.2", "Address", KtSyn::IpAddress, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.77.1.3", "State", KtSyn::Integer, KtAcc::ReadWrite, &olState},
+    {"1.3.6.1.4.1.32473.77.1.4", "Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
+    {},
+};
+
+// Its three-row table.
+const KtSNMPVarDef kTable[] = {
+    {"1.3.6.1.4.1.32473.77.2.1.1", "Port", KtSyn::Integer, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.77.2.1.2", "Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.77.2.1.3", "State", KtSyn::Integer, KtAcc::ReadWrite, &olState},
+    {},
+};
+
+using Rows = std::vector<QStringList>;
+const Rows kRows = {{"1", "uplink", "enabled"}, {"2", "printer", "disabled"}, {"3", "camera", "enabled"}};
+
+Rows viewRows(const QTreeWidget& view)
+{
+    Rows rows;
+    for (int r = 0; r < view.topLevelItemCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < view.columnCount(); ++c)
+            cells << view.topLevelItem(r)->text(c);
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+QString lastLine(const QPlainTextEdit& memo)
+{
+    const QStringList lines = memo.toPlainText().split(u'\n');
+    return lines.isEmpty() ? QString() : lines.last();
+}
+
+QString withoutTime(QString line)
+{
+    static const QRegularExpression clock(QStringLiteral(R"(\d\d:\d\d:\d\d \S+\.$)"));
+    return line.replace(clock, QStringLiteral("TIME."));
+}
+
+// A binding that records its error slot and counts its rows in places that outlive it.
+class RecordingEdits : public KtSNMPRequest2Edits {
+public:
+    using KtSNMPRequest2Edits::KtSNMPRequest2Edits;
+    void ShowRow() override
+    {
+        if (rowHook)
+            rowHook();
+        KtSNMPRequest2Edits::ShowRow();
+    }
+    void OnGetError(const KtSNMPError& error) override
+    {
+        errorCodes.push_back(error.code);
+        busyAtError = Busy();
+        KtSNMPRequest2Edits::OnGetError(error);
+    }
+    std::function<void()> rowHook;
+    std::vector<int> errorCodes;
+    bool busyAtError = true;
+};
+
+class BindSim : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        KtSNMPInitSession(m_dir.path());
+        KtSNMPDefaults.security.version = 1;  // SNMPv2c
+        KtSNMPDefaults.security.readCommunity = "public";
+        KtSNMPDefaults.security.writeCommunity = "private";
+        KtSNMPDefaults.timeout = 50;
+        m_previousHook = KtSNMPRequest2Controls::SetMessageBoxHook(
+            [this](QWidget*, const QString& caption, const QString& text) { boxes.push_back({caption, text}); });
+    }
+    void TearDown() override
+    {
+        KtSNMPRequest2Controls::SetMessageBoxHook(m_previousHook);
+        KtSNMPCloseSession();
+    }
+
+    void startSim(QStringList extra = {})
+    {
+        extra << "--data" << testutil::sourceDir() + "/tests/KtNML/data/bind.sim" << "--freeze";
+        ASSERT_TRUE(sim.start(extra)) << sim.errorText().toStdString();
+        KtSNMPDefaults.device.address = sim.address();
+        KtSNMPDefaults.device.port = sim.port();
+    }
+
+    std::unique_ptr<RecordingEdits> table(int mode, std::uint8_t itemType = KtItem::MVT_UMV)
+    {
+        auto b = std::make_unique<RecordingEdits>(&form);
+        b->VarList().Assign(KtSNMPVarList(kTable, itemType, 1));
+        b->VarList().Name = "bindPorts";
+        b->Mode = mode;
+        b->BindListView(view);
+        b->SetStatusTarget(memo);
+        b->GetDone = [this](KtSNMPRequest2Controls&, const KtSNMPError& e) { getDone.push_back(e.code); };
+        b->SetDone = [this](KtSNMPRequest2Controls&, const KtSNMPError& e) { setDone.push_back(e.code); };
+        return b;
+    }
+
+    // Requests of a type logged after the first `from` entries.
+    int count(const QString& type, int from = 0)
+    {
+        int n = 0;
+        const auto all = sim.requests();
+        for (int k = from; k < all.size(); ++k)
+            n += all[k].type == type;
+        return n;
+    }
+
+    QTemporaryDir m_dir;
+    SimProcess sim;
+    QWidget form;
+    QTreeWidget* view = new QTreeWidget(&form);
+    QPlainTextEdit* memo = new QPlainTextEdit(&form);
+    std::vector<int> getDone, setDone;
+    struct Box {
+        QString caption, text;
+    };
+    std::vector<Box> boxes;
+    KtSNMPRequest2Controls::MessageBoxHook m_previousHook;
+};
+
+TEST_F(BindSim, ScalarGroupShowsInItsControlsAndWritesWhatTheyHold)
+{
+    startSim();
+    KtSNMPRequest2Edits bind(&form);
+    bind.VarList().Assign(KtSNMPVarList(kGroup, KtItem::SVT_SV, 0));
+    bind.Mode = 0;
+    std::vector<QCheckBox*> ports;
+    for (int k = 0; k < 8; ++k)
+        ports.push_back(new QCheckBox(&form));
+    std::vector<QWidget*> address;
+    for (int k = 0; k < 4; ++k)
+        address.push_back(new QLineEdit(&form));
+    auto* state = new QComboBox(&form);
+    auto* name = new QLineEdit(&form);
+    bind.BindBitsList(0, "0,1,2,3,4,5,6,7", ports);
+    bind.BindFormatted(1, "%i{n0x255}%i{n0x255}%i{n0x255}%i{n0x255}", address);
+    bind.BindDropDown(2, state);
+    bind.Bind(3, name);
+    bind.SetStatusTarget(memo);
+
+    bind.Get();
+    EXPECT_FALSE(bind.Busy());
+    EXPECT_EQ(bind.RowCount(), 1);
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(ports[k]->isChecked(), k == 0 || k == 2) << "box " << k + 1;
+    const QStringList shownAddress = {static_cast<QLineEdit*>(address[0])->text(),
+                                      static_cast<QLineEdit*>(address[1])->text(),
+                                      static_cast<QLineEdit*>(address[2])->text(),
+                                      static_cast<QLineEdit*>(address[3])->text()};
+    EXPECT_EQ(shownAddress, QStringList({"10", "0", "0", "1"}));
+    EXPECT_EQ(state->currentText(), "enabled");
+    EXPECT_EQ(name->text(), "switch-a");
+    bind.ReadValues(1);
+    EXPECT_EQ(bind.VarList().Item(1).Value, "10.0.0.1");
+
+    ports[0]->setChecked(false);
+    static_cast<QLineEdit*>(address[3])->setText("7");
+    state->setCurrentIndex(-1);  // nothing chosen: the state is not written
+    name->setText("switch-b");
+    const int before = int(sim.requests().size());
+    bind.Set(false, true);
+    const auto requests = sim.requests().mid(before);
+    ASSERT_EQ(requests.size(), 1);
+    ASSERT_EQ(requests[0].type, "SET");
+    QStringList sent;
+    for (const auto& vb : requests[0].varbinds)
+        sent << vb.oid + "=" + vb.type + ":" + vb.value;
+    EXPECT_EQ(sent, QStringList({"1.3.6.1.4.1.32473.77.1.1.0=x:20", "1.3.6.1.4.1.32473.77.1.2.0=a:10.0.0.7",
+                                 "1.3.6.1.4.1.32473.77.1.4.0=x:" + QString("switch-b").toLatin1().toHex().toUpper()}));
+    EXPECT_TRUE(lastLine(*memo).startsWith("Set: (ZiDUVA++) Ok!")) << lastLine(*memo).toStdString();
+}
+
+TEST_F(BindSim, SynchronousAndAsynchronousReadsFillTheListViewAlike)
+{
+    startSim();
+    auto* name = new QLineEdit(&form);
+    auto* state = new QComboBox(&form);
+
+    auto sync = table(0, KtItem::MVT_FMV);
+    sync->Bind(1, name);
+    sync->BindDropDown(2, state);
+    sync->Get();
+    EXPECT_FALSE(sync->Busy());
+    EXPECT_EQ(sync->RowCount(), 3);
+    EXPECT_EQ(viewRows(*view), kRows);
+    const QString syncLine = lastLine(*memo);
+    EXPECT_TRUE(syncLine.startsWith("Get: (ZiDUVA++) Ok! Request:bindPorts. Receive at ")) << syncLine.toStdString();
+    EXPECT_TRUE(getDone.empty()) << "a synchronous read is not announced";
+    sync.reset();
+
+    auto async = table(1, KtItem::MVT_FMV);
+    async->Bind(1, name);
+    async->BindDropDown(2, state);
+    std::vector<int> rowsSeen;
+    async->rowHook = [&] { rowsSeen.push_back(view->topLevelItemCount()); };
+    async->Get();
+    EXPECT_TRUE(async->Busy());
+    EXPECT_EQ(view->topLevelItemCount(), 0) << "rows come with the completions";
+    ASSERT_TRUE(testutil::waitFor([&] { return !getDone.empty(); }, 10000));
+    EXPECT_EQ(getDone, std::vector<int>{0});
+    EXPECT_FALSE(async->Busy());
+    EXPECT_EQ(rowsSeen, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(async->RowCount(), 3);
+    EXPECT_EQ(viewRows(*view), kRows);
+    EXPECT_EQ(withoutTime(lastLine(*memo)), withoutTime(syncLine));
+    EXPECT_EQ(memo->blockCount(), 2);
+
+    // A whole-table list waits for a selected row before its controls take input.
+    EXPECT_FALSE(name->isEnabled());
+    EXPECT_FALSE(state->isEnabled());
+    view->topLevelItem(1)->setSelected(true);
+    EXPECT_TRUE(name->isEnabled());
+    EXPECT_TRUE(state->isEnabled());
+    EXPECT_EQ(name->text(), "printer");
+    EXPECT_EQ(state->currentText(), "disabled");
+}
+
+struct RefreshCase {
+    const char* name;
+    int mode;
+    bool refresh;
+};
+
+class BindRefresh : public BindSim, public ::testing::WithParamInterface<RefreshCase> {};
+
+TEST_P(BindRefresh, TableIsReadAgainAfterAWriteOnlyWhenAsked)
+{
+    const RefreshCase& c = GetParam();
+    startSim();
+    auto* name = new QLineEdit(&form);
+    auto bind = table(0);
+    bind->Bind(1, name);
+    bind->Get();
+    view->topLevelItem(1)->setSelected(true);
+    ASSERT_EQ(name->text(), "printer");
+    name->setText("scanner");
+
+    bind->Mode = c.mode;
+    const int before = int(sim.requests().size());
+    bind->Set(c.refresh, true);
+    if (c.mode == 1) {
+        ASSERT_TRUE(testutil::waitFor([&] { return !setDone.empty() && !bind->Busy(); }, 10000));
+        EXPECT_EQ(setDone, std::vector<int>{0});
+        // Time for a read that must not come.
+        testutil::waitFor([] { return false; }, c.refresh ? 0 : 300);
+    }
+    EXPECT_FALSE(bind->Busy());
+    const auto requests = sim.requests().mid(before);
+    ASSERT_FALSE(requests.isEmpty());
+    ASSERT_EQ(requests[0].type, "SET");
+    ASSERT_EQ(requests[0].varbinds.size(), 2);
+    EXPECT_EQ(requests[0].varbinds[0].oid, "1.3.6.1.4.1.32473.77.2.1.2.2");
+    EXPECT_EQ(requests[0].varbinds[1].oid, "1.3.6.1.4.1.32473.77.2.1.3.2");
+    EXPECT_EQ(count("GETNEXT", before), c.refresh ? 4 : 0) << "three rows and the end of the walk";
+    if (c.refresh) {
+        EXPECT_EQ(viewRows(*view)[1], QStringList({"2", "scanner", "disabled"}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, BindRefresh,
+                         ::testing::Values(RefreshCase{"sync_refresh", 0, true}, RefreshCase{"sync_no_refresh", 0, false},
+                                           RefreshCase{"async_refresh", 1, true},
+                                           RefreshCase{"async_no_refresh", 1, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BindSim, TimeOutRaisesInMode0AndReachesTheErrorSlotInMode1)
+{
+    startSim({"--drop", "all"});
+    KtSNMPDefaults.timeout = 20;
+    const QString timedOut = KtMessage(KtErr::Timeout);
+
+    auto sync = table(0);
+    ExpectKtError(KtErr::Timeout, [&] { sync->Get(); });
+    EXPECT_FALSE(sync->Busy());
+    EXPECT_TRUE(sync->errorCodes.empty()) << "mode 0 raises instead";
+
+    const struct {
+        const char* name;
+        bool statusTarget;
+    } cases[] = {{"memo", true}, {"message box", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        getDone.clear();
+        boxes.clear();
+        memo->clear();
+        auto async = table(1);
+        if (!c.statusTarget)
+            async->ClearStatusTarget();
+        async->Get();
+        EXPECT_TRUE(async->Busy());
+        ASSERT_TRUE(testutil::waitFor([&] { return !getDone.empty(); }, 10000));
+        EXPECT_EQ(async->errorCodes, std::vector<int>{KtErr::Timeout});
+        EXPECT_FALSE(async->busyAtError);
+        EXPECT_FALSE(async->Busy());
+        EXPECT_EQ(getDone, std::vector<int>{KtErr::Timeout});
+        if (c.statusTarget) {
+            EXPECT_TRUE(boxes.empty());
+            EXPECT_TRUE(lastLine(*memo).startsWith("Get: " + timedOut + " Request:bindPorts.")) << lastLine(*memo).toStdString();
+        } else {
+            EXPECT_TRUE(memo->toPlainText().isEmpty());
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_EQ(boxes[0].text, timedOut);
+            EXPECT_EQ(boxes[0].caption, KtEditConstraint::MessageCaption());
+        }
+    }
+}
+
+enum class CloseAt { BetweenReplies, InsideShowRow };
+
+struct CloseCase {
+    const char* name;
+    int mode;
+    CloseAt when;
+};
+
+class BindClose : public BindSim, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(BindClose, ViewClosedDuringAWalkGetsNoLateCallback)
+{
+    const CloseCase& c = GetParam();
+    startSim({"--delay", "150"});
+    std::unique_ptr<RecordingEdits> bind = table(c.mode);
+    int rows = 0;
+    bind->rowHook = [&] {
+        // The hook lives in the object; what it touches lives in the test.
+        ++rows;
+        if (rows == 1 && c.when == CloseAt::InsideShowRow)
+            QTimer::singleShot(0, [&] { bind.reset(); });
+    };
+    bind->Get();
+    if (c.when == CloseAt::BetweenReplies) {
+        ASSERT_TRUE(testutil::waitFor([&] { return rows >= 1; }, 10000));
+        bind.reset();
+    } else if (c.mode == 1) {
+        ASSERT_TRUE(testutil::waitFor([&] { return !bind; }, 10000));
+    }
+    EXPECT_FALSE(bind);
+    const int rowsAtClose = rows;
+    const int requestsAtClose = int(sim.requests().size());
+    testutil::waitFor([] { return false; }, 600);
+    EXPECT_EQ(rows, rowsAtClose);
+    EXPECT_EQ(rows, 1);
+    EXPECT_TRUE(getDone.empty());
+    EXPECT_EQ(int(sim.requests().size()), requestsAtClose) << "no row asked for after closing";
+    EXPECT_TRUE(boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Walks, BindClose,
+    ::testing::Values(CloseCase{"async_between_replies", 1, CloseAt::BetweenReplies},
+                      CloseCase{"async_inside_show_row", 1, CloseAt::InsideShowRow},
+                      CloseCase{"sync_inside_show_row", 0, CloseAt::InsideShowRow}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
