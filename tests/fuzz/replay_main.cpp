@@ -1,7 +1,7 @@
 // Replays kept fuzz inputs through a harness outside libFuzzer: every regular file of each
 // folder (or each file) named on the command line goes once through LLVMFuzzerTestOneInput.
 // A crash or sanitizer report ends the run with a failure; the last "replay:" line names the
-// input that caused it.
+// input that caused it. Options of libFuzzer ("-name=value") are skipped.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -38,6 +38,8 @@ int main(int argc, char** argv)
     bool ok = true;
     size_t count = 0;
     for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '-')  // a fuzzer option, meaningless here
+            continue;
         const fs::path arg(argv[i]);
         std::error_code ec;
         if (fs::is_directory(arg, ec)) {
