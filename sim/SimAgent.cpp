@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -436,8 +437,11 @@ int receivePacket(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu,
         logPdu(pdu, drop);
         if (drop)
             return 1;  // handled: the library frees the PDU, nobody answers
-        if (g_opt.delayMs > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(g_opt.delayMs));
+        // Sleep in slices so that SIGTERM is not held up by a long delay.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(g_opt.delayMs);
+        while (!g_stop && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+                until - std::chrono::steady_clock::now(), std::chrono::milliseconds(50)));
     }
     return handle_snmp_packet(op, session, reqid, pdu, magic);
 }
@@ -628,6 +632,9 @@ int main(int argc, char** argv)
         remember("rwuser " + u.name + " noauth -V vkrsim");
     }
 
+    // No SMUX listener: the simulator speaks SNMP on its one UDP port and nothing else.
+    char noSmux[] = "-smux";
+    add_to_init_list(noSmux);
     init_agent(kAppName);
     init_vacm_vars();
     init_usmUser();
