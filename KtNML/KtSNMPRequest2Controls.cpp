@@ -427,8 +427,8 @@ void KtSNMPRequest2Controls::GetCompleted(const KtSNMPError& error)
             if (*alive)
                 CompletionFailed(e.Code(), e.Message(), 0, false);
         }
-        if (*alive && GetDone)
-            GetDone(*this, error);
+        if (*alive)
+            Notify(GetDone, error);
         return;
     }
     try {
@@ -461,8 +461,23 @@ void KtSNMPRequest2Controls::GetCompleted(const KtSNMPError& error)
     }
     // Every finished read is announced, with or without a status target: views wait for it
     // before they allow the next operation.
-    if (GetDone)
-        GetDone(*this, error);
+    Notify(GetDone, error);
+}
+
+void KtSNMPRequest2Controls::Notify(const Notification& notification, const KtSNMPError& error)
+{
+    if (!notification)
+        return;
+    const std::shared_ptr<bool> alive = m_alive;
+    try {
+        notification(*this, error);
+    } catch (const KtException& e) {
+        if (*alive)
+            ReportError(e.Message());
+    } catch (const std::exception& e) {
+        if (*alive)
+            ReportError(QString::fromLocal8Bit(e.what()));
+    }
 }
 
 // An error raised inside a completion: it cannot travel through the event pump, so it is shown
@@ -481,9 +496,7 @@ void KtSNMPRequest2Controls::CompletionFailed(int code, const QString& message, 
     error.agentAddress = m_request->Params.device.address;
     error.agentPort = qint16(m_request->Params.device.port);
     error.finished = true;
-    const Notification& done = operation == 0 ? GetDone : SetDone;
-    if (done)
-        done(*this, error);
+    Notify(operation == 0 ? GetDone : SetDone, error);
 }
 
 // ---- write --------------------------------------------------------------------------------
@@ -585,8 +598,7 @@ void KtSNMPRequest2Controls::SetCompleted(const KtSNMPError& error)
             if (!*alive)
                 return;
             notified = true;
-            if (SetDone)
-                SetDone(*this, error);
+            Notify(SetDone, error);
             return;
         }
         AfterSet();
@@ -596,8 +608,7 @@ void KtSNMPRequest2Controls::SetCompleted(const KtSNMPError& error)
         m_lastOperation = 1;
         ShowStatus(KtMessage(KtErr::Ok));
         notified = true;
-        if (SetDone)
-            SetDone(*this, error);
+        Notify(SetDone, error);
         if (!*alive)
             return;
         if (IsTable() && RefreshAfterSet)

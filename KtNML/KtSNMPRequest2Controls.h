@@ -125,6 +125,8 @@ private:
     // Acceptance test and ShowRow; false when the object went away inside ShowRow.
     bool ShowAccepted(const QString& filter);
     void CompletionFailed(int code, const QString& message, int operation, bool notify);
+    // Runs a view's notification; what it raises is shown, as nothing may leave a completion.
+    void Notify(const Notification& notification, const KtSNMPError& error);
     // The caller's index list minus the variables left out of the write.
     QString WriteIndexList(const QString& indexList, const QStringList* values, QStringList& keptValues,
                            bool& useKept);

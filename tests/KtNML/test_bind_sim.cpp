@@ -255,6 +255,25 @@ TEST_F(BindSim, SynchronousAndAsynchronousReadsFillTheListViewAlike)
     EXPECT_EQ(state->currentText(), "disabled");
 }
 
+TEST_F(BindSim, RowFilterTakesItsValuesFromTheLinkedRequest)
+{
+    startSim();
+    KtSNMPRequest linked;
+    linked.VarList.Assign(KtSNMPVarList(kGroup, KtItem::SVT_SV, 0));
+    linked.VarList.Item(2).Value = "enabled";
+    for (int mode : {0, 1}) {
+        SCOPED_TRACE(mode);
+        getDone.clear();
+        auto bind = table(mode);
+        bind->LinkedRequest = &linked;
+        bind->RowFilter = "$2=#2";
+        bind->Get();
+        ASSERT_TRUE(testutil::waitFor([&] { return !bind->Busy(); }, 10000));
+        EXPECT_EQ(bind->RowCount(), 2);
+        EXPECT_EQ(viewRows(*view), (Rows{kRows[0], kRows[2]}));
+    }
+}
+
 struct RefreshCase {
     const char* name;
     int mode;
