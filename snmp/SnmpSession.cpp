@@ -86,6 +86,7 @@ void initLibraryOnce(const std::string& engineId, std::uint32_t boots)
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
     // The library insists on a persistent folder; keep it private instead of /var/lib/snmp.
     static QTemporaryDir persistentDir(QDir::tempPath() + QStringLiteral("/vkr2207-snmp-XXXXXX"));
+    QDir(persistentDir.path()).mkpath(QStringLiteral("cert_indexes"));  // else the library says it made it
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR,
                           persistentDir.path().toLocal8Bit().constData());
     snmp_disable_log();
