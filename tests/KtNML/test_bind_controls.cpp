@@ -10,8 +10,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -374,6 +376,38 @@ TEST(BindListView, SelectingARowEnablesAndFillsTheControls)
     EXPECT_EQ(bind.VarList().Item(0).Value, "2");
     EXPECT_EQ(bind.VarList().Item(1).Value, "gamma");
     EXPECT_EQ(bind.VarList().Item(2).Value, "disabled");
+}
+
+TEST_F(BindControls, StatusLineGoesToTheChosenTarget)
+{
+    auto* memo = new QPlainTextEdit(&form);
+    auto* bar = new QStatusBar(&form);
+    auto* panel = new QLabel(&form);
+    bar->addPermanentWidget(panel);
+    bind->VarList().Name = "group";
+    const QString ok = KtMessage(KtErr::Ok);
+    EXPECT_FALSE(bind->HasStatusTarget());
+    bind->ShowStatus(ok);  // nowhere to go: nothing happens
+
+    bind->SetStatusTarget(memo);
+    bind->ShowStatus(ok);
+    bind->ShowStatus("second");
+    const QStringList lines = memo->toPlainText().split(u'\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].startsWith("Get: " + ok + " Request:group. Receive at ")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith("Get: second Request:group.")) << lines[1].toStdString();
+
+    bind->SetStatusTarget(bar);
+    bind->ShowStatus(ok);
+    EXPECT_TRUE(bar->currentMessage().startsWith("Get: " + ok));
+    EXPECT_EQ(memo->blockCount(), 2) << "a new target replaces the old one";
+
+    bind->SetStatusTarget(panel);
+    // No session: the write raises, but it has chosen the write format and cleared busy.
+    EXPECT_THROW(bind->Set(false, false), KtException);
+    EXPECT_FALSE(bind->Busy());
+    bind->ShowStatus(ok);
+    EXPECT_TRUE(panel->text().startsWith("Set: " + ok)) << panel->text().toStdString();
 }
 
 TEST(RadioGroup, FillsSelectsAndClearsItsButtons)

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -272,6 +273,41 @@ TEST_F(BindSim, RowFilterTakesItsValuesFromTheLinkedRequest)
         EXPECT_EQ(bind->RowCount(), 2);
         EXPECT_EQ(viewRows(*view), (Rows{kRows[0], kRows[2]}));
     }
+}
+
+TEST_F(BindSim, EveryEndOfAnAsynchronousReadIsAnnounced)
+{
+    startSim();
+    const QString badControl = KtMessage(KtErr::BadControlType);
+    auto group = [&](int mode, QWidget* nameControl) {
+        auto b = std::make_unique<KtSNMPRequest2Edits>(&form);
+        b->VarList().Assign(KtSNMPVarList(kGroup, KtItem::SVT_SV, 0));
+        b->Mode = mode;
+        b->Bind(3, nameControl);
+        b->GetDone = [this](KtSNMPRequest2Controls&, const KtSNMPError& e) { getDone.push_back(e.code); };
+        return b;
+    };
+
+    // Without a status target a good read is announced all the same.
+    auto plain = group(1, new QLineEdit(&form));
+    plain->Get();
+    ASSERT_TRUE(testutil::waitFor([&] { return !getDone.empty(); }, 10000));
+    EXPECT_EQ(getDone, std::vector<int>{0});
+
+    // A control that cannot show the value: mode 0 raises, mode 1 shows and announces it.
+    auto sync = group(0, new QPushButton(&form));
+    ExpectKtError(KtErr::BadControlType, [&] { sync->Get(); });
+    EXPECT_FALSE(sync->Busy());
+
+    getDone.clear();
+    auto async = group(1, new QPushButton(&form));
+    async->SetStatusTarget(memo);
+    async->Get();
+    ASSERT_TRUE(testutil::waitFor([&] { return !getDone.empty(); }, 10000));
+    EXPECT_EQ(getDone, std::vector<int>{KtErr::BadControlType});
+    EXPECT_FALSE(async->Busy());
+    EXPECT_TRUE(lastLine(*memo).startsWith("Get: " + badControl)) << lastLine(*memo).toStdString();
+    EXPECT_TRUE(boxes.empty());
 }
 
 struct RefreshCase {
