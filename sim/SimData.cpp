@@ -387,6 +387,18 @@ void Store::loadFile(const std::string& path)
     loadText(ss.str(), path);
 }
 
+namespace {
+// Splits a line, naming the file and line in a tokenizing error.
+std::vector<std::string> tokenizeAt(const std::string& line, const std::string& where)
+{
+    try {
+        return tokenize(line);
+    } catch (const DataError& e) {
+        throw DataError(where + ": " + e.what());
+    }
+}
+}
+
 void Store::loadText(const std::string& text, const std::string& name)
 {
     std::istringstream in(text);
@@ -395,8 +407,28 @@ void Store::loadText(const std::string& text, const std::string& name)
     while (std::getline(in, line)) {
         ++lineNo;
         const std::string where = name + ":" + std::to_string(lineNo);
+        auto tok = tokenizeAt(line, where);
+        if (!tok.empty() && tok[0] == "include") {
+            // Another data file, named relative to this one; its own errors name it.
+            if (tok.size() != 2)
+                throw DataError(where + ": include takes one file name");
+            if (m_includeDepth >= 8)
+                throw DataError(where + ": includes nested too deeply");
+            const std::string::size_type slash = name.find_last_of('/');
+            const std::string path = tok[1].front() == '/' || slash == std::string::npos
+                ? tok[1]
+                : name.substr(0, slash + 1) + tok[1];
+            ++m_includeDepth;
+            try {
+                loadFile(path);
+            } catch (...) {
+                --m_includeDepth;
+                throw;
+            }
+            --m_includeDepth;
+            continue;
+        }
         try {
-            auto tok = tokenize(line);
             if (!tok.empty())
                 parseLine(tok, where);
         } catch (const DataError& e) {

@@ -142,7 +142,8 @@ public:
 
     // Reads a data file; throws DataError "FILE:LINE: what is wrong".
     void loadFile(const std::string& path);
-    // Same grammar from text; name stands for the file name in messages.
+    // Same grammar from text; name stands for the file name in messages and is the folder
+    // an "include FILE" line is resolved against.
     void loadText(const std::string& text, const std::string& name);
 
     const Map& instances() const { return m_map; }
@@ -201,6 +202,7 @@ private:
     std::map<Oid, int, OidLess> m_tableByEntry;
     std::vector<Oid> m_subtrees;
     std::optional<Oid> m_ledObject;
+    int m_includeDepth = 0;
     std::function<std::uint32_t()> m_uptime;
 };
 

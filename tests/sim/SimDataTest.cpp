@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
 using namespace vkrsim;
 
 namespace {
@@ -225,4 +229,30 @@ TEST(StoreFill, GeneratedRowsContinueAfterExistingOnes)
     EXPECT_EQ(s.find(O("1.3.6.1.4.1.32473.9.1.4.5001"))->value.num, 1);
     EXPECT_EQ(s.find(O("1.3.6.1.4.1.32473.9.1.3.5001"))->value.num, 5);
     EXPECT_THROW(s.fillTable("nosuch", 1), DataError);
+}
+
+TEST(DataFileInclude, IncludedFilesResolveBesideTheIncluderAndNameThemselvesInErrors)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("vkr-sim-include-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir / "more");
+    auto write = [&](const std::string& name, const std::string& text) {
+        std::ofstream(dir / name) << text;
+    };
+    write("main.sim", "subtree 1.3.6.1.4.1.32473\ninclude more/part.sim\n1.3.6.1.4.1.32473.1.0 integer 1\n");
+    write("more/part.sim", "1.3.6.1.4.1.32473.2.0 integer 2\n");
+    Store s;
+    s.loadFile((dir / "main.sim").string());
+    EXPECT_EQ(s.instances().size(), 2u);
+
+    write("more/part.sim", "1.3.6.1.4.1.32473.2.0 integer two\n");
+    Store bad;
+    try {
+        bad.loadFile((dir / "main.sim").string());
+        ADD_FAILURE() << "accepted";
+    } catch (const DataError& e) {
+        EXPECT_NE(std::string(e.what()).find("more/part.sim:1: "), std::string::npos) << e.what();
+    }
+    write("loop.sim", "include loop.sim\n");
+    EXPECT_THROW(Store().loadFile((dir / "loop.sim").string()), DataError);
+    std::filesystem::remove_all(dir);
 }
