@@ -151,7 +151,7 @@ snmp::Oid oidOrRaise(const QString& text)
     return oid;
 }
 
-// Strict dotted quad, each part 0..255.
+// Strict dotted quad, four numbers of 0..255.
 bool parseIp(const QString& text, QByteArray& out)
 {
     const QStringList parts = text.split(u'.');

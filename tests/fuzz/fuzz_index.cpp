@@ -1,10 +1,11 @@
 // Index decoding: DecodeIndex over each key syntax with arbitrary suffix text. Byte 0 picks the
 // syntax, byte 1 whether the key is last and implied; the rest is the suffix. A decoded key
-// must encode back to exactly the sub-identifiers it consumed (for the syntaxes whose text
-// keeps every bit), and the rest must be the tail of the suffix.
+// must encode back to the sub-identifiers it consumed (for the syntaxes whose text keeps every
+// bit; string keys keep each sub-identifier's low 8 bits), and the rest must be the tail.
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtValueCodec.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -51,7 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const KtException&) {
         return 0;
     }
-    if (!rest.isEmpty() && !suffix.endsWith(rest))
+    // The rest is the tail of the suffix, as sub-identifiers (its text is canonical: "098" -> "98").
+    snmp::Oid whole, tail;
+    if (!snmp::oidFromText(suffix.toStdString(), whole))
+        whole.clear();  // a suffix that is no OID carries no sub-identifiers
+    if (!snmp::oidFromText(rest.toStdString(), tail) || tail.size() > whole.size()
+        || !std::equal(tail.begin(), tail.end(), whole.end() - std::ptrdiff_t(tail.size())))
         std::abort();
     QString encoded;
     try {
@@ -62,14 +68,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     if (exactRoundTrip(syntax)) {
-        snmp::Oid whole, head, tail;
-        if (!snmp::oidFromText(suffix.toStdString(), whole))
-            whole.clear();  // a suffix that is no OID carries no sub-identifiers
+        snmp::Oid head;
         snmp::oidFromText(encoded.toStdString(), head);
-        snmp::oidFromText(rest.toStdString(), tail);
-        head.insert(head.end(), tail.begin(), tail.end());
-        if (head != whole)
+        if (head.size() + tail.size() != whole.size())
             std::abort();
+        // String keys keep the low 8 bits of each sub-identifier; a length prefix is exact.
+        const bool bytes = syntax == KtSyn::BitStr || syntax == KtSyn::OctetStr || syntax == KtSyn::Opaque
+            || syntax == KtSyn::DisplayStr;
+        const std::size_t first = bytes && !(last && implied) ? 1 : 0;
+        for (std::size_t k = 0; k < head.size(); ++k) {
+            const std::uint32_t want = bytes && k >= first ? whole[k] & 0xff : whole[k];
+            if (head[k] != want)
+                std::abort();
+        }
     }
     return 0;
 }
