@@ -251,6 +251,8 @@ void KtSNMPRequest2Controls::SetStatusTarget(QPlainTextEdit* memo)
 {
     ClearStatusTarget();
     m_memo = memo;
+    if (memo)
+        memo->setReadOnly(true);
 }
 
 void KtSNMPRequest2Controls::SetStatusTarget(QStatusBar* statusBar)
@@ -426,6 +428,9 @@ void KtSNMPRequest2Controls::GetCompleted(const KtSNMPError& error)
         } catch (const KtException& e) {
             if (*alive)
                 CompletionFailed(e.Code(), e.Message(), 0, false);
+        } catch (const std::exception& e) {
+            if (*alive)
+                CompletionFailed(KtErr::UnknownCode, QString::fromLocal8Bit(e.what()), 0, false);
         }
         if (*alive)
             Notify(GetDone, error);
@@ -926,7 +931,7 @@ void KtSNMPRequest2Edits::BindFieldFormatted(int i, int byteIndex, int syntax, c
                                              const QString& format, const std::vector<QWidget*>& controls)
 {
     Var(i);
-    // One control per "%" followed by a specifier type.
+    // One control per "%" followed by a field type letter.
     int count = 0;
     for (qsizetype k = 0; k + 1 < format.size(); ++k)
         if (format[k] == u'%' && QStringLiteral("shiufn").contains(format[k + 1]))

@@ -179,7 +179,7 @@ public:
     void BindField(int i, int byteIndex, int syntax, const KtOptionList* optionList, QWidget* control,
                    QWidget* secondControl = nullptr, int columns = 0);
     void BindFieldDropDown(int i, int byteIndex, int syntax, const KtOptionList* optionList, QComboBox* comboBox);
-    // Several edits to one value or field, one per "%" specifier of format, with its edit
+    // Several edits to one value or field, one per "%" field of format, with its edit
     // constraints attached.
     void BindFormatted(int i, const QString& format, const std::vector<QWidget*>& controls);
     void BindFieldFormatted(int i, int byteIndex, int syntax, const KtOptionList* optionList, const QString& format,

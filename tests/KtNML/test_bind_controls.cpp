@@ -282,7 +282,7 @@ TEST_F(BindControls, BindingAndDisplayErrorsCarryTheirCodes)
              t.bind->BindFormatted(Ip, "%i%i%i", {e[0], e[1], e[2]});
              t.bind->ReadValues(Ip);
          }},
-        {"fewer edits than specifiers", KtErr::NotEnoughControls,
+        {"fewer edits than format fields", KtErr::NotEnoughControls,
          [](BindControls& t) { t.bind->BindFormatted(Ip, "%i%i", {t.make<QLineEdit>(1)[0]}); }},
         {"unsupported control", KtErr::BadControlType,
          [](BindControls& t) {
@@ -390,6 +390,7 @@ TEST_F(BindControls, StatusLineGoesToTheChosenTarget)
     bind->ShowStatus(ok);  // nowhere to go: nothing happens
 
     bind->SetStatusTarget(memo);
+    EXPECT_TRUE(memo->isReadOnly());
     bind->ShowStatus(ok);
     bind->ShowStatus("second");
     const QStringList lines = memo->toPlainText().split(u'\n');
