@@ -107,7 +107,11 @@ protected:
         KtSNMPDefaults.security.writeCommunity = "private";
         KtSNMPDefaults.timeout = 50;
         m_previousHook = KtSNMPRequest2Controls::SetMessageBoxHook(
-            [this](QWidget*, const QString& caption, const QString& text) { boxes.push_back({caption, text}); });
+            [this](QWidget*, const QString& caption, const QString& text) {
+                boxes.push_back({caption, text});
+                if (onBox)
+                    onBox();
+            });
     }
     void TearDown() override
     {
@@ -156,6 +160,7 @@ protected:
         QString caption, text;
     };
     std::vector<Box> boxes;
+    std::function<void()> onBox;  // runs inside the recorded message box
     KtSNMPRequest2Controls::MessageBoxHook m_previousHook;
 };
 
@@ -446,5 +451,50 @@ INSTANTIATE_TEST_SUITE_P(
                       CloseCase{"async_inside_show_row", 1, CloseAt::InsideShowRow},
                       CloseCase{"sync_inside_show_row", 0, CloseAt::InsideShowRow}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A view may also be closed from a completion's own callouts: a notification or the message box
+// of an error. Nothing of the binding runs afterwards (no refresh, no notification).
+TEST_F(BindSim, ViewClosedFromACompletionStopsItThere)
+{
+    const struct {
+        const char* name;
+        bool dropAll;
+    } cases[] = {{"set-done", false}, {"error message box", true}, {"get-done", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        startSim(c.dropAll ? QStringList{"--drop", "all"} : QStringList{});
+        KtSNMPDefaults.timeout = 20;
+        getDone.clear();
+        setDone.clear();
+        std::unique_ptr<RecordingEdits> bind = table(1);
+        int calls = 0;
+        int before = 0;
+        const QString name = c.name;
+        if (name == "set-done") {
+            bind->SetDone = [&](KtSNMPRequest2Controls&, const KtSNMPError&) { ++calls, bind.reset(); };
+            bind->Mode = 0;
+            bind->Get();
+            bind->Mode = 1;
+            view->topLevelItem(0)->setSelected(true);
+            before = int(sim.requests().size());
+            bind->Set(true, true);
+        } else if (name == "error message box") {
+            bind->ClearStatusTarget();
+            bind->GetDone = [&](KtSNMPRequest2Controls&, const KtSNMPError&) { ++calls; };
+            onBox = [&] { bind.reset(); };
+            bind->Get();
+        } else {
+            bind->GetDone = [&](KtSNMPRequest2Controls&, const KtSNMPError&) { ++calls, bind.reset(); };
+            bind->Get();
+        }
+        ASSERT_TRUE(testutil::waitFor([&] { return !bind; }, 10000));
+        testutil::waitFor([] { return false; }, 300);
+        onBox = nullptr;
+        EXPECT_EQ(calls, name == "error message box" ? 0 : 1);
+        if (name == "set-done") {
+            EXPECT_EQ(count("GETNEXT", before), 0) << "no refresh after closing";
+        }
+    }
+}
 
 } // namespace
