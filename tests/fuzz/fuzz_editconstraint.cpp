@@ -18,7 +18,6 @@ namespace {
 
 QApplication* g_app = nullptr;
 QWidget* g_window = nullptr;
-QLineEdit* g_edits[2] = {};
 
 void CheckCore(const QString& spec, const QString& text)
 {
@@ -49,20 +48,19 @@ void CheckCore(const QString& spec, const QString& text)
 
 void CheckEdits(const QString& compound, const QString& text)
 {
-    for (QLineEdit* e : g_edits) {
-        e->clear();
-        e->setValidator(nullptr);
-        e->setProperty(kKtEditTagProperty, 0);
-    }
+    // Fresh edits: removing a constraint hands its handlers back to the edit for good.
+    std::unique_ptr<QLineEdit> edits[2];
+    for (auto& e : edits)
+        e = std::make_unique<QLineEdit>(g_window);
     KtEditConstraint constraint(g_window, true);
     try {
-        constraint.AddConstraints(compound, {g_edits[0], g_edits[1]});
+        constraint.AddConstraints(compound, {edits[0].get(), edits[1].get()});
     } catch (const KtException& e) {
         if (e.Code() != -2)
             std::abort();
         return;
     }
-    QLineEdit* edit = g_edits[0];
+    QLineEdit* edit = edits[0].get();
     if (!constraint.Find(edit))
         return;
     constraint.SetChangeHandler(edit, [](QLineEdit* e) {
@@ -77,6 +75,8 @@ void CheckEdits(const QString& compound, const QString& text)
     QCoreApplication::sendEvent(edit, &out);
     QCoreApplication::sendPostedEvents();
     constraint.RemoveConstraint(edit);
+    edit->insert(text);
+    QCoreApplication::sendEvent(edit, &out);
 }
 
 } // namespace
@@ -102,8 +102,6 @@ extern "C" int LLVMFuzzerInitialize(int* fuzzArgc, char*** fuzzArgv)
     KtEditConstraint::SetMessageBoxHook([](QWidget*, const QString&, const QString&) {});
     KtEditConstraint::SetBeepHook([] {});
     g_window = new QWidget;
-    for (auto*& e : g_edits)
-        e = new QLineEdit(g_window);
     return 0;
 }
 
