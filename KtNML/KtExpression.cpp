@@ -4,6 +4,7 @@
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtValueCodec.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -30,14 +31,46 @@ template <class Skip> qsizetype matchingBracket(const QString& t, qsizetype open
     return -1;
 }
 
-double singleNumber(const QString& t)
+// Results of evaluated brackets stay numbers: the bracket is replaced by a slot mark naming its
+// entry here. Put back as text, a negative result ("2*(1-4)" -> "2*-3") or an exponent
+// ("1e-05") would be split at its minus sign and give a wrong value.
+struct BracketValues {
+    std::vector<double> values;
+    static constexpr char16_t kOpen = 0xE000, kClose = 0xE001;  // private-use characters
+
+    QString Add(double v)
+    {
+        values.push_back(v);
+        return QChar(kOpen) + QString::number(values.size() - 1) + QChar(kClose);
+    }
+    // The value of a text that starts with a slot mark (after blanks).
+    bool Find(const QString& t, double& v) const
+    {
+        qsizetype i = 0;
+        while (i < t.size() && (t[i] == u' ' || t[i] == u'\t'))
+            ++i;
+        if (i >= t.size() || t[i] != QChar(kOpen))
+            return false;
+        std::size_t k = 0;
+        bool digits = false;
+        for (++i; i < t.size() && t[i] >= u'0' && t[i] <= u'9'; ++i, digits = true)
+            k = std::min<std::size_t>(k * 10 + (t[i].unicode() - u'0'), values.size());
+        v = digits && k < values.size() ? values[k] : 0.0;  // a forged mark counts as no number
+        return true;
+    }
+};
+
+double singleNumber(const QString& t, const BracketValues& brackets)
 {
+    double v = 0;
+    if (brackets.Find(t, v))
+        return v;
     if (t.trimmed().compare(QLatin1String("NOW"), Qt::CaseInsensitive) == 0)
         return KtNowSerial();
     return KtTextToReal(t);
 }
 
-double evalNumber(QString t, int depth)
+double evalNumber(QString t, int depth, BracketValues& brackets)
 {
     if (depth > kMaxDepth)
         KtRaise(KtErr::BadSyntaxInExpression);
@@ -52,16 +85,16 @@ double evalNumber(QString t, int depth)
             const qsizetype close = matchingBracket(t, open, [](qsizetype) { return false; });
             if (close < 0)
                 break;
-            const double inner = evalNumber(t.mid(open + 1, close - open - 1), depth + 1);
-            t = t.left(open) + KtRealToText(inner) + t.mid(close + 1);
+            const double inner = evalNumber(t.mid(open + 1, close - open - 1), depth + 1, brackets);
+            t = t.left(open) + brackets.Add(inner) + t.mid(close + 1);
         }
         qsizetype k;
         if ((k = t.indexOf(u'+')) >= 0 || (k = t.indexOf(u'-')) >= 0) {
-            chain.emplace_back(evalNumber(t.left(k), depth + 1), t[k].unicode());
+            chain.emplace_back(evalNumber(t.left(k), depth + 1, brackets), t[k].unicode());
         } else if ((k = t.indexOf(u'*')) >= 0 || (k = t.indexOf(u'/')) >= 0) {
-            chain.emplace_back(singleNumber(t.left(k)), t[k].unicode());
+            chain.emplace_back(singleNumber(t.left(k), brackets), t[k].unicode());
         } else {
-            value = singleNumber(t);
+            value = singleNumber(t, brackets);
             break;
         }
         t = t.mid(k + 1);
@@ -183,7 +216,8 @@ template <class T> T saturate(double x)
 
 double EvaluateNumber(const QString& text)
 {
-    return evalNumber(text, 0);
+    BracketValues brackets;
+    return evalNumber(text, 0, brackets);
 }
 
 bool EvaluateLogic(const QString& text)

@@ -13,7 +13,8 @@
 
 // Arithmetic: "+" and "-" bind loosest and group to the right (10-4-3 is 10-(4-3)), "*" and
 // "/" take a single number on their left; brackets are evaluated first; "NOW" is the current
-// date-time serial. Division by zero gives the IEEE result (infinity or NaN).
+// date-time serial. A bracket counts as the number it evaluates to (so 2*(1-4) is -6).
+// Division by zero gives the IEEE result (infinity or NaN).
 double EvaluateNumber(const QString& text);
 // Conditions: brackets, "|", "&", a leading "!", else a comparison. Operators inside the
 // first double-quoted part do not count.
