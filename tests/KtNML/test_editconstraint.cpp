@@ -291,6 +291,19 @@ TEST_F(EditFixture, LeavingWithAWrongValueShowsTheMessageAndRestoresTheEdit)
     EXPECT_TRUE(edits[1]->hasFocus());
 }
 
+TEST_F(EditFixture, AFailedCheckDoesNotSetOffTheFieldItWasLeavingFor)
+{
+    constraint.AddConstraint("%i{n0x255l3}", edits[0]);
+    constraint.AddConstraint("%s{l4n}", edits[1]);  // empty, and must not be
+    edits[0]->setText("999");
+    edits[1]->setFocus();  // the focus never really arrives in edits[1]
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Please enter a number between 0 and 255!");
+    EXPECT_TRUE(edits[0]->hasFocus());
+    Settle();
+    EXPECT_EQ(shown.size(), 1u);
+}
+
 TEST_F(EditFixture, MarkerTextsAndEmptyTextsAreNotFlagged)
 {
     constraint.AddConstraint("%i{n0x255l3}", edits[0]);
