@@ -1,0 +1,122 @@
+// Every generic view of the catalogue read once from the switch simulator, the way its command
+// builds the request: editors with one get, tables with a full get-next walk.
+#include "shell/ViewCatalogue.h"
+
+#include "KtNML/KtSNMPError.h"
+#include "KtNML/KtSNMPRequest.h"
+#include "KtNML/KtSNMPSession.h"
+#include "KtNML/KtValueCodec.h"
+#include "tests/support/SimProcess.h"
+#include "tests/support/TestUtil.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <memory>
+#include <string>
+
+namespace {
+
+using testutil::SimProcess;
+
+// The shipped data file serves the objects of the generic views through this include.
+QString viewsDataFile()
+{
+    return testutil::sourceDir() + QStringLiteral("/sim/data/views.sim");
+}
+
+class CatalogueSimTest : public ::testing::TestWithParam<int> {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (!QFileInfo::exists(viewsDataFile()))
+            return;
+        s_dir = new QTemporaryDir;
+        KtSNMPInitSession(s_dir->path());
+        s_sim = new SimProcess;
+        s_started = s_sim->start({QStringLiteral("--freeze")});
+        KtSNMPDefaults.device.address = s_sim->address();
+        KtSNMPDefaults.device.port = s_sim->port();
+        KtSNMPDefaults.security.version = 1;  // v2c: counter64 columns and exceptions per varbind
+        KtSNMPDefaults.security.readCommunity = QStringLiteral("public");
+        KtSNMPDefaults.security.writeCommunity = QStringLiteral("private");
+        KtSNMPDefaults.timeout = 200;
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_sim;
+        s_sim = nullptr;
+        if (s_dir) {
+            KtSNMPCloseSession();
+            delete s_dir;
+            s_dir = nullptr;
+        }
+    }
+    void SetUp() override
+    {
+        if (!s_sim)
+            GTEST_SKIP() << "sim/data/views.sim is not there yet: nothing serves the views' objects";
+        ASSERT_TRUE(s_started) << s_sim->errorText().toStdString();
+    }
+
+    const KtViewEntry& entry() const { return KtViewCatalogue()[std::size_t(GetParam())]; }
+
+    static inline QTemporaryDir* s_dir = nullptr;
+    static inline SimProcess* s_sim = nullptr;
+    static inline bool s_started = false;
+};
+
+// The readable variables of the list that did not get a value of their own.
+std::string unanswered(const KtSNMPVarList& list)
+{
+    std::string out;
+    for (int i = 0; i < list.Count(); ++i) {
+        const KtSNMPVar& v = list.Item(i);
+        if (list.IsReadable(i) && (v.Value == KtNullText || v.Value == KtNotDoneText))
+            out += " [" + std::to_string(i) + " " + v.Label.toStdString() + " " + v.Oid.toStdString() + "]";
+    }
+    return out;
+}
+
+TEST_P(CatalogueSimTest, ViewReadsFromTheSwitch)
+{
+    const KtViewEntry& e = entry();
+    KtSNMPRequest request;
+    request.VarList.Assign(KtSNMPVarList(e.table, e.itemType, e.keyCount));
+    request.VarList.Name = QString::fromUtf8(e.captionPrefix);
+
+    try {
+        if (e.kind == KtViewKind::Editor) {
+            request.Get(true);
+            EXPECT_EQ(unanswered(request.VarList), "") << "objects the switch does not have";
+        } else {
+            int rows = 0;
+            std::string firstRowGaps;
+            for (bool more = request.Get(true); more; more = request.Get(false)) {
+                if (rows++ == 0)
+                    firstRowGaps = unanswered(request.VarList);
+                ASSERT_LT(rows, 100000) << "the walk does not end";
+            }
+            EXPECT_GE(rows, 1) << "the table is empty";
+            EXPECT_EQ(firstRowGaps, "") << "columns without a value in the first row";
+        }
+    } catch (const KtException& x) {
+        ADD_FAILURE() << "read failed: " << x.Code() << " " << x.Message().toStdString();
+    }
+}
+
+std::string entryName(const ::testing::TestParamInfo<int>& info)
+{
+    std::string name = std::to_string(info.param) + "_";
+    for (char c : std::string(KtViewCatalogue()[std::size_t(info.param)].menuPath))
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            name += c;
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueSimTest, ::testing::Range(0, int(KtViewCatalogue().size())), entryName);
+
+} // namespace
