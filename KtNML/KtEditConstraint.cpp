@@ -190,13 +190,13 @@ private:
 
 // ---- Format specifiers ----
 
-KtEditFormat ParseEditFormat(const QString& spec)
+KtEditFormat ParseEditFormat(const QString& specifier)
 {
-    if (spec.size() < 2 || spec.at(0) != u'%')
+    if (specifier.size() < 2 || specifier.at(0) != u'%')
         BadFormat();
     KtEditFormat f;
     qsizetype pos = 2;
-    switch (spec.at(1).unicode()) {
+    switch (specifier.at(1).unicode()) {
     case u'f':
     case u'h':
     case u's':
@@ -212,23 +212,23 @@ KtEditFormat ParseEditFormat(const QString& spec)
         f.maximum = kUInt32Max;
         break;
     case u'n':
-        if (spec.size() < 3)
+        if (specifier.size() < 3)
             BadFormat();
         f.minimum = 0;
         f.maximum = kUInt32Max;
-        f.delimiter = spec.at(2);
+        f.delimiter = specifier.at(2);
         pos = 3;
         break;
     default:
         BadFormat();
     }
-    f.type = static_cast<char>(spec.at(1).unicode());
-    if (pos == spec.size())
+    f.type = static_cast<char>(specifier.at(1).unicode());
+    if (pos == specifier.size())
         return f;
-    if (spec.at(pos) != u'{' || spec.back() != u'}' || spec.size() - pos < 2)
+    if (specifier.at(pos) != u'{' || specifier.back() != u'}' || specifier.size() - pos < 2)
         BadFormat();
 
-    const QStringView body = QStringView(spec).mid(pos + 1, spec.size() - pos - 2);
+    const QStringView body = QStringView(specifier).mid(pos + 1, specifier.size() - pos - 2);
     qsizetype i = 0;
     const auto run = [&](bool (*belongs)(QChar)) {
         const qsizetype start = i;
@@ -278,18 +278,18 @@ KtEditFormat ParseEditFormat(const QString& spec)
 
 QStringList SplitEditFormats(const QString& compound)
 {
-    QStringList specs;
+    QStringList specifiers;
     QString current;
     for (qsizetype i = 0; i < compound.size(); ++i) {
         if (i > 0 && compound.at(i) == u'%') {
-            specs << current;
+            specifiers << current;
             current.clear();
         }
         current += compound.at(i);
     }
     if (!compound.isEmpty())
-        specs << current;
-    return specs;
+        specifiers << current;
+    return specifiers;
 }
 
 bool IsEditMarkerText(const QString& text)
@@ -448,21 +448,21 @@ const EditConstraint_s* KtEditConstraint::Find(const QLineEdit* edit) const
     return FindShared(edit).get();
 }
 
-void KtEditConstraint::AddConstraint(const QString& spec, QLineEdit* edit)
+void KtEditConstraint::AddConstraint(const QString& specifier, QLineEdit* edit)
 {
-    const KtEditFormat format = ParseEditFormat(spec);
+    const KtEditFormat format = ParseEditFormat(specifier);
     if (edit)
         Attach(edit, format);
 }
 
 void KtEditConstraint::AddConstraints(const QString& compound, const std::vector<QLineEdit*>& edits)
 {
-    const QStringList specs = SplitEditFormats(compound);
-    if (specs.size() > static_cast<qsizetype>(edits.size()))
+    const QStringList specifiers = SplitEditFormats(compound);
+    if (specifiers.size() > static_cast<qsizetype>(edits.size()))
         BadFormat();
     std::vector<KtEditFormat> formats;
-    for (const QString& spec : specs)
-        formats.push_back(ParseEditFormat(spec));
+    for (const QString& specifier : specifiers)
+        formats.push_back(ParseEditFormat(specifier));
     for (size_t i = 0; i < formats.size(); ++i) {
         if (edits[i])
             Attach(edits[i], formats[i]);

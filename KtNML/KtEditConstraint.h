@@ -47,7 +47,7 @@ struct KtEditFormat {
 };
 
 // Parses one specifier; a malformed one raises -2 "Bad format specifier of edit's constraint!".
-KtEditFormat ParseEditFormat(const QString& spec);
+KtEditFormat ParseEditFormat(const QString& specifier);
 
 // Splits a compound format into its specifiers: every "%" after the first character starts a
 // new one ("%i%i%i%i" gives four). Text between specifiers stays with the one before it.
@@ -112,10 +112,10 @@ public:
     KtEditConstraint(QWidget* owner, bool remember);
     ~KtEditConstraint() override;
 
-    // Parses spec and constrains edit with it (replacing a constraint the edit already has):
+    // Parses specifier and constrains edit with it (replacing a constraint the edit already has):
     // applies width and maximum length and hooks the edit's changes and focus loss.
     // Raises -2 for a malformed specifier, leaving the edit untouched.
-    void AddConstraint(const QString& spec, QLineEdit* edit);
+    void AddConstraint(const QString& specifier, QLineEdit* edit);
     // One specifier of the compound format per edit, in order. Every specifier is parsed
     // before any edit is touched; more specifiers than edits raises -2.
     void AddConstraints(const QString& compound, const std::vector<QLineEdit*>& edits);

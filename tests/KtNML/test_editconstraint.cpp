@@ -19,10 +19,10 @@
 
 namespace {
 
-int ExpectBadFormat(const QString& spec)
+int ExpectBadFormat(const QString& specifier)
 {
     try {
-        ParseEditFormat(spec);
+        ParseEditFormat(specifier);
     } catch (const KtException& e) {
         EXPECT_EQ(e.Message(), "Bad format specifier of edit's constraint!");
         return e.Code();
@@ -33,7 +33,7 @@ int ExpectBadFormat(const QString& spec)
 // ---- Specifiers ----
 
 struct FormatCase {
-    const char* spec;
+    const char* specifier;
     char type;
     char16_t delimiter;
     double minimum, maximum;
@@ -64,8 +64,8 @@ const FormatCase kFormats[] = {
 TEST(KtEditFormat, ParsesSpecifiers)
 {
     for (const auto& c : kFormats) {
-        SCOPED_TRACE(c.spec);
-        const KtEditFormat f = ParseEditFormat(QString::fromLatin1(c.spec));
+        SCOPED_TRACE(c.specifier);
+        const KtEditFormat f = ParseEditFormat(QString::fromLatin1(c.specifier));
         EXPECT_EQ(f.type, c.type);
         EXPECT_EQ(f.delimiter, QChar(c.delimiter));
         EXPECT_EQ(f.minimum, c.minimum);
@@ -87,9 +87,9 @@ TEST(KtEditFormat, MalformedSpecifiersRaiseMinus2)
         "%s{l99999999999}",  // beyond 32 bits
         "%s{l3afnn}",        // a fourth flag letter is an unknown item
     };
-    for (const char* spec : bad) {
-        SCOPED_TRACE(spec);
-        EXPECT_EQ(ExpectBadFormat(QString::fromLatin1(spec)), -2);
+    for (const char* specifier : bad) {
+        SCOPED_TRACE(specifier);
+        EXPECT_EQ(ExpectBadFormat(QString::fromLatin1(specifier)), -2);
     }
 }
 
@@ -108,7 +108,7 @@ TEST(KtEditFormat, SplitsCompoundFormats)
 TEST(KtEditChecks, TypingRemovesRefusedCharacters)
 {
     struct Case {
-        const char* spec;
+        const char* specifier;
         const char* text;
         const char* kept;
     };
@@ -119,8 +119,8 @@ TEST(KtEditChecks, TypingRemovesRefusedCharacters)
         {"%n,", "1.2", "12"},         {"%s", "a-.,x!", "a-.,x!"}, {"%u", "\xb2\xbd", ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.spec) + " " + c.text);
-        EXPECT_EQ(CleanTypedText(ParseEditFormat(c.spec), QString::fromLatin1(c.text)), QString::fromLatin1(c.kept));
+        SCOPED_TRACE(std::string(c.specifier) + " " + c.text);
+        EXPECT_EQ(CleanTypedText(ParseEditFormat(c.specifier), QString::fromLatin1(c.text)), QString::fromLatin1(c.kept));
     }
     int cursor = 3;  // after "1x2"
     EXPECT_EQ(CleanTypedText(ParseEditFormat("%i"), "1x2y", &cursor), "12");
@@ -128,7 +128,7 @@ TEST(KtEditChecks, TypingRemovesRefusedCharacters)
 }
 
 struct LeaveCase {
-    const char* spec;
+    const char* specifier;
     const char* text;
     KtLeaveCheck::Result result;
     const char* message;
@@ -171,8 +171,8 @@ const LeaveCase kLeaveCases[] = {
 TEST(KtEditChecks, LeavingMessagesHaveTheirPlaceholdersFilled)
 {
     for (const auto& c : kLeaveCases) {
-        SCOPED_TRACE(std::string(c.spec) + " " + c.text);
-        const KtLeaveCheck check = CheckOnLeaving(ParseEditFormat(c.spec), QString::fromLatin1(c.text));
+        SCOPED_TRACE(std::string(c.specifier) + " " + c.text);
+        const KtLeaveCheck check = CheckOnLeaving(ParseEditFormat(c.specifier), QString::fromLatin1(c.text));
         EXPECT_EQ(check.result, c.result);
         EXPECT_EQ(check.message, QString::fromLatin1(c.message));
     }
@@ -450,10 +450,10 @@ TEST_F(EditFixture, RemoveConstraintGivesTheHandlersBack)
 
 TEST_F(EditFixture, BadSpecifiersLeaveTheEditsAlone)
 {
-    for (const char* spec : {"%x{l3}", "%i{l}"}) {
-        SCOPED_TRACE(spec);
+    for (const char* specifier : {"%x{l3}", "%i{l}"}) {
+        SCOPED_TRACE(specifier);
         try {
-            constraint.AddConstraint(spec, edits[0]);
+            constraint.AddConstraint(specifier, edits[0]);
             ADD_FAILURE() << "no error";
         } catch (const KtException& e) {
             EXPECT_EQ(e.Code(), -2);

@@ -19,11 +19,11 @@ namespace {
 QApplication* g_app = nullptr;
 QWidget* g_window = nullptr;
 
-void CheckCore(const QString& spec, const QString& text)
+void CheckCore(const QString& specifier, const QString& text)
 {
     KtEditFormat f;
     try {
-        f = ParseEditFormat(spec);
+        f = ParseEditFormat(specifier);
     } catch (const KtException& e) {
         if (e.Code() != -2)
             std::abort();
@@ -111,14 +111,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     size_t split = 0;
     while (split < size && data[split] != '\n')
         ++split;
-    const QString spec = QString::fromLatin1(bytes, static_cast<qsizetype>(split));
+    const QString specifier = QString::fromLatin1(bytes, static_cast<qsizetype>(split));
     const QString text = split < size ? QString::fromUtf8(bytes + split + 1, static_cast<qsizetype>(size - split - 1))
                                       : QString();
-    CheckCore(spec, text);
-    for (const QString& one : SplitEditFormats(spec))
+    CheckCore(specifier, text);
+    for (const QString& one : SplitEditFormats(specifier))
         CheckCore(one, text);
     // Line edits lay their text out on every change: keep their share of the time small.
-    if (spec.size() <= 64 && text.size() <= 64)
-        CheckEdits(spec, text);
+    if (specifier.size() <= 64 && text.size() <= 64)
+        CheckEdits(specifier, text);
     return 0;
 }
