@@ -206,8 +206,10 @@ bool KtSNMPRequest::Parse(const std::vector<snmp::Varbind>& varbinds, int& code,
 {
     const bool table = IsTable();
     // The previous row's keys, taken before this response overwrites any of them: a column
-    // that has ended stays at the previous row's instance.
-    const QString previousKeys = table ? InstanceSuffix() : QString();
+    // that has ended stays at the previous row's instance. A first read has no previous row.
+    QString previousKeys;
+    if (table && sentKind == NextRead)
+        previousKeys = InstanceSuffix();
     std::size_t next = 0;
     int requested = 0;
     int done = 0;
@@ -239,8 +241,9 @@ bool KtSNMPRequest::Parse(const std::vector<snmp::Varbind>& varbinds, int& code,
         }
         // A faulty agent answering at or before where the column stood would keep the walk
         // going forever (or end it as if the table were read): stop with an error instead.
-        if (table && sentKind == NextRead && insideColumn(base, var.InstanceOid) && insideColumn(base, received)
-            && compareOids(received, var.InstanceOid) <= 0)
+        // (An SNMPv2 endOfMibView repeats the requested OID: that is the end, not a fault.)
+        if (table && sentKind == NextRead && !vb.hasNoValue() && insideColumn(base, var.InstanceOid)
+            && insideColumn(base, received) && compareOids(received, var.InstanceOid) <= 0)
             KtRaise(KtErr::NonIncreasingWalk);
         if (IsColumnDone(base, var.InstanceOid, received)) {
             ++done;

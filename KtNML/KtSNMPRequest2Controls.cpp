@@ -390,8 +390,10 @@ void KtSNMPRequest2Controls::Get()
             }
             AfterGet();
         } catch (...) {
-            if (*alive)
+            if (*alive) {
                 m_busy = false;
+                ReadEnded();
+            }
             throw;
         }
         if (!*alive)
@@ -492,6 +494,8 @@ void KtSNMPRequest2Controls::CompletionFailed(int code, const QString& message, 
     const std::shared_ptr<bool> alive = m_alive;
     m_busy = false;
     m_lastOperation = operation;
+    if (operation == 0)
+        ReadEnded();
     ReportError(message);
     if (!*alive || !notify)
         return;
@@ -562,8 +566,10 @@ void KtSNMPRequest2Controls::Set(bool refresh, bool prepare, const QString& inde
             m_request->Set(false, names, sentValues);
             AfterSet();
         } catch (...) {
-            if (*alive)
+            if (*alive) {
                 m_busy = false;
+                ReadEnded();
+            }
             throw;
         }
         if (!*alive)
@@ -640,6 +646,7 @@ KtSNMPRequest2Edits::KtSNMPRequest2Edits(QWidget* ownerForm, std::unique_ptr<KtS
 // waits for its outstanding replies.
 KtSNMPRequest2Edits::~KtSNMPRequest2Edits()
 {
+    qDeleteAll(m_pendingRows);
     QObject::disconnect(m_selectionConnection);
     for (auto& rec : m_bindings)
         Disconnect(*rec);
@@ -795,7 +802,20 @@ void KtSNMPRequest2Edits::BeforeGet()
     if (!m_listView)
         return;
     BuildColumns();
+    qDeleteAll(m_pendingRows);
+    m_pendingRows.clear();
     m_listView->clear();
+    m_sinceFlush.start();
+}
+
+void KtSNMPRequest2Edits::FlushRows()
+{
+    if (m_listView && !m_pendingRows.isEmpty())
+        m_listView->addTopLevelItems(m_pendingRows);
+    else
+        qDeleteAll(m_pendingRows);
+    m_pendingRows.clear();
+    m_sinceFlush.start();
 }
 
 void KtSNMPRequest2Edits::ShowRow()
@@ -813,10 +833,20 @@ void KtSNMPRequest2Edits::ShowRow()
     for (int i = 0; i < list.Count(); ++i)
         if (map[std::size_t(i)] >= 0)
             cells[map[std::size_t(i)]] = list.Item(i).Value;
-    new QTreeWidgetItem(m_listView, cells);
-    // Rows appear while a walk runs and the window stays responsive; the view may be closed
-    // in here, so nothing of this object is touched afterwards.
-    QCoreApplication::processEvents();
+    m_pendingRows << new QTreeWidgetItem(cells);
+    // Rows appear while a walk runs, a batch every 50 ms, and the window stays responsive
+    // (a synchronous walk blocks the event loop but for these moments). The view may be
+    // closed in here, so nothing of this object is touched afterwards.
+    if (!m_sinceFlush.isValid() || m_sinceFlush.elapsed() >= 50) {
+        FlushRows();
+        QCoreApplication::processEvents();
+    }
+}
+
+void KtSNMPRequest2Edits::OnGetError(const KtSNMPError& error)
+{
+    FlushRows();  // the rows read before the error stay
+    KtSNMPRequest2Controls::OnGetError(error);
 }
 
 void KtSNMPRequest2Edits::PrepareSet()
@@ -830,6 +860,7 @@ void KtSNMPRequest2Edits::PrepareSet()
 
 void KtSNMPRequest2Edits::AfterGet()
 {
+    FlushRows();
     Modified = false;
     if (m_listView && AutoDisable && VarList().ItemType == KtItem::MVT_FMV)
         EnableControls(false);

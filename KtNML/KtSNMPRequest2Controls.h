@@ -19,6 +19,7 @@
 
 #include <QMetaObject>
 #include <QObject>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QSet>
 #include <QString>
@@ -85,6 +86,9 @@ public:
     virtual void OnSetError(const KtSNMPError& error);
     virtual void AfterGet();
     virtual void AfterSet();
+    // A read has ended, whatever the way (finished, failed, raised): what a view keeps back
+    // while a walk runs goes on show.
+    virtual void ReadEnded() {}
 
     bool Busy() const { return m_busy; }
     int RowCount() const { return m_rowCount; }
@@ -204,6 +208,8 @@ public:
     void ShowRow() override;
     void PrepareSet() override;
     void AfterGet() override;
+    void OnGetError(const KtSNMPError& error) override;
+    void ReadEnded() override { FlushRows(); }
     // Slot 8: the list view's row selection.
     virtual void OnRowSelected(QTreeWidgetItem* item, bool selected);
 
@@ -225,8 +231,14 @@ private:
     // False when the binding gave nothing (the field is left out of the write).
     bool ReadBinding(const KtControlBinding& rec, QByteArray& bytes);
     void RowSelectionChanged();
+    // Puts the rows read since the last flush into the list view.
+    void FlushRows();
 
     QPointer<QTreeWidget> m_listView;
+    // Rows of a running walk not yet in the view: inserting them in batches keeps the view's
+    // layout and painting from running once per row, which made long walks quadratic.
+    QList<QTreeWidgetItem*> m_pendingRows;
+    QElapsedTimer m_sinceFlush;
     QMetaObject::Connection m_selectionConnection;
     std::vector<std::unique_ptr<KtControlBinding>> m_bindings;
     std::unique_ptr<KtEditConstraint> m_constraints;

@@ -492,7 +492,7 @@ Session::Peer* Session::peerFor(const Target& target, int& status)
         peer->notifier->setEnabled(m_pumpActive);
         Peer* raw = peer.get();
         connect(peer->notifier, &QSocketNotifier::activated, this, [this, raw] {
-            readPeer(raw);
+            readPeer(raw, true);
             dispatchCompleted();
         });
     }
@@ -795,22 +795,24 @@ void Session::waitFor(Request* r)
     }
 }
 
-void Session::readPeer(Peer* peer)
+void Session::readPeer(Peer* peer, bool knownReadable)
 {
     if (!peer->sessp || peer->fd < 0)
         return;
     fd_set fds;
     FD_ZERO(&fds);
     FD_SET(peer->fd, &fds);
+    // The socket blocks: read it only when a datagram is waiting (the notifier says so, or a
+    // poll without waiting does).
     timeval tv{0, 0};
-    if (select(peer->fd + 1, &fds, nullptr, nullptr, &tv) > 0)
+    if (knownReadable || select(peer->fd + 1, &fds, nullptr, nullptr, &tv) > 0)
         snmp_sess_read(peer->sessp, &fds);
 }
 
 void Session::processPendingEvents()
 {
     for (auto& [key, peer] : m_peers) {
-        readPeer(peer.get());
+        readPeer(peer.get(), false);
         snmp_sess_timeout(peer->sessp);
     }
     dispatchCompleted();

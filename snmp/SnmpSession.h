@@ -157,7 +157,7 @@ private:
     void settleDiscoveries();
     void complete(Request* request, int status, Pdu response);
     void dispatchCompleted();
-    void readPeer(Peer* peer);
+    void readPeer(Peer* peer, bool knownReadable);
     void waitFor(Request* request);
     void onTick();
 
