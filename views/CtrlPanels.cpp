@@ -1,0 +1,394 @@
+#include "views/CtrlPanels.h"
+
+#include "KtNML/KtSNMPRequest2Controls.h"
+#include "views/ViewDialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+// ---- TCtrlBtnPanel ------------------------------------------------------------------------
+
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const char* caption)
+{
+    auto* b = new QPushButton(QLatin1String(caption), parent);
+    b->setObjectName(QLatin1String(caption));
+    return b;
+}
+
+void Fill(QWidget* parent, QWidget* child)
+{
+    auto* layout = new QVBoxLayout(parent);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(child);
+}
+
+} // namespace
+
+TCtrlBtnPanel::TCtrlBtnPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("CtrlBtnPanel"));
+    Counter = new QLabel(QStringLiteral("0"), this);
+    Counter->setObjectName(QStringLiteral("Counter"));
+    Counter->setAlignment(Qt::AlignCenter);
+    Counter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Counter->setFixedHeight(Counter->sizeHint().height() + 4);
+    Samples = new QLabel(QStringLiteral("Samples"), this);
+    Samples->setObjectName(QStringLiteral("Samples"));
+    Samples->setAlignment(Qt::AlignCenter);
+    btnRefresh = MakeButton(this, "Refresh");
+    btnEdit = MakeButton(this, "Edit");
+    btnSetChecked = MakeButton(this, "Set Checked");
+    btnAdd = MakeButton(this, "Add");
+    btnDelete = MakeButton(this, "Delete");
+    btnCheckAll = MakeButton(this, "Check All");
+    btnClearChecks = MakeButton(this, "Clear Checks");
+    btnClose = MakeButton(this, "Close");
+    btnAdd->hide();
+    btnDelete->hide();
+    LoadPictures();
+    Arrange();
+}
+
+std::vector<QWidget*> TCtrlBtnPanel::Column() const
+{
+    return {Counter, Samples, btnRefresh, btnEdit, btnSetChecked, btnAdd, btnDelete, btnCheckAll, btnClearChecks,
+            btnClose};
+}
+
+// Pictures come from the working folder; a button keeps its caption unless its picture loads.
+void TCtrlBtnPanel::LoadPictures()
+{
+    const std::pair<const char*, QPushButton*> pictures[] = {
+        {"Get.bmp", btnRefresh},     {"Set.bmp", btnEdit},          {"SetCheck.bmp", btnSetChecked},
+        {"Add.bmp", btnAdd},         {"Delete.bmp", btnDelete},     {"SelectAll.bmp", btnCheckAll},
+        {"SelectNone.bmp", btnClearChecks}, {"Close.bmp", btnClose},
+    };
+    const QDir work = QDir::current();
+    for (const auto& [file, button] : pictures) {
+        const QString path = work.filePath(QLatin1String(file));
+        if (!QFileInfo::exists(path))
+            continue;
+        const QPixmap picture(path);
+        if (picture.isNull())
+            continue;
+        button->setText(QString());
+        button->setIcon(QIcon(picture));
+        button->setIconSize(picture.size());
+    }
+}
+
+void TCtrlBtnPanel::Arrange()
+{
+    int top = kMargin;
+    for (QWidget* w : Column()) {
+        const int height = w == Counter ? Counter->height() : w->sizeHint().height();
+        w->setGeometry(kMargin, top, kControlWidth, height);
+        if (!w->isHidden())
+            top = w->y() + w->height() + kGap;
+    }
+    m_columnHeight = top + kMargin;
+    setFixedWidth(2 * kMargin + btnRefresh->width());
+    setMinimumHeight(m_columnHeight);
+}
+
+void TCtrlBtnPanel::SetTag(QPushButton* button, int tag)
+{
+    button->setProperty("tag", tag);
+}
+
+int TCtrlBtnPanel::Tag(const QPushButton* button)
+{
+    return button->property("tag").toInt();
+}
+
+// ---- TMsgPanel ----------------------------------------------------------------------------
+
+TMsgPanel::TMsgPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("MsgPanel"));
+    Memo = new QPlainTextEdit(this);
+    Memo->setObjectName(QStringLiteral("Memo"));
+    Memo->setReadOnly(true);
+    Fill(this, Memo);
+    setFixedHeight(kHeight);
+}
+
+// ---- TEditsPanel --------------------------------------------------------------------------
+
+namespace {
+
+constexpr int kFirstTop = 20;
+constexpr int kMinRowHeight = 20;
+constexpr int kRaisedRowHeight = 21;
+constexpr int kEdgeRoom = 40;
+
+void SetColours(QWidget* w, const QColor& text, const QColor& base)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::ButtonText, text);
+    w->setPalette(p);
+}
+
+} // namespace
+
+TEditsPanel::TEditsPanel(QWidget* parent, KtSNMPRequest2Edits* request) : TContentPanel(parent), m_request(request)
+{
+    setObjectName(QStringLiteral("EditsPanel"));
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("ScrollBox"));
+    m_scroll->setWidgetResizable(false);
+    m_box = new QWidget;
+    m_box->setObjectName(QStringLiteral("RowBox"));
+    m_scroll->setWidget(m_box);
+    Fill(this, m_scroll);
+    if (!m_request)
+        return;
+
+    KtSNMPVarList& list = m_request->VarList();
+    for (int i = 0; i < list.Count(); ++i) {
+        const KtSNMPVar& var = list.Item(i);
+        const bool settable = list.IsSettable(i);
+        Row row;
+        row.Kind = settable ? (var.Options ? 3 : 2) : (var.Options ? 4 : 1);
+        row.Format = QStringLiteral("%s");
+        row.Tick = new QCheckBox(m_box);
+        row.Tick->setObjectName(QStringLiteral("CB_%1").arg(i));
+        row.Tick->setFixedWidth(kTickWidth);
+        row.Label = new QLabel(var.Label, m_box);
+        row.Label->setObjectName(QStringLiteral("LB_%1").arg(i));
+        row.Label->adjustSize();
+        if (row.Kind == 3) {
+            auto* combo = new QComboBox(m_box);
+            combo->setObjectName(QStringLiteral("ED_%1").arg(i));
+            m_request->BindDropDown(i, combo);
+            row.Value = combo;
+        } else {
+            auto* edit = new QLineEdit(m_box);
+            edit->setObjectName(QStringLiteral("ED_%1").arg(i));
+            m_request->BindFormatted(i, row.Format, {edit});
+            row.Value = edit;
+        }
+        connect(row.Tick, &QCheckBox::clicked, this, &TEditsPanel::TickClicked);
+        m_rows.push_back(row);
+    }
+    for (int i = 0; i < RowCount(); ++i)
+        SetRowReadOnly(i);
+    SetEditableState(DefaultTick);
+    Layout(true);
+}
+
+bool TEditsPanel::IsKeyOrFixed(int i) const
+{
+    const KtSNMPVarList& list = m_request->VarList();
+    return !list.IsSettable(i) || i < list.KeyCount;
+}
+
+void TEditsPanel::SetRowReadOnly(int i)
+{
+    Row& row = RowAt(i);
+    row.Tick->setEnabled(false);
+    row.Tick->hide();
+    row.Tick->setChecked(false);
+    if (auto* edit = qobject_cast<QLineEdit*>(row.Value)) {
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::NoFocus);
+    } else {
+        row.Value->setEnabled(false);
+    }
+    SetColours(row.Value, Qt::black, palette().color(QPalette::Button));
+}
+
+void TEditsPanel::SetRowEditable(int i)
+{
+    Row& row = RowAt(i);
+    row.Tick->setEnabled(true);
+    row.Tick->setVisible(!(m_request->VarList().Item(i).Access & KtAcc::Hidden));
+    row.Tick->setChecked(DefaultTick);
+    if (auto* edit = qobject_cast<QLineEdit*>(row.Value)) {
+        edit->setReadOnly(false);
+        edit->setFocusPolicy(Qt::StrongFocus);
+    } else {
+        row.Value->setEnabled(true);
+    }
+    SetColours(row.Value, Qt::black, Qt::white);
+}
+
+void TEditsPanel::SetEditableState(bool defaultTick)
+{
+    DefaultTick = defaultTick;
+    for (int i = 0; i < RowCount(); ++i) {
+        if (IsKeyOrFixed(i))
+            SetRowReadOnly(i);
+        else
+            SetRowEditable(i);
+    }
+}
+
+void TEditsPanel::ClearValues()
+{
+    KtSNMPVarList& list = m_request->VarList();
+    for (int i = 0; i < RowCount(); ++i) {
+        if (auto* edit = qobject_cast<QLineEdit*>(RowAt(i).Value))
+            edit->clear();
+        else if (auto* combo = qobject_cast<QComboBox*>(RowAt(i).Value))
+            combo->setCurrentIndex(-1);
+        list.Item(i).Value.clear();
+    }
+}
+
+void TEditsPanel::HideRow(int i)
+{
+    m_request->VarList().Item(i).Access |= KtAcc::Hidden;
+    Row& row = RowAt(i);
+    row.Tick->hide();
+    row.Label->hide();
+    row.Value->hide();
+}
+
+void TEditsPanel::ShowRow(int i)
+{
+    m_request->VarList().Item(i).Access &= ~KtAcc::Hidden;
+    Row& row = RowAt(i);
+    row.Tick->show();
+    row.Label->show();
+    row.Value->show();
+}
+
+void TEditsPanel::Layout(bool resize)
+{
+    const KtSNMPVarList& list = m_request ? m_request->VarList() : KtSNMPVarList();
+    int widestLabel = 0;
+    for (const Row& row : m_rows)
+        widestLabel = std::max(widestLabel, row.Label->width());
+    int top = kFirstTop;
+    int previousHeight = -1;
+    int right = 0;
+    int bottom = 0;
+    for (int i = 0; i < RowCount(); ++i) {
+        if (list.Item(i).Access & KtAcc::Hidden)
+            continue;
+        Row& row = RowAt(i);
+        int height = row.Value->sizeHint().height();
+        if (height < kMinRowHeight)
+            height = kRaisedRowHeight;
+        // Each row sits under the previous one's value control.
+        if (previousHeight >= 0)
+            top += previousHeight + 5;
+        previousHeight = height;
+        const int tickLeft = 20;
+        const int labelLeft = tickLeft + kTickWidth + 5;
+        const int valueLeft = labelLeft + widestLabel + 5;
+        row.Value->setGeometry(valueLeft, top, ValueWidth, height);
+        const int tickHeight = row.Tick->sizeHint().height();
+        row.Tick->setGeometry(tickLeft, top + (height - tickHeight) / 2, kTickWidth, tickHeight);
+        row.Label->move(labelLeft, top + (height - row.Label->height()) / 2);
+        right = std::max(right, valueLeft + ValueWidth);
+        bottom = std::max(bottom, top + height);
+    }
+    m_box->resize(right + kEdgeRoom, bottom + kEdgeRoom);
+    if (resize)
+        this->resize(right + kEdgeRoom, bottom + kEdgeRoom);
+}
+
+void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel* buttons)
+{
+    if (!m_request)
+        throw TViewError(QStringLiteral("TEditsPanel:ArrangeCtrlBtn - EditCtrl is NULL!"));
+    for (QWidget* w : {static_cast<QWidget*>(buttons->Counter), static_cast<QWidget*>(buttons->Samples),
+                       static_cast<QWidget*>(buttons->btnEdit), static_cast<QWidget*>(buttons->btnAdd),
+                       static_cast<QWidget*>(buttons->btnDelete)})
+        w->hide();
+    for (QWidget* w : {buttons->btnRefresh, buttons->btnSetChecked, buttons->btnCheckAll, buttons->btnClearChecks,
+                       buttons->btnClose})
+        w->show();
+    if (NoneEditable()) {
+        buttons->btnSetChecked->hide();
+        buttons->btnCheckAll->hide();
+        buttons->btnClearChecks->hide();
+    } else if (EnabledTickCount() <= 1) {
+        buttons->btnCheckAll->hide();
+        buttons->btnClearChecks->hide();
+        if (buttons->btnSetChecked->icon().isNull())
+            buttons->btnSetChecked->setText(QStringLiteral("Set"));
+        buttons->btnSetChecked->setEnabled(true);
+        for (Row& row : m_rows)
+            if (!row.Tick->isHidden() && row.Tick->isEnabled())
+                row.Tick->setChecked(true);
+        if (TickedCount() <= 1)
+            for (Row& row : m_rows)
+                row.Tick->hide();
+    }
+    buttons->Arrange();
+}
+
+int TEditsPanel::EnabledTickCount() const
+{
+    return int(std::count_if(m_rows.begin(), m_rows.end(),
+                             [](const Row& r) { return !r.Tick->isHidden() && r.Tick->isEnabled(); }));
+}
+
+int TEditsPanel::TickedCount() const
+{
+    return int(std::count_if(m_rows.begin(), m_rows.end(),
+                             [](const Row& r) { return !r.Tick->isHidden() && r.Tick->isChecked(); }));
+}
+
+bool TEditsPanel::NoneEditable() const
+{
+    for (int i = 0; i < RowCount(); ++i)
+        if (!IsKeyOrFixed(i))
+            return false;
+    return true;
+}
+
+// ---- TListViewPanel -----------------------------------------------------------------------
+
+TListViewPanel::TListViewPanel(QWidget* parent, KtSNMPRequest2Edits* request)
+    : TContentPanel(parent), m_request(request)
+{
+    setObjectName(QStringLiteral("ListViewPanel"));
+    ListView = new QTreeWidget(this);
+    ListView->setObjectName(QStringLiteral("ListView"));
+    Fill(this, ListView);
+    m_request->BindListView(ListView, false);
+    int width = 0;
+    const QTreeWidgetItem* header = ListView->headerItem();
+    for (int c = 0; c < ListView->columnCount(); ++c)
+        width += 8 * int(header->text(c).size());
+    width += 2 * ListView->frameWidth();
+    resize(std::min(width, kMaxWidth), kHeight);
+}
+
+void TListViewPanel::ArrangeCtrlBtn(TCtrlBtnPanel* buttons)
+{
+    for (QWidget* w : {static_cast<QWidget*>(buttons->Counter), static_cast<QWidget*>(buttons->Samples),
+                       static_cast<QWidget*>(buttons->btnRefresh), static_cast<QWidget*>(buttons->btnEdit),
+                       static_cast<QWidget*>(buttons->btnClose)})
+        w->show();
+    buttons->btnEdit->setEnabled(false);
+    buttons->btnDelete->setEnabled(false);
+    buttons->btnSetChecked->hide();
+    buttons->btnCheckAll->hide();
+    buttons->btnClearChecks->hide();
+    buttons->btnAdd->setVisible(AddStatusIndex >= 0);
+    buttons->btnDelete->setVisible(DeleteStatusIndex >= 0);
+    buttons->Arrange();
+}

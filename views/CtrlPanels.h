@@ -1,0 +1,147 @@
+#pragma once
+// Building blocks of the generic views: the column of command buttons, the status memo, the
+// labelled rows of a variable list (each with a tick box that selects it for setting) and the
+// list view of a table.
+#include <QFrame>
+#include <QString>
+#include <vector>
+
+class KtSNMPRequest2Edits;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QTreeWidget;
+
+// The right-hand column: row counter, "Samples" label and eight buttons. Buttons carry their
+// caption as object name ("Refresh", "Edit", "Set Checked", ...); that name stays when a view
+// renames a button.
+class TCtrlBtnPanel : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int kMargin = 10;
+    static constexpr int kControlWidth = 96;
+    static constexpr int kGap = 5;
+
+    explicit TCtrlBtnPanel(QWidget* parent);
+
+    // Lays the column out: visible controls one under the other, invisible ones take no room.
+    void Arrange();
+    // The height the column needs (lowest visible control + margin).
+    int ColumnHeight() const { return m_columnHeight; }
+
+    QLabel* Counter = nullptr;
+    QLabel* Samples = nullptr;
+    QPushButton* btnRefresh = nullptr;
+    QPushButton* btnEdit = nullptr;
+    QPushButton* btnSetChecked = nullptr;
+    QPushButton* btnAdd = nullptr;
+    QPushButton* btnDelete = nullptr;
+    QPushButton* btnCheckAll = nullptr;
+    QPushButton* btnClearChecks = nullptr;
+    QPushButton* btnClose = nullptr;
+
+    // Column order.
+    std::vector<QWidget*> Column() const;
+    // Tag 1 marks a "Set Checked" that closes its form after setting (add and edit forms).
+    static void SetTag(QPushButton* button, int tag);
+    static int Tag(const QPushButton* button);
+
+private:
+    void LoadPictures();
+    int m_columnHeight = 0;
+};
+
+// The status memo of a view (read-only), 50 pixels high.
+class TMsgPanel : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int kHeight = 50;
+    explicit TMsgPanel(QWidget* parent);
+    QPlainTextEdit* Memo = nullptr;
+};
+
+// A content control of a view: sets the button column for its kind of view.
+class TContentPanel : public QFrame {
+    Q_OBJECT
+public:
+    using QFrame::QFrame;
+    virtual void ArrangeCtrlBtn(TCtrlBtnPanel* buttons) = 0;
+};
+
+// One labelled row per variable of a request's list, in list order, in a scroll box.
+class TEditsPanel : public TContentPanel {
+    Q_OBJECT
+public:
+    // Row kinds: 1 read-only edit, 2 writable edit, 3 drop-down list, 4 read-only option text.
+    struct Row {
+        int Kind = 0;
+        QString Format;
+        QWidget* Value = nullptr;  // QLineEdit or QComboBox
+        QCheckBox* Tick = nullptr;
+        QLabel* Label = nullptr;
+    };
+    static constexpr int kTickWidth = 20;
+    static constexpr int kDefaultValueWidth = 121;
+
+    TEditsPanel(QWidget* parent, KtSNMPRequest2Edits* request);
+
+    KtSNMPRequest2Edits* Request() const { return m_request; }
+    int RowCount() const { return int(m_rows.size()); }
+    Row& RowAt(int i) { return m_rows[std::size_t(i)]; }
+    const Row& RowAt(int i) const { return m_rows[std::size_t(i)]; }
+    QScrollArea* ScrollBox() const { return m_scroll; }
+
+    void SetRowReadOnly(int i);
+    void SetRowEditable(int i);
+    // Keys and variables that cannot be set become read-only, the others editable.
+    void SetEditableState(bool defaultTick);
+    // Empties every edit, deselects every list and empties every variable's value.
+    void ClearValues();
+    void HideRow(int i);
+    void ShowRow(int i);
+    void Layout(bool resize);
+
+    void ArrangeCtrlBtn(TCtrlBtnPanel* buttons) override;
+
+    int EnabledTickCount() const;
+    int TickedCount() const;
+    bool NoneEditable() const;
+    bool IsKeyOrFixed(int i) const;
+
+    int ValueWidth = kDefaultValueWidth;
+    bool DefaultTick = false;
+
+signals:
+    // A tick box was clicked by the operator.
+    void TickClicked();
+
+private:
+    KtSNMPRequest2Edits* m_request = nullptr;
+    QScrollArea* m_scroll = nullptr;
+    QWidget* m_box = nullptr;
+    std::vector<Row> m_rows;
+};
+
+// The list view of a table; also carries the view's add and delete status.
+class TListViewPanel : public TContentPanel {
+    Q_OBJECT
+public:
+    static constexpr int kMaxWidth = 450;
+    static constexpr int kHeight = 350;
+
+    TListViewPanel(QWidget* parent, KtSNMPRequest2Edits* request);
+    QTreeWidget* ListView = nullptr;
+
+    void ArrangeCtrlBtn(TCtrlBtnPanel* buttons) override;
+
+    int AddStatusIndex = -1;
+    QString AddStatusText;
+    int DeleteStatusIndex = -1;
+    QString DeleteStatusText;
+
+private:
+    KtSNMPRequest2Edits* m_request = nullptr;
+};
