@@ -279,8 +279,9 @@ bool KtSNMPRequest::Parse(const std::vector<snmp::Varbind>& varbinds, int& code,
 
 void KtSNMPRequest::Send(snmp::Pdu& pdu)
 {
+    snmp::Session& session = globalSession();
     const snmp::Target target = KtSNMPBuildTarget(Params, Retries);
-    const int status = globalSession().send(target, pdu);
+    const int status = session.send(target, pdu);
     const KtMappedStatus mapped = MapStatus(status);
     if (mapped.code != 0 && !(mapped.code == KtErr::NoSuchName && IsTable() && pdu.type != snmp::PduType::Set))
         throw KtException(mapped.code, mapped.message);
@@ -348,8 +349,9 @@ bool KtSNMPRequest::Set(bool readBack, const QString& indexList, const QStringLi
         }
         RestoreWrite(saved);
     }
+    snmp::Session& session = globalSession();
     const snmp::Target target = KtSNMPBuildTarget(Params, Retries);
-    const KtMappedStatus mapped = MapStatus(globalSession().send(target, pdu));
+    const KtMappedStatus mapped = MapStatus(session.send(target, pdu));
     if (mapped.code != 0)
         throw KtException(mapped.code, mapped.message);
     if (!readBack)
@@ -362,8 +364,9 @@ bool KtSNMPRequest::Set(bool readBack, const QString& indexList, const QStringLi
 
 void KtSNMPRequest::SendAsync(const snmp::Pdu& pdu, KtSNMPCallback callback, void* context, bool parse, PduKind kind)
 {
+    snmp::Session& session = globalSession();
     const snmp::Target target = KtSNMPBuildTarget(Params, Retries);
-    const int status = globalSession().sendAsync(
+    const int status = session.sendAsync(
         target, pdu,
         [this, callback, context, parse, kind](int st, const snmp::Pdu& response) {
             Complete(st, response, callback, context, parse, kind);
