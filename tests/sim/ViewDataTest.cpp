@@ -24,9 +24,8 @@ struct ViewCase {
 // The readable objects of every view in list order; index columns that are never requested are
 // left out. P.{a-b,c} stands for P.a, P.a+1, ..., P.b, P.c; groups are separated by "; ".
 // Types: i INTEGER, g Gauge32, c Counter32, C Counter64, t TimeTicks, a IpAddress, o OID,
-// s octet string. Not listed: the USM user table and the three VACM tables (security group,
-// access, view tree family), which the agent library serves itself and keeps out of the
-// simulator's views.
+// s octet string. The engine group, the USM user table and the VACM tables are answered by the
+// agent library itself.
 const ViewCase kViews[] = {
     {"Basic Configuration / Device Management / Device Information", false,
      "1.3.6.1.4.1.32473.11.101.1.2.1.1.{1-2}",
@@ -152,6 +151,12 @@ const ViewCase kViews[] = {
     {"SNMP V3 / SNMP Target MIB / Target Address Table", true, "1.3.6.1.6.3.12.1.2.1.{2-9}", "osiissii"},
     {"SNMP V3 / SNMP Target MIB / Target Parameters", true, "1.3.6.1.6.3.12.1.3.1.{2-7}", "iisiii"},
     {"SNMP V3 / User-based Security Model / Statistics", false, "1.3.6.1.6.3.15.1.1.{1-6}", "cccccc"},
+    {"SNMP V3 / User-based Security Model / User Table", true, "1.3.6.1.6.3.15.1.2.2.1.{3-13}", "soossosssii"},
+    {"SNMP V3 / View-based Access Control Model / Security Group Table", true, "1.3.6.1.6.3.16.1.2.1.{3-5}", "sii"},
+    {"SNMP V3 / View-based Access Control Model / Access Table", true, "1.3.6.1.6.3.16.1.4.1.{4-9}", "isssii"},
+    {"SNMP V3 / View-based Access Control Model / View MIB Tree Family Table", true,
+     "1.3.6.1.6.3.16.1.5.2.1.{3-6}",
+     "siii"},
     {"SNMP V3 / Notifications / Notify Table", true, "1.3.6.1.6.3.13.1.1.1.{2-5}", "siii"},
     {"SNMP V3 / Notifications / Notify Filter Profile Table", true, "1.3.6.1.6.3.13.1.2.1.{1-3}", "sii"},
     {"SNMP V3 / Notifications / Notify Filter Entry Table", true, "1.3.6.1.6.3.13.1.3.1.{2-5}", "siii"},
