@@ -298,31 +298,41 @@ bool KtSNMPRequest::Get(bool first)
     return Parse(pdu.varbinds, code, nullptr, kind);
 }
 
-std::vector<KtSNMPRequest::SavedItem> KtSNMPRequest::PrepareWrite(const QString& indexList, const QStringList* values)
+// The PDU of a write: only the variables of indexList (all settable ones when it is empty),
+// values[k] for the k-th index named, set expressions applied. The list shows its previous
+// access bytes and values again afterwards, whatever happens.
+snmp::Pdu KtSNMPRequest::BuildWritePdu(const QString& indexList, const QStringList* values)
 {
     std::vector<SavedItem> saved;
     saved.reserve(std::size_t(VarList.Count()));
     for (int i = 0; i < VarList.Count(); ++i)
         saved.push_back({VarList.Item(i).Access, VarList.Item(i).Value});
-    if (!indexList.isEmpty()) {
-        KtNumList<int> indexes;
-        indexes.SetDelimiter(u',');
-        indexes.Parse(indexList);
-        for (int i = 0; i < VarList.Count(); ++i) {
-            KtSNMPVar& var = VarList.Item(i);
-            const int k = indexes.IndexOf(i);
-            if (k < 0) {
-                var.Access |= KtAcc::Invalid;
-            } else {
-                var.Access &= ~KtAcc::Invalid;
-                if (values && k < values->size())
-                    var.Value = values->at(k);
+    try {
+        if (!indexList.isEmpty()) {
+            KtNumList<int> indexes;
+            indexes.SetDelimiter(u',');
+            indexes.Parse(indexList);
+            for (int i = 0; i < VarList.Count(); ++i) {
+                KtSNMPVar& var = VarList.Item(i);
+                const int k = indexes.IndexOf(i);
+                if (k < 0) {
+                    var.Access |= KtAcc::Invalid;
+                } else {
+                    var.Access &= ~KtAcc::Invalid;
+                    if (values && k < values->size())
+                        var.Value = values->at(k);
+                }
             }
         }
+        for (int i = 0; i < VarList.Count(); ++i)
+            ApplyExpression(i, false);
+        snmp::Pdu pdu = BuildPdu(Write);
+        RestoreWrite(saved);
+        return pdu;
+    } catch (...) {
+        RestoreWrite(saved);
+        throw;
     }
-    for (int i = 0; i < VarList.Count(); ++i)
-        ApplyExpression(i, false);
-    return saved;
 }
 
 void KtSNMPRequest::RestoreWrite(const std::vector<SavedItem>& saved)
@@ -337,18 +347,7 @@ bool KtSNMPRequest::Set(bool readBack, const QString& indexList, const QStringLi
 {
     if (!Alive)
         return false;
-    snmp::Pdu pdu;
-    {
-        std::vector<SavedItem> saved;
-        try {
-            saved = PrepareWrite(indexList, values);
-            pdu = BuildPdu(Write);
-        } catch (...) {
-            RestoreWrite(saved);
-            throw;
-        }
-        RestoreWrite(saved);
-    }
+    snmp::Pdu pdu = BuildWritePdu(indexList, values);
     snmp::Session& session = globalSession();
     const snmp::Target target = KtSNMPBuildTarget(Params, Retries);
     const KtMappedStatus mapped = MapStatus(session.send(target, pdu));
@@ -392,17 +391,7 @@ void KtSNMPRequest::SetAsync(KtSNMPCallback callback, void* context, bool readBa
 {
     if (!Alive)
         return;
-    snmp::Pdu pdu;
-    std::vector<SavedItem> saved;
-    try {
-        saved = PrepareWrite(indexList, values);
-        pdu = BuildPdu(Write);
-    } catch (...) {
-        RestoreWrite(saved);
-        throw;
-    }
-    RestoreWrite(saved);
-    SendAsync(pdu, callback, context, readBack, Write);
+    SendAsync(BuildWritePdu(indexList, values), callback, context, readBack, Write);
 }
 
 void KtSNMPRequest::Complete(int status, const snmp::Pdu& response, KtSNMPCallback callback, void* context,

@@ -85,7 +85,7 @@ private:
         std::int32_t access;
         QString value;
     };
-    std::vector<SavedItem> PrepareWrite(const QString& indexList, const QStringList* values);
+    snmp::Pdu BuildWritePdu(const QString& indexList, const QStringList* values);
     void RestoreWrite(const std::vector<SavedItem>& saved);
 
     bool m_destroying = false;

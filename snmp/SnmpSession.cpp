@@ -545,31 +545,21 @@ int Session::prepareV3(Peer* peer, const Target& target)
     s.securityNameLen = name.size();
     const bool withAuth = target.authProtocol != 1 && !target.authPassword.empty();
     const bool withPriv = withAuth && target.privProtocol != 1 && !target.privPassword.empty();
-    if (withAuth) {
-        s.securityAuthProto = const_cast<oid*>(authOid);
-        s.securityAuthProtoLen = authLen;
-        s.securityAuthKeyLen = USM_AUTH_KU_LEN;
-        if (generate_Ku(authOid, u_int(authLen), reinterpret_cast<const u_char*>(target.authPassword.data()),
-                        target.authPassword.size(), s.securityAuthKey, &s.securityAuthKeyLen)
-            != SNMPERR_SUCCESS)
-            return status::UsmError;
-    } else {
-        s.securityAuthProto = const_cast<oid*>(usmNoAuthProtocol);
-        s.securityAuthProtoLen = OID_LENGTH(usmNoAuthProtocol);
-    }
-    if (withPriv) {
-        s.securityPrivProto = const_cast<oid*>(privOid);
-        s.securityPrivProtoLen = privLen;
-        s.securityPrivKeyLen = USM_PRIV_KU_LEN;
-        // The privacy key is derived with the authentication protocol's hash.
-        if (generate_Ku(authOid, u_int(authLen), reinterpret_cast<const u_char*>(target.privPassword.data()),
-                        target.privPassword.size(), s.securityPrivKey, &s.securityPrivKeyLen)
-            != SNMPERR_SUCCESS)
-            return status::UsmError;
-    } else {
-        s.securityPrivProto = const_cast<oid*>(usmNoPrivProtocol);
-        s.securityPrivProtoLen = OID_LENGTH(usmNoPrivProtocol);
-    }
+    // Both keys are derived from their passwords with the authentication protocol's hash.
+    auto makeKey = [&](const std::string& password, u_char* key, size_t* keyLen, size_t capacity) {
+        *keyLen = capacity;
+        return generate_Ku(authOid, u_int(authLen), reinterpret_cast<const u_char*>(password.data()), password.size(),
+                           key, keyLen)
+            == SNMPERR_SUCCESS;
+    };
+    s.securityAuthProto = const_cast<oid*>(withAuth ? authOid : usmNoAuthProtocol);
+    s.securityAuthProtoLen = withAuth ? authLen : OID_LENGTH(usmNoAuthProtocol);
+    s.securityPrivProto = const_cast<oid*>(withPriv ? privOid : usmNoPrivProtocol);
+    s.securityPrivProtoLen = withPriv ? privLen : OID_LENGTH(usmNoPrivProtocol);
+    if (withAuth && !makeKey(target.authPassword, s.securityAuthKey, &s.securityAuthKeyLen, USM_AUTH_KU_LEN))
+        return status::UsmError;
+    if (withPriv && !makeKey(target.privPassword, s.securityPrivKey, &s.securityPrivKeyLen, USM_PRIV_KU_LEN))
+        return status::UsmError;
     const int rc = create_user_from_session(&s);
     // The temporary session points at our buffers: make sure nothing frees them.
     s.securityEngineID = nullptr;

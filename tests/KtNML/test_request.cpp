@@ -283,6 +283,38 @@ TEST_F(RequestTest, AgentErrorsOfASetAreRaisedAndTheListIsRestored)
     }
 }
 
+TEST_F(RequestTest, AValueThatCannotBeSentRaisesBeforeAnythingGoesOutAndRestoresTheList)
+{
+    startSim();
+    constexpr KtSNMPVarDef kAddress[] = {
+        {"1.3.6.1.4.1.32473.98.1.1", "Address", KtSyn::IpAddress, KtAcc::ReadWrite},
+        {"1.3.6.1.4.1.32473.98.1.2", "Number", KtSyn::Integer, KtAcc::ReadWrite},
+        {},
+    };
+    auto r = request(kAddress, KtItem::SVT_SV, 0);
+    r->VarList.Item(0).Value = "10.0.0.1";
+    r->VarList.Item(1).Value = "1";
+    const int before = m_sim.requests().size();
+    const QStringList sent = {"5", "300.1.1.1"};
+    for (bool async : {false, true}) {
+        SCOPED_TRACE(async);
+        try {
+            if (async)
+                r->SetAsync(nullptr, nullptr, false, "1,0", &sent);
+            else
+                r->Set(false, "1,0", &sent);
+            ADD_FAILURE() << "no exception";
+        } catch (const KtException& e) {
+            EXPECT_EQ(e.Code(), -509);
+        }
+        EXPECT_EQ(values(r->VarList), (Row{"10.0.0.1", "1"}));
+        EXPECT_EQ(r->VarList.Item(0).Access, KtAcc::ReadWrite);
+        EXPECT_EQ(r->VarList.Item(1).Access, KtAcc::ReadWrite);
+        EXPECT_EQ(r->Pending, 0);
+    }
+    EXPECT_EQ(m_sim.requests().size(), before) << "nothing was sent";
+}
+
 TEST_F(RequestTest, KeyCountBeyondTheInstanceRaises514)
 {
     startSim();
