@@ -614,8 +614,9 @@ int main(int argc, char** argv)
     snmp_enable_stderrlog();
     snmp_set_do_debugging(0);
 
-    // Access: both communities and every user see the simulated subtrees (and the engine
-    // group, so boots can be checked), nothing of the agent's own USM and VACM tables.
+    // Access: both communities and every user see the data files' subtrees (and the engine
+    // group, so boots can be checked). The agent's own USM and VACM tables are seen only where
+    // a data file declares a subtree of them.
     for (const vkrsim::Oid& s : g_store.subtrees())
         remember("view vkrsim included ." + vkrsim::oidToString(s));
     remember("view vkrsim included .1.3.6.1.6.3.10.2.1");

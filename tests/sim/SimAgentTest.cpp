@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -150,8 +151,8 @@ const Access kAccesses[] = {
     {"v3_noAuthNoPriv", user("vkrnone", "noAuthNoPriv", nullptr, nullptr), user("vkrnone", "noAuthNoPriv", nullptr, nullptr)},
 };
 
-// Instance lines of a data file (those that start with a digit or a dot), optionally only
-// those that contain a text.
+// Instance lines of a data file and of the files it includes (lines that start with a digit
+// or a dot), optionally only those that contain a text.
 int instanceCount(const QString& path, const QString& containing = QString())
 {
     QFile f(path);
@@ -160,10 +161,25 @@ int instanceCount(const QString& path, const QString& containing = QString())
     int n = 0;
     QTextStream in(&f);
     QString l;
-    while (in.readLineInto(&l))
-        if (!l.isEmpty() && (l[0].isDigit() || l[0] == QLatin1Char('.')) && l.contains(containing))
+    while (in.readLineInto(&l)) {
+        if (l.startsWith(QLatin1String("include "))) {
+            n += instanceCount(QFileInfo(path).dir().filePath(l.mid(8).trimmed()), containing);
+        } else if (!l.isEmpty() && (l[0].isDigit() || l[0] == QLatin1Char('.')) && l.contains(containing)) {
             ++n;
+        }
+    }
     return n;
+}
+
+// Rows the agent library keeps itself (its users and access control), which the shipped data
+// makes visible to the views; how many there are depends on the agent's users.
+bool agentOwned(const QString& oid)
+{
+    for (const char* prefix : {"1.3.6.1.6.3.15.1.2.2.", "1.3.6.1.6.3.16.1.2.", "1.3.6.1.6.3.16.1.4.",
+                               "1.3.6.1.6.3.16.1.5.2."})
+        if (oid.startsWith(QLatin1String(prefix)))
+            return true;
+    return false;
 }
 
 class SimAgent : public ::testing::TestWithParam<Access> {
@@ -190,7 +206,8 @@ TEST_P(SimAgent, WalksEverythingInOrderWithTypes)
 {
     ToolResult r = walk(QStringLiteral(".1"));
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QList<Line> lines = walked(r.out);
+    QList<Line> lines = walked(r.out);
+    lines.removeIf([](const Line& l) { return agentOwned(l.oid); });
     // Every instance of both data files, plus the four objects of the engine group; v1 has no
     // Counter64, so the agent skips those.
     int expected = instanceCount(SimProcess::defaultDataFile()) + instanceCount(QStringLiteral(VKR_SIM_TEST_DATA)) + 4;
@@ -236,7 +253,8 @@ TEST_P(SimAgent, MissingObjectsPerVersion)
         ToolResult r = get({kSysName, QStringLiteral("1.3.6.1.2.1.1.4.1")});
         EXPECT_EQ(reason(r), QStringLiteral("noSuchName"));
         EXPECT_EQ(failedObject(r), QStringLiteral("1.3.6.1.2.1.1.4.1"));
-        ToolResult next = runTool("snmpgetnext", GetParam().read + QStringList{sim.peer(), QStringLiteral("1.3.6.1.6.3.10.2.1.4.0")});
+        // Nothing is served after 1.4.
+        ToolResult next = runTool("snmpgetnext", GetParam().read + QStringList{sim.peer(), QStringLiteral("1.4")});
         EXPECT_EQ(reason(next), QStringLiteral("noSuchName"));
         return;
     }
@@ -249,7 +267,7 @@ TEST_P(SimAgent, MissingObjectsPerVersion)
     EXPECT_TRUE(l[1].value.contains(QStringLiteral("No Such Object")));
     EXPECT_TRUE(l[2].value.contains(QStringLiteral("No Such Instance")));
     EXPECT_EQ(l[3].value, QStringLiteral("\"VKR-2207\""));
-    ToolResult next = runTool("snmpgetnext", GetParam().read + QStringList{sim.peer(), QStringLiteral("1.3.6.1.6.3.10.2.1.4.0")});
+    ToolResult next = runTool("snmpgetnext", GetParam().read + QStringList{sim.peer(), QStringLiteral("1.4")});
     EXPECT_TRUE(next.out.contains(QStringLiteral("No more variables left in this MIB View"))) << next.out.toStdString();
 }
 
