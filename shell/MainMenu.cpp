@@ -1,0 +1,751 @@
+#include "shell/MainMenu.h"
+
+#include "KtNML/KtSNMPError.h"
+#include "KtNML/KtSNMPRequest2Controls.h"
+#include "shell/ShellMessage.h"
+#include "views/Guiconfigform.h"
+#include "views/SNMPListViewPanel.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <cmath>
+#include <exception>
+#include <memory>
+
+namespace {
+
+constexpr bool Hidden = true;
+constexpr bool Shown = false;
+
+constexpr KtMenuItem Sub(int depth, const char* caption, bool hidden = false)
+{
+    return {.depth = depth, .caption = caption, .hidden = hidden, .kind = KtMenuKind::Submenu};
+}
+constexpr KtMenuItem Sep(int depth, bool hidden = false)
+{
+    return {.depth = depth, .hidden = hidden, .kind = KtMenuKind::Separator};
+}
+constexpr KtMenuItem Empty(int depth, const char* caption, bool hidden = false)
+{
+    return {.depth = depth, .caption = caption, .hidden = hidden, .kind = KtMenuKind::Empty};
+}
+constexpr KtMenuItem Editor(int depth, const char* caption, bool hidden = false, KtMenuStep step = KtMenuStep::None)
+{
+    return {.depth = depth, .caption = caption, .hidden = hidden, .kind = KtMenuKind::GenericView,
+            .view = KtViewKind::Editor, .step = step};
+}
+constexpr KtMenuItem Table(int depth, const char* caption, bool hidden = false, KtMenuStep step = KtMenuStep::None)
+{
+    return {.depth = depth, .caption = caption, .hidden = hidden, .kind = KtMenuKind::GenericView,
+            .view = KtViewKind::Table, .step = step};
+}
+constexpr KtMenuItem Dialog(int depth, const char* caption, const char* formClass, bool hidden = false,
+                            KtMenuStep step = KtMenuStep::None)
+{
+    return {.depth = depth, .caption = caption, .hidden = hidden, .kind = KtMenuKind::Dialog, .target = formClass,
+            .step = step};
+}
+constexpr KtMenuItem Tool(int depth, const char* caption, const char* argument, bool hidden = false)
+{
+    return {.depth = depth, .caption = caption, .hidden = hidden, .kind = KtMenuKind::Tool, .target = argument};
+}
+constexpr KtMenuItem Shell(int depth, const char* caption, KtShellCommand command, bool hidden = false)
+{
+    return {.depth = depth, .caption = caption, .hidden = hidden, .kind = KtMenuKind::Shell, .shell = command};
+}
+
+// The menu bar, item by item. Depth 0 is a menu of the bar; each deeper record belongs to the
+// nearest record above it with a smaller depth.
+constexpr KtMenuItem kMainMenu[] = {
+    Sub(0, "Basic Configuration"),
+      Empty(1, "Moudle Basic Configuration", Hidden),
+      Sub(1, "Device Management"),
+        Tool(2, "System Information", "/TMIB_Info"),
+        Editor(2, "Device Information"),
+        Editor(2, "Alarm Control"),
+        Shell(2, "Refresh Panel", KtShellCommand::RefreshPanel, Hidden),
+      Sub(1, "Equipment Management"),
+        Dialog(2, "Basic Information", "TEquipmentBasicInfoForm"),
+        Editor(2, "Unit information", Hidden),
+        Table(2, "Unit Table", Hidden),
+        Table(2, "Power Table", Hidden),
+        Table(2, "Fan Table", Hidden),
+        Empty(2, "Trap Management", Hidden),
+      Sub(1, "Agent Management"),
+        Editor(2, "Basic Configuration"),
+        Editor(2, "Basic Information"),
+        Table(2, "MIB Capabilities"),
+        Empty(2, "Trap Receiver", Hidden),
+        Editor(2, "CPU Utilization"),
+        Table(2, "Port Utilization"),
+        Editor(2, "IP Proto-Configure"),
+        Sep(2),
+        Editor(2, "FDB Clear All State"),
+        Editor(2, "ARP Clear All State"),
+        Table(2, "Trap Manager Table"),
+        Editor(2, "Severity Control Management"),
+        Table(2, "Agent Supported Update Files"),
+        Empty(2, "Agent Supported Config Files"),  // made invisible at start-up
+        Sep(2),
+        Sub(2, "Multiple Image Management"),
+          Table(3, "General Information"),
+          Table(3, "Multiple Image Control"),
+        Sub(2, "Multiple Config Management"),
+          Editor(3, "General Information"),
+          Table(3, "Multiple Config Information"),
+          Dialog(3, "Multiple Config Control", "TMultipleConfigControlForm"),
+        Sub(2, "Agent Trust Host Management"),
+          Editor(3, "Trust Host Delete All State\n"),
+          Table(3, "Trust Host Table"),
+        Sub(2, "Ping Management"),
+          Editor(3, "Max Concurrent Requests"),
+          Table(3, "Ping Control Table"),
+          Table(3, "Ping Results Table"),
+      Sub(1, "System Log"),
+        Editor(2, "System Log State"),
+        Dialog(2, "System Log Server Table", "TSystemLogHostForm"),
+        Editor(2, "System Log Save Control"),
+        Sub(2, "System Log Clear Control"),
+          Editor(3, "Clear Log"),
+          Editor(3, "Clear Dangerous Log"),
+      Sub(1, "Time Management"),
+        Editor(2, "Current Time"),
+        Editor(2, "System Time"),
+        Editor(2, "Network Time"),
+        Dialog(2, "Summer Time", "TSummerTimeForm"),
+      Sep(1),
+      Sub(1, "Entity", Hidden),
+        Empty(2, "Physical Table"),
+        Empty(2, "Logical Table"),
+        Empty(2, "Mapping"),
+      Sub(1, "IF-MIB"),
+        Tool(2, "General Table", "/TIFMib_LastChangeTable"),
+        Table(2, "IfX Table"),
+        Empty(2, "IfStack Table", Hidden),
+        Empty(2, "Test Table", Hidden),
+      Sub(1, "MIB II"),
+        Tool(2, "IF Table", "/TMIB_IFTable"),
+        Tool(2, "IF Counters", "/TMIB_IFCounters"),
+        Sep(2),
+        Tool(2, "IP Counters", "/TMIB_IPCounters"),
+        Tool(2, "IP Routing", "/TMIB_IPRouting"),
+        Tool(2, "IP Address Table", "/TMIB_IPAddress"),
+        Sep(2),
+        Tool(2, "ICMP Counters", "/TMIB_ICMPCounters"),
+        Tool(2, "UDP Counters", "/TMIB_UDPCounters"),
+        Tool(2, "SNMP Counters", "/TMIB_SNMPCounters"),
+        Sep(2),
+        Tool(2, "ARP Table", "/TMIB_ARP"),
+      Sub(1, "EtherLike-MIB"),
+        Tool(2, "dot3 Statistics", "/TEthernetLike_dot3StatsTable"),
+        Dialog(2, "dot3 Control Table", "Tdot3ControlForm"),
+        Dialog(2, "dot3 Pause Table", "Tdot3PauseForm"),
+      Sub(1, "File System"),
+        Table(2, "Media Information"),
+        Editor(2, "Directory Path"),
+        Table(2, "Directory Information"),
+        Sub(2, "File Control"),
+          Editor(3, "File Rename"),
+          Editor(3, "File Delete"),
+      Sep(1, Hidden),
+      Empty(1, "Save Changes", Hidden),
+      Shell(1, "Refresh Panel", KtShellCommand::RefreshPanel),
+    Sub(0, "RMON"),
+      Editor(1, "RMON Control", Shown, KtMenuStep::RmonGateOnClose),
+      Tool(1, "Statistics", "/TRmon_Statistics"),
+      Tool(1, "History", "/TRmon_History"),
+      Tool(1, "Alarm/Event", "/TRmon_AlarmEvent"),
+      Sep(1),
+      Sub(1, "Probe Config"),
+        Dialog(2, "Probe Basic Information", "TProbeBasicInformationForm"),
+        Table(2, "Net Configuration"),
+        Editor(2, "Net Default Gateway"),
+    Sub(0, "Bridge"),
+      Dialog(1, "Spanning Tree Algorithm", "TSpanningTreeAlgorithmForm"),
+      Sub(1, "802.1d "),
+        Editor(2, "Information"),
+        Tool(2, "Port Table", "/TBridge_Port", Hidden),
+      Sub(1, "Spanning Tree"),
+        Dialog(2, "STP Control ", "TSTP_Info", Shown, KtMenuStep::StpVersionFirst),
+        Editor(2, "Configuration Identification"),
+        Table(2, "Instance Information"),
+        Dialog(2, "Port State Information", "TMSTPPortStateForm"),
+        Table(2, "Port MSTP Information"),
+        Table(2, "STP Port Table", Hidden, KtMenuStep::StpVersionFirst),
+      Sub(1, "Transparent Bridge"),
+        Tool(2, "Forwarding Table", "/TBridge_Forwarding"),
+        Tool(2, "Static Table", "/TBridge_StaticFilter", Hidden),
+        Tool(2, "Port Counters", "/TBridge_TpPortInfo"),
+    Sub(0, "VLAN"),
+      Sub(1, "802.1P"),
+        Dialog(2, "Basic Configure", "TPBridgeConfigForm"),
+        Sub(2, "Priority Information"),
+          Table(3, "Default User Priorities of Each Port"),
+          Table(3, "Regenerated User Priorities", Hidden),
+          Table(3, "User Priorities To Traffic Class"),
+          Table(3, "Port Outbound Access Priorities", Hidden),
+        Empty(2, "GMRP", Hidden),
+        Dialog(2, "GARP", "TGARPForm"),
+        Dialog(2, "Port Capability", "TPortCapabilities8021dForm"),
+        Sub(2, "High Capacity", Hidden),
+          Table(3, "Port Table", Hidden),
+          Table(3, "Port Overflow", Hidden),
+      Sub(1, "802.1Q"),
+        Sub(2, "802.1Q Bridge"),
+          Dialog(3, "Basic Configure", "TVLanGeneralInfoForm"),
+          Dialog(3, "Ports Information", "TVLanPortInfomationForm"),
+        Sub(2, "Forwarding/Filtering"),
+          Table(3, "Unicast Forwarding Information"),
+          Dialog(3, "Tp Group Destination Forwarded", "TTpGroupDestinationForwardedForm", Hidden),
+          Dialog(3, "Multicast Forwarding Information", "TMulticastForwardingInformationForm", Hidden),
+          Dialog(3, "Forward Unregistered Information", "TForwardUnregisteredInformationForm", Hidden),
+          Table(3, "Filtering Database"),
+          Table(3, "Filtering Information", Hidden),
+        Sub(2, "802.1Q VLAN "),
+          Dialog(3, "Static Table", "TVlanStaticForm"),
+          Dialog(3, "Current Table", "TVLanCurrentTableForm"),
+        Sub(2, "Static Filtering "),
+          Dialog(3, "Unicast Information", "TUnicastFilterInformationForm"),
+          Dialog(3, "Multicast Information", "TMulticastFilterInformationForm"),
+      Sub(1, "Protocol VLAN", Hidden),
+        Empty(2, "Protocol VLAN Group", Hidden),
+        Empty(2, "Protocol VLAN Port", Hidden),
+      Sub(1, "Double VLAN", Hidden),
+        Empty(2, "Global State"),
+        Empty(2, "Double VLAN Control  Table"),
+      Editor(1, "PVID VLAN Auto Assignment State"),
+      Table(1, "VLAN Static Management"),
+    Sub(0, "SNMP V3"),
+      Editor(1, "SNMP Engine"),
+      Empty(1, "Snmp Framework MIB", Hidden),
+      Editor(1, "Message Processing and Dispatching"),
+      Sub(1, "SNMP Target MIB"),
+        Editor(2, "General Information"),
+        Table(2, "Target Address Table"),
+        Table(2, "Target Parameters"),
+      Sub(1, "User-based Security Model"),
+        Editor(2, "Statistics"),
+        Table(2, "User Table"),
+      Sub(1, "View-based Access Control Model"),
+        Table(2, "Security Group Table"),
+        Table(2, "Access Table"),
+        Table(2, "View MIB Tree Family Table"),
+      Sub(1, "Notifications"),
+        Table(2, "Notify Table"),
+        Table(2, "Notify Filter Profile Table"),
+        Table(2, "Notify Filter Entry Table"),
+      Sub(1, "Community"),
+        Table(2, "Community String Table"),
+        Table(2, "Target Address Table"),
+    Sub(0, "Security Management"),
+      Editor(1, "Authentication Mode Setting"),
+      Sep(1),
+      Sub(1, "802.1X"),
+        Editor(2, "Configuration", Shown, KtMenuStep::Dot1xGateAfterDestroy),
+        Table(2, "Port Table"),
+        Table(2, "Port Configuration"),
+        Table(2, "Port Statistics"),
+        Table(2, "Port Diagnostics"),
+        Table(2, "Port Session Statistics"),
+        Sep(2),
+        Sub(2, "MAC_Based Authentication"),
+          Table(3, "State Table"),
+          Dialog(3, "Diagnostics Information", "TDiagnosticsInformationForm"),
+          Dialog(3, "PAE Over Land  Frames Statistic Table", "TMacStatisticTableForm"),
+          Table(3, "Session Information"),
+          Sep(3),
+          Table(3, "Authentication Port Control"),
+          Table(3, "MAC_Based PAE Port Control"),
+        Sub(2, "Web_ Based Access Control"),
+          Editor(3, "Web Control"),
+          Empty(3, "Port Information Table", Hidden),
+          Table(3, "Web Auth Port Table"),
+          Table(3, "Web Auth User Table"),
+        Sub(2, "MAC_Based Access Control"),
+          Dialog(3, "MBA Control", "TMBAControlForm"),
+          Table(3, "Port Information Table"),
+          Table(3, "Port Management Table"),
+          Table(3, "Database Table"),
+        Sub(2, "Tollgate Management"),
+          Editor(3, "Tollgate Control"),
+          Table(3, "Tollgate Update Server Table"),
+          Table(3, "Tollgate Port Table"),
+          Table(3, "Tollgate Host Table"),
+        Sep(2),
+        Dialog(2, "Guest VLAN", "TGuestVlanForm"),
+      Sub(1, "RADIUS Management"),
+        Dialog(2, "RADIUS Server Table", "TRadiusServerForm"),
+        Editor(2, "Authentication Information"),
+        Table(2, "Authentication Table"),
+        Sub(2, "Accounting Control"),
+          Editor(3, "Basic Information"),
+          Table(3, "Server Table"),
+          Empty(3, "Service Table", Hidden),
+      Sub(1, "AAC"),
+        Editor(2, "AAC Control"),
+        Sep(2),
+        Editor(2, "AAC Information"),
+        Dialog(2, "Login Method Control", "TLoginMethodListForm"),
+        Editor(2, "Login Information"),
+        Dialog(2, "Enable Method Control", "TEnableMethodForm"),
+        Table(2, "Server Group"),
+        Dialog(2, "Server Information", "TServerInformationForm"),
+        Dialog(2, "Server Control", "TAAASrvCtrlForm"),
+      Sep(1),
+      Sub(1, "SSH"),
+        Editor(2, "SSH Management"),
+        Sep(2),
+        Editor(2, "Diffie Hellman Algorithm", Hidden),
+        Editor(2, "Encryption Algorithm"),
+        Editor(2, "Authentication Method"),
+        Editor(2, "HMAC Algorithm", Hidden),
+        Editor(2, "Public Key Algorithm", Hidden),
+        Table(2, "User Control Table", Hidden),
+      Sub(1, "SSL"),
+        Dialog(2, "SSL Management", "TSSLManagementForm"),
+        Editor(2, "SSL Certificate File"),
+      Sep(1),
+      Sub(1, "Bulwark_Engine"),
+        Editor(2, "Global Management"),
+        Dialog(2, "Bulwark Control", "TBulwarkCtrlForm"),
+        Editor(2, "ARP Storm Control", Hidden),
+      Sub(1, "IP-MAC Bind"),
+        Editor(2, "Binding Control"),
+        Table(2, "Port Information"),
+        Dialog(2, "Binding Table", "TIPMACBindingForm"),
+        Dialog(2, "Binding Blocked Table", "TIpMacBindBlockedForm"),
+    Sub(0, "Layer 2 Management"),
+      Dialog(1, "Layer2 Device Control", "TLayer2ControlForm", Shown, KtMenuStep::RmonGateOnClose),
+      Sub(1, "Port Management"),
+        Editor(2, "Jumbo Frame Ctrl"),
+        Table(2, "Port Information Table"),
+        Table(2, "Port Control Table"),
+        Table(2, "Port Cable Diagnosis Table\n"),
+        Table(2, "Port Counter Control Table"),
+        Table(2, "Port Error Table"),
+        Sep(2),
+        Editor(2, "Trunk Basic Information"),
+        Dialog(2, "Port Trunk Table", "TPortTrunkForm"),
+        Table(2, "LACP Port Table"),
+        Sep(2),
+        Dialog(2, "Port Mirror Table", "TPortMirrorForm"),
+        Sep(2),
+        Sub(2, "Port Security Management"),
+          Table(3, "Port Security Table"),
+          Dialog(3, "Port Security Delete", "TPrtSecDelCtrlForm"),
+      Sub(1, "QoS Management"),
+        Editor(2, "QoS Control"),
+        Table(2, "Bandwidth Control Table"),
+        Table(2, "Scheduling Table"),
+        Table(2, "802.1p User Priority Table"),
+        Table(2, "802.1p Default Priority Table"),
+      Sep(1),
+      Table(1, "Multicast Filter Mode VLAN Table"),
+      Sub(1, "Multicast Filter Managment", Hidden),
+        Table(2, "Multicast Filter Profile Table"),
+        Table(2, "Multicast Filter Profile Address Table"),
+        Table(2, "Limited Multicast Filter Port Table\n"),
+        Table(2, "Multicast Filter Port Max Group Table\n"),
+      Sub(1, "IGMP Snooping Management"),
+        Editor(2, "IGMP Snooping Management"),
+        Table(2, "IGMP Snooping Control Table"),
+        Table(2, "IGMP Snooping Query Information"),
+        Table(2, "IGMP Snooping Information "),
+        Dialog(2, "IGMP Snooping Router Ports", "TIGMPRouterPortsForm"),
+        Dialog(2, "IGMP Multicast VLAN Table", "TIGMPMulticastVlanForm", Hidden),
+        Table(2, "IGMP Multicast VLAN Group", Hidden),
+      Sub(1, "DHCP Management"),
+        Editor(2, "DHCP Basic Configuration"),
+        Dialog(2, "DHCP Control Table", "TBOOTCtrlTableForm"),
+      Sep(1),
+      Sub(1, "Packet Storm Management"),
+        Editor(2, "Packet Storm Control"),
+        Table(2, "Packet Storm Control Table"),
+      Dialog(1, "Traffic Segmentation Table ", "TTrafficSegmentationForm"),
+      Sep(1),
+      Sub(1, "Access Control Information"),
+        Editor(2, "ACL Information"),
+        Editor(2, "ACL Mask Delete All"),
+        Sep(2),
+        Dialog(2, "Ethernet Mask Information", "TEthernetMaskInformationForm"),
+        Dialog(2, "Ethernet Information Rule", "TEthernetInformationRuleForm"),
+        Dialog(2, "IP Mask Information", "TIPMaskInformationForm"),
+        Dialog(2, "IP Rule", "TIPRuleForm"),
+        Empty(2, "Packet Content Mask", Hidden),
+        Empty(2, "Packet Content Rule", Hidden),
+        Dialog(2, "IPv6 Mask Information", "TIPv6MaskInfoForm"),
+        Dialog(2, "IPv6 Rule", "TIpv6RuleForm"),
+        Sep(2, Hidden),
+        Dialog(2, "IP-MAC Binding Ethernet Mask", "TIBPACLEtherMaskForm", Hidden),
+        Dialog(2, "IP-MAC Binding Ethernet Rule", "TIBPEtherRuleForm", Hidden),
+        Dialog(2, "IP-MAC Binding IP Mask", "TIBPIPMaskForm", Hidden),
+        Dialog(2, "IP-MAC Binding IP Rule", "TIBPIPRuleForm", Hidden),
+      Sub(1, "CPU Filter"),
+        Editor(2, "CPU Filter Control"),
+        Editor(2, "CPU ACL Mask Delete All"),
+        Sep(2),
+        Table(2, "Ethernet Mask (CPU Filter)"),
+        Table(2, "Ethernet Rule (CPU Filter)"),
+        Table(2, "IP Mask (CPU Filter)"),
+        Table(2, "IP Rule (CPU Filter)"),
+        Table(2, "Packet Content Mask (CPU Filter)"),
+        Table(2, "Packet Content Rule (CPU Filter)"),
+        Table(2, "IPv6 Mask Information (CPU Filter)"),
+        Table(2, "IPv6 Rule (CPU Filter)"),
+      Sub(1, "Time Range"),
+        Dialog(2, "Time Range Management", "TTimeRangeForm"),
+        Table(2, "Time Range ACL Table\n"),
+        Table(2, "Time Range CPU ACL Table"),
+      Sep(1, Hidden),
+      Sub(1, "802.3 ad"),
+        Table(2, "Aggregator Table"),
+        Table(2, "Aggregator Port List"),
+        Dialog(2, "Aggregator Port Table", "TAggregatorPortTableForm"),
+      Sub(1, "PoE", Hidden),
+        Empty(2, "System Control"),
+        Empty(2, "System information"),
+        Empty(2, "Port Control"),
+        Empty(2, "Port information"),
+      Sep(1),
+      Sub(1, "MLD Snooping"),
+        Editor(2, "Management"),
+        Table(2, "Control"),
+        Dialog(2, "Group Information", "TMLD_SnoopingGroupForm"),
+        Dialog(2, "Router Ports", "TMLD_SnoopingRouterPortsForm"),
+    Sub(0, "Single IP"),
+      Editor(1, "Single IP Control"),
+      Editor(1, "My Information"),
+      Table(1, "Member Switch"),
+      Table(1, "Candidate Switch"),
+      Table(1, "Group Information"),
+      Table(1, "Neighbor Switch"),
+      Editor(1, "MS Trap Message", Hidden),
+    Sub(0, "Help"),
+      Shell(1, "Help", KtShellCommand::Help),
+      Shell(1, "About", KtShellCommand::About),
+      Empty(1, "Test", Hidden),
+};
+
+constexpr KtMenuItem kPortPopup[] = {
+    Shell(0, "Port Information", KtShellCommand::PortInformation),
+    Shell(0, "Port Configuration", KtShellCommand::PortConfiguration),
+};
+
+QString CaptionOf(const KtMenuItem& item)
+{
+    return QString::fromUtf8(item.caption);
+}
+
+QString PathPart(const KtMenuItem& item)
+{
+    QString text = CaptionOf(item);
+    while (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text;
+}
+
+// Command items wait for their implementation; the rest work from the start.
+bool NeedsRegistration(const KtMenuItem& item)
+{
+    return item.kind == KtMenuKind::Dialog || item.kind == KtMenuKind::Tool || item.kind == KtMenuKind::Shell;
+}
+
+} // namespace
+
+std::span<const KtMenuItem> KtMainMenuItems()
+{
+    return kMainMenu;
+}
+
+std::span<const KtMenuItem> KtPortPopupItems()
+{
+    return kPortPopup;
+}
+
+QString KtMenuPath(std::span<const KtMenuItem> items, std::size_t i)
+{
+    if (i >= items.size() || !items[i].caption)
+        return {};
+    QString path = PathPart(items[i]);
+    int depth = items[i].depth;
+    for (std::size_t k = i; k-- > 0 && depth > 0;) {
+        if (items[k].depth < depth && items[k].caption) {
+            path.prepend(PathPart(items[k]) + QStringLiteral(" / "));
+            depth = items[k].depth;
+        }
+    }
+    return path;
+}
+
+// ---- TMainMenu ----------------------------------------------------------------------------
+
+TMainMenu::TMainMenu(QMainWindow* window, TMenuHooks hooks) : QObject(window), m_hooks(std::move(hooks))
+{
+    setObjectName(QStringLiteral("MainMenu"));
+    Build(window);
+}
+
+TMainMenu* TMainMenu::Of(const QObject* window)
+{
+    return window ? window->findChild<TMainMenu*>(QStringLiteral("MainMenu"), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+void TMainMenu::Build(QMainWindow* window)
+{
+    QMenuBar* bar = window->menuBar();
+    const auto items = KtMainMenuItems();
+    std::vector<QMenu*> open;  // open[d]: the menu that takes items of depth d + 1
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const KtMenuItem& item = items[i];
+        open.resize(std::size_t(item.depth));
+        QAction* action = nullptr;
+        if (item.kind == KtMenuKind::Separator) {
+            // A top-level separator has no menu to go into; the tree has none.
+            if (open.empty())
+                continue;
+            action = open.back()->addSeparator();
+            action->setVisible(!item.hidden);
+            continue;
+        }
+        const QString caption = CaptionOf(item);
+        const QString path = KtMenuPath(items, i);
+        if (item.kind == KtMenuKind::Submenu) {
+            QMenu* menu = open.empty() ? bar->addMenu(caption) : open.back()->addMenu(caption);
+            menu->setObjectName(caption);
+            action = menu->menuAction();
+            open.push_back(menu);
+        } else {
+            action = open.empty() ? bar->addAction(caption) : open.back()->addAction(caption);
+            connect(action, &QAction::triggered, this, [this, &item, path] { Trigger(item, path); });
+            if (NeedsRegistration(item))
+                action->setEnabled(false);
+        }
+        action->setObjectName(caption);
+        action->setVisible(!item.hidden);
+        m_items[action] = {&item, path};
+        m_byPath[path] = action;
+    }
+
+    // Built after the menu bar, so a caption both carry is found in the menu bar first.
+    m_portPopup = new QMenu(window);
+    m_portPopup->setObjectName(QStringLiteral("PortInfoPopupMenu"));
+    for (const KtMenuItem& item : KtPortPopupItems()) {
+        QAction* action = m_portPopup->addAction(CaptionOf(item));
+        action->setObjectName(CaptionOf(item));
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, [this, &item] { Trigger(item, CaptionOf(item)); });
+        m_items[action] = {&item, QStringLiteral("PortInfoPopupMenu / ") + CaptionOf(item)};
+    }
+}
+
+QAction* TMainMenu::FindItem(const QString& path) const
+{
+    const auto it = m_byPath.find(path);
+    return it == m_byPath.end() ? nullptr : it->second;
+}
+
+const KtMenuItem* TMainMenu::ItemOf(const QAction* action) const
+{
+    const auto it = m_items.find(action);
+    return it == m_items.end() ? nullptr : it->second.first;
+}
+
+QString TMainMenu::PathOf(const QAction* action) const
+{
+    const auto it = m_items.find(action);
+    return it == m_items.end() ? QString() : it->second.second;
+}
+
+void TMainMenu::RegisterDialog(const QString& className, const QString& captionPrefix, DialogFactory factory)
+{
+    m_dialogs[className] = DialogEntry{captionPrefix, std::move(factory), nullptr};
+    for (const auto& [action, record] : m_items)
+        if (record.first->kind == KtMenuKind::Dialog && className == QLatin1String(record.first->target))
+            action->setEnabled(true);
+}
+
+void TMainMenu::SetToolLauncher(ToolLauncher launcher)
+{
+    m_toolLauncher = std::move(launcher);
+    for (const auto& [action, record] : m_items)
+        if (record.first->kind == KtMenuKind::Tool)
+            action->setEnabled(bool(m_toolLauncher));
+}
+
+void TMainMenu::SetShellHandler(KtShellCommand command, ShellHandler handler)
+{
+    const bool on = bool(handler);
+    m_shellHandlers[command] = std::move(handler);
+    for (const auto& [action, record] : m_items)
+        if (record.first->kind == KtMenuKind::Shell && record.first->shell == command)
+            action->setEnabled(on);
+}
+
+QDialog* TMainMenu::OpenDialog(const QString& className) const
+{
+    const auto it = m_dialogs.find(className);
+    return it == m_dialogs.end() ? nullptr : it->second.instance;
+}
+
+QString TMainMenu::Address() const
+{
+    return m_hooks.deviceAddress ? m_hooks.deviceAddress() : QString();
+}
+
+double TMainMenu::Scale() const
+{
+    return m_hooks.displayScale ? m_hooks.displayScale() : 1.0;
+}
+
+int TMainMenu::Exec(QDialog* form)
+{
+    return m_showModal ? m_showModal(form) : form->exec();
+}
+
+void TMainMenu::RunStepBefore(KtMenuStep step)
+{
+    if (step == KtMenuStep::StpVersionFirst && m_hooks.readStpVersion)
+        m_hooks.readStpVersion();  // a failed read is reported by the gate; the view still opens
+}
+
+void TMainMenu::Trigger(const KtMenuItem& item, const QString& path)
+{
+    switch (item.kind) {
+    case KtMenuKind::GenericView:
+        if (const KtViewEntry* entry = FindView(path.toUtf8().constData()))
+            OpenGenericView(*entry, item.step);
+        else
+            ShowShellMessage(QStringLiteral("No view for ") + path, ShellMessageKind::Error);
+        break;
+    case KtMenuKind::Dialog:
+        RunDialog(item);
+        break;
+    case KtMenuKind::Tool:
+        if (m_toolLauncher)
+            m_toolLauncher(QString::fromUtf8(item.target));
+        break;
+    case KtMenuKind::Shell:
+        if (const auto it = m_shellHandlers.find(item.shell); it != m_shellHandlers.end() && it->second)
+            it->second();
+        break;
+    case KtMenuKind::Submenu:
+    case KtMenuKind::Separator:
+    case KtMenuKind::Empty:
+        break;
+    }
+}
+
+void TMainMenu::RunDialog(const KtMenuItem& item)
+{
+    const auto it = m_dialogs.find(QString::fromUtf8(item.target));
+    if (it == m_dialogs.end() || !it->second.factory)
+        return;
+    DialogEntry& entry = it->second;
+    if (entry.instance)  // its command is still running (a nested event loop)
+        return;
+    RunStepBefore(item.step);
+    QWidget* owner = qobject_cast<QWidget*>(parent());
+    std::unique_ptr<QDialog> dialog;
+    try {
+        dialog.reset(entry.factory(owner));
+    } catch (const KtException& e) {
+        ShowShellMessage(e.Message(), ShellMessageKind::Error);
+        return;
+    }
+    if (!dialog)
+        return;
+    entry.instance = dialog.get();
+    dialog->setWindowTitle(entry.captionPrefix + Address());
+    Exec(dialog.get());
+    if (item.step == KtMenuStep::RmonGateOnClose && m_hooks.rmonGate)
+        m_hooks.rmonGate();
+    entry.instance = nullptr;
+    dialog.reset();
+    if (item.step == KtMenuStep::Dot1xGateAfterDestroy && m_hooks.dot1xGate)
+        m_hooks.dot1xGate();
+}
+
+TConfigForm* TMainMenu::BuildGenericView(const KtViewEntry& entry)
+{
+    // 1. The caption: the view's prefix and the device address.
+    m_currentCaption = QString::fromUtf8(entry.captionPrefix) + Address();
+    // 2. The host form.
+    auto form = std::make_unique<TConfigForm>(qobject_cast<QWidget*>(parent()));
+    try {
+        // 3, 4. Its request, with a variable list built from the definition table.
+        auto request = std::make_unique<KtSNMPRequest2Edits>(form.get());
+        request->Request().VarList.Assign(KtSNMPVarList(entry.table, entry.itemType, entry.keyCount));
+
+        // 5, 6. The panel and the view's own adjustments.
+        TSNMPEditorPanel* panel = nullptr;
+        if (entry.kind == KtViewKind::Editor) {
+            panel = form->AddEditorPanel(std::move(request));
+        } else {
+            const QString addText = entry.addText ? QString::fromUtf8(entry.addText) : QString();
+            const QString deleteText = entry.deleteText ? QString::fromUtf8(entry.deleteText) : QString();
+            TSNMPListViewPanel* table = form->AddTablePanel(
+                std::move(request), entry.addText ? entry.addIndex : -1, addText,
+                entry.deleteText ? entry.deleteIndex : -1, deleteText);
+            if (entry.noEdit) {
+                table->Buttons()->btnEdit->hide();
+                QObject::disconnect(table->ListView(), &QTreeWidget::itemDoubleClicked, table, nullptr);
+                table->Buttons()->Arrange();
+            }
+            panel = table;
+        }
+        for (const KtViewFormat& f : entry.formats)
+            panel->SetVarFormat(f.row, QString::fromUtf8(f.format));
+        const double scale = Scale();
+        if (entry.editWidthScaled > 0) {
+            int width = int(std::lround(entry.editWidthScaled * scale));
+            if (entry.editWidthAddsFirstRow && panel->EditsPanel()->RowCount() > 0)
+                width += panel->EditsPanel()->RowAt(0).Value->width();
+            panel->SetEditWidth(width);
+        }
+
+        // 7. The form's size.
+        switch (entry.heightRule) {
+        case KtHeightRule::Unchanged:
+            break;
+        case KtHeightRule::Scaled:
+            form->resize(form->width(), int(std::lround(entry.height * scale)));
+            break;
+        case KtHeightRule::Fixed:
+            form->resize(form->width(), entry.height);
+            break;
+        case KtHeightRule::AddScaled:
+            form->resize(form->width(), form->height() + int(std::lround(entry.height * scale)));
+            break;
+        }
+        if (entry.widthAddScaled > 0)
+            form->resize(form->width() + int(std::lround(entry.widthAddScaled * scale)), form->height());
+
+        // 8. The caption.
+        form->setWindowTitle(m_currentCaption);
+    } catch (const KtException& e) {
+        ShowShellMessage(e.Message(), ShellMessageKind::Error);
+        return nullptr;
+    }
+    return form.release();
+}
+
+void TMainMenu::OpenGenericView(const KtViewEntry& entry, KtMenuStep step)
+{
+    RunStepBefore(step);
+    std::unique_ptr<TConfigForm> form(BuildGenericView(entry));
+    if (!form)
+        return;
+    // 9. Modal; destroyed (with its request) once the loop ends.
+    Exec(form.get());
+    if (step == KtMenuStep::RmonGateOnClose && m_hooks.rmonGate)
+        m_hooks.rmonGate();
+    form.reset();
+    if (step == KtMenuStep::Dot1xGateAfterDestroy && m_hooks.dot1xGate)
+        m_hooks.dot1xGate();
+}

@@ -1,0 +1,151 @@
+#pragma once
+// The main window's menu bar as data: one record per item, in menu order, with its depth,
+// caption (exactly as shown, trailing blanks and line feeds included), start-up visibility and
+// command. TMainMenu builds the QMenuBar and the port popup menu from the records and
+// dispatches the commands: generic views open through the view catalogue, dialogs through
+// registered factories, external tools through a registered launcher, and the shell's own
+// functions (front panel, help, about) through registered handlers.
+//
+// Every QMenu and QAction carries its caption as object name, so run-time rules can find an
+// item with findChild<QAction*>(caption); where a caption occurs more than once the first
+// in menu order is found (see FindItem for a path lookup).
+#include "shell/ViewCatalogue.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <span>
+#include <vector>
+
+class QAction;
+class QDialog;
+class QMainWindow;
+class QMenu;
+class QWidget;
+class TConfigForm;
+
+enum class KtMenuKind : std::uint8_t {
+    Submenu,      // opens the items below it; its own command does nothing
+    Separator,
+    Empty,        // an item without a command
+    GenericView,  // a generic editor or table view of the catalogue, found by menu path
+    Dialog,       // a dedicated dialog; target names its form class
+    Tool,         // an external MIB tool of the host suite; target is its argument
+    Shell,        // a function of the shell itself (see KtShellCommand)
+};
+
+enum class KtShellCommand : std::uint8_t { None, RefreshPanel, Help, About, PortInformation, PortConfiguration };
+
+// Extra work a command does around its view.
+enum class KtMenuStep : std::uint8_t {
+    None,
+    RmonGateOnClose,       // the RMON gate runs once the form has closed, before it is destroyed
+    Dot1xGateAfterDestroy, // the 802.1X gate runs after the form has been destroyed
+    StpVersionFirst,       // the STP version is read before the view opens
+};
+
+struct KtMenuItem {
+    int depth = 0;                   // 0: a menu of the menu bar
+    const char* caption = nullptr;   // null for a separator
+    bool hidden = false;             // present but invisible from the start
+    KtMenuKind kind = KtMenuKind::Empty;
+    KtViewKind view = KtViewKind::Editor;  // GenericView only: editor or table
+    const char* target = nullptr;    // Dialog: form class name; Tool: command-line argument
+    KtShellCommand shell = KtShellCommand::None;
+    KtMenuStep step = KtMenuStep::None;
+};
+
+// The whole menu bar in order.
+std::span<const KtMenuItem> KtMainMenuItems();
+
+// The port buttons' popup menu, in order.
+std::span<const KtMenuItem> KtPortPopupItems();
+
+// The menu path of item i of items: the captions from its top menu down, joined by " / ",
+// trailing line feeds dropped (trailing blanks kept), as the view catalogue writes paths.
+QString KtMenuPath(std::span<const KtMenuItem> items, std::size_t i);
+
+// What the commands need from the main window and the gates. Unset hooks are skipped.
+struct TMenuHooks {
+    std::function<QString()> deviceAddress;  // caption suffix of every view
+    std::function<double()> displayScale;    // 1.0 or 1.25
+    std::function<void()> rmonGate;          // after "RMON Control" and "Layer2 Device Control"
+    std::function<void()> dot1xGate;         // after the 802.1X "Configuration" view
+    std::function<void()> readStpVersion;    // before "STP Control " and "STP Port Table"
+};
+
+class TMainMenu : public QObject {
+    Q_OBJECT
+public:
+    using DialogFactory = std::function<QDialog*(QWidget* owner)>;
+    using ToolLauncher = std::function<void(const QString& argument)>;
+    using ShellHandler = std::function<void()>;
+    // Runs instead of the modal loop when set (tests look at the built form and close it).
+    using ShowModal = std::function<int(QDialog* form)>;
+
+    // Builds window's menu bar and the port popup menu; the object is a child of window.
+    TMainMenu(QMainWindow* window, TMenuHooks hooks);
+
+    // The menu of window, or null.
+    static TMainMenu* Of(const QObject* window);
+
+    TMenuHooks& Hooks() { return m_hooks; }
+
+    // The QAction of a menu path (a submenu's is its menu action), or null.
+    QAction* FindItem(const QString& path) const;
+    // The record behind an action of this menu, or null.
+    const KtMenuItem* ItemOf(const QAction* action) const;
+    QString PathOf(const QAction* action) const;
+
+    QMenu* PortInfoPopupMenu() const { return m_portPopup; }
+
+    // Dialog, tool and shell items stay disabled until their implementation is registered
+    // (during start-up, before the gates first run: registering enables every item it serves).
+    void RegisterDialog(const QString& className, const QString& captionPrefix, DialogFactory factory);
+    void SetToolLauncher(ToolLauncher launcher);
+    void SetShellHandler(KtShellCommand command, ShellHandler handler);
+
+    // The dialog of this form class while its command shows it, else null.
+    QDialog* OpenDialog(const QString& className) const;
+
+    // Opens a generic view the way its menu command does (steps and extra work included);
+    // step is the command's extra work.
+    void OpenGenericView(const KtViewEntry& entry, KtMenuStep step = KtMenuStep::None);
+
+    // Builds the form of a generic view without showing it (null when the build failed; the
+    // message was shown). The caller owns the form.
+    TConfigForm* BuildGenericView(const KtViewEntry& entry);
+
+    // The caption the last generic-view command gave its form.
+    const QString& CurrentViewCaption() const { return m_currentCaption; }
+
+    void SetShowModal(ShowModal show) { m_showModal = std::move(show); }
+
+private:
+    void Build(QMainWindow* window);
+    void Trigger(const KtMenuItem& item, const QString& path);
+    void RunDialog(const KtMenuItem& item);
+    int Exec(QDialog* form);
+    void RunStepBefore(KtMenuStep step);
+    QString Address() const;
+    double Scale() const;
+
+    struct DialogEntry {
+        QString captionPrefix;
+        DialogFactory factory;
+        QDialog* instance = nullptr;
+    };
+
+    TMenuHooks m_hooks;
+    QMenu* m_portPopup = nullptr;
+    std::map<QAction*, std::pair<const KtMenuItem*, QString>, std::less<>> m_items;  // action -> record, path
+    std::map<QString, QAction*> m_byPath;
+    std::map<QString, DialogEntry> m_dialogs;
+    ToolLauncher m_toolLauncher;
+    std::map<KtShellCommand, ShellHandler> m_shellHandlers;
+    ShowModal m_showModal;
+    QString m_currentCaption;
+};
