@@ -53,6 +53,16 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, KtSNMPRequest2Edits* req
     BeforeAdd = [this] { m_edits->ClearValues(); };
 }
 
+// The list view goes with the base classes, after this object's part is gone: its signals
+// must not reach this object any more.
+TSNMPListViewPanel::~TSNMPListViewPanel()
+{
+    QTreeWidget* view = ListView();
+    view->viewport()->removeEventFilter(this);
+    view->model()->disconnect(this);
+    view->disconnect(this);
+}
+
 QTreeWidget* TSNMPListViewPanel::ListView() const
 {
     return m_listPanel->ListView;

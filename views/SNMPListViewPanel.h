@@ -13,6 +13,7 @@ public:
     using Hook = std::function<void()>;
 
     TSNMPListViewPanel(QWidget* parent, KtSNMPRequest2Edits* request);
+    ~TSNMPListViewPanel() override;
 
     TListViewPanel* ListViewPanel() const { return m_listPanel; }
     QTreeWidget* ListView() const;

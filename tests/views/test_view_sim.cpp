@@ -1,0 +1,326 @@
+// The generic views end to end against the switch simulator (data/views.sim): an editor
+// reads its group and writes only the ticked rows; a table view walks its rows, adds one
+// through the add form, edits one, deletes one after confirmation and is walked again; a
+// view closed in the middle of a slow walk goes cleanly.
+#include "KtNML/KtSNMPSession.h"
+#include "tests/support/SimProcess.h"
+#include "tests/support/TestUtil.h"
+#include "tests/views/ViewTestSupport.h"
+
+#include <QAbstractItemModel>
+#include <QDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace viewtest;
+using testutil::SimProcess;
+using testutil::waitFor;
+
+namespace {
+
+QString LastLine(const QPlainTextEdit* memo)
+{
+    const QStringList lines = memo->toPlainText().split(u'\n');
+    return lines.isEmpty() ? QString() : lines.last();
+}
+
+QString Hex(const char* text)
+{
+    return QString::fromLatin1(QByteArray(text).toHex().toUpper());
+}
+
+std::vector<QStringList> Rows(const QTreeWidget* view)
+{
+    std::vector<QStringList> rows;
+    for (int r = 0; r < view->topLevelItemCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < view->columnCount(); ++c)
+            cells << view->topLevelItem(r)->text(c);
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+void SaveRendering(QWidget* w, const char* name)
+{
+    w->grab().save(testutil::binaryDir() + QLatin1Char('/') + QLatin1String(name));
+}
+
+class ViewSim : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        KtSNMPInitSession(m_dir.path());
+        KtSNMPDefaults.security.version = 1;  // SNMPv2c
+        KtSNMPDefaults.security.readCommunity = "public";
+        KtSNMPDefaults.security.writeCommunity = "private";
+        KtSNMPDefaults.timeout = 100;
+    }
+    void TearDown() override { KtSNMPCloseSession(); }
+
+    void StartSim(QStringList extra = {})
+    {
+        extra << "--data" << testutil::sourceDir() + "/tests/views/data/views.sim" << "--freeze";
+        ASSERT_TRUE(sim.start(extra)) << sim.errorText().toStdString();
+        KtSNMPDefaults.device.address = sim.address();
+        KtSNMPDefaults.device.port = sim.port();
+    }
+
+    int Logged() { return int(sim.requests().size()); }
+
+    // Requests of one type logged after the first `from`, each as "OID=T:VALUE" (or OIDs).
+    std::vector<QStringList> Since(int from, const QString& type)
+    {
+        std::vector<QStringList> out;
+        const auto all = sim.requests();
+        for (int k = from; k < all.size(); ++k) {
+            if (all[k].type != type)
+                continue;
+            QStringList vbs;
+            for (const auto& vb : all[k].varbinds)
+                vbs << (vb.type.isNull() ? vb.oid : vb.oid + "=" + vb.type + ":" + vb.value);
+            out.push_back(vbs);
+        }
+        return out;
+    }
+
+    QTemporaryDir m_dir;
+    SimProcess sim;
+    BoxRecorder boxes;
+};
+
+TEST_F(ViewSim, EditorReadsItsGroupAndSetsOnlyTheTickedRows)
+{
+    StartSim();
+    TConfigForm form;
+    form.setWindowTitle("Test Group: 127.0.0.1");
+    TSNMPEditorPanel* panel = form.AddEditorPanel(MakeRequest(&form, kGroup, KtItem::SVT_SV, 0, "testGroup"));
+    TEditsPanel* edits = panel->EditsPanel();
+    QPlainTextEdit* memo = panel->Memo();
+    form.show();
+    ASSERT_TRUE(waitFor([&] { return memo->toPlainText().startsWith("Get: "); }, 5000));
+    EXPECT_TRUE(LastLine(memo).startsWith("Get: (ZiDUVA++) Ok! Request:testGroup. Receive at "))
+        << LastLine(memo).toStdString();
+    EXPECT_EQ(EditOf(edits, 0)->text(), "VKR-2207 test unit");
+    EXPECT_EQ(EditOf(edits, 1)->text(), "lab");
+    EXPECT_EQ(ComboOf(edits, 2)->currentText(), "disabled");
+    EXPECT_EQ(EditOf(edits, 3)->text(), "7");  // no option text for 7
+    EXPECT_EQ(EditOf(edits, 4)->text(), "30");
+    EXPECT_EQ(EditOf(edits, 5)->text(), "10.0.0.1");
+    for (int row : {0, 3}) {
+        EXPECT_FALSE(edits->RowAt(row).Tick->isVisible()) << row;
+        EXPECT_TRUE(EditOf(edits, row)->isReadOnly()) << row;
+    }
+    SaveRendering(&form, "views-editor.png");
+
+    // Two of four editable rows ticked; the changed but unticked state stays out.
+    EditOf(edits, 1)->setText("core");
+    edits->RowAt(1).Tick->click();
+    ComboOf(edits, 2)->setCurrentText("enabled");
+    EditOf(edits, 4)->setText("45");
+    edits->RowAt(4).Tick->click();
+    int from = Logged();
+    panel->Buttons()->btnSetChecked->click();
+    const auto sets = Since(from, "SET");
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0], QStringList({"1.3.6.1.4.1.32473.78.1.2.0=x:" + Hex("core"), "1.3.6.1.4.1.32473.78.1.4.0=i:45"}));
+    EXPECT_TRUE(LastLine(memo).startsWith("Set: (ZiDUVA++) Ok! Request:testGroup.")) << LastLine(memo).toStdString();
+    EXPECT_EQ(panel->Request()->Mode, 1);
+
+    // A ticked row left empty: a warning, nothing sent, and no variable stays left out.
+    EditOf(edits, 1)->clear();
+    from = Logged();
+    panel->Buttons()->btnSetChecked->click();
+    EXPECT_EQ(boxes.messages, QStringList{"Some items are empty!"});
+    EXPECT_EQ(boxes.kinds, std::vector<ViewMessageKind>{ViewMessageKind::Warning});
+    EXPECT_TRUE(Since(from, "SET").empty());
+    EXPECT_EQ(panel->Request()->Mode, 1);
+    for (int i = 0; i < panel->Request()->VarList().Count(); ++i)
+        EXPECT_FALSE(panel->Request()->VarList().Item(i).Access & KtAcc::Invalid) << i;
+    from = Logged();
+    panel->Buttons()->btnRefresh->click();
+    ASSERT_TRUE(waitFor([&] { return EditOf(edits, 1)->text() == "core"; }, 5000));
+    const auto gets = Since(from, "GET");
+    ASSERT_EQ(gets.size(), 1u);
+    EXPECT_EQ(gets[0].size(), 6);
+    EXPECT_EQ(EditOf(edits, 4)->text(), "45");
+    EXPECT_EQ(ComboOf(edits, 2)->currentText(), "disabled");
+    form.close();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.RequestCount(), 0);
+}
+
+TEST_F(ViewSim, SingleVariableIsSetWithSet)
+{
+    StartSim();
+    TConfigForm form;
+    TSNMPEditorPanel* panel = form.AddEditorPanel(MakeRequest(&form, kSingleGroup, KtItem::SVT_SV, 0));
+    form.show();
+    QLineEdit* edit = EditOf(panel->EditsPanel(), 0);
+    ASSERT_TRUE(waitFor([&] { return edit->text() == "uplink"; }, 5000));
+    edit->setText("spine");
+    const int from = Logged();
+    QPushButton* set = panel->Buttons()->btnSetChecked;
+    EXPECT_EQ(set->text(), "Set");
+    set->click();
+    EXPECT_EQ(Since(from, "SET"), std::vector<QStringList>{{"1.3.6.1.4.1.32473.78.3.1.0=x:" + Hex("spine")}});
+    EXPECT_TRUE(form.isVisible()) << "the editor's own set does not close it";
+}
+
+// Runs `drive` inside the next modal form the table view opens; closes that form if the
+// driver did not, so a failed check cannot leave the test waiting.
+void WhenFormOpens(TSNMPListViewPanel* panel, std::function<void(QDialog*)> drive)
+{
+    QTimer::singleShot(0, panel, [panel, drive] {
+        QDialog* form = panel->OpenForm();
+        if (!form) {
+            ADD_FAILURE() << "no form open";
+            return;
+        }
+        drive(form);
+        if (panel->OpenForm() == form && form->isVisible())
+            form->close();
+    });
+}
+
+TEST_F(ViewSim, TableViewAddsEditsAndDeletesRows)
+{
+    StartSim();
+    TConfigForm form;
+    form.setWindowTitle("Hosts: 127.0.0.1");
+    TSNMPListViewPanel* panel = form.AddTablePanel(MakeRequest(&form, kHosts, KtItem::MVT_UMV, 1, "hosts"),
+                                                   kHostsStatusRow, "createAndGo", kHostsStatusRow, "destroy");
+    TEditsPanel* edits = panel->EditsPanel();
+    QTreeWidget* view = panel->ListView();
+    QLabel* counter = panel->Buttons()->Counter;
+    QPlainTextEdit* memo = panel->Memo();
+    const auto walked = [&] { return LastLine(memo).startsWith("Get: ") && !panel->Request()->Busy(); };
+    form.show();
+    ASSERT_TRUE(waitFor(walked, 5000));
+    EXPECT_EQ(counter->text(), "3");
+    EXPECT_EQ(Rows(view), (std::vector<QStringList>{{"1", "alpha", "enabled", "active"},
+                                                    {"2", "beta", "disabled", "active"},
+                                                    {"3", "gamma", "enabled", "active"}}));
+    EXPECT_TRUE(LastLine(memo).startsWith("Get: (ZiDUVA++) Ok! Request:hosts."));
+    SaveRendering(&form, "views-table.png");
+
+    // Add: keys and status are ticked for good; the name is ticked by hand.
+    int from = Logged();
+    memo->clear();
+    WhenFormOpens(panel, [&](QDialog* add) {
+        EXPECT_EQ(add->windowTitle(), "Hosts: 127.0.0.1 (Add)");
+        EXPECT_TRUE(edits->RowAt(0).Tick->isChecked());
+        EXPECT_FALSE(edits->RowAt(0).Tick->isEnabled());
+        EXPECT_FALSE(edits->RowAt(0).Tick->isHidden());
+        EXPECT_TRUE(edits->RowAt(kHostsStatusRow).Tick->isChecked());
+        EXPECT_FALSE(edits->RowAt(kHostsStatusRow).Value->isEnabled());
+        EXPECT_EQ(ComboOf(edits, kHostsStatusRow)->currentText(), "createAndGo");
+        EXPECT_TRUE(add->findChild<QPushButton*>("Refresh")->isHidden());
+        EXPECT_TRUE(EditOf(edits, 1)->text().isEmpty()) << "the add form starts empty";
+        EditOf(edits, 0)->setText("7");
+        EditOf(edits, 1)->setText("delta");
+        edits->RowAt(1).Tick->click();
+        add->findChild<QPushButton*>("Set Checked")->click();
+        EXPECT_FALSE(add->isVisible()) << "a set from the add form closes it";
+    });
+    panel->Buttons()->btnAdd->click();
+    const std::vector<QStringList> added = {
+        {"1.3.6.1.4.1.32473.78.4.1.2.7=x:" + Hex("delta"), "1.3.6.1.4.1.32473.78.4.1.4.7=i:4"}};
+    EXPECT_EQ(Since(from, "SET"), added);
+    EXPECT_TRUE(memo->toPlainText().startsWith("Set: (ZiDUVA++) Ok! Request:hosts.")) << memo->toPlainText().toStdString();
+    ASSERT_TRUE(waitFor(walked, 5000));
+    EXPECT_EQ(counter->text(), "4");
+    EXPECT_EQ(Rows(view).back(), QStringList({"7", "delta", "enabled", "active"}));
+
+    // Edit: the status list offers neither "createAndGo" nor "destroy" while the form is open.
+    QComboBox* status = ComboOf(edits, kHostsStatusRow);
+    const QStringList allStatuses = ComboItems(status);
+    view->setCurrentItem(view->topLevelItem(1));
+    ASSERT_TRUE(panel->Buttons()->btnEdit->isEnabled());
+    from = Logged();
+    WhenFormOpens(panel, [&](QDialog* edit) {
+        EXPECT_EQ(edit->windowTitle(), "Hosts: 127.0.0.1 (Edit)");
+        EXPECT_EQ(ComboItems(status), QStringList({"active", "notInService", "notReady", "createAndWait"}));
+        EXPECT_EQ(status->currentText(), "active");
+        EXPECT_TRUE(edits->RowAt(0).Tick->isHidden()) << "keys are not edited";
+        QPushButton* set = edit->findChild<QPushButton*>("Set Checked");
+        EXPECT_FALSE(set->isEnabled());
+        EXPECT_EQ(EditOf(edits, 1)->text(), "beta");
+        EditOf(edits, 1)->setText("bravo");
+        edits->RowAt(1).Tick->click();
+        EXPECT_TRUE(set->isEnabled());
+        set->click();
+    });
+    panel->Buttons()->btnEdit->click();
+    EXPECT_EQ(Since(from, "SET"), std::vector<QStringList>{{"1.3.6.1.4.1.32473.78.4.1.2.2=x:" + Hex("bravo")}});
+    EXPECT_EQ(ComboItems(status), allStatuses);
+    ASSERT_TRUE(waitFor(walked, 5000));
+    EXPECT_EQ(Rows(view)[1], QStringList({"2", "bravo", "disabled", "active"}));
+
+    // Delete: nothing without confirmation, then only the status for the selected row.
+    view->setCurrentItem(view->topLevelItem(0));
+    boxes.answer = false;
+    from = Logged();
+    panel->Buttons()->btnDelete->click();
+    EXPECT_EQ(boxes.confirmations, QStringList{"Are you sure to delete it?"});
+    EXPECT_TRUE(Since(from, "SET").empty());
+    boxes.answer = true;
+    panel->Buttons()->btnDelete->click();
+    EXPECT_EQ(Since(from, "SET"), std::vector<QStringList>{{"1.3.6.1.4.1.32473.78.4.1.4.1=i:6"}});
+    ASSERT_TRUE(waitFor(walked, 5000));
+    EXPECT_EQ(counter->text(), "3");
+    EXPECT_EQ(Rows(view), (std::vector<QStringList>{{"2", "bravo", "disabled", "active"},
+                                                    {"3", "gamma", "enabled", "active"},
+                                                    {"7", "delta", "enabled", "active"}}));
+    EXPECT_EQ(panel->Request()->Mode, 1);
+    EXPECT_FALSE(panel->Buttons()->btnEdit->isEnabled());
+    EXPECT_FALSE(panel->Buttons()->btnDelete->isEnabled());
+    for (int i = 0; i < panel->Request()->VarList().Count(); ++i)
+        EXPECT_FALSE(panel->Request()->VarList().Item(i).Access & KtAcc::Invalid) << i;
+    EXPECT_TRUE(boxes.bindingBoxes.isEmpty());
+}
+
+// Closed from outside while replies are slow, and from inside a completion (a row shown lets
+// events run, and the close arrives there).
+TEST_F(ViewSim, ClosingInTheMiddleOfASlowWalkIsClean)
+{
+    StartSim({"--delay", "60", "--fill", "hosts=40"});
+    for (const bool fromCompletion : {false, true}) {
+        SCOPED_TRACE(fromCompletion ? "from a completion" : "from outside");
+        auto* form = new TConfigForm;
+        TSNMPListViewPanel* panel =
+            form->AddTablePanel(MakeRequest(form, kHosts, KtItem::MVT_UMV, 1), -1, QString(), -1, QString());
+        QTreeWidget* view = panel->ListView();
+        if (fromCompletion) {
+            QObject::connect(view->model(), &QAbstractItemModel::rowsInserted, form, [form, view] {
+                if (view->topLevelItemCount() >= 5)
+                    form->close();
+            });
+        }
+        form->show();
+        ASSERT_TRUE(waitFor([&] { return view->topLevelItemCount() >= 3; }, 10000));
+        ASSERT_TRUE(panel->Request()->Busy());
+        // A second read while rows arrive is ignored: the list is not emptied.
+        const int shown = view->topLevelItemCount();
+        panel->Buttons()->btnRefresh->click();
+        EXPECT_GE(view->topLevelItemCount(), shown);
+        if (!fromCompletion)
+            form->close();
+        ASSERT_TRUE(waitFor([&] { return !form->isVisible(); }, 5000));
+        EXPECT_EQ(form->RequestCount(), 0);
+        EXPECT_LT(view->topLevelItemCount(), 43) << "the walk stopped early";
+        delete form;
+        const int logged = Logged();
+        waitFor([] { return false; }, 300);  // late replies find nobody
+        EXPECT_LE(Logged(), logged + 1);
+    }
+}
+
+} // namespace
