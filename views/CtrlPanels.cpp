@@ -304,8 +304,10 @@ void TEditsPanel::Layout(bool resize)
         bottom = std::max(bottom, top + height);
     }
     m_box->resize(right + kEdgeRoom, bottom + kEdgeRoom);
+    // The scroll box's frame comes on top, so that the rows fit without scroll bars.
+    const int frame = 2 * m_scroll->frameWidth();
     if (resize)
-        this->resize(right + kEdgeRoom, bottom + kEdgeRoom);
+        this->resize(right + kEdgeRoom + frame, bottom + kEdgeRoom + frame);
 }
 
 void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel* buttons)

@@ -78,23 +78,20 @@ TSNMPPanel::TSNMPPanel(QWidget* parent, QPlainTextEdit* memo, KtSNMPRequest2Edit
     m_vsplit->setChildrenCollapsible(false);
     FillLayout(this)->addWidget(m_vsplit);
 
+    // Content on top, the status memo under it, 5 pixels apart.
     m_contentArea = new QWidget;
     m_contentArea->setObjectName(QStringLiteral("ContentArea"));
-    m_hsplit = new QSplitter(Qt::Vertical, m_contentArea);
-    m_hsplit->setHandleWidth(kHSplitterHeight);
-    m_hsplit->setChildrenCollapsible(false);
-    FillLayout(m_contentArea)->addWidget(m_hsplit);
+    QVBoxLayout* column = FillLayout(m_contentArea);
     m_contentHolder = new QWidget;
     m_contentHolder->setObjectName(QStringLiteral("ContentHolder"));
     FillLayout(m_contentHolder);
-    m_hsplit->addWidget(m_contentHolder);
+    column->addWidget(m_contentHolder, 1);
+    column->addSpacing(kHSplitterHeight);
     if (memo) {
         m_memo = memo;
     } else {
         m_msgPanel = new TMsgPanel(nullptr);
-        m_hsplit->addWidget(m_msgPanel);
-        m_hsplit->setStretchFactor(0, 1);
-        m_hsplit->setStretchFactor(1, 0);
+        column->addWidget(m_msgPanel, 0);
         m_memo = m_msgPanel->Memo;
     }
     m_vsplit->addWidget(m_contentArea);

@@ -51,7 +51,6 @@ protected:
 
 private:
     QSplitter* m_vsplit = nullptr;
-    QSplitter* m_hsplit = nullptr;
     QWidget* m_contentArea = nullptr;
     QWidget* m_contentHolder = nullptr;
     TMsgPanel* m_msgPanel = nullptr;
