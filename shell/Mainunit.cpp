@@ -3,6 +3,7 @@
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPSession.h"
 #include "platform/Registry.h"
+#include "shell/DeviceGates.h"
 #include "shell/ShellMessage.h"
 
 #include <QAction>
@@ -35,6 +36,7 @@ QLabel* AddHiddenLabel(QWidget* parent, const char* name)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
+    label->setText(QLatin1String(name));  // design-time caption until the first good read
     label->hide();
     return label;
 }
@@ -109,9 +111,62 @@ void TMainForm::CreateMenus()
     AddSubMenu(agent, QStringLiteral("Multiple Config Management"));
     AddSubMenu(basic, QStringLiteral("File System"));
 
+    // The RMON data commands follow the switch's RMON state.
+    QMenu* rmon = bar->addMenu(QStringLiteral("RMON"));
+    rmon->setObjectName(QStringLiteral("RMON"));
+    rmon->menuAction()->setObjectName(QStringLiteral("RMON"));
+    for (const char* caption : {"Statistics", "History", "Alarm/Event"})
+        rmon->addAction(QLatin1String(caption))->setObjectName(QLatin1String(caption));
+
     QMenu* v3 = bar->addMenu(QStringLiteral("SNMP V3"));
     v3->setObjectName(QStringLiteral("SNMP V3"));
     v3->menuAction()->setObjectName(QStringLiteral("SNMP V3"));
+
+    // The authentication mode follows the 802.1X system authentication control.
+    QMenu* security = bar->addMenu(QStringLiteral("Security Management"));
+    security->setObjectName(QStringLiteral("Security Management"));
+    security->menuAction()->setObjectName(QStringLiteral("Security Management"));
+    security->addAction(QStringLiteral("Authentication Mode Setting"))
+        ->setObjectName(QStringLiteral("Authentication Mode Setting"));
+}
+
+namespace {
+
+// An item of a named menu: names such as "Statistics" occur in more than one menu.
+QAction* MenuItem(const QWidget* window, const char* menu, const char* item)
+{
+    const auto* m = window->findChild<QMenu*>(QLatin1String(menu));
+    return m ? m->findChild<QAction*>(QLatin1String(item), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+// "disabled" and "enabled" set the items; any other text leaves them as they are.
+void Gate(const QString& state, std::initializer_list<QAction*> items)
+{
+    if (state != QLatin1String("disabled") && state != QLatin1String("enabled"))
+        return;
+    for (QAction* action : items)
+        if (action)
+            action->setEnabled(state == QLatin1String("enabled"));
+}
+
+} // namespace
+
+void TMainForm::RmonGate()
+{
+    m_deviceStatus->Read(TDeviceStatus::RmonState);
+    Gate(ST_RmonState->text(), {MenuItem(this, "RMON", "Statistics"), MenuItem(this, "RMON", "History"),
+                                MenuItem(this, "RMON", "Alarm/Event")});
+}
+
+void TMainForm::Dot1xGate()
+{
+    m_deviceStatus->Read(TDeviceStatus::Dot1xStatus);
+    Gate(ST_8021xStatus->text(), {MenuItem(this, "Security Management", "Authentication Mode Setting")});
+}
+
+void TMainForm::ReadStpVersion()
+{
+    m_deviceStatus->Read(TDeviceStatus::StpVersion);
 }
 
 QAction* TMainForm::MenuAction(const QString& name) const
@@ -175,6 +230,8 @@ void TMainForm::OnCreate()
 {
     m_activated = false;
     setWindowTitle(m_launch.deviceAddress);
+    m_deviceStatus = std::make_unique<TDeviceStatus>(this, ST_RmonState, ST_STPVersion, ST_8021xStatus,
+                                                     [this](const QString& message) { SetStatusText(message); });
 }
 
 void TMainForm::SetStatusText(const QString& text)
@@ -192,7 +249,9 @@ void TMainForm::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
         m_activated = true;
-        emit FirstActivated();
+        emit FirstActivated();  // front panel and port buttons first
+        RmonGate();
+        Dot1xGate();
     }
 }
 

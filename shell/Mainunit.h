@@ -9,6 +9,7 @@
 
 class QAction;
 class QLabel;
+class TDeviceStatus;
 class QMenu;
 class QScrollArea;
 class QStatusBar;
@@ -52,6 +53,14 @@ public:
     // A menu item by its object name (its caption); nullptr when there is none.
     QAction* MenuAction(const QString& name) const;
 
+    // Device-state gates: each reads its state into its status text, then enables or
+    // disables the menu items it guards ("disabled"/"enabled"; any other text changes nothing).
+    void RmonGate();
+    void Dot1xGate();
+    // Read before the spanning-tree commands; the dialogs take ST_STPVersion's text.
+    void ReadStpVersion();
+    TDeviceStatus* DeviceStatus() const { return m_deviceStatus.get(); }
+
     // The status bar's one panel.
     void SetStatusText(const QString& text);
     QString StatusText() const;
@@ -87,6 +96,7 @@ private:
     bool m_terminationRequested = false;
     bool m_activated = false;
     bool m_centred = false;
+    std::unique_ptr<TDeviceStatus> m_deviceStatus;
 };
 
 // The main window while it exists (views read the device address and the scale from it).
