@@ -1,0 +1,500 @@
+// The main menu: its tree against the catalogue of generic views, the commands and their extra
+// steps, the start-up rules on a real main window, and one view opened against the simulator.
+#include "KtNML/KtSNMPSession.h"
+#include "shell/MainMenu.h"
+#include "shell/Mainunit.h"
+#include "shell/ShellMessage.h"
+#include "tests/support/SimProcess.h"
+#include "views/Guiconfigform.h"
+#include "views/SNMPListViewPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+
+// A window with the menu; messages and hook calls are recorded, forms are not shown.
+class MenuTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        oldHook = SetShellMessageHook([this](ShellMessageKind, const QString& text) { messages << text; });
+        TMenuHooks hooks;
+        hooks.deviceAddress = [] { return QStringLiteral("192.0.2.9"); };
+        hooks.displayScale = [] { return 1.25; };
+        hooks.rmonGate = [this] { log << "rmon:" + FormState(); };
+        hooks.dot1xGate = [this] { log << "dot1x:" + FormState(); };
+        hooks.readStpVersion = [this] { log << "stp:" + FormState(); };
+        menu = new TMainMenu(&window, hooks);
+        menu->SetShowModal([this](QDialog* form) {
+            shown = form;
+            log << "shown:" + form->windowTitle();
+            return 0;
+        });
+    }
+    void TearDown() override { SetShellMessageHook(oldHook); }
+
+    // Whether the last form shown still exists when a hook runs.
+    QString FormState() const
+    {
+        if (log.isEmpty() || !log.last().startsWith("shown:"))
+            return QStringLiteral("before");
+        return shown ? QStringLiteral("alive") : QStringLiteral("destroyed");
+    }
+
+    QAction* Item(const char* path)
+    {
+        QAction* a = menu->FindItem(QString::fromUtf8(path));
+        EXPECT_TRUE(a) << path;
+        return a;
+    }
+
+    static std::vector<QAction*> ActionsOf(QAction* submenu)
+    {
+        const QList<QAction*> list = submenu->menu()->actions();
+        return {list.begin(), list.end()};
+    }
+
+    QMainWindow window;
+    TMainMenu* menu = nullptr;
+    ShellMessageHook oldHook;
+    QStringList messages;
+    QStringList log;
+    QPointer<QDialog> shown;
+};
+
+TEST_F(MenuTest, TopMenusInOrderWithTheirItems)
+{
+    const std::pair<const char*, int> expected[] = {
+        {"Basic Configuration", 15}, {"RMON", 6}, {"Bridge", 4},
+        {"VLAN", 6}, {"SNMP V3", 8}, {"Security Management", 11},
+        {"Layer 2 Management", 20}, {"Single IP", 7}, {"Help", 3},
+    };
+    const QList<QAction*> top = window.menuBar()->actions();
+    ASSERT_EQ(top.size(), int(std::size(expected)));
+    for (int i = 0; i < top.size(); ++i) {
+        SCOPED_TRACE(expected[i].first);
+        EXPECT_EQ(top[i]->text(), expected[i].first);
+        ASSERT_TRUE(top[i]->menu());
+        EXPECT_EQ(top[i]->menu()->actions().size(), expected[i].second);
+    }
+    EXPECT_EQ(KtMainMenuItems().size(), 367u);
+}
+
+TEST_F(MenuTest, CaptionsKeepTheirBlanksAndLineFeeds)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"Bridge / 802.1d ", "802.1d "},
+        {"Bridge / Spanning Tree / STP Control ", "STP Control "},
+        {"VLAN / 802.1Q / 802.1Q VLAN ", "802.1Q VLAN "},
+        {"VLAN / 802.1Q / Static Filtering ", "Static Filtering "},
+        {"VLAN / Double VLAN / Double VLAN Control  Table", "Double VLAN Control  Table"},
+        {"Layer 2 Management / Traffic Segmentation Table ", "Traffic Segmentation Table "},
+        {"Layer 2 Management / IGMP Snooping Management / IGMP Snooping Information ", "IGMP Snooping Information "},
+        {"Basic Configuration / Agent Management / Agent Trust Host Management / Trust Host Delete All State",
+         "Trust Host Delete All State\n"},
+        {"Layer 2 Management / Port Management / Port Cable Diagnosis Table", "Port Cable Diagnosis Table\n"},
+        {"Layer 2 Management / Time Range / Time Range ACL Table", "Time Range ACL Table\n"},
+        {"Security Management / 802.1X / MAC_Based Authentication / PAE Over Land  Frames Statistic Table",
+         "PAE Over Land  Frames Statistic Table"},
+        {"Security Management / 802.1X / Web_ Based Access Control", "Web_ Based Access Control"},
+        {"Basic Configuration / Moudle Basic Configuration", "Moudle Basic Configuration"},
+    };
+    for (const auto& [path, caption] : cases) {
+        SCOPED_TRACE(path);
+        QAction* a = Item(path);
+        ASSERT_TRUE(a);
+        EXPECT_EQ(a->objectName(), QString::fromUtf8(caption));
+        EXPECT_EQ(a->text(), QString::fromUtf8(caption));
+        EXPECT_EQ(window.findChild<QAction*>(QString::fromUtf8(caption)), a);
+    }
+}
+
+TEST_F(MenuTest, SeparatorsSitBetweenTheirNeighbours)
+{
+    struct Case {
+        const char* menu;
+        int index;
+        bool visible;
+        const char* before;  // caption of the item just above
+    };
+    const Case cases[] = {
+        {"Basic Configuration", 6, true, "Time Management"},
+        {"Basic Configuration", 12, false, "File System"},
+        {"Basic Configuration / Agent Management", 7, true, "IP Proto-Configure"},
+        {"Basic Configuration / Agent Management", 14, true, "Agent Supported Config Files"},
+        {"RMON", 4, true, "Alarm/Event"},
+        {"Layer 2 Management / Access Control Information", 11, false, "IPv6 Rule"},
+        {"Layer 2 Management", 15, false, "Time Range"},
+        {"Security Management / 802.1X / MAC_Based Authentication", 4, true, "Session Information"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.menu) + " #" + std::to_string(c.index));
+        QAction* sub = Item(c.menu);
+        ASSERT_TRUE(sub);
+        const auto actions = ActionsOf(sub);
+        ASSERT_LT(std::size_t(c.index), actions.size());
+        EXPECT_TRUE(actions[std::size_t(c.index)]->isSeparator());
+        EXPECT_EQ(actions[std::size_t(c.index)]->isVisible(), c.visible);
+        EXPECT_EQ(actions[std::size_t(c.index) - 1]->text(), c.before);
+    }
+    int separators = 0;
+    for (const KtMenuItem& item : KtMainMenuItems())
+        separators += item.kind == KtMenuKind::Separator;
+    EXPECT_EQ(separators, 27);
+}
+
+TEST_F(MenuTest, HiddenItemsArePresentButInvisible)
+{
+    const auto items = KtMainMenuItems();
+    int hidden = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].kind == KtMenuKind::Separator)
+            continue;
+        const QString path = KtMenuPath(items, i);
+        SCOPED_TRACE(path.toStdString());
+        QAction* a = menu->FindItem(path);
+        ASSERT_TRUE(a);
+        EXPECT_EQ(a->isVisible(), !items[i].hidden);
+        hidden += items[i].hidden;
+    }
+    EXPECT_EQ(hidden, 49);
+    // Spot checks against the tree as written.
+    EXPECT_FALSE(Item("Basic Configuration / Device Management / Refresh Panel")->isVisible());
+    EXPECT_TRUE(Item("Basic Configuration / Refresh Panel")->isVisible());
+    EXPECT_FALSE(Item("Bridge / Spanning Tree / STP Port Table")->isVisible());
+    EXPECT_FALSE(Item("Layer 2 Management / Multicast Filter Managment")->isVisible());
+    EXPECT_TRUE(Item("Layer 2 Management / Multicast Filter Managment / Multicast Filter Profile Table")->isVisible());
+    EXPECT_FALSE(Item("Help / Test")->isVisible());
+}
+
+TEST_F(MenuTest, GenericViewItemsAndCatalogueEntriesPairUp)
+{
+    const auto items = KtMainMenuItems();
+    std::map<std::string, int> menuViews;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].kind != KtMenuKind::GenericView)
+            continue;
+        const std::string path = KtMenuPath(items, i).toStdString();
+        SCOPED_TRACE(path);
+        ++menuViews[path];
+        const KtViewEntry* entry = FindView(path.c_str());
+        ASSERT_TRUE(entry) << "no catalogue entry";
+        EXPECT_EQ(entry->kind, items[i].view);
+        EXPECT_EQ(entry->hidden, items[i].hidden);
+    }
+    for (const auto& [path, count] : menuViews)
+        EXPECT_EQ(count, 1) << path << ": two menu items with one path";
+
+    std::set<std::string> cataloguePaths;
+    for (const KtViewEntry& e : KtViewCatalogue()) {
+        SCOPED_TRACE(e.menuPath);
+        EXPECT_TRUE(cataloguePaths.insert(e.menuPath).second) << "twice in the catalogue";
+        EXPECT_EQ(menuViews.count(e.menuPath), 1u) << "no menu item opens it";
+    }
+    EXPECT_EQ(menuViews.size(), KtViewCatalogue().size());
+}
+
+TEST_F(MenuTest, DialogsToolsAndShellFunctionsWaitForTheirImplementation)
+{
+    const auto items = KtMainMenuItems();
+    int dialogs = 0, tools = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].kind == KtMenuKind::Separator || items[i].kind == KtMenuKind::Submenu)
+            continue;
+        const QString path = KtMenuPath(items, i);
+        SCOPED_TRACE(path.toStdString());
+        QAction* a = menu->FindItem(path);
+        ASSERT_TRUE(a);
+        a->setVisible(true);  // an invisible action reports itself disabled
+        const bool waits = items[i].kind == KtMenuKind::Dialog || items[i].kind == KtMenuKind::Tool
+                           || items[i].kind == KtMenuKind::Shell;
+        EXPECT_EQ(a->isEnabled(), !waits);
+        dialogs += items[i].kind == KtMenuKind::Dialog;
+        tools += items[i].kind == KtMenuKind::Tool;
+    }
+    EXPECT_EQ(dialogs, 57);
+    EXPECT_EQ(tools, 19);
+    for (QAction* a : menu->PortInfoPopupMenu()->actions())
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+
+    // A registered tool launcher gets the item's argument; nothing else opens.
+    QStringList started;
+    menu->SetToolLauncher([&](const QString& arg) { started << arg; });
+    QAction* statistics = Item("RMON / Statistics");
+    ASSERT_TRUE(statistics->isEnabled());
+    statistics->trigger();
+    Item("Basic Configuration / MIB II / ARP Table")->trigger();
+    EXPECT_EQ(started, QStringList({"/TRmon_Statistics", "/TMIB_ARP"}));
+
+    // Gates find the RMON items by caption; "Statistics" also names an SNMPv3 view.
+    EXPECT_EQ(window.findChild<QAction*>("Statistics"), statistics);
+
+    // A shell function: both "Refresh Panel" items run it.
+    int refreshes = 0;
+    menu->SetShellHandler(KtShellCommand::RefreshPanel, [&] { ++refreshes; });
+    Item("Basic Configuration / Refresh Panel")->trigger();
+    Item("Basic Configuration / Device Management / Refresh Panel")->trigger();
+    EXPECT_EQ(refreshes, 2);
+    EXPECT_FALSE(Item("Help / About")->isEnabled());
+
+    // The port popup runs its handlers.
+    QStringList popup;
+    menu->SetShellHandler(KtShellCommand::PortConfiguration, [&] { popup << "config"; });
+    const QList<QAction*> portItems = menu->PortInfoPopupMenu()->actions();
+    ASSERT_EQ(portItems.size(), 2);
+    EXPECT_EQ(portItems[0]->text(), "Port Information");
+    EXPECT_EQ(portItems[1]->text(), "Port Configuration");
+    EXPECT_FALSE(portItems[0]->isEnabled());
+    portItems[1]->trigger();
+    EXPECT_EQ(popup, QStringList({"config"}));
+    EXPECT_EQ(window.findChild<QMenu*>("PortInfoPopupMenu"), menu->PortInfoPopupMenu());
+}
+
+TEST_F(MenuTest, DialogCommandHoldsItsInstanceWhileShown)
+{
+    QAction* l2 = Item("Layer 2 Management / Layer2 Device Control");
+    QAction* trunk = Item("Layer 2 Management / Port Management / Port Trunk Table");
+    QPointer<QDialog> created;
+    menu->RegisterDialog("TLayer2ControlForm", "Layer2 Device Control : ", [&](QWidget* owner) {
+        created = new QDialog(owner);
+        return created.data();
+    });
+    EXPECT_TRUE(l2->isEnabled());
+    EXPECT_FALSE(trunk->isEnabled());
+
+    QDialog* heldWhileShown = nullptr;
+    QDialog* shownForm = nullptr;
+    menu->SetShowModal([&](QDialog* form) {
+        heldWhileShown = menu->OpenDialog("TLayer2ControlForm");
+        shown = shownForm = form;
+        log << "shown:" + form->windowTitle();
+        return 0;
+    });
+    l2->trigger();
+    EXPECT_EQ(heldWhileShown, shownForm);
+    EXPECT_TRUE(heldWhileShown);
+    EXPECT_EQ(menu->OpenDialog("TLayer2ControlForm"), nullptr);
+    EXPECT_TRUE(created.isNull()) << "destroyed after its modal loop";
+    EXPECT_EQ(log, QStringList({"shown:Layer2 Device Control : 192.0.2.9", "rmon:alive"}));
+}
+
+// The commands with extra steps run them in their place around the view.
+TEST_F(MenuTest, ExtraStepsRunAroundTheirViews)
+{
+    struct Case {
+        const char* path;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"RMON / RMON Control", {"shown:RMON Control: 192.0.2.9", "rmon:alive"}},
+        {"Security Management / 802.1X / Configuration", {"shown:802.1X Configuration: 192.0.2.9", "dot1x:destroyed"}},
+        {"Bridge / Spanning Tree / STP Port Table", {"stp:before", "shown:Spanning Tree Port Table: 192.0.2.9"}},
+        {"Bridge / Spanning Tree / Port MSTP Information", {"shown:Port MSTP Information: 192.0.2.9"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        log.clear();
+        Item(c.path)->trigger();
+        EXPECT_EQ(log, c.expected);
+        EXPECT_TRUE(shown.isNull()) << "the form outlived its command";
+    }
+    // The STP control dialog reads the version first, too.
+    log.clear();
+    menu->RegisterDialog("TSTP_Info", "STP : ", [](QWidget* owner) { return new QDialog(owner); });
+    Item("Bridge / Spanning Tree / STP Control ")->trigger();
+    EXPECT_EQ(log, QStringList({"stp:before", "shown:STP : 192.0.2.9"}));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+TEST_F(MenuTest, EachShowingBuildsItsOwnFormAndRequest)
+{
+    std::vector<QPointer<TConfigForm>> seen;
+    menu->SetShowModal([&](QDialog* form) {
+        auto* config = qobject_cast<TConfigForm*>(form);
+        EXPECT_TRUE(config);
+        EXPECT_FALSE(form->property("seen").isValid()) << "a form shown before";
+        form->setProperty("seen", true);
+        seen.emplace_back(config);
+        return 0;
+    });
+    QAction* a = Item("Basic Configuration / Time Management / Current Time");
+    a->trigger();
+    a->trigger();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_TRUE(seen[0].isNull() && seen[1].isNull()) << "forms outlived their commands";
+    EXPECT_EQ(menu->CurrentViewCaption(), "Current Time: 192.0.2.9");
+}
+
+// Every view of the catalogue builds the way its command builds it.
+bool NoneEditable(TConfigForm* form)
+{
+    return form->Panel()->EditsPanel()->NoneEditable();
+}
+
+class GenericViewBuildTest : public MenuTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(GenericViewBuildTest, BuildsWithItsAdjustments)
+{
+    const KtViewEntry& e = KtViewCatalogue()[std::size_t(GetParam())];
+    SCOPED_TRACE(e.menuPath);
+    std::unique_ptr<TConfigForm> form(menu->BuildGenericView(e));
+    ASSERT_TRUE(form) << messages.join('\n').toStdString();
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8(e.captionPrefix) + "192.0.2.9");
+    EXPECT_EQ(form->FormKind(), e.kind == KtViewKind::Editor ? TConfigForm::KindEditor : TConfigForm::KindTable);
+    EXPECT_EQ(form->RequestCount(), 1);
+    EXPECT_EQ(form->Panel()->Request()->Request().VarList.Count(), e.varCount);
+    if (e.kind == KtViewKind::Table) {
+        auto* table = qobject_cast<TSNMPListViewPanel*>(form->Panel());
+        ASSERT_TRUE(table);
+        EXPECT_EQ(table->AddStatusIndex(), e.addText ? e.addIndex : -1);
+        EXPECT_EQ(table->DeleteStatusIndex(), e.deleteText ? e.deleteIndex : -1);
+        EXPECT_EQ(table->Buttons()->btnEdit->isHidden(), e.noEdit || NoneEditable(form.get()));
+    }
+    for (const KtViewFormat& f : e.formats)
+        EXPECT_EQ(form->Panel()->EditsPanel()->RowAt(f.row).Format, QString::fromUtf8(f.format));
+    if (e.heightRule == KtHeightRule::Scaled) {
+        EXPECT_EQ(form->height(), std::lround(e.height * 1.25));
+    } else if (e.heightRule == KtHeightRule::Fixed) {
+        EXPECT_EQ(form->height(), e.height);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, GenericViewBuildTest, ::testing::Range(0, int(KtViewCatalogue().size())));
+
+// ---- the menu on the real main window -----------------------------------------------------
+
+class MainFormMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(work.isValid());
+        oldCwd = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(work.path()));
+        qputenv("VKR_REGISTRY_FILE", work.filePath("reg/registry.ini").toLocal8Bit());
+        oldHook = SetShellMessageHook([this](ShellMessageKind, const QString& text) { messages << text; });
+    }
+    void TearDown() override
+    {
+        SetShellMessageHook(oldHook);
+        qunsetenv("VKR_REGISTRY_FILE");
+        QDir::setCurrent(oldCwd);
+        KtSNMPCloseSession();
+    }
+
+    std::unique_ptr<TMainForm> Start(const QStringList& args)
+    {
+        int exitCode = -1;
+        auto form = StartMainForm(args, &exitCode);
+        EXPECT_TRUE(form) << messages.join('\n').toStdString();
+        return form;
+    }
+
+    QTemporaryDir work;
+    QString oldCwd;
+    ShellMessageHook oldHook;
+    QStringList messages;
+};
+
+// The HelpPath key is created when missing, so it opens: the file-system items give way to
+// the image and config menus, which keep their items.
+TEST_F(MainFormMenuTest, HelpPathKeySwapsFileItemsForImageAndConfigMenus)
+{
+    auto form = Start({"/I192.0.2.7", "/Rpublic"});
+    ASSERT_TRUE(form);
+    TMainMenu* menu = TMainMenu::Of(form.get());
+    ASSERT_TRUE(menu);
+    EXPECT_FALSE(form->MenuAction("File System")->isVisible());
+    EXPECT_FALSE(form->MenuAction("Agent Supported Config Files")->isVisible());
+    EXPECT_TRUE(form->MenuAction("Multiple Image Management")->isVisible());
+    EXPECT_TRUE(form->MenuAction("Multiple Config Management")->isVisible());
+    EXPECT_EQ(menu->PathOf(form->MenuAction("File System")), "Basic Configuration / File System");
+    EXPECT_EQ(menu->FindItem("Basic Configuration / Agent Management / Multiple Config Management / "
+                             "Multiple Config Information")->isVisible(),
+              true);
+    // The gates' items are there, found by caption.
+    for (const char* path : {"RMON / Statistics", "RMON / History", "RMON / Alarm/Event",
+                             "Security Management / Authentication Mode Setting"}) {
+        QAction* a = menu->FindItem(path);
+        ASSERT_TRUE(a) << path;
+        EXPECT_EQ(form->MenuAction(a->objectName()), a) << path;
+    }
+}
+
+TEST_F(MainFormMenuTest, SnmpV3MenuFollowsTheFinalVersion)
+{
+    const std::pair<QStringList, bool> cases[] = {
+        {{"/I192.0.2.7", "/v3"}, true},
+        {{"/I192.0.2.7", "/v1", "/Rpublic"}, false},
+        {{"/I192.0.2.7", "/v3", "/v0"}, false},
+    };
+    for (const auto& [args, enabled] : cases) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        auto form = Start(args);
+        ASSERT_TRUE(form);
+        QAction* v3 = form->MenuAction("SNMP V3");
+        ASSERT_TRUE(v3);
+        ASSERT_TRUE(v3->menu());
+        EXPECT_EQ(v3->isEnabled(), enabled);
+        form.reset();
+        KtSNMPCloseSession();
+    }
+}
+
+// A view opened from its menu item reads the switch and carries prefix + device address.
+TEST_F(MainFormMenuTest, GenericViewFromItsMenuItemReadsTheSimulator)
+{
+    testutil::SimProcess sim;
+    ASSERT_TRUE(sim.start({QStringLiteral("--freeze")})) << sim.errorText().toStdString();
+    auto form = Start({"/I" + sim.address(), "/v1", "/Rpublic", "/Wprivate"});
+    ASSERT_TRUE(form);
+    KtSNMPDefaults.device.port = sim.port();
+    KtSNMPDefaults.timeout = 500;
+    ASSERT_TRUE(TMainMenu::Of(form.get()));
+    QAction* item = TMainMenu::Of(form.get())->FindItem("Basic Configuration / Device Management / Device Information");
+    ASSERT_TRUE(item);
+
+    QString title, memo;
+    QDeadlineTimer deadline(20000);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* view = qobject_cast<TConfigForm*>(QApplication::activeModalWidget());
+        if (!view)
+            return;
+        const QString text = view->Panel()->Memo()->toPlainText();
+        if (text.contains("Get:") || deadline.hasExpired()) {
+            title = view->windowTitle();
+            memo = text;
+            view->done(0);
+        }
+    });
+    poll.start(20);
+    item->trigger();  // returns when the modal loop ends
+    poll.stop();
+
+    EXPECT_EQ(title, "Device Information: " + sim.address());
+    EXPECT_TRUE(memo.contains("(ZiDUVA++) Ok!")) << memo.toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(form->findChildren<TConfigForm*>().isEmpty()) << "the view outlived its command";
+}
+
+} // namespace
