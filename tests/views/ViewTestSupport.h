@@ -57,6 +57,15 @@ inline const KtSNMPVarDef kHosts[] = {
 };
 constexpr int kHostsStatusRow = 3;
 
+// The same table with a status list of only the add and delete texts.
+inline const KtSNMPVarDef kHostsCreateDestroy[] = {
+    {"1.3.6.1.4.1.32473.78.4.1.1", "Index", KtSyn::Integer, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.78.4.1.2", "Host Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.78.4.1.3", "Mode", KtSyn::Integer, KtAcc::ReadWrite, &olState},
+    {"1.3.6.1.4.1.32473.78.4.1.4", "Status", KtSyn::Integer, KtAcc::ReadWrite, &olCreateDestroy},
+    {},
+};
+
 inline std::unique_ptr<KtSNMPRequest2Edits> MakeRequest(QWidget* form, const KtSNMPVarDef* defs,
                                                         std::uint8_t itemType, int keyCount,
                                                         const char* name = "viewTest")

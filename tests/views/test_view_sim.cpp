@@ -224,6 +224,12 @@ TEST_F(ViewSim, TableViewAddsEditsAndDeletesRows)
         EXPECT_EQ(ComboOf(edits, kHostsStatusRow)->currentText(), "createAndGo");
         EXPECT_TRUE(add->findChild<QPushButton*>("Refresh")->isHidden());
         EXPECT_TRUE(EditOf(edits, 1)->text().isEmpty()) << "the add form starts empty";
+        // The key is always sent: left empty, nothing goes and the form stays open.
+        const int before = Logged();
+        add->findChild<QPushButton*>("Set Checked")->click();
+        EXPECT_EQ(boxes.messages, QStringList{"Some items are empty!"});
+        EXPECT_TRUE(add->isVisible());
+        EXPECT_TRUE(Since(before, "SET").empty());
         EditOf(edits, 0)->setText("7");
         EditOf(edits, 1)->setText("delta");
         edits->RowAt(1).Tick->click();
@@ -285,6 +291,51 @@ TEST_F(ViewSim, TableViewAddsEditsAndDeletesRows)
     for (int i = 0; i < panel->Request()->VarList().Count(); ++i)
         EXPECT_FALSE(panel->Request()->VarList().Item(i).Access & KtAcc::Invalid) << i;
     EXPECT_TRUE(boxes.bindingBoxes.isEmpty());
+}
+
+TEST_F(ViewSim, EditFormHidesAStatusRowWithNothingElseToOffer)
+{
+    StartSim();
+    TConfigForm form;
+    TSNMPListViewPanel* panel = form.AddTablePanel(MakeRequest(&form, kHostsCreateDestroy, KtItem::MVT_UMV, 1),
+                                                   kHostsStatusRow, "createAndGo", kHostsStatusRow, "destroy");
+    TEditsPanel* edits = panel->EditsPanel();
+    QTreeWidget* view = panel->ListView();
+    form.show();
+    ASSERT_TRUE(waitFor([&] { return view->topLevelItemCount() == 3 && !panel->Request()->Busy(); }, 5000));
+    view->setCurrentItem(view->topLevelItem(2));
+    bool hiddenInForm = false;
+    WhenFormOpens(panel, [&](QDialog*) {
+        hiddenInForm = edits->RowAt(kHostsStatusRow).Value->isHidden();
+        EXPECT_EQ(ComboOf(edits, kHostsStatusRow)->count(), 0);
+    });
+    panel->Buttons()->btnEdit->click();
+    EXPECT_TRUE(hiddenInForm);
+    EXPECT_FALSE(edits->RowAt(kHostsStatusRow).Value->isHidden());
+    EXPECT_FALSE(panel->Request()->VarList().Item(kHostsStatusRow).Access & KtAcc::Hidden);
+    EXPECT_EQ(ComboItems(ComboOf(edits, kHostsStatusRow)), QStringList({"createAndGo", "destroy"}));
+}
+
+// Shown the way a command shows it: the first read starts inside the modal loop.
+TEST_F(ViewSim, ModalShowingReadsInsideTheLoop)
+{
+    StartSim();
+    TConfigForm form;
+    TSNMPEditorPanel* panel = form.AddEditorPanel(MakeRequest(&form, kReadOnlyGroup, KtItem::SVT_SV, 0));
+    QString shownInLoop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!EditOf(panel->EditsPanel(), 0)->text().isEmpty()) {
+            shownInLoop = EditOf(panel->EditsPanel(), 0)->text();
+            panel->Buttons()->btnClose->click();
+        }
+    });
+    poll.start(10);
+    QTimer::singleShot(10000, &form, [&] { form.reject(); });  // a stuck read cannot hang the test
+    form.exec();
+    EXPECT_EQ(shownInLoop, "firmware 1.0");
+    EXPECT_EQ(form.RequestCount(), 0);
+    EXPECT_TRUE(boxes.messages.isEmpty());
 }
 
 // Closed from outside while replies are slow, and from inside a completion (a row shown lets
