@@ -55,6 +55,12 @@ constexpr KtMenuItem Tool(int depth, const char* caption, const char* argument, 
 {
     return {.depth = depth, .caption = caption, .hidden = hidden, .kind = KtMenuKind::Tool, .target = argument};
 }
+// The RMON gate enables and disables these at run time.
+constexpr KtMenuItem Gated(KtMenuItem item)
+{
+    item.gated = true;
+    return item;
+}
 constexpr KtMenuItem Shell(int depth, const char* caption, KtShellCommand command, bool hidden = false)
 {
     return {.depth = depth, .caption = caption, .hidden = hidden, .kind = KtMenuKind::Shell, .shell = command};
@@ -158,9 +164,9 @@ constexpr KtMenuItem kMainMenu[] = {
       Shell(1, "Refresh Panel", KtShellCommand::RefreshPanel),
     Sub(0, "RMON"),
       Editor(1, "RMON Control", Shown, KtMenuStep::RmonGateOnClose),
-      Tool(1, "Statistics", "/TRmon_Statistics"),
-      Tool(1, "History", "/TRmon_History"),
-      Tool(1, "Alarm/Event", "/TRmon_AlarmEvent"),
+      Gated(Tool(1, "Statistics", "/TRmon_Statistics")),
+      Gated(Tool(1, "History", "/TRmon_History")),
+      Gated(Tool(1, "Alarm/Event", "/TRmon_AlarmEvent")),
       Sep(1),
       Sub(1, "Probe Config"),
         Dialog(2, "Probe Basic Information", "TProbeBasicInformationForm"),
@@ -453,7 +459,8 @@ QString PathPart(const KtMenuItem& item)
 // Command items wait for their implementation; the rest work from the start.
 bool NeedsRegistration(const KtMenuItem& item)
 {
-    return item.kind == KtMenuKind::Dialog || item.kind == KtMenuKind::Tool || item.kind == KtMenuKind::Shell;
+    return !item.gated
+           && (item.kind == KtMenuKind::Dialog || item.kind == KtMenuKind::Tool || item.kind == KtMenuKind::Shell);
 }
 
 } // namespace
@@ -574,7 +581,7 @@ void TMainMenu::SetToolLauncher(ToolLauncher launcher)
 {
     m_toolLauncher = std::move(launcher);
     for (const auto& [action, record] : m_items)
-        if (record.first->kind == KtMenuKind::Tool)
+        if (record.first->kind == KtMenuKind::Tool && NeedsRegistration(*record.first))
             action->setEnabled(bool(m_toolLauncher));
 }
 

@@ -56,6 +56,8 @@ struct KtMenuItem {
     const char* target = nullptr;    // Dialog: form class name; Tool: command-line argument
     KtShellCommand shell = KtShellCommand::None;
     KtMenuStep step = KtMenuStep::None;
+    // A device-state gate owns the enabled state (enabled at start, whatever is registered).
+    bool gated = false;
 };
 
 // The whole menu bar in order.

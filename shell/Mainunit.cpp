@@ -4,6 +4,7 @@
 #include "KtNML/KtSNMPSession.h"
 #include "platform/Registry.h"
 #include "shell/DeviceGates.h"
+#include "shell/MainMenu.h"
 #include "shell/ShellMessage.h"
 
 #include <QAction>
@@ -23,14 +24,6 @@ namespace {
 constexpr int kMainWidth = 800;
 constexpr int kInitialHeight = 600;  // replaced when the front panel is fitted in
 constexpr int kModuleFileSuffix = 12;  // the HelpPath value ends with the help file's name
-
-QMenu* AddSubMenu(QMenu* parent, const QString& caption)
-{
-    QMenu* menu = parent->addMenu(caption);
-    menu->setObjectName(caption);
-    menu->menuAction()->setObjectName(caption);
-    return menu;
-}
 
 QLabel* AddHiddenLabel(QWidget* parent, const char* name)
 {
@@ -95,39 +88,16 @@ TMainForm::~TMainForm()
         MainForm = nullptr;
 }
 
-// The menu items start-up changes; the full menu tree replaces this function.
+// The whole menu tree (shell/MainMenu.cpp); its commands reach the gates through these hooks.
 void TMainForm::CreateMenus()
 {
-    QMenuBar* bar = menuBar();
-    QMenu* basic = bar->addMenu(QStringLiteral("Basic Configuration"));
-    basic->setObjectName(QStringLiteral("Basic Configuration"));
-    basic->menuAction()->setObjectName(QStringLiteral("Basic Configuration"));
-
-    QMenu* agent = AddSubMenu(basic, QStringLiteral("Agent Management"));
-    QAction* configFiles = agent->addAction(QStringLiteral("Agent Supported Config Files"));
-    configFiles->setObjectName(QStringLiteral("Agent Supported Config Files"));  // no command
-    agent->addSeparator();
-    AddSubMenu(agent, QStringLiteral("Multiple Image Management"));
-    AddSubMenu(agent, QStringLiteral("Multiple Config Management"));
-    AddSubMenu(basic, QStringLiteral("File System"));
-
-    // The RMON data commands follow the switch's RMON state.
-    QMenu* rmon = bar->addMenu(QStringLiteral("RMON"));
-    rmon->setObjectName(QStringLiteral("RMON"));
-    rmon->menuAction()->setObjectName(QStringLiteral("RMON"));
-    for (const char* caption : {"Statistics", "History", "Alarm/Event"})
-        rmon->addAction(QLatin1String(caption))->setObjectName(QLatin1String(caption));
-
-    QMenu* v3 = bar->addMenu(QStringLiteral("SNMP V3"));
-    v3->setObjectName(QStringLiteral("SNMP V3"));
-    v3->menuAction()->setObjectName(QStringLiteral("SNMP V3"));
-
-    // The authentication mode follows the 802.1X system authentication control.
-    QMenu* security = bar->addMenu(QStringLiteral("Security Management"));
-    security->setObjectName(QStringLiteral("Security Management"));
-    security->menuAction()->setObjectName(QStringLiteral("Security Management"));
-    security->addAction(QStringLiteral("Authentication Mode Setting"))
-        ->setObjectName(QStringLiteral("Authentication Mode Setting"));
+    TMenuHooks hooks;
+    hooks.deviceAddress = [this] { return DeviceAddress(); };
+    hooks.displayScale = [this] { return ScaleFactor(); };
+    hooks.rmonGate = [this] { RmonGate(); };
+    hooks.dot1xGate = [this] { Dot1xGate(); };
+    hooks.readStpVersion = [this] { ReadStpVersion(); };
+    new TMainMenu(this, std::move(hooks));
 }
 
 namespace {
