@@ -126,6 +126,9 @@ void TConfigForm::done(int result)
         FinishClose();
         return;
     }
+    // Nothing more may start while the walk winds down.
+    if (m_panel)
+        m_panel->setEnabled(false);
     auto* poll = new QTimer(this);
     const QDeadlineTimer deadline(kCloseWaitMs);
     connect(poll, &QTimer::timeout, this, [this, poll, deadline] {
