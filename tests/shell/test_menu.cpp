@@ -241,6 +241,13 @@ TEST_F(MenuTest, DialogsToolsAndShellFunctionsWaitForTheirImplementation)
     for (QAction* a : menu->PortInfoPopupMenu()->actions())
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
 
+    // An item without a command does nothing, even when made visible.
+    QAction* configFiles = Item("Basic Configuration / Agent Management / Agent Supported Config Files");
+    configFiles->setVisible(true);
+    EXPECT_TRUE(configFiles->isEnabled());
+    configFiles->trigger();
+    EXPECT_TRUE(log.isEmpty() && messages.isEmpty());
+
     // A registered tool launcher gets the item's argument; nothing else opens.
     QStringList started;
     menu->SetToolLauncher([&](const QString& arg) { started << arg; });
@@ -349,6 +356,20 @@ TEST_F(MenuTest, EachShowingBuildsItsOwnFormAndRequest)
     EXPECT_EQ(menu->CurrentViewCaption(), "Current Time: 192.0.2.9");
 }
 
+// A view that cannot be built is reported and never shown.
+TEST_F(MenuTest, AViewThatFailsToBuildIsNotShown)
+{
+    const KtViewEntry* good = FindView("Basic Configuration / Agent Management / Trap Manager Table");
+    ASSERT_TRUE(good);
+    ASSERT_TRUE(good->addText);
+    KtViewEntry bad = *good;
+    bad.addText = "createAndWait";  // not an option of the status row
+    menu->OpenGenericView(bad);
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_TRUE(log.isEmpty()) << log.join('\n').toStdString();
+    EXPECT_TRUE(window.findChildren<TConfigForm*>().isEmpty());
+}
+
 // Every view of the catalogue builds the way its command builds it.
 bool NoneEditable(TConfigForm* form)
 {
@@ -377,6 +398,11 @@ TEST_P(GenericViewBuildTest, BuildsWithItsAdjustments)
     }
     for (const KtViewFormat& f : e.formats)
         EXPECT_EQ(form->Panel()->EditsPanel()->RowAt(f.row).Format, QString::fromUtf8(f.format));
+    if (e.editWidthScaled > 0) {
+        const int width = int(std::lround(e.editWidthScaled * 1.25))
+                          + (e.editWidthAddsFirstRow ? TEditsPanel::kDefaultValueWidth : 0);
+        EXPECT_EQ(form->Panel()->EditsPanel()->RowAt(0).Value->width(), width);
+    }
     if (e.heightRule == KtHeightRule::Scaled) {
         EXPECT_EQ(form->height(), std::lround(e.height * 1.25));
     } else if (e.heightRule == KtHeightRule::Fixed) {
