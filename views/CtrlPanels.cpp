@@ -197,6 +197,8 @@ TEditsPanel::TEditsPanel(QWidget* parent, KtSNMPRequest2Edits* request) : TConte
 
 bool TEditsPanel::IsKeyOrFixed(int i) const
 {
+    if (!m_request)
+        return true;
     const KtSNMPVarList& list = m_request->VarList();
     return !list.IsSettable(i) || i < list.KeyCount;
 }
@@ -220,7 +222,7 @@ void TEditsPanel::SetRowEditable(int i)
 {
     Row& row = RowAt(i);
     row.Tick->setEnabled(true);
-    row.Tick->setVisible(!(m_request->VarList().Item(i).Access & KtAcc::Hidden));
+    row.Tick->setVisible(m_request && !(m_request->VarList().Item(i).Access & KtAcc::Hidden));
     row.Tick->setChecked(DefaultTick);
     if (auto* edit = qobject_cast<QLineEdit*>(row.Value)) {
         edit->setReadOnly(false);
@@ -244,6 +246,8 @@ void TEditsPanel::SetEditableState(bool defaultTick)
 
 void TEditsPanel::ClearValues()
 {
+    if (!m_request)
+        return;
     KtSNMPVarList& list = m_request->VarList();
     for (int i = 0; i < RowCount(); ++i) {
         if (auto* edit = qobject_cast<QLineEdit*>(RowAt(i).Value))
@@ -256,6 +260,8 @@ void TEditsPanel::ClearValues()
 
 void TEditsPanel::HideRow(int i)
 {
+    if (!m_request)
+        return;
     m_request->VarList().Item(i).Access |= KtAcc::Hidden;
     Row& row = RowAt(i);
     row.Tick->hide();
@@ -265,6 +271,8 @@ void TEditsPanel::HideRow(int i)
 
 void TEditsPanel::ShowRow(int i)
 {
+    if (!m_request)
+        return;
     m_request->VarList().Item(i).Access &= ~KtAcc::Hidden;
     Row& row = RowAt(i);
     row.Tick->show();

@@ -2,11 +2,13 @@
 // Building blocks of the generic views: the column of command buttons, the status memo, the
 // labelled rows of a variable list (each with a tick box that selects it for setting) and the
 // list view of a table.
+#include "KtNML/KtSNMPRequest2Controls.h"
+
 #include <QFrame>
+#include <QPointer>
 #include <QString>
 #include <vector>
 
-class KtSNMPRequest2Edits;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -88,7 +90,7 @@ public:
 
     TEditsPanel(QWidget* parent, KtSNMPRequest2Edits* request);
 
-    KtSNMPRequest2Edits* Request() const { return m_request; }
+    KtSNMPRequest2Edits* Request() const { return m_request.data(); }
     int RowCount() const { return int(m_rows.size()); }
     Row& RowAt(int i) { return m_rows[std::size_t(i)]; }
     const Row& RowAt(int i) const { return m_rows[std::size_t(i)]; }
@@ -119,7 +121,7 @@ signals:
     void TickClicked();
 
 private:
-    KtSNMPRequest2Edits* m_request = nullptr;
+    QPointer<KtSNMPRequest2Edits> m_request;  // gone once the host form released it
     QScrollArea* m_scroll = nullptr;
     QWidget* m_box = nullptr;
     std::vector<Row> m_rows;
@@ -143,5 +145,5 @@ public:
     QString DeleteStatusText;
 
 private:
-    KtSNMPRequest2Edits* m_request = nullptr;
+    QPointer<KtSNMPRequest2Edits> m_request;
 };

@@ -212,6 +212,8 @@ void TSNMPEditorPanel::SetVarFormat(int row, const QString& format)
 
 void TSNMPEditorPanel::SetChecked(QPushButton* pressed)
 {
+    if (!m_request)
+        return;
     KtSNMPRequest2Edits& bind = *m_request;
     KtSNMPVarList& list = bind.VarList();
     const int mode = bind.Mode;

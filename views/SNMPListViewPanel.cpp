@@ -109,6 +109,8 @@ void TSNMPListViewPanel::SetDeleteStatus(int row, const QString& text)
 
 void TSNMPListViewPanel::Refresh()
 {
+    if (!m_request)
+        return;
     if (m_request->Mode == 1 && m_request->Busy())
         return;
     m_buttons->btnEdit->setEnabled(false);
@@ -217,6 +219,8 @@ void Present(TSNMPPanel* panel, TEditsPanel* edits, QDialog* form)
 
 void TSNMPListViewPanel::Add()
 {
+    if (!m_request)
+        return;
     StopWalk();
     if (BeforeAdd)
         BeforeAdd();
@@ -253,6 +257,8 @@ void TSNMPListViewPanel::Add()
 
 void TSNMPListViewPanel::Edit()
 {
+    if (!m_request)
+        return;
     StopWalk();
     if (BeforeEdit)
         BeforeEdit();
@@ -307,7 +313,7 @@ void TSNMPListViewPanel::Edit()
 
 void TSNMPListViewPanel::Delete()
 {
-    if (DeleteStatusIndex() < 0 || !ConfirmView(this, QStringLiteral("Are you sure to delete it?")))
+    if (!m_request || DeleteStatusIndex() < 0 || !ConfirmView(this, QStringLiteral("Are you sure to delete it?")))
         return;
     StopWalk();
     KtSNMPRequest2Edits& bind = *m_request;
