@@ -1,0 +1,148 @@
+// Every generic view of the catalogue opened as its menu command builds it, read from the
+// simulator: caption, columns or rows with their labels, the first read's status line, and as
+// many rows as the switch holds.
+#include "KtNML/KtSNMPRequest.h"
+#include "KtNML/KtSNMPSession.h"
+#include "shell/MainMenu.h"
+#include "shell/ShellMessage.h"
+#include "shell/ViewCatalogue.h"
+#include "tests/support/SimProcess.h"
+#include "tests/support/TestUtil.h"
+#include "views/CtrlPanels.h"
+#include "views/Guiconfigform.h"
+#include "views/SNMPListViewPanel.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class CatalogueViewTest : public ::testing::TestWithParam<int> {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_dir = new QTemporaryDir;
+        s_sim = new testutil::SimProcess;
+        s_started = s_sim->start({QStringLiteral("--freeze")});
+        KtSNMPInitSession(s_dir->path());
+    }
+    static void TearDownTestSuite()
+    {
+        KtSNMPCloseSession();
+        delete s_sim;
+        delete s_dir;
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(s_started) << s_sim->errorText().toStdString();
+        KtSNMPDefaults.device.address = s_sim->address();
+        KtSNMPDefaults.device.port = s_sim->port();
+        KtSNMPDefaults.security.version = 1;
+        KtSNMPDefaults.security.readCommunity = "public";
+        KtSNMPDefaults.security.writeCommunity = "private";
+        KtSNMPDefaults.timeout = 300;
+        m_oldHook = SetShellMessageHook([this](ShellMessageKind, const QString& text) { m_messages << text; });
+        TMenuHooks hooks;
+        hooks.deviceAddress = [] { return s_sim->address(); };
+        hooks.displayScale = [] { return 1.0; };
+        m_menu = new TMainMenu(&m_window, hooks);
+    }
+    void TearDown() override { SetShellMessageHook(m_oldHook); }
+
+    // Rows the switch holds for a table view's list, read without the view.
+    static int rowsOnTheSwitch(const KtViewEntry& e)
+    {
+        KtSNMPRequest r;
+        r.VarList.Assign(KtSNMPVarList(e.table, e.itemType, e.keyCount));
+        int rows = 0;
+        for (bool more = r.Get(true); more; more = r.Get(false))
+            ++rows;
+        return rows;
+    }
+
+    static QTemporaryDir* s_dir;
+    static testutil::SimProcess* s_sim;
+    static bool s_started;
+    QMainWindow m_window;
+    TMainMenu* m_menu = nullptr;
+    ShellMessageHook m_oldHook;
+    QStringList m_messages;
+};
+
+QTemporaryDir* CatalogueViewTest::s_dir = nullptr;
+testutil::SimProcess* CatalogueViewTest::s_sim = nullptr;
+bool CatalogueViewTest::s_started = false;
+
+TEST_P(CatalogueViewTest, OpensReadsAndShowsItsVariables)
+{
+    const KtViewEntry& e = KtViewCatalogue()[std::size_t(GetParam())];
+    SCOPED_TRACE(e.menuPath);
+    std::unique_ptr<TConfigForm> form(m_menu->BuildGenericView(e));
+    ASSERT_TRUE(form) << m_messages.join('\n').toStdString();
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8(e.captionPrefix) + s_sim->address());
+
+    // The form reads once its loop runs, as inside exec().
+    form->show();
+    QPlainTextEdit* memo = form->Panel()->Memo();
+    ASSERT_TRUE(testutil::waitFor([&] { return memo->toPlainText().contains(QLatin1String("Get:")); }, 20000))
+        << "no status line after the first read";
+    const QString status = memo->toPlainText();
+    EXPECT_TRUE(status.startsWith(QLatin1String("Get: (ZiDUVA++) Ok!"))) << status.toStdString();
+
+    const KtSNMPVarList& list = form->Panel()->Request()->Request().VarList;
+    ASSERT_EQ(list.Count(), e.varCount);
+    if (e.kind == KtViewKind::Table) {
+        auto* table = qobject_cast<TSNMPListViewPanel*>(form->Panel());
+        ASSERT_TRUE(table);
+        QTreeWidget* view = table->ListView();
+        // One column per variable shown, captioned with its label, in list order.
+        QStringList expectedHeaders;
+        for (int i = 0; i < list.Count(); ++i)
+            if (list.IsDisplayed(i))
+                expectedHeaders << list.Item(i).Label;
+        QStringList headers;
+        for (int c = 0; c < view->columnCount(); ++c)
+            if (view->columnWidth(c) > 0)
+                headers << view->headerItem()->text(c);
+        EXPECT_EQ(headers, expectedHeaders);
+        const int expectedRows = rowsOnTheSwitch(e);
+        EXPECT_GE(expectedRows, 1);
+        EXPECT_EQ(view->topLevelItemCount(), expectedRows);
+        EXPECT_EQ(table->Buttons()->Counter->text(), QString::number(expectedRows));
+    } else {
+        TEditsPanel* edits = form->Panel()->EditsPanel();
+        ASSERT_TRUE(edits);
+        ASSERT_GE(edits->RowCount(), list.Count());
+        for (int i = 0; i < list.Count(); ++i) {
+            SCOPED_TRACE(i);
+            ASSERT_TRUE(edits->RowAt(i).Label);
+            EXPECT_EQ(edits->RowAt(i).Label->text(), list.Item(i).Label);
+            if (list.IsReadable(i)) {
+                EXPECT_NE(list.Item(i).Value, QLatin1String("(NULL)"));
+                EXPECT_FALSE(list.Item(i).Value.isEmpty() && list.Item(i).Syntax != KtSyn::DisplayStr)
+                    << list.Item(i).Label.toStdString();
+            }
+        }
+    }
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join('\n').toStdString();
+    form->close();
+}
+
+std::string ViewName(const ::testing::TestParamInfo<int>& info)
+{
+    std::string name = std::to_string(info.param) + "_";
+    for (char c : std::string(KtViewCatalogue()[std::size_t(info.param)].menuPath))
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            name += c;
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueViewTest, ::testing::Range(0, int(KtViewCatalogue().size())), ViewName);
+
+} // namespace
