@@ -1,6 +1,7 @@
 // Every generic view of the catalogue opened as its menu command builds it, read from the
 // simulator: caption, columns or rows with their labels, the first read's status line, and as
 // many rows as the switch holds.
+#include "KtNML/KtEditConstraint.h"
 #include "KtNML/KtSNMPRequest.h"
 #include "KtNML/KtSNMPSession.h"
 #include "shell/MainMenu.h"
@@ -12,7 +13,11 @@
 #include "views/Guiconfigform.h"
 #include "views/SNMPListViewPanel.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -131,6 +136,56 @@ TEST_P(CatalogueViewTest, OpensReadsAndShowsItsVariables)
         }
     }
     EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join('\n').toStdString();
+    form->close();
+}
+
+// A view's input format refuses a bad value with the constraint's message, puts the last good
+// value back, and the bad value never reaches the switch.
+using CatalogueFormatTest = CatalogueViewTest;
+
+TEST_F(CatalogueFormatTest, ABadValueIsRefusedWithTheConstraintsMessageAndNeverSent)
+{
+    const KtViewEntry* e = FindView("Single IP / Single IP Control");
+    ASSERT_TRUE(e);
+    QStringList boxes;
+    const auto oldHook = KtEditConstraint::SetMessageBoxHook(
+        [&](QWidget*, const QString&, const QString& text) { boxes << text; });
+    std::unique_ptr<TConfigForm> form(m_menu->BuildGenericView(*e));
+    ASSERT_TRUE(form);
+    form->show();
+    form->activateWindow();
+    QPlainTextEdit* memo = form->Panel()->Memo();
+    ASSERT_TRUE(testutil::waitFor([&] { return memo->toPlainText().contains(QLatin1String("Get:")); }, 20000));
+    ASSERT_TRUE(testutil::waitFor([&] { return form->isActiveWindow(); }, 3000));
+
+    TEditsPanel* edits = form->Panel()->EditsPanel();
+    auto* holdtime = qobject_cast<QLineEdit*>(edits->RowAt(2).Value);
+    auto* interval = qobject_cast<QLineEdit*>(edits->RowAt(3).Value);
+    ASSERT_TRUE(holdtime && interval);
+    const QString good = holdtime->text();
+    ASSERT_FALSE(good.isEmpty());
+    edits->RowAt(2).Tick->click();  // as the operator ticks it
+    const int before = int(s_sim->requests().size());
+
+    holdtime->setFocus();
+    ASSERT_TRUE(testutil::waitFor([&] { return holdtime->hasFocus(); }, 3000));
+    holdtime->selectAll();
+    QTest::keyClicks(holdtime, "99");
+    interval->setFocus();  // leaving the field runs its check
+    ASSERT_TRUE(testutil::waitFor([&] { return !boxes.isEmpty(); }, 3000));
+    EXPECT_EQ(boxes.first(), "Please enter a number between 100 and 255!");
+    EXPECT_EQ(holdtime->text(), good);
+
+    form->Panel()->Buttons()->btnSetChecked->click();
+    ASSERT_TRUE(testutil::waitFor([&] { return memo->toPlainText().contains(QLatin1String("Set:")); }, 5000))
+        << memo->toPlainText().toStdString() << " / boxes: " << boxes.join(" ; ").toStdString();
+    QList<testutil::SimProcess::Request> sent = s_sim->requests().mid(before);
+    sent.removeIf([](const testutil::SimProcess::Request& r) { return r.type != QLatin1String("SET"); });
+    ASSERT_EQ(sent.size(), 1);
+    ASSERT_EQ(sent[0].varbinds.size(), 1) << "only the ticked row";
+    EXPECT_EQ(sent[0].varbinds[0].oid, "1.3.6.1.4.1.32473.12.8.1.2.3.0");
+    EXPECT_EQ(sent[0].varbinds[0].value, good) << "the refused value never goes out";
+    KtEditConstraint::SetMessageBoxHook(oldHook);
     form->close();
 }
 
