@@ -670,6 +670,7 @@ void KtSNMPRequest2Edits::BindListView(QTreeWidget* listView, bool autoDisable)
 {
     QObject::disconnect(m_selectionConnection);
     m_listView = listView;
+    m_columnMap.clear();
     AutoDisable = autoDisable;
     if (!listView)
         return;
@@ -717,9 +718,15 @@ void KtSNMPRequest2Edits::BuildColumns()
     // A fresh tree widget has one column headed "1": that is no column of a view's design.
     const bool fresh = m_listView->columnCount() == 1 && m_listView->headerItem()
         && m_listView->headerItem()->text(0) == QLatin1String("1");
-    if (needed == 0 || (m_listView->columnCount() >= needed && !fresh))
+    if (needed == 0 || (m_listView->columnCount() >= needed && !fresh)) {
+        if (int(m_columnMap.size()) != list.Count())
+            m_columnMap = ColumnMap();
         return;
-    const std::vector<int> map = ColumnMap();
+    }
+    // The columns' order is fixed now: a variable marked invalid for one write later must not
+    // shift the cells rows are copied from.
+    m_columnMap = ColumnMap();
+    const std::vector<int>& map = m_columnMap;
     int columns = 0;
     for (int c : map)
         columns = std::max(columns, c + 1);
@@ -751,7 +758,7 @@ void KtSNMPRequest2Edits::CopySelectedRow()
     if (selected.isEmpty())
         return;
     const QTreeWidgetItem* item = selected.first();
-    const std::vector<int> map = ColumnMap();
+    const std::vector<int> map = int(m_columnMap.size()) == VarList().Count() ? m_columnMap : ColumnMap();
     KtSNMPVarList& list = VarList();
     for (int i = 0; i < list.Count(); ++i) {
         const int c = map[std::size_t(i)];
@@ -824,7 +831,7 @@ void KtSNMPRequest2Edits::ShowRow()
         ShowValues(-1);
         return;
     }
-    const std::vector<int> map = ColumnMap();
+    const std::vector<int> map = int(m_columnMap.size()) == VarList().Count() ? m_columnMap : ColumnMap();
     int columns = 0;
     for (int c : map)
         columns = std::max(columns, c + 1);

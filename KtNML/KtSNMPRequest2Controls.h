@@ -235,6 +235,7 @@ private:
     void FlushRows();
 
     QPointer<QTreeWidget> m_listView;
+    std::vector<int> m_columnMap;  // variable -> column, fixed when the columns are built
     // Rows of a running walk not yet in the view: inserting them in batches keeps the view's
     // layout and painting from running once per row, which made long walks quadratic.
     QList<QTreeWidgetItem*> m_pendingRows;

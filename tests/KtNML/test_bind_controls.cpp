@@ -376,6 +376,14 @@ TEST(BindListView, SelectingARowEnablesAndFillsTheControls)
     EXPECT_EQ(bind.VarList().Item(0).Value, "2");
     EXPECT_EQ(bind.VarList().Item(1).Value, "gamma");
     EXPECT_EQ(bind.VarList().Item(2).Value, "disabled");
+
+    // A dialog that marks a variable invalid to leave it out of one write still gets each
+    // cell into its own variable.
+    bind.VarList().Item(1).Access |= KtAcc::Invalid;
+    view->topLevelItem(1)->setSelected(false);
+    view->topLevelItem(0)->setSelected(true);
+    EXPECT_EQ(bind.VarList().Item(0).Value, "1");
+    EXPECT_EQ(bind.VarList().Item(2).Value, "enabled");
 }
 
 TEST_F(BindControls, StatusLineGoesToTheChosenTarget)
