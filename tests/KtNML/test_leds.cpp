@@ -1,0 +1,250 @@
+// LED binding: bytes to colours for the maps and modes, blinking after a read, and polling
+// against the simulator: a failed poll turns every LED off with the error's status line and the
+// next good poll brings them back.
+#include "KtNML/KtSNMPRequest2Leds.h"
+#include "KtNML/KtSNMPSession.h"
+#include "KtNML/KtValueCodec.h"
+#include "tests/KtNML/KtTestHelpers.h"
+#include "tests/support/SimProcess.h"
+#include "tests/support/TestUtil.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr KtLedColour kBlack = 0, kWhite = 0xFFFFFF, kGreen = 0x00FF00, kBlue = 0xFF0000, kRed = 0x0000FF,
+                      kOrange = 0x4080FF;
+
+const KtSNMPVarDef kLedVar[] = {
+    {"1.3.6.1.4.1.32473.11.101.1.2.1.1.4", "Management Front Panel Led Status", KtSyn::OctetStr, KtAcc::ReadOnly},
+    {},
+};
+
+TEST(LedColourMap, KeysUseTheLowByteAndUnknownKeysAreBlack)
+{
+    const auto& first = KtLedMapFirst();
+    const auto& second = KtLedMapSecond();
+    const auto& third = KtLedMapThird();
+    const struct {
+        const KtSNMPLedColorMapList* map;
+        int key;
+        KtLedColour colour;
+    } cases[] = {
+        {&first, 0, kBlack},  {&first, 1, kWhite},  {&first, 2, kGreen},  {&first, 3, kGreen},
+        {&first, 4, kBlue},   {&first, 5, kRed},    {&first, 6, kBlack},  {&second, 0, kBlack},
+        {&second, 1, kOrange}, {&second, 2, kOrange}, {&second, 3, kGreen}, {&second, 4, kGreen},
+        {&second, 5, kRed},   {&second, 7, kBlack}, {&third, 0, kOrange}, {&third, 5, kRed},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(c.map->ColourOf(std::uint8_t(c.key)), c.colour);
+    }
+    const KtLedColourPair wide[] = {{0x103, 0x123456}, {0, -1}};
+    const KtSNMPLedColorMapList map(wide, 7, 0x80, 0, -1);
+    EXPECT_EQ(map.ColourOf(3), 0x123456u) << "only the key's low byte counts";
+    EXPECT_EQ(map.Entries().size(), 1u) << "the pair with colour -1 ends the table";
+}
+
+class LedFixture : public ::testing::Test {
+protected:
+    KtSNMPRequest2Leds& leds(int mode, int threshold)
+    {
+        m_leds = std::make_unique<KtSNMPRequest2Leds>(&form);
+        m_leds->VarList().Assign(KtSNMPVarList(kLedVar, KtItem::MVT_SV, 0));
+        m_leds->SetLedMode(mode, threshold);
+        return *m_leds;
+    }
+    void setValue(const QByteArray& bytes)
+    {
+        m_leds->VarList().Item(0).Value = BytesToText(bytes, KtSyn::OctetStr);
+    }
+    QWidget form;
+    QFrame* panel = new QFrame(&form);
+    std::unique_ptr<KtSNMPRequest2Leds> m_leds;
+};
+
+struct ByteCase {
+    const char* name;
+    int mode, threshold;
+    const KtSNMPLedColorMapList& (*map)();
+    QByteArray value;
+    int byteIndex;
+    KtLedColour colour;
+    bool blinking;
+};
+
+class LedBytes : public LedFixture, public ::testing::WithParamInterface<ByteCase> {};
+
+TEST_P(LedBytes, ByteSelectsColourAndBlink)
+{
+    const ByteCase& c = GetParam();
+    auto& b = leds(c.mode, c.threshold);
+    b.CreateLeds(0, QString::number(c.byteIndex), c.map(), panel, 1, 10, KtLedShape::Rectangle, 5, 5);
+    setValue(c.value);
+    b.ShowRow();
+    ASSERT_EQ(b.Leds().size(), 1u);
+    EXPECT_EQ(b.Leds()[0]->Colour, c.colour);
+    EXPECT_EQ(b.Leds()[0]->Blinking, c.blinking);
+    EXPECT_EQ(b.Leds()[0]->Shape->Colour(), c.colour) << "the read paints at once";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Maps, LedBytes,
+    ::testing::Values(
+        ByteCase{"first_blink_green", 1, 4, KtLedMapFirst, Bytes({0x82}), 0, kGreen, true},
+        ByteCase{"first_green", 1, 4, KtLedMapFirst, Bytes({0x02}), 0, kGreen, false},
+        ByteCase{"first_red", 1, 4, KtLedMapFirst, Bytes({0x05}), 0, kRed, false},
+        ByteCase{"first_unmapped_black", 1, 4, KtLedMapFirst, Bytes({0x06}), 0, kBlack, false},
+        ByteCase{"first_mask_drops_high_bits", 1, 4, KtLedMapFirst, Bytes({0x4C}), 0, kBlue, false},
+        ByteCase{"second_orange", 1, 4, KtLedMapSecond, Bytes({0, 0x01}), 1, kOrange, false},
+        ByteCase{"second_green", 1, 4, KtLedMapSecond, Bytes({0, 0x03}), 1, kGreen, false},
+        ByteCase{"second_red_blink", 1, 4, KtLedMapSecond, Bytes({0, 0x85}), 1, kRed, true},
+        ByteCase{"mode2_below_threshold_single_byte", 2, 4, KtLedMapFirst, Bytes({0, 0, 0, 0x04, 0x05}), 3, kBlue, false},
+        ByteCase{"mode2_status_1_absent", 2, 4, KtLedMapFirst, Bytes({0, 0, 0, 0, 0x01, 0x05}), 4, kBlack, false},
+        ByteCase{"mode2_status_then_colour", 2, 4, KtLedMapFirst, Bytes({0, 0, 0, 0, 0x83, 0x04}), 4, kBlue, true},
+        ByteCase{"mode2_second_map_port", 2, 5, KtLedMapSecond, Bytes({0, 0, 0, 0, 0, 0x02, 0x01}), 5, kOrange, false},
+        ByteCase{"mode2_status_last_byte", 2, 4, KtLedMapFirst, Bytes({0, 0, 0, 0, 0x82}), 4, kBlack, false},
+        ByteCase{"beyond_value_absent_black", 1, 4, KtLedMapSecond, Bytes({0x03}), 3, kBlack, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LedFixture, ByteBeyondValueWithoutAbsentColourRaises519)
+{
+    const KtLedColourPair table[] = {{2, kGreen}, {0, -1}};
+    const KtSNMPLedColorMapList strict(table, 7, 0x80, 0, -1);
+    auto& b = leds(1, 4);
+    b.CreateLeds(0, "3", strict, panel, 1, 10, KtLedShape::Rectangle, 5, 5);
+    setValue(Bytes({0x02}));
+    ExpectKtError(KtErr::PartialOutOfRange, [&] { b.ShowRow(); });
+}
+
+TEST_F(LedFixture, CreateLedsPlacesShapesAndRemovesBevels)
+{
+    panel->setFrameShape(QFrame::Panel);
+    auto& b = leds(1, 4);
+    b.CreateLeds(0, "2,3,5", KtLedMapSecond(), panel, 1, 6, KtLedShape::Rectangle, 5, 4);
+    ASSERT_EQ(b.Leds().size(), 3u);
+    const int bytes[] = {2, 3, 5};
+    for (int k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k);
+        const auto& led = *b.Leds()[std::size_t(k)];
+        EXPECT_EQ(led.ByteIndex, bytes[k]);
+        EXPECT_EQ(led.Shape->parentWidget(), panel);
+        EXPECT_EQ(led.Shape->geometry(), QRect(1 + k * 11, 1, 5, 4));
+    }
+    EXPECT_EQ(panel->frameShape(), QFrame::NoFrame);
+    b.SetLedMode(0, -3);
+    EXPECT_EQ(b.LedMode(), 1);
+    EXPECT_EQ(b.Threshold(), 4);
+}
+
+// After a read a blinking LED alternates with off on every paint until the count passes the
+// limit, then stays lit; the next read starts the flashing again. Steady LEDs never go off.
+TEST_F(LedFixture, BlinkingFlashesAfterEachReadThenStaysLit)
+{
+    auto& b = leds(1, 4);
+    b.CreateLeds(0, "0,1", KtLedMapFirst(), panel, 1, 10, KtLedShape::Rectangle, 5, 5);
+    setValue(Bytes({0x82, 0x05}));
+    // The flashing flips what the shape shows: from off after the first read, from lit after
+    // the second.
+    const std::vector<KtLedColour> sequences[] = {
+        {kGreen, kBlack, kGreen, kBlack, kGreen, kBlack, kGreen, kGreen, kGreen, kGreen},
+        {kBlack, kGreen, kBlack, kGreen, kBlack, kGreen, kBlack, kGreen, kGreen, kGreen}};
+    for (int read = 0; read < 2; ++read) {
+        SCOPED_TRACE(read);
+        const auto& expected = sequences[read];
+        b.ShowRow();  // paints once itself
+        std::vector<KtLedColour> blink{b.Leds()[0]->Shape->Colour()}, steady{b.Leds()[1]->Shape->Colour()};
+        while (blink.size() < expected.size()) {
+            b.PaintLeds();
+            blink.push_back(b.Leds()[0]->Shape->Colour());
+            steady.push_back(b.Leds()[1]->Shape->Colour());
+        }
+        EXPECT_EQ(blink, expected);
+        EXPECT_EQ(steady, std::vector<KtLedColour>(expected.size(), kRed));
+    }
+    b.StopPolling();
+    EXPECT_FALSE(b.Painting());
+    for (const auto& led : b.Leds()) {
+        EXPECT_EQ(led->Shape->Colour(), kBlack);
+        EXPECT_FALSE(led->Blinking);
+    }
+}
+
+// Polling against the simulator, which drops every second request: poll 1 succeeds, poll 2
+// times out, poll 3 succeeds. Synchronous polls raise the time-out (caught by the tick);
+// asynchronous ones report it through the error slot: both must look the same.
+class LedPolling : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        KtSNMPInitSession(m_dir.path());
+        KtSNMPDefaults.security.version = 1;
+        KtSNMPDefaults.security.readCommunity = "public";
+        KtSNMPDefaults.timeout = 20;
+        ASSERT_TRUE(sim.start({"--freeze", "--drop", "2"})) << sim.errorText().toStdString();
+        KtSNMPDefaults.device.address = sim.address();
+        KtSNMPDefaults.device.port = sim.port();
+    }
+    void TearDown() override { KtSNMPCloseSession(); }
+
+    QTemporaryDir m_dir;
+    testutil::SimProcess sim;
+};
+
+TEST_P(LedPolling, FailedPollTurnsLedsOffAndTheNextRestoresThem)
+{
+    QWidget form;
+    auto* power = new QFrame(&form);
+    auto* ports = new QFrame(&form);
+    auto* status = new QLabel(&form);
+    KtSNMPRequest2Leds b(&form);
+    KtSNMPVarList list(kLedVar, KtItem::MVT_SV, 0);
+    list.Name = " Led Status";
+    b.VarList().Assign(list);
+    b.VarList().Suffix = "0";
+    b.Request().Retries = 0;
+    b.Mode = GetParam();
+    b.SetLedMode(2, 5);
+    b.CreateLeds(0, "2", KtLedMapFirst(), power, 1, 10, KtLedShape::Rectangle, 5, 5);
+    b.CreateLeds(0, "5,11", KtLedMapSecond(), ports, 1, 6, KtLedShape::Rectangle, 5, 5);
+    b.SetStatusTarget(status);
+    // The frozen simulator: power key 2 (green), port 1 state 2 colour 3 (green), port 4 state 1.
+    const std::vector<KtLedColour> lit = {kGreen, kGreen, kBlack};
+    const auto colours = [&] {
+        std::vector<KtLedColour> out;
+        for (const auto& led : b.Leds())
+            out.push_back(led->Shape->Colour());
+        return out;
+    };
+    const auto settle = [&] { return testutil::waitFor([&] { return !b.Busy(); }, 10000); };
+
+    b.StartPolling(100000);  // the timer stays out of the way; the test drives the ticks
+    EXPECT_TRUE(b.Polling());
+    EXPECT_EQ(b.PollInterval(), 1000000);
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(colours(), lit);
+    EXPECT_TRUE(status->text().startsWith("Get: (ZiDUVA++) Ok! Request: Led Status. Receive at "))
+        << status->text().toStdString();
+
+    b.Poll();
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(colours(), std::vector<KtLedColour>(3, kBlack));
+    EXPECT_TRUE(status->text().startsWith("Get: " + KtMessage(KtErr::Timeout) + " Request: Led Status."))
+        << status->text().toStdString();
+
+    b.Poll();
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(colours(), lit);
+    EXPECT_TRUE(status->text().startsWith("Get: (ZiDUVA++) Ok!")) << status->text().toStdString();
+    EXPECT_EQ(sim.requests().size(), 3) << "one get per poll";
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, LedPolling, ::testing::Values(0, 1),
+                         [](const auto& info) { return info.param ? "async" : "sync"; });
+
+} // namespace
