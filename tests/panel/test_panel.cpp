@@ -1,0 +1,237 @@
+// The front panel hosted in a main window, against the simulator (frozen LEDs): where the combo
+// ports' LEDs go, exclusive port buttons, "Refresh Panel" with OK and Cancel, and closing or
+// refreshing while a poll is outstanding.
+#include "KtNML/KtSNMPSession.h"
+#include "panel/PanelHost.h"
+#include "panel/Vkr2207panelformunit.h"
+#include "tests/support/SimProcess.h"
+#include "tests/support/TestUtil.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr KtLedColour kBlack = 0, kGreen = 0x00FF00;
+
+class PanelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        KtSNMPInitSession(m_dir.path());
+        KtSNMPDefaults.security.version = 1;
+        KtSNMPDefaults.security.readCommunity = "public";
+        KtSNMPDefaults.timeout = 20;
+        window.setCentralWidget(scrollBox);
+        window.statusBar()->addWidget(status, 1);
+        host = new TPanelHost(&window, scrollBox, status, popup);
+        host->ConfirmHook = [this](QWidget*, const QString& text) {
+            questions << text;
+            return answer;
+        };
+        host->Gates = [this] { ++gates; };
+    }
+    void TearDown() override
+    {
+        host->ClosePanels();
+        KtSNMPCloseSession();
+    }
+    void startSim(QStringList extra = {})
+    {
+        extra << "--freeze";
+        ASSERT_TRUE(sim.start(extra)) << sim.errorText().toStdString();
+        KtSNMPDefaults.device.address = sim.address();
+        KtSNMPDefaults.device.port = sim.port();
+    }
+    static bool settle(TVKR2207PanelForm* panel)
+    {
+        return testutil::waitFor([&] { return panel->LedBinding() && !panel->LedBinding()->Busy(); }, 15000);
+    }
+    // The LED shapes inside a LED panel.
+    static QList<KtLedShape*> shapes(TVKR2207PanelForm* panel, const char* name)
+    {
+        return panel->LedPanel(QString::fromLatin1(name))->findChildren<KtLedShape*>();
+    }
+    static bool paintedBlack(TVKR2207PanelForm* panel, const char* name)
+    {
+        QFrame* f = panel->LedPanel(QString::fromLatin1(name));
+        return f->autoFillBackground() && f->palette().color(QPalette::Window) == Qt::black;
+    }
+
+    QTemporaryDir m_dir;
+    testutil::SimProcess sim;
+    QMainWindow window;
+    QScrollArea* scrollBox = new QScrollArea;
+    QLabel* status = new QLabel;
+    QMenu* popup = new QMenu(&window);
+    TPanelHost* host = nullptr;
+    QStringList questions;
+    bool answer = true;
+    int gates = 0;
+};
+
+TEST_F(PanelTest, BuildsPictureButtonsAndLedsAndPolls)
+{
+    startSim();
+    TVKR2207PanelForm* panel = host->BuildPanel(1);
+    ASSERT_TRUE(settle(panel));
+    EXPECT_EQ(panel->size(), QSize(765, 97));
+    EXPECT_EQ(panel->windowTitle(), "VKR2207");
+    ASSERT_FALSE(panel->Image1->pixmap().isNull()) << "the JPEG picture decodes";
+    EXPECT_EQ(panel->Image1->pixmap().size(), QSize(721, 106));
+    EXPECT_EQ(scrollBox->widget(), panel);
+
+    const QStringList hints = {"1.1", "2.1", "3.1", "4.1", "5.1", "6.1", "7.1", "8.1", "9.2", "9.1", "10.2", "10.1"};
+    ASSERT_EQ(host->PortButtons().size(), 12);
+    for (int n = 0; n < 12; ++n) {
+        SCOPED_TRACE(n + 1);
+        EXPECT_EQ(host->PortButtons()[n]->objectName(), QString("SpeedButton%1").arg(n + 1));
+        EXPECT_EQ(host->PortButtons()[n]->toolTip(), hints[n]);
+        EXPECT_FALSE(host->PortButtons()[n]->icon().isNull());
+    }
+    EXPECT_EQ(host->PortButtons()[0]->geometry(), QRect(345, 27, 31, 23));
+    EXPECT_EQ(host->PortButtons()[8]->geometry(), QRect(518, 60, 28, 17));
+    EXPECT_EQ(panel->LedPanel("PowerLedPanel")->geometry(), QRect(177, 73, 9, 8));
+
+    // Frozen data: power green, port 1 green, port 4 absent (status byte 1).
+    EXPECT_EQ(shapes(panel, "PowerLedPanel").value(0)->Colour(), kGreen);
+    EXPECT_EQ(shapes(panel, "Port1LedPanel").value(0)->Colour(), kGreen);
+    EXPECT_EQ(shapes(panel, "Port4LedPanel").value(0)->Colour(), kBlack);
+    EXPECT_TRUE(panel->LedBinding()->Polling());
+    EXPECT_EQ(panel->LedBinding()->PollInterval(), 5000);
+    EXPECT_EQ(panel->LedBinding()->Request().Params.timeout, 300);
+    EXPECT_TRUE(status->text().startsWith("Get: (ZiDUVA++) Ok! Request: Led Status. Receive at "))
+        << status->text().toStdString();
+}
+
+// The simulator's combo 1 has a copper link (9.1 link-pass), combo 2 none (10.1 link-fail);
+// a switch that does not answer puts both on their SFP position.
+TEST_F(PanelTest, ComboLedsFollowTheCopperLinkState)
+{
+    struct Case {
+        const char* name;
+        QStringList simArgs;
+        bool copper1, copper2;
+    };
+    const Case cases[] = {{"copper_and_sfp", {}, true, false}, {"read_fails", {"--drop", "all"}, false, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim.stop();
+        startSim(c.simArgs);
+        TVKR2207PanelForm* panel = host->BuildPanel(1);
+        EXPECT_EQ(panel->ComboCopper(1), c.copper1);
+        EXPECT_EQ(panel->ComboCopper(2), c.copper2);
+        const struct {
+            bool copper;
+            const char *sfpPanel, *copperPanel;
+            QSize sfpSize;
+        } combos[] = {{c.copper1, "Port9LedPanel", "Port10LedPanel", QSize(6, 6)},
+                      {c.copper2, "Port11LedPanel", "Port12LedPanel", QSize(7, 7)}};
+        for (const auto& k : combos) {
+            SCOPED_TRACE(k.copperPanel);
+            const char* lit = k.copper ? k.copperPanel : k.sfpPanel;
+            const char* dark = k.copper ? k.sfpPanel : k.copperPanel;
+            ASSERT_EQ(shapes(panel, lit).size(), 1);
+            EXPECT_TRUE(shapes(panel, dark).isEmpty());
+            EXPECT_TRUE(paintedBlack(panel, dark));
+            EXPECT_FALSE(paintedBlack(panel, lit));
+            EXPECT_EQ(shapes(panel, lit)[0]->size(), k.copper ? QSize(7, 7) : k.sfpSize);
+        }
+        const auto& leds = panel->LedBinding()->Leds();
+        ASSERT_EQ(leds.size(), 12u);
+        EXPECT_EQ(leds[10]->Map, c.copper1 ? &KtLedMapSecond() : &KtLedMapFirst());
+        EXPECT_EQ(leds[11]->Map, c.copper2 ? &KtLedMapSecond() : &KtLedMapFirst());
+        EXPECT_EQ(leds[10]->ByteIndex, 21);
+        EXPECT_EQ(leds[11]->ByteIndex, 23);
+        host->ClosePanels();  // with nothing answering, waits for the outstanding poll
+        EXPECT_TRUE(host->Panels().isEmpty());
+    }
+}
+
+TEST_F(PanelTest, PressingOnePortButtonReleasesTheOther)
+{
+    startSim();
+    host->BuildPanel(1);
+    const auto& b = host->PortButtons();
+    QTest::mouseClick(b[0], Qt::LeftButton);
+    EXPECT_TRUE(b[0]->isChecked());
+    QTest::mouseClick(b[2], Qt::LeftButton);
+    EXPECT_TRUE(b[2]->isChecked());
+    EXPECT_FALSE(b[0]->isChecked());
+    int down = 0;
+    for (auto* button : b)
+        down += button->isChecked();
+    EXPECT_EQ(down, 1);
+    QTest::mouseClick(b[2], Qt::LeftButton);
+    EXPECT_FALSE(b[2]->isChecked()) << "clicking a down button releases it";
+}
+
+TEST_F(PanelTest, RefreshPanelAsksAndRebuildsOnlyOnOk)
+{
+    startSim();
+    QPointer<TVKR2207PanelForm> first = host->BuildPanel(1);
+    ASSERT_TRUE(settle(first));
+    KtSNMPRequest2Leds* leds = first->LedBinding();
+
+    answer = false;
+    EXPECT_FALSE(host->RefreshPanel());
+    EXPECT_EQ(questions, QStringList{"Refresh panel may take a long time. Are you sure?"});
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->LedBinding(), leds);
+    EXPECT_TRUE(leds->Polling());
+    EXPECT_EQ(host->PortButtons().size(), 12);
+    EXPECT_EQ(gates, 0);
+
+    answer = true;
+    QTest::mouseClick(host->PortButtons()[0], Qt::LeftButton);
+    EXPECT_TRUE(host->RefreshPanel());
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(first.isNull()) << "the old panel is destroyed";
+    ASSERT_EQ(host->Panels().size(), 1);
+    TVKR2207PanelForm* second = host->Panels()[0];
+    ASSERT_TRUE(second);
+    EXPECT_EQ(scrollBox->widget(), second);
+    ASSERT_EQ(host->PortButtons().size(), 12);
+    EXPECT_EQ(host->PortButtons()[0]->parent(), second);
+    EXPECT_FALSE(host->PortButtons()[0]->isChecked());
+    EXPECT_EQ(gates, 1);
+    ASSERT_TRUE(settle(second));
+    EXPECT_TRUE(second->LedBinding()->Polling());
+    // The new buttons have the click handler.
+    QTest::mouseClick(host->PortButtons()[4], Qt::LeftButton);
+    QTest::mouseClick(host->PortButtons()[5], Qt::LeftButton);
+    EXPECT_FALSE(host->PortButtons()[4]->isChecked());
+}
+
+// The first poll is sent at build time and answered only when events run: closing the panel
+// (or refreshing it) right away must wait for it, and nothing may reach the freed binding.
+TEST_F(PanelTest, ClosingOrRefreshingWhileAPollIsOutstanding)
+{
+    startSim();
+    QPointer<TVKR2207PanelForm> panel = host->BuildPanel(1);
+    ASSERT_TRUE(panel->LedBinding()->Busy());
+    EXPECT_TRUE(host->RefreshPanel());
+    EXPECT_TRUE(panel.isNull());
+    ASSERT_EQ(host->Panels().size(), 1);
+    panel = host->Panels()[0];
+    ASSERT_TRUE(panel->LedBinding()->Busy());
+
+    panel->close();
+    EXPECT_EQ(panel ? panel->LedBinding() : nullptr, nullptr) << "the binding went with the close";
+    QTest::qWait(100);  // the freed panel's deferred deletion and any late reply
+    EXPECT_TRUE(panel.isNull()) << "a closed panel asks to be freed";
+    const int before = int(sim.requests().size());
+    QTest::qWait(300);
+    EXPECT_EQ(int(sim.requests().size()), before) << "no polling after close";
+}
+
+} // namespace
