@@ -2,6 +2,8 @@
 
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPSession.h"
+#include "dialogs/Vlanstaticformunit.h"
+#include "panel/PanelHost.h"
 #include "platform/Registry.h"
 #include "shell/DeviceGates.h"
 #include "shell/MainMenu.h"
@@ -65,6 +67,22 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QMainWindo
     StatusBar->addWidget(m_statusPanel, 1);
     setStatusBar(StatusBar);
     CreateMenus();
+    // The front panel: built on the first activation, rebuilt by "Refresh Panel".
+    connect(this, &TMainForm::FirstActivated, this, [this] {
+        TMainMenu* menu = TMainMenu::Of(this);
+        auto* host = new TPanelHost(this, ScrollBox1, m_statusPanel, menu ? menu->PortInfoPopupMenu() : nullptr);
+        host->setObjectName(QStringLiteral("PanelHost"));
+        host->Gates = [this] {
+            RmonGate();
+            Dot1xGate();
+        };
+        host->BuildPanel(1);
+    });
+    if (TMainMenu* menu = TMainMenu::Of(this))
+        menu->SetShellHandler(KtShellCommand::RefreshPanel, [this] {
+            if (auto* host = findChild<TPanelHost*>(QStringLiteral("PanelHost"), Qt::FindDirectChildrenOnly))
+                host->RefreshPanel();
+        });
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     m_scale = DisplayScaleFor(screen ? screen->logicalDotsPerInch() : 96.0);
@@ -97,7 +115,9 @@ void TMainForm::CreateMenus()
     hooks.rmonGate = [this] { RmonGate(); };
     hooks.dot1xGate = [this] { Dot1xGate(); };
     hooks.readStpVersion = [this] { ReadStpVersion(); };
-    new TMainMenu(this, std::move(hooks));
+    auto* menu = new TMainMenu(this, std::move(hooks));
+    menu->RegisterDialog(QStringLiteral("TVlanStaticForm"), QStringLiteral("VLAN Static: "),
+                         [this](QWidget* owner) { return new TVlanStaticForm(owner, DisplayScaled()); });
 }
 
 namespace {

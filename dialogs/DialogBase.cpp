@@ -1,0 +1,140 @@
+#include "dialogs/DialogBase.h"
+
+#include "views/ViewDialogs.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTreeWidget>
+
+#include <cmath>
+
+namespace {
+
+// The longest wait for a request's outstanding reply when the dialog closes: the request
+// itself gives up after as long when it is destroyed.
+constexpr int kCloseWaitMs = 6000;
+
+} // namespace
+
+TDialogBase::TDialogBase(QWidget* owner, bool enlarge) : QDialog(owner), m_enlarge(enlarge)
+{
+    setModal(true);
+}
+
+TDialogBase::~TDialogBase()
+{
+    FormClose();
+}
+
+void TDialogBase::SetFormSize(int width, int height)
+{
+    if (m_enlarge) {
+        width = int(std::lround(width * 1.25));
+        height = int(std::lround(height * 1.25));
+    }
+    resize(width, height);
+}
+
+KtSNMPRequest2Edits& TDialogBase::AddRequest(const KtSNMPVarDef* defs, std::uint8_t itemType, int keyCount,
+                                             const QString& listName)
+{
+    auto request = std::make_unique<KtSNMPRequest2Edits>(this);
+    KtSNMPVarList list(defs, itemType, keyCount);
+    list.Name = listName;
+    request->VarList().Assign(list);
+    m_requests.push_back(std::move(request));
+    return *m_requests.back();
+}
+
+void TDialogBase::WatchGetDone(KtSNMPRequest2Edits& request)
+{
+    request.GetDone = [this](KtSNMPRequest2Controls&, const KtSNMPError&) { GetComplete = true; };
+}
+
+void TDialogBase::ShowMessage(const QString& text)
+{
+    ShowViewMessage(this, ViewMessageKind::Warning, text);
+}
+
+bool TDialogBase::ReadyFor(const KtSNMPRequest2Edits& request)
+{
+    if (m_closing)
+        return false;
+    if (!GetComplete || request.Busy()) {
+        ShowMessage(kNotComplete);
+        return false;
+    }
+    return true;
+}
+
+void TDialogBase::BeginOperation(KtSNMPRequest2Edits& request)
+{
+    GetComplete = false;
+    request.Request().Alive = true;
+}
+
+void TDialogBase::FailOperation(KtSNMPRequest2Edits& request, const KtException& error)
+{
+    GetComplete = true;
+    request.ShowStatus(error.Message());
+}
+
+void TDialogBase::SendColumns(KtSNMPRequest2Edits& request, const QString& indexList)
+{
+    request.Set(false, true, indexList);
+}
+
+bool TDialogBase::FormCloseQuery()
+{
+    if (m_closing)
+        return false;
+    if (!GetComplete) {
+        ShowMessage(kNotComplete);
+        return false;
+    }
+    return true;
+}
+
+void TDialogBase::closeEvent(QCloseEvent* event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+// Escape and accept/reject come here without a close event: the same refusal applies.
+void TDialogBase::done(int result)
+{
+    if (m_closed) {
+        QDialog::done(result);
+        return;
+    }
+    if (!FormCloseQuery())
+        return;
+    FormClose();
+    QDialog::done(result);
+}
+
+void TDialogBase::FormClose()
+{
+    if (m_closed || m_closing)
+        return;
+    m_closing = true;
+    for (const auto& request : m_requests)
+        if (QTreeWidget* view = request->ListView())
+            view->clearSelection();
+    FreeControls();
+    for (auto& request : m_requests) {
+        request->Request().Alive = false;
+        QElapsedTimer waited;
+        waited.start();
+        while (request->Busy() && waited.elapsed() < kCloseWaitMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        request.reset();
+    }
+    m_requests.clear();
+    m_closed = true;
+}

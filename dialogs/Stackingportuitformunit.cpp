@@ -1,0 +1,103 @@
+#include "dialogs/Stackingportuitformunit.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QScrollArea>
+#include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Font size in points, as box positions are measured in it (pixels where no point size is set).
+int FontSize(const QWidget* w)
+{
+    const QFont font = w->font();
+    return font.pointSize() > 0 ? font.pointSize() : qMax(1, font.pixelSize());
+}
+
+} // namespace
+
+TStackingPortUitForm::TStackingPortUitForm(QWidget* host) : QWidget(host)
+{
+    setObjectName(QStringLiteral("StackingPortUitForm"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    UnitPageControl = new QTabWidget(this);
+    UnitPageControl->setObjectName(QStringLiteral("UnitPageControl"));
+    // Tabs are never shown: only unit 1 is, and its page fills the grid.
+    UnitPageControl->tabBar()->hide();
+    UnitPageControl->setDocumentMode(true);
+    layout->addWidget(UnitPageControl);
+    if (host && host->layout())
+        host->layout()->addWidget(this);
+}
+
+void TStackingPortUitForm::AddUnit(const QString& caption, int portCount, int columns)
+{
+    if (QFileInfo::exists(QStringLiteral("DeviceInfo.ini")))
+        columns = 10;
+    if (columns < 1)
+        columns = 1;
+    auto* sheet = new QWidget;
+    sheet->setObjectName(caption);
+    auto* sheetLayout = new QVBoxLayout(sheet);
+    sheetLayout->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(sheet);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* area = new QWidget;
+    scroll->setWidget(area);
+    sheetLayout->addWidget(scroll);
+    const int index = UnitPageControl->addTab(sheet, caption);
+    UnitPageControl->setTabVisible(index, false);
+    UnitSheets.append(sheet);
+
+    const int fontSize = FontSize(area);
+    int right = 0;
+    int bottom = 0;
+    for (int i = 0; i < portCount; ++i) {
+        const QString text = QString::number(i + 1);
+        auto* box = new QCheckBox(text, area);
+        box->setObjectName(QStringLiteral("Port") + text);
+        const int boxHeight = box->sizeHint().height();
+        const int column = i % columns;
+        const int row = i / columns;
+        const int left = fontSize * column * 5 + 20;
+        const int top = row * boxHeight + 4;
+        const int width = int(text.size()) * fontSize + 3 * fontSize;
+        box->setGeometry(left, top, width, boxHeight);
+        box->hide();
+        right = qMax(right, left + width);
+        bottom = qMax(bottom, top + boxHeight);
+        PortBoxes.push_back(box);
+    }
+    area->resize(right + 4, bottom + 4);
+}
+
+void TStackingPortUitForm::ShowUnit(const QString& modelName, int portCount)
+{
+    if (UnitSheets.isEmpty())
+        return;
+    const int index = UnitPageControl->indexOf(UnitSheets.first());
+    UnitPageControl->setTabText(index, UnitPageControl->tabText(index) + QLatin1Char(' ') + modelName);
+    // A hidden tab would hide its page too; the bar itself stays hidden.
+    UnitPageControl->setTabVisible(index, true);
+    UnitPageControl->setCurrentIndex(index);
+    for (int i = 0; i < portCount && std::size_t(i) < PortBoxes.size(); ++i)
+        PortBoxes[std::size_t(i)]->show();
+}
+
+void TStackingPortUitForm::UncheckAll()
+{
+    for (QCheckBox* box : PortBoxes)
+        box->setChecked(false);
+}
+
+QString TStackingPortUitForm::BitIndexText(int count)
+{
+    QStringList bits;
+    for (int k = 0; k < count; ++k)
+        bits << QString::number(k);
+    return bits.join(u',');
+}

@@ -1,0 +1,347 @@
+#include "dialogs/Vlanstaticformunit.h"
+
+#include "KtNML/KtOptionList.h"
+#include "dialogs/Stackingportuitformunit.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr KtOptionPair kRowStatusPairs[] = {{1, "Active"},      {2, "NotInService"}, {3, "NotReady"},
+                                            {4, "CreateAndGo"}, {5, "CreateAndWait"}, {6, "Destroy"}, {}};
+const KtOptionList olVlanRowStatus(kRowStatusPairs);
+
+const KtSNMPVarDef kVlanStatic[] = {
+    {"", "VLAN ID", KtSyn::Gauge, KtAcc::NotAccess},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "VLAN Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", KtSyn::BitStr, KtAcc::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.3", "Forbidden Egress Ports", KtSyn::BitStr, KtAcc::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged Ports", KtSyn::BitStr, KtAcc::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Status", KtSyn::Integer, KtAcc::ReadWrite, &olVlanRowStatus},
+    {},
+};
+
+const KtSNMPVarDef kNextFree[] = {
+    {"1.3.6.1.2.1.17.7.1.4.4", "Next Free Local VLAN Index", KtSyn::Integer, KtAcc::ReadOnly},
+    {},
+};
+
+constexpr int kName = 1, kEgress = 2, kForbidden = 3, kUntagged = 4, kStatus = 5;
+constexpr int kCreateAndGoPosition = 3, kDestroyPosition = 5;
+constexpr int kBoxesPerUnit = 32, kColumns = 12;
+constexpr const char* kModel = "VKR-2207";
+constexpr int kModelPorts = 10;
+
+QPushButton* Button(QWidget* parent, const char* name, const char* text)
+{
+    auto* b = new QPushButton(QString::fromLatin1(text), parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+TVlanStaticForm::TVlanStaticForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
+{
+    setObjectName(QStringLiteral("VlanStaticForm"));
+    BuildControls();
+    SetFormSize(620, 560);
+    FormCreate();
+}
+
+TVlanStaticForm::~TVlanStaticForm()
+{
+    FormClose();
+    // The list view signals its model's reset while the base destroys it: nothing of this
+    // form may answer by then.
+    disconnect(LV_dot1qVlanStaticEntry->model(), nullptr, this, nullptr);
+    disconnect(LV_dot1qVlanStaticEntry, nullptr, this, nullptr);
+}
+
+void TVlanStaticForm::BuildControls()
+{
+    auto* outer = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    outer->addLayout(top, 1);
+    auto* left = new QVBoxLayout;
+    top->addLayout(left, 1);
+
+    LV_dot1qVlanStaticEntry = new QTreeWidget(this);
+    LV_dot1qVlanStaticEntry->setObjectName(QStringLiteral("LV_dot1qVlanStaticEntry"));
+    left->addWidget(LV_dot1qVlanStaticEntry, 1);
+
+    auto* form = new QFormLayout;
+    ED_VLANID = new QLineEdit(this);
+    ED_VLANID->setObjectName(QStringLiteral("ED_VLANID"));
+    ED_VLANName = new QLineEdit(this);
+    ED_VLANName->setObjectName(QStringLiteral("ED_VLANName"));
+    Status = new QComboBox(this);
+    Status->setObjectName(QStringLiteral("Status"));
+    NextFreeLocalVlanIndex = new QLabel(this);
+    NextFreeLocalVlanIndex->setObjectName(QStringLiteral("NextFreeLocalVlanIndex"));
+    form->addRow(QStringLiteral("VLAN ID"), ED_VLANID);
+    form->addRow(QStringLiteral("VLAN Name"), ED_VLANName);
+    form->addRow(QStringLiteral("Status"), Status);
+    form->addRow(QStringLiteral("Next Free Local VLAN Index"), NextFreeLocalVlanIndex);
+    left->addLayout(form);
+
+    PortPages = new QTabWidget(this);
+    PortPages->setObjectName(QStringLiteral("PortPages"));
+    TStackingPortUitForm** grids[] = {&EgressGrid, &ForbiddenGrid, &UntaggedGrid};
+    const char* pages[] = {"Egress Ports", "Forbidden Egress Ports", "Untagged Ports"};
+    for (int p = 0; p < 3; ++p) {
+        auto* scroll = new QScrollArea;
+        scroll->setWidgetResizable(true);
+        auto* host = new QWidget;
+        new QVBoxLayout(host);
+        host->layout()->setContentsMargins(0, 0, 0, 0);
+        scroll->setWidget(host);
+        PortPages->addTab(scroll, QLatin1String(pages[p]));
+        *grids[p] = new TStackingPortUitForm(host);
+    }
+    left->addWidget(PortPages);
+
+    auto* count = new QHBoxLayout;
+    count->addWidget(new QLabel(QStringLiteral("Samples"), this));
+    ST_Count2 = new QLabel(this);
+    ST_Count2->setObjectName(QStringLiteral("ST_Count2"));
+    ST_Count2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ST_Count2->setMinimumWidth(60);
+    count->addWidget(ST_Count2);
+    count->addStretch();
+    left->addLayout(count);
+
+    auto* buttons = new QVBoxLayout;
+    RefreshBtn = Button(this, "RefreshBtn", "Refresh");
+    SetBtn = Button(this, "SetBtn", "Set");
+    AddBtn = Button(this, "AddBtn", "Add");
+    DeleteBtn = Button(this, "DeleteBtn", "Delete");
+    btnStop = Button(this, "btnStop", "Stop");
+    btnClose = Button(this, "btnClose", "Close");
+    for (QPushButton* b : {RefreshBtn, SetBtn, AddBtn, DeleteBtn, btnStop, btnClose})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    top->addLayout(buttons);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setMaximumHeight(70);
+    outer->addWidget(Memo1);
+
+    connect(RefreshBtn, &QPushButton::clicked, this, [this] { RefreshBtnClick(); });
+    connect(SetBtn, &QPushButton::clicked, this, [this] { SetBtnClick(); });
+    connect(AddBtn, &QPushButton::clicked, this, [this] { AddBtnClick(); });
+    connect(DeleteBtn, &QPushButton::clicked, this, [this] { DeleteBtnClick(); });
+    connect(btnStop, &QPushButton::clicked, this, [this] { btnStopClick(); });
+    connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
+}
+
+void TVlanStaticForm::FormCreate()
+{
+    for (TStackingPortUitForm* grid : {EgressGrid, ForbiddenGrid, UntaggedGrid}) {
+        grid->AddUnit(QStringLiteral("Unit1"), kBoxesPerUnit, kColumns);
+        grid->ShowUnit(QLatin1String(kModel), kModelPorts);
+    }
+    m_bitIndex = TStackingPortUitForm::BitIndexText(kBoxesPerUnit);
+
+    m_table = &AddRequest(kVlanStatic, KtItem::MVT_UMV, 1, QStringLiteral("dot1qVlanStaticTable"));
+    try {
+        m_table->BindListView(LV_dot1qVlanStaticEntry, false);
+        m_table->BindFormatted(0, QStringLiteral("%s"), {ED_VLANID});
+        m_table->BindFormatted(kName, QStringLiteral("%s"), {ED_VLANName});
+        m_table->BindBitsList(kEgress, m_bitIndex, EgressGrid->PortBoxes);
+        m_table->BindBitsList(kForbidden, m_bitIndex, ForbiddenGrid->PortBoxes);
+        m_table->BindBitsList(kUntagged, m_bitIndex, UntaggedGrid->PortBoxes);
+        m_table->Bind(kStatus, Status);
+        m_table->SetStatusTarget(Memo1);
+        WatchGetDone(*m_table);
+        // After the binding's own handler, which has loaded the row into the controls.
+        connect(LV_dot1qVlanStaticEntry, &QTreeWidget::itemSelectionChanged, this,
+                [this] { LV_dot1qVlanStaticEntrySelectItem(); });
+        QAbstractItemModel* model = LV_dot1qVlanStaticEntry->model();
+        connect(model, &QAbstractItemModel::rowsInserted, this, [this] { LV_dot1qVlanStaticEntryChange(); });
+        connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { LV_dot1qVlanStaticEntryChange(); });
+        connect(model, &QAbstractItemModel::modelReset, this, [this] { LV_dot1qVlanStaticEntryChange(); });
+        m_table->Get();
+        ShowCount();
+    } catch (const KtException& e) {
+        FailOperation(*m_table, e);
+    }
+
+    m_nextFree = &AddRequest(kNextFree, KtItem::SVT_SV, 0, QStringLiteral("dot1qNextFreeLocalVlanIndex"));
+    try {
+        m_nextFree->Bind(0, NextFreeLocalVlanIndex);
+        m_nextFree->SetStatusTarget(Memo1);
+        m_nextFree->Mode = 0;
+        m_nextFree->Get();
+    } catch (const KtException& e) {
+        m_nextFree->ShowStatus(e.Message());
+    }
+    SetButtons(false);
+}
+
+void TVlanStaticForm::FreeControls()
+{
+    // The grids go first; the bindings hold their boxes weakly.
+    for (TStackingPortUitForm** grid : {&EgressGrid, &ForbiddenGrid, &UntaggedGrid}) {
+        delete *grid;
+        *grid = nullptr;
+    }
+}
+
+void TVlanStaticForm::ShowCount()
+{
+    ST_Count2->setText(QString::number(LV_dot1qVlanStaticEntry->topLevelItemCount()));
+}
+
+void TVlanStaticForm::SetButtons(bool rowSelected)
+{
+    SetBtn->setEnabled(rowSelected);
+    DeleteBtn->setEnabled(rowSelected);
+    AddBtn->setEnabled(!rowSelected);
+}
+
+void TVlanStaticForm::LV_dot1qVlanStaticEntrySelectItem()
+{
+    const bool selected = !LV_dot1qVlanStaticEntry->selectedItems().isEmpty();
+    if (!selected)
+        ClearInputs();
+    SetButtons(selected);
+}
+
+void TVlanStaticForm::LV_dot1qVlanStaticEntryChange()
+{
+    ShowCount();
+}
+
+void TVlanStaticForm::ClearInputs()
+{
+    for (TStackingPortUitForm* grid : {EgressGrid, ForbiddenGrid, UntaggedGrid})
+        if (grid)
+            grid->UncheckAll();
+    ED_VLANID->clear();
+    ED_VLANName->clear();
+    Status->setCurrentIndex(-1);
+}
+
+bool TVlanStaticForm::ValidVlanId(const QString& text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,4}$"));
+    if (!digits.match(text).hasMatch())
+        return false;
+    const int id = text.toInt();
+    return id >= 1 && id <= 4094;
+}
+
+bool TVlanStaticForm::CheckVlanId()
+{
+    if (ValidVlanId(ED_VLANID->text()))
+        return true;
+    ShowMessage(kBadVlanId);
+    return false;
+}
+
+void TVlanStaticForm::StartWalk()
+{
+    m_table->Get();
+    ClearInputs();
+}
+
+void TVlanStaticForm::RefreshBtnClick()
+{
+    if (!GetComplete)
+        return;
+    m_nextFree->Request().Alive = true;
+    if (!m_nextFree->Busy()) {
+        try {
+            m_nextFree->Get();
+        } catch (const KtException& e) {
+            m_nextFree->ShowStatus(e.Message());
+        }
+    }
+    if (m_table->Busy())
+        return;
+    BeginOperation(*m_table);
+    try {
+        m_table->Get();
+        ShowCount();
+        ClearInputs();
+    } catch (const KtException& e) {
+        FailOperation(*m_table, e);
+    }
+    ShowCount();
+    SetButtons(false);
+}
+
+void TVlanStaticForm::SetBtnClick()
+{
+    if (LV_dot1qVlanStaticEntry->selectedItems().isEmpty())
+        return;
+    if (!ReadyFor(*m_table) || !CheckVlanId())
+        return;
+    BeginOperation(*m_table);
+    try {
+        // One column per request, in this order; the name is never sent here.
+        for (int column : {kEgress, kForbidden, kUntagged, kStatus})
+            SendColumn(*m_table, column);
+        StartWalk();
+    } catch (const KtException& e) {
+        FailOperation(*m_table, e);
+    }
+    SetButtons(false);
+}
+
+void TVlanStaticForm::AddBtnClick()
+{
+    if (!ReadyFor(*m_table) || !CheckVlanId())
+        return;
+    Status->setCurrentIndex(kCreateAndGoPosition);
+    BeginOperation(*m_table);
+    try {
+        // No forbidden ports: a new VLAN gets them only through Set.
+        SendColumns(*m_table, QStringLiteral("%1,%2,%3,%4").arg(kName).arg(kEgress).arg(kUntagged).arg(kStatus));
+        StartWalk();
+    } catch (const KtException& e) {
+        FailOperation(*m_table, e);
+    }
+}
+
+void TVlanStaticForm::DeleteBtnClick()
+{
+    if (!ReadyFor(*m_table) || !CheckVlanId())
+        return;
+    Status->setCurrentIndex(kDestroyPosition);
+    BeginOperation(*m_table);
+    try {
+        SendColumn(*m_table, kStatus);
+        StartWalk();
+    } catch (const KtException& e) {
+        FailOperation(*m_table, e);
+    }
+    SetButtons(false);
+}
+
+void TVlanStaticForm::btnStopClick()
+{
+    StopRequest(*m_table);
+}
+
+void TVlanStaticForm::btnCloseClick()
+{
+    close();
+}
