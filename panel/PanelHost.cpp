@@ -3,6 +3,7 @@
 #include "KtNML/KtSNMPError.h"
 #include "panel/Vkr2207panelformunit.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -18,6 +19,15 @@ TPanelHost::TPanelHost(QMainWindow* window, QScrollArea* scrollBox, QLabel* stat
     ConfirmHook = [](QWidget* parent, const QString& text) {
         return QMessageBox::question(parent, QString(), text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
     };
+    window->installEventFilter(this);
+}
+
+bool TPanelHost::eventFilter(QObject* watched, QEvent* event)
+{
+    // Closing the main window stops the LEDs and frees the panels while the window is whole.
+    if (watched == m_window && event->type() == QEvent::Close)
+        ClosePanels();
+    return QObject::eventFilter(watched, event);
 }
 
 TPanelHost::~TPanelHost()

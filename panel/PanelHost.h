@@ -45,6 +45,9 @@ public:
 
     static inline const char* kRefreshQuestion = "Refresh panel may take a long time. Are you sure?";
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Place(TVKR2207PanelForm* panel);
 
