@@ -1,0 +1,104 @@
+// The static VLAN dialog from the main menu: the item is on, the dialog carries its caption
+// prefix and the device address, reads the switch, and goes when it closes; a scaled main
+// window enlarges it by a quarter.
+#include "KtNML/KtSNMPSession.h"
+#include "dialogs/Vlanstaticformunit.h"
+#include "shell/MainMenu.h"
+#include "shell/Mainunit.h"
+#include "shell/ShellMessage.h"
+#include "tests/support/SimProcess.h"
+#include "tests/support/TestUtil.h"
+
+#include <QAction>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+class VlanMenu : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(work.isValid());
+        oldCwd = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(work.path()));
+        qputenv("VKR_REGISTRY_FILE", work.filePath("reg/registry.ini").toLocal8Bit());
+        oldHook = SetShellMessageHook([this](ShellMessageKind, const QString& text) { messages << text; });
+    }
+    void TearDown() override
+    {
+        SetShellMessageHook(oldHook);
+        qunsetenv("VKR_REGISTRY_FILE");
+        QDir::setCurrent(oldCwd);
+        KtSNMPCloseSession();
+    }
+
+    QTemporaryDir work;
+    QString oldCwd;
+    ShellMessageHook oldHook;
+    QStringList messages;
+};
+
+TEST_F(VlanMenu, StaticTableOpensTheDialogCaptionedWithTheDeviceAddress)
+{
+    testutil::SimProcess sim;
+    ASSERT_TRUE(sim.start({QStringLiteral("--freeze")})) << sim.errorText().toStdString();
+    int exitCode = -1;
+    auto form = StartMainForm({"/I" + sim.address(), "/v1", "/Rpublic", "/Wprivate"}, &exitCode);
+    ASSERT_TRUE(form) << messages.join('\n').toStdString();
+    KtSNMPDefaults.device.port = sim.port();
+    KtSNMPDefaults.timeout = 500;
+    TMainMenu* menu = TMainMenu::Of(form.get());
+    ASSERT_TRUE(menu);
+    QAction* item = menu->FindItem("VLAN / 802.1Q / 802.1Q VLAN  / Static Table");
+    ASSERT_TRUE(item);
+    EXPECT_TRUE(item->isEnabled());
+
+    QString title;
+    int rows = -1;
+    bool closed = false;
+    menu->SetShowModal([&](QDialog* dialog) {
+        auto* vlan = qobject_cast<TVlanStaticForm*>(dialog);
+        EXPECT_TRUE(vlan);
+        if (!vlan)
+            return 0;
+        title = vlan->windowTitle();
+        EXPECT_TRUE(testutil::waitFor([&] { return vlan->GetComplete; }, 10000));
+        rows = vlan->LV_dot1qVlanStaticEntry->topLevelItemCount();
+        vlan->show();
+        vlan->btnClose->click();
+        closed = !vlan->isVisible() && vlan->Requests().empty();
+        return 0;
+    });
+    item->trigger();
+    EXPECT_EQ(title, "VLAN Static: " + sim.address());
+    EXPECT_EQ(rows, 3);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(menu->OpenDialog("TVlanStaticForm"), nullptr);
+    EXPECT_TRUE(form->findChildren<TVlanStaticForm*>().isEmpty()) << "the dialog outlived its command";
+}
+
+TEST(VlanEnlarge, AScaledMainWindowEnlargesTheDialogByAQuarter)
+{
+    QTemporaryDir dir;
+    KtSNMPInitSession(dir.path());
+    KtSNMPDefaults.device.address = "127.0.0.1";
+    KtSNMPDefaults.device.port = 9;  // nothing answers: the reads fail, the sizes stand
+    KtSNMPDefaults.timeout = 100;
+    {
+        TVlanStaticForm plain(nullptr, false);
+        TVlanStaticForm scaled(nullptr, true);
+        EXPECT_EQ(scaled.width(), int(std::lround(plain.width() * 1.25)));
+        EXPECT_EQ(scaled.height(), int(std::lround(plain.height() * 1.25)));
+        EXPECT_TRUE(testutil::waitFor([&] { return plain.GetComplete && scaled.GetComplete; }, 10000));
+    }
+    KtSNMPCloseSession();
+}
+
+} // namespace
