@@ -15,6 +15,23 @@
 // Sending some columns of a row: SendColumns(request, "2") writes variable 2 only (the other
 // variables' access is marked invalid for that one request and restored on every path), with
 // the values read back from the bound controls, without the framework's refresh.
+//
+// A new dialog, in outline (dialogs/Vlanstaticformunit.cpp is the worked example):
+//
+//   TFooForm::TFooForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
+//   {
+//       BuildControls();           // widgets with their form names (setObjectName)
+//       SetFormSize(500, 400);
+//       FormCreate();              // m_table = &AddRequest(kFooTable, KtItem::MVT_UMV, 1, "fooTable");
+//   }                              // bind, SetStatusTarget(Memo1), WatchGetDone, Get()
+//   void TFooForm::SetBtnClick()
+//   {
+//       if (!ReadyFor(*m_table)) return;
+//       BeginOperation(*m_table);
+//       try { SendColumn(*m_table, 2); m_table->Get(); }
+//       catch (const KtException& e) { FailOperation(*m_table, e); }
+//   }
+//   ~TFooForm(): FormClose(), then disconnect what the form connected to its own controls.
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
 #include "KtNML/KtSNMPVarList.h"
