@@ -3,12 +3,18 @@
 // refreshing while a poll is outstanding.
 #include "KtNML/KtSNMPSession.h"
 #include "panel/PanelHost.h"
+#include "panel/PortViews.h"
+#include "views/Guiconfigform.h"
 #include "panel/Vkr2207panelformunit.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 
 #include <QFrame>
+#include <QComboBox>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMainWindow>
 #include <QMenu>
 #include <QScrollArea>
@@ -232,6 +238,95 @@ TEST_F(PanelTest, ClosingOrRefreshingWhileAPollIsOutstanding)
     const int before = int(sim.requests().size());
     QTest::qWait(300);
     EXPECT_EQ(int(sim.requests().size()), before) << "no polling after close";
+}
+
+// Each port view opens on its row for a copper and a fibre port: the instance goes after every
+// OID, both media of a port share the caption.
+TEST_F(PanelTest, PortViewsOpenForCopperAndFibrePorts)
+{
+    startSim();
+    const struct {
+        TPortView kind;
+        const char* instance;
+        int var;
+        const char* value;
+        const char* caption;
+    } cases[] = {
+        {TPortView::Information, "3.1", 1, "portType-1000Base-T", "Port Information Table : 10.1.1.1 / Port 3"},
+        {TPortView::Information, "9.2", 1, "portType-1000Base-X", "Port Information Table : 10.1.1.1 / Port 9"},
+        {TPortView::Information, "9.1", 2, "link-pass", "Port Information Table : 10.1.1.1 / Port 9"},
+        {TPortView::Configuration, "3.1", 1, "enabled", "Port Configuration : 10.1.1.1 / Port 3"},
+        {TPortView::Configuration, "9.2", 0, "1", "Port Configuration : 10.1.1.1 / Port 9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.instance);
+        std::unique_ptr<TConfigForm> form = BuildPortView(c.kind, c.instance, "10.1.1.1");
+        EXPECT_EQ(form->windowTitle(), c.caption);
+        form->show();
+        KtSNMPRequest2Edits* request = form->Panel()->Request();
+        ASSERT_TRUE(request);
+        ASSERT_TRUE(testutil::waitFor([&] { return request->RowCount() == 1 && !request->Busy(); }, 10000));
+        const KtSNMPVar& var = request->VarList().Item(c.var);
+        EXPECT_TRUE(var.InstanceOid.endsWith(QString(".") + c.instance)) << var.InstanceOid.toStdString();
+        EXPECT_EQ(var.Value, c.value);
+        form->close();
+    }
+}
+
+TEST_F(PanelTest, PortConfigurationSendsOnlyTheTickedAdminState)
+{
+    startSim();
+    KtSNMPDefaults.timeout = 100;
+    std::unique_ptr<TConfigForm> form = BuildPortView(TPortView::Configuration, "3.1", "10.1.1.1");
+    form->show();
+    KtSNMPRequest2Edits* request = form->Panel()->Request();
+    ASSERT_TRUE(testutil::waitFor([&] { return request->RowCount() == 1 && !request->Busy(); }, 10000));
+    TEditsPanel* edits = form->Panel()->EditsPanel();
+    for (int i = 0; i < edits->RowCount(); ++i)
+        if (edits->RowAt(i).Tick)
+            edits->RowAt(i).Tick->setChecked(false);
+    ASSERT_TRUE(edits->RowAt(1).Tick);
+    edits->RowAt(1).Tick->click();  // as the operator ticks it
+    auto* admin = qobject_cast<QComboBox*>(edits->RowAt(1).Value);
+    ASSERT_TRUE(admin);
+    admin->setCurrentIndex(admin->findText("disabled"));
+    const int before = int(sim.requests().size());
+    QPushButton* set = form->findChild<QPushButton*>("Set Checked");
+    ASSERT_TRUE(set);
+    set->click();
+    ASSERT_TRUE(testutil::waitFor([&] { return !request->Busy(); }, 10000));
+    QList<testutil::SimProcess::Request> sets;
+    for (const auto& r : sim.requests().mid(before))
+        if (r.type == "SET")
+            sets << r;
+    // A slow answer may bring a retransmission of the same set: every one carries one variable.
+    ASSERT_FALSE(sets.isEmpty());
+    for (const auto& r : sets) {
+        ASSERT_EQ(r.varbinds.size(), 1);
+        EXPECT_EQ(r.varbinds[0].oid, "1.3.6.1.4.1.32473.11.101.1.2.3.2.1.4.3.1");
+        EXPECT_EQ(r.varbinds[0].value, "2");
+    }
+    form->close();
+}
+
+// From the popup: the source button alone stays pressed, during and after the view.
+TEST_F(PanelTest, PopupCommandPressesItsSourceButtonAlone)
+{
+    startSim();
+    host->BuildPanel(1);
+    const auto& b = host->PortButtons();
+    QTest::mouseClick(b[0], Qt::LeftButton);
+    emit b[9]->customContextMenuRequested(QPoint(2, 2));
+    popup->hide();
+    ASSERT_EQ(host->PopupSource(), b[9]);
+    QString caption;
+    OpenPortView(*host, TPortView::Information, "10.1.1.1", [&](QDialog* form) {
+        caption = form->windowTitle();
+        return 0;
+    });
+    EXPECT_EQ(caption, "Port Information Table : 10.1.1.1 / Port 9");
+    for (int n = 0; n < 12; ++n)
+        EXPECT_EQ(b[n]->isChecked(), n == 9) << "button " << n + 1;
 }
 
 } // namespace
