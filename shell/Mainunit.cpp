@@ -4,6 +4,7 @@
 #include "KtNML/KtSNMPSession.h"
 #include "dialogs/Vlanstaticformunit.h"
 #include "panel/PanelHost.h"
+#include "panel/PortViews.h"
 #include "platform/Registry.h"
 #include "shell/DeviceGates.h"
 #include "shell/MainMenu.h"
@@ -83,6 +84,14 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QMainWindo
             if (auto* host = findChild<TPanelHost*>(QStringLiteral("PanelHost"), Qt::FindDirectChildrenOnly))
                 host->RefreshPanel();
         });
+    // The port popup's views, on the button the popup was opened on.
+    for (const auto& [command, kind] : {std::pair{KtShellCommand::PortInformation, TPortView::Information},
+                                        std::pair{KtShellCommand::PortConfiguration, TPortView::Configuration}})
+        if (TMainMenu* menu = TMainMenu::Of(this))
+            menu->SetShellHandler(command, [this, kind] {
+                if (auto* host = findChild<TPanelHost*>(QStringLiteral("PanelHost"), Qt::FindDirectChildrenOnly))
+                    OpenPortView(*host, kind, DeviceAddress());
+            });
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     m_scale = DisplayScaleFor(screen ? screen->logicalDotsPerInch() : 96.0);
