@@ -697,20 +697,26 @@ void Session::complete(Request* r, int st, Pdu response)
         m_completed.push_back(r);
 }
 
+Session::Request* Session::newRequest(Peer* peer, const Target& target, const Pdu& pdu)
+{
+    auto* r = new Request;
+    r->session = this;
+    r->peer = peer;
+    r->target = target;
+    r->pdu = pdu;
+    liveRequests().insert(r);
+    return r;
+}
+
 int Session::sendAsync(const Target& target, const Pdu& pdu, Callback callback, const void* owner)
 {
     int st = 0;
     Peer* peer = peerFor(target, st);
     if (!peer)
         return st;
-    auto* r = new Request;
-    r->session = this;
-    r->peer = peer;
-    r->target = target;
-    r->pdu = pdu;
+    Request* r = newRequest(peer, target, pdu);
     r->callback = std::move(callback);
     r->owner = owner;
-    liveRequests().insert(r);
     if (target.version == 3 && m_engineIds[peer->engineKey].empty()) {
         // Engine discovery runs asynchronously first; the request waits for it.
         peer->waitingForEngine.push_back(r);
@@ -731,13 +737,8 @@ int Session::send(const Target& target, Pdu& pdu)
     Peer* peer = peerFor(target, st);
     if (!peer)
         return st;
-    auto* r = new Request;
-    r->session = this;
-    r->peer = peer;
-    r->target = target;
-    r->pdu = pdu;
+    Request* r = newRequest(peer, target, pdu);
     r->sync = true;
-    liveRequests().insert(r);
     if (target.version == 3 && m_engineIds[peer->engineKey].empty()) {
         peer->waitingForEngine.push_back(r);
         startDiscovery(peer);

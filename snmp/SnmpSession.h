@@ -150,6 +150,7 @@ public:
 
 private:
     Peer* peerFor(const Target& target, int& status);
+    Request* newRequest(Peer* peer, const Target& target, const Pdu& pdu);
     int prepareV3(Peer* peer, const Target& target);
     int transmit(Peer* peer, Request* request);
     void startDiscovery(Peer* peer);

@@ -371,11 +371,11 @@ const ViewCase kViews[] = {
     {"Single IP / MS Trap Message (hidden)", false, "1.3.6.1.4.1.32473.12.8.6.1.1", "s"},
 };
 
-QStringList expand(const QString& spec)
+QStringList expand(const QString& ranges)
 {
     static const QRegularExpression group(QStringLiteral(R"(^(.*)\.\{(.*)\}$)"));
     QStringList out;
-    for (const QString& g : spec.split(QStringLiteral("; "))) {
+    for (const QString& g : ranges.split(QStringLiteral("; "))) {
         const auto m = group.match(g);
         if (!m.hasMatch()) {
             out << g;
