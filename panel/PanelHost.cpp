@@ -86,7 +86,8 @@ void TPanelHost::Place(TVKR2207PanelForm* panel)
     if (firstPanel || width < panel->width() + 3 + frame)
         width = panel->width() + 3 + frame;
     const int height = menuHeight + panel->height() + frame + statusHeight + int(m_panels.size()) + 3;
-    m_window->resize(width, height);
+    // The main window has a fixed size (a single border): fix it anew around the panel.
+    m_window->setFixedSize(width, height);
     panel->show();
 }
 

@@ -17,6 +17,9 @@ int main(int argc, char** argv)
     std::unique_ptr<TMainForm> form = StartMainForm(arguments, &exitCode);
     if (form) {
         form->show();
+        // The front panel is built on the first activation; ask for it, as a display without a
+        // window manager never activates a window by itself.
+        form->activateWindow();
         exitCode = QApplication::exec();
         form.reset();
     }
