@@ -1,12 +1,12 @@
 // The simulator end to end: net-snmp's command-line tools against a running vkr2207-sim.
 #include "tests/support/SimProcess.h"
+#include "tests/support/SnmpTools.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -26,62 +26,18 @@ const QString kLeds = QStringLiteral("1.3.6.1.4.1.32473.11.101.1.2.1.1.4.0");
 const QString kEngineBoots = QStringLiteral("1.3.6.1.6.3.10.2.1.2.0");
 const QString kDemo = QStringLiteral("1.3.6.1.4.1.32473.99.1.1");
 
-struct ToolResult {
-    int exitCode = -1;
-    QString out, err;
-};
+using testutil::parseToolLines;
+using testutil::ToolResult;
+using Line = testutil::ToolLine;
 
-// Runs one of net-snmp's tools with numeric output and no MIB files. No retries, so the
-// simulator's log shows each request once; the timeout is generous for loaded machines
-// except where a test wants a quick timeout.
 ToolResult runTool(const QString& tool, const QStringList& args, int timeoutSec = 5, int retries = 0)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("MIBS"), QString());
-    env.insert(QStringLiteral("HOME"), QDir::tempPath());  // no ~/.snmp of the user
-    p.setProcessEnvironment(env);
-    QStringList all{QStringLiteral("-M"), QStringLiteral("/dev/null"), QStringLiteral("-m"), QString(),
-                    QStringLiteral("-On"), QStringLiteral("-Oe"), QStringLiteral("-t"), QString::number(timeoutSec),
-                    QStringLiteral("-r"), QString::number(retries)};
-    p.start(QStringLiteral("/usr/bin/") + tool, all + args);
-    ToolResult r;
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        p.waitForFinished();
-        r.err = QStringLiteral("tool did not finish");
-        return r;
-    }
-    r.exitCode = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return testutil::runSnmpTool(tool, args, timeoutSec, retries);
 }
 
-struct Line {
-    QString oid, type, value;
-};
-
-// "OID = TYPE: value" lines; exceptions ("No Such Object ...") and empty strings ("") come
-// without a type. Long
-// values continue on the next lines (hex strings wrap at 16 bytes).
 QList<Line> parseLines(const QString& out)
 {
-    static const QRegularExpression re(QStringLiteral(R"(^\.([\d.]+) = (?:([\w-]+): ?(.*)|(.*))$)"));
-    QList<Line> lines;
-    for (const QString& l : out.split(QLatin1Char('\n'))) {
-        auto m = re.match(l);
-        if (!m.hasMatch()) {
-            if (!lines.isEmpty() && !l.trimmed().isEmpty())
-                lines.last().value += QLatin1Char(' ') + l.trimmed();
-            continue;
-        }
-        if (m.captured(2).isEmpty())
-            lines.append({m.captured(1), QString(), m.captured(4)});
-        else
-            lines.append({m.captured(1), m.captured(2), m.captured(3).trimmed()});
-    }
-    return lines;
+    return parseToolLines(out);
 }
 
 // The values a walk returned, without the end-of-view marker a bulk walk prints.

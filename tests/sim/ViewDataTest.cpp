@@ -2,10 +2,10 @@
 // answers, each readable column of a table has at least one row, and every value comes with the
 // SNMP type the view decodes it as.
 #include "tests/support/SimProcess.h"
+#include "tests/support/SnmpTools.h"
 
 #include <QDir>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -390,23 +390,7 @@ QStringList expand(const QString& ranges)
     return out;
 }
 
-struct Answer {
-    QString oid, type, value;
-};
-
-// "OID = TYPE: value" lines of net-snmp's tools; exceptions and empty strings carry no type,
-// wrapped hex strings continue on lines that do not match.
-QList<Answer> answers(const QString& out)
-{
-    static const QRegularExpression re(QStringLiteral(R"(^\.([\d.]+) = (?:([\w-]+): ?(.*)|(.*))$)"));
-    QList<Answer> list;
-    for (const QString& l : out.split(QLatin1Char('\n'))) {
-        const auto m = re.match(l);
-        if (m.hasMatch())
-            list.append({m.captured(1), m.captured(2), m.captured(2).isEmpty() ? m.captured(4) : m.captured(3)});
-    }
-    return list;
-}
+using Answer = testutil::ToolLine;
 
 bool typeFits(char want, const Answer& a)
 {
@@ -425,36 +409,13 @@ bool typeFits(char want, const Answer& a)
     return false;
 }
 
-struct ToolResult {
-    int exitCode = -1;
-    QString out, err;
-};
-
 // One get (editors) or get-next (tables) request for all objects of a view, v2c, numeric output.
-ToolResult request(const SimProcess& sim, bool next, const QStringList& oids)
+testutil::ToolResult request(const SimProcess& sim, bool next, const QStringList& oids)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("MIBS"), QString());
-    env.insert(QStringLiteral("HOME"), QDir::tempPath());
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral("/usr/bin/") + (next ? QStringLiteral("snmpgetnext") : QStringLiteral("snmpget")),
-            QStringList{QStringLiteral("-M"), QStringLiteral("/dev/null"), QStringLiteral("-m"), QString(),
-                        QStringLiteral("-On"), QStringLiteral("-Oe"), QStringLiteral("-t"), QStringLiteral("5"),
-                        QStringLiteral("-r"), QStringLiteral("1"), QStringLiteral("-v2c"), QStringLiteral("-c"),
-                        QStringLiteral("public"), sim.peer()}
-                + oids);
-    ToolResult r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        r.err = QStringLiteral("tool did not finish");
-        return r;
-    }
-    r.exitCode = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return testutil::runSnmpTool(next ? QStringLiteral("snmpgetnext") : QStringLiteral("snmpget"),
+                                 QStringList{QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("public"),
+                                             sim.peer()} + oids,
+                                 5, 1);
 }
 
 TEST(SimViewData, EveryViewFindsItsObjects)
@@ -468,9 +429,9 @@ TEST(SimViewData, EveryViewFindsItsObjects)
         QStringList asked;
         for (const QString& o : objects)
             asked << (v.table ? o : o + QStringLiteral(".0"));
-        const ToolResult r = request(sim, v.table, asked);
+        const testutil::ToolResult r = request(sim, v.table, asked);
         ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-        const QList<Answer> got = answers(r.out);
+        const QList<Answer> got = testutil::parseToolLines(r.out);
         ASSERT_EQ(got.size(), asked.size()) << r.out.toStdString();
         for (qsizetype i = 0; i < asked.size(); ++i) {
             SCOPED_TRACE(asked[i].toStdString());
