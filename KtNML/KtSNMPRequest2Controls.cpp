@@ -1074,10 +1074,8 @@ void KtSNMPRequest2Edits::ShowBinding(const KtControlBinding& rec)
             auto* box = qobject_cast<QCheckBox*>(controls[k]);
             if (!box)
                 KtRaise(KtErr::BadControlType);
-            const int bit = rec.Bits[k];
-            if (bit < 0 || bit / 8 >= bytes.size())
-                KtRaise(KtErr::PartialOutOfRange);
-            box->setChecked(GetBit(bytes, bit));
+            // A port list shorter than the bound bits: the missing octets hold no ports.
+            box->setChecked(GetBit(bytes, rec.Bits[k]));
         }
     } else if (auto* box = qobject_cast<QCheckBox*>(first)) {
         if (textList) {

@@ -722,8 +722,12 @@ void PutChunk(QByteArray& bytes, int k, const QByteArray& chunk)
 
 bool GetBit(const QByteArray& bytes, int bit)
 {
-    if (bit < 0 || bit / 8 >= bytes.size())
+    if (bit < 0)
         KtRaise(KtErr::PartialOutOfRange);
+    // Agents may send a port list only as long as their own ports need: octets beyond its
+    // end hold no ports.
+    if (bit / 8 >= bytes.size())
+        return false;
     return std::uint8_t(bytes[bit / 8]) & (0x80 >> (bit % 8));
 }
 

@@ -71,7 +71,8 @@ QByteArray GetChunk(const QByteArray& bytes, int byteIndex, int syntax);
 void PutChunk(QByteArray& bytes, int byteIndex, const QByteArray& chunk);
 
 // Bit b is byte b/8, mask 0x80 >> b%8 (bit 0 is the top bit of the first byte; port p of a
-// port list is bit p-1). Reading beyond the end raises -519; writing extends with zeros.
+// port list is bit p-1). A bit beyond the end reads as 0 (a short port list); writing extends
+// with zeros. A negative bit raises -519.
 bool GetBit(const QByteArray& bytes, int bit);
 void PutBit(QByteArray& bytes, int bit, bool on);
 

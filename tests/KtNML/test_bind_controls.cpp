@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -83,6 +84,47 @@ TEST_F(BindControls, PortBitsShowOnCheckBoxesAndWriteBackOnlyTheirBits)
     var(Ports).Value = "FF55";
     bind->ReadValues(-1);
     EXPECT_EQ(var(Ports).Value, "2055");
+}
+
+// A switch may answer a port list only as long as its own ports need, shorter than the bits
+// a grid binds: the missing octets are ports not set, the controls bound after it still show
+// their values, and a write sends every octet the bits cover.
+TEST_F(BindControls, ShortPortListReadsAsPortsNotSetAndWritesTheFullWidth)
+{
+    const std::vector<QCheckBox*> boxes = make<QCheckBox>(24);
+    QLineEdit* name = make<QLineEdit>(1)[0];
+    QString bits;
+    for (int k = 0; k < 24; ++k)
+        bits += (k ? "," : "") + QString::number(k);
+    bind->BindBitsList(Ports, bits, boxes);
+    bind->Bind(Name, name);
+    const struct {
+        const char* value;
+        std::vector<int> ports;  // ticked, counted from 1
+        const char* written;     // after unticking nothing
+    } cases[] = {
+        {"A040", {1, 3, 10}, "A04000"},
+        {"80", {1}, "800000"},
+        {"", {}, "000000"},
+        {"(NULL)", {}, "000000"},
+        {"00000180", {24}, "00000180"},  // octets past the bits are kept
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        for (QCheckBox* box : boxes)
+            box->setChecked(true);
+        name->clear();
+        var(Ports).Value = c.value;
+        var(Name).Value = c.value;
+        bind->ShowValues(-1);
+        for (int k = 0; k < 24; ++k) {
+            const bool ticked = std::find(c.ports.begin(), c.ports.end(), k + 1) != c.ports.end();
+            EXPECT_EQ(boxes[std::size_t(k)]->isChecked(), ticked) << "port " << k + 1;
+        }
+        EXPECT_EQ(name->text(), c.value) << "a control bound after the port list";
+        bind->ReadValues(Ports);
+        EXPECT_EQ(var(Ports).Value, c.written);
+    }
 }
 
 TEST_F(BindControls, OneCheckBoxFollowsItsOptionListOrBooleanText)
@@ -293,12 +335,6 @@ TEST_F(BindControls, BindingAndDisplayErrorsCarryTheirCodes)
          [](BindControls& t) {
              t.bind->BindField(Bytes4, 0, KtSyn::Integer, nullptr, t.make<QCheckBox>(1)[0]);
              t.var(Bytes4).Value = "01000000";
-             t.bind->ShowValues(-1);
-         }},
-        {"bit beyond the value", KtErr::PartialOutOfRange,
-         [](BindControls& t) {
-             t.bind->BindBits(Ports, "0,9", {t.make<QCheckBox>(1)[0], t.make<QCheckBox>(1)[0]});
-             t.var(Ports).Value = "FF";
              t.bind->ShowValues(-1);
          }},
         {"variable outside the list", -12,
