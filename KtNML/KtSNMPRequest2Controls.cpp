@@ -518,8 +518,12 @@ QString KtSNMPRequest2Controls::WriteIndexList(const QString& indexList, const Q
         return indexList;
     QStringList names;
     if (indexList.isEmpty()) {
-        for (int i = 0; i < m_request->VarList.Count(); ++i)
-            if (!m_leftOut.contains(i))
+        // Only what the write would have sent anyway: naming a variable clears its invalid
+        // mark, so a field the view left out (unticked, or excluded for this write) must not
+        // be named here.
+        const KtSNMPVarList& list = m_request->VarList;
+        for (int i = 0; i < list.Count(); ++i)
+            if (!m_leftOut.contains(i) && list.IsSettable(i))
                 names << QString::number(i);
     } else {
         KtNumList<int> given;

@@ -216,6 +216,61 @@ TEST_F(BindSim, ScalarGroupShowsInItsControlsAndWritesWhatTheyHold)
     EXPECT_TRUE(lastLine(*memo).startsWith("Set: (ZiDUVA++) Ok!")) << lastLine(*memo).toStdString();
 }
 
+// A view leaves a field out of one write by marking it invalid (an unticked row, a column the
+// write excludes). It stays out whatever the other controls give, an empty drop-down included,
+// and the access bytes are the view's own again afterwards.
+TEST_F(BindSim, AFieldMarkedInvalidStaysOutOfTheWriteWhateverTheOtherControlsGive)
+{
+    startSim();
+    KtSNMPRequest2Edits bind(&form);
+    bind.VarList().Assign(KtSNMPVarList(kGroup + 1, KtItem::SVT_SV, 0));  // address, state, name
+    bind.Mode = 0;
+    auto* address = new QLineEdit(&form);
+    auto* state = new QComboBox(&form);
+    auto* name = new QLineEdit(&form);
+    bind.Bind(0, address);
+    bind.BindDropDown(1, state);
+    bind.Bind(2, name);
+    bind.Get();
+    ASSERT_EQ(name->text(), "switch-a");
+
+    const QString kAddress = "1.3.6.1.4.1.32473.77.1.2.0", kState = "1.3.6.1.4.1.32473.77.1.3.0";
+    const struct {
+        const char* name;
+        int stateIndex;  // -1: nothing chosen
+        QStringList sent;
+    } cases[] = {
+        {"blank drop-down", -1, {kAddress}},
+        {"chosen drop-down", 0, {kAddress, kState}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        address->setText("10.0.0.9");
+        state->setCurrentIndex(c.stateIndex);
+        name->clear();  // would go out as an empty name
+        bind.VarList().Item(2).Access |= KtAcc::Invalid;
+        std::vector<std::int32_t> access;
+        for (int i = 0; i < bind.VarList().Count(); ++i)
+            access.push_back(bind.VarList().Item(i).Access);
+
+        const int before = int(sim.requests().size());
+        bind.Set(false, true);
+        const auto requests = sim.requests().mid(before);
+        ASSERT_EQ(requests.size(), 1);
+        QStringList sent;
+        for (const auto& vb : requests[0].varbinds)
+            sent << vb.oid;
+        EXPECT_EQ(sent, c.sent);
+        for (int i = 0; i < bind.VarList().Count(); ++i)
+            EXPECT_EQ(bind.VarList().Item(i).Access, access[std::size_t(i)]) << "variable " << i;
+
+        // The view takes its mark back; the next read brings every variable.
+        bind.VarList().Item(2).Access &= ~KtAcc::Invalid;
+        bind.Get();
+        EXPECT_EQ(name->text(), "switch-a");
+    }
+}
+
 TEST_F(BindSim, SynchronousAndAsynchronousReadsFillTheListViewAlike)
 {
     startSim();
