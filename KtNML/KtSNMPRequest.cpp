@@ -210,6 +210,17 @@ bool KtSNMPRequest::Parse(const std::vector<snmp::Varbind>& varbinds, int& code,
     QString previousKeys;
     if (table && sentKind == NextRead)
         previousKeys = InstanceSuffix();
+
+    // Each readable variable's answer first; the row is known only once every column has been
+    // seen, since a column with a hole answers with the next row that has a cell in it.
+    struct Answer {
+        int index;
+        const snmp::Varbind* vb;  // null: the response had nothing for this column
+        QString received;
+        QString suffix;           // instance part of received, for a column still inside itself
+        bool done;
+    };
+    std::vector<Answer> answers;
     std::size_t next = 0;
     int requested = 0;
     int done = 0;
@@ -217,13 +228,13 @@ bool KtSNMPRequest::Parse(const std::vector<snmp::Varbind>& varbinds, int& code,
     for (int i = 0; i < VarList.Count(); ++i) {
         if (!VarList.IsReadable(i))
             continue;
-        KtSNMPVar& var = VarList.Item(i);
+        const KtSNMPVar& var = VarList.Item(i);
         const QString base = VarList.Base(i);
         ++requested;
         if (next >= varbinds.size()) {
             // A short response: this column has nothing more to give.
             ++done;
-            var.Value = KtNotDoneText;
+            answers.push_back({i, nullptr, QString(), QString(), true});
             continue;
         }
         const snmp::Varbind& vb = varbinds[next++];
@@ -247,19 +258,38 @@ bool KtSNMPRequest::Parse(const std::vector<snmp::Varbind>& varbinds, int& code,
             KtRaise(KtErr::NonIncreasingWalk);
         if (IsColumnDone(base, var.InstanceOid, received)) {
             ++done;
+            answers.push_back({i, &vb, received, QString(), true});
+            continue;
+        }
+        const QString suffix = received.size() > base.size() ? received.mid(base.size() + 1) : QString();
+        // The row is the lowest instance any column still inside itself answers with; the
+        // index comes from such a column, never from one that has run into the next column.
+        if (!suffix.isEmpty() && (rowSuffix.isEmpty() || (table && compareOids(suffix, rowSuffix) < 0)))
+            rowSuffix = suffix;
+        answers.push_back({i, &vb, received, suffix, false});
+    }
+    for (const Answer& a : answers) {
+        KtSNMPVar& var = VarList.Item(a.index);
+        const QString base = VarList.Base(a.index);
+        if (a.done) {
             var.Value = KtNotDoneText;
+            if (!a.vb)
+                continue;
             if (!previousKeys.isEmpty())
                 var.InstanceOid = base + u'.' + previousKeys;
             else if (var.InstanceOid.isEmpty())
                 var.InstanceOid = base;  // without keys the column stays where it stood
             continue;
         }
-        ValueFromVb(i, vb);
-        var.InstanceOid = received;
-        // The row's index comes from a column that is still inside itself; a column that has
-        // run into the next one would give the next column's index instead.
-        if (rowSuffix.isEmpty() && received.size() > base.size())
-            rowSuffix = received.mid(base.size() + 1);
+        if (table && !a.suffix.isEmpty() && a.suffix != rowSuffix) {
+            // No cell of this column in this row: the cell stays empty and the column is asked
+            // again from this row, so its answer lands in the row it belongs to.
+            var.Value.clear();
+            var.InstanceOid = base + u'.' + rowSuffix;
+            continue;
+        }
+        ValueFromVb(a.index, *a.vb);
+        var.InstanceOid = a.received;
     }
     if (requested > 0 && done == requested) {
         if (finished)

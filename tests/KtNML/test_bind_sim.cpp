@@ -6,6 +6,7 @@
 #include "KtNML/KtSNMPSession.h"
 #include "tests/KtNML/KtTestHelpers.h"
 #include "tests/support/SimProcess.h"
+#include "tests/support/SnmpTools.h"
 #include "tests/support/TestUtil.h"
 
 #include <QCheckBox>
@@ -22,6 +23,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <set>
 #include <memory>
 #include <vector>
 
@@ -268,6 +271,79 @@ TEST_F(BindSim, AFieldMarkedInvalidStaysOutOfTheWriteWhateverTheOtherControlsGiv
         bind.VarList().Item(2).Access &= ~KtAcc::Invalid;
         bind.Get();
         EXPECT_EQ(name->text(), "switch-a");
+    }
+}
+
+// Columns of the interfaces extension table that sim/data/holes.sim serves with holes.
+const KtSNMPVarDef kIfXHoles[] = {
+    {"1.3.6.1.2.1.2.2.1.1", "Interface Index", KtSyn::Integer, KtAcc::NotAccess},
+    {"1.3.6.1.2.1.31.1.1.1.1", "Name", KtSyn::DisplayStr, KtAcc::ReadOnly},
+    {"1.3.6.1.2.1.31.1.1.1.6", "Octets Received", KtSyn::Counter64, KtAcc::ReadOnly},
+    {"1.3.6.1.2.1.31.1.1.1.14", "Link Up/Down Trap State", KtSyn::Integer, KtAcc::ReadWrite},
+    {"1.3.6.1.2.1.31.1.1.1.15", "High Speed", KtSyn::Gauge, KtAcc::ReadOnly},
+    {"1.3.6.1.2.1.31.1.1.1.18", "Alias", KtSyn::DisplayStr, KtAcc::ReadWrite},
+    {},
+};
+
+// The rows net-snmp's snmpwalk finds in the same columns: a cell the agent does not have is
+// empty, or "(NOTDONE)" once its column has no instance left.
+Rows independentWalk(const SimProcess& sim)
+{
+    const testutil::ToolResult r = testutil::runSnmpTool(
+        "snmpwalk", {"-v2c", "-c", "public", QString("udp:%1:%2").arg(sim.address()).arg(sim.port()),
+                     "1.3.6.1.2.1.31.1.1.1"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    std::map<int, std::map<int, QString>> cells;  // column -> interface -> value
+    std::set<int> interfaces;
+    for (const testutil::ToolLine& l : testutil::parseToolLines(r.out)) {
+        const QStringList ids = l.oid.split(u'.');
+        QString value = l.value;
+        if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+            value = value.mid(1, value.size() - 2);
+        cells[ids.value(ids.size() - 2).toInt()][ids.last().toInt()] = value;
+        interfaces.insert(ids.last().toInt());
+    }
+    Rows rows;
+    for (int interface : interfaces) {
+        QStringList row{QString::number(interface)};
+        for (int column : {1, 6, 14, 15, 18}) {
+            const std::map<int, QString>& col = cells[column];
+            const auto it = col.lower_bound(interface);
+            row << (it == col.end() ? "(NOTDONE)" : it->first == interface ? it->second : QString());
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST_F(BindSim, ATableWithHolesShowsEveryCellInItsOwnRow)
+{
+    ASSERT_TRUE(sim.start({"--data", testutil::sourceDir() + "/sim/data/holes.sim", "--freeze"}))
+        << sim.errorText().toStdString();
+    KtSNMPDefaults.device.address = sim.address();
+    KtSNMPDefaults.device.port = sim.port();
+    const Rows expected = independentWalk(sim);
+    // The fixture's holes: first row, middle, and a column that ends before the last row.
+    ASSERT_EQ(expected.size(), 5u);
+    ASSERT_EQ(expected[0], QStringList({"1", "1/1", "1801188482", "", "", "uplink"}));
+    ASSERT_EQ(expected[2], QStringList({"3", "1/3", "0", "", "100", ""}));
+    ASSERT_EQ(expected[4], QStringList({"5", "1/5", "(NOTDONE)", "(NOTDONE)", "10", "spare"}));
+
+    for (int mode : {0, 1}) {
+        SCOPED_TRACE(mode);
+        getDone.clear();
+        auto bind = std::make_unique<KtSNMPRequest2Edits>(&form);
+        bind->VarList().Assign(KtSNMPVarList(kIfXHoles, KtItem::MVT_UMV, 1));
+        bind->Mode = mode;
+        bind->BindListView(view);
+        bind->SetStatusTarget(memo);
+        bind->GetDone = [this](KtSNMPRequest2Controls&, const KtSNMPError& e) { getDone.push_back(e.code); };
+        const int before = int(sim.requests().size());
+        bind->Get();
+        ASSERT_TRUE(testutil::waitFor([&] { return !bind->Busy(); }, 10000));
+        EXPECT_EQ(viewRows(*view), expected);
+        EXPECT_TRUE(lastLine(*memo).startsWith("Get: (ZiDUVA++) Ok!")) << lastLine(*memo).toStdString();
+        EXPECT_EQ(count("GETNEXT", before), 6) << "five rows and the end of the walk";
     }
 }
 
