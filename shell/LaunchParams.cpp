@@ -2,12 +2,12 @@
 
 #include "KtNML/KtIni.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <limits>
 
-LaunchConversionError::LaunchConversionError(QString message)
-    : m_message(std::move(message)), m_what(m_message.toStdString())
+LaunchError::LaunchError(QString message) : m_message(std::move(message)), m_what(m_message.toStdString())
 {
 }
 
@@ -194,15 +194,24 @@ void LaunchParser::ReadConfigFile(const QString& fileName)
     const KtIni ini(fileName);
     const QString section = QLatin1String(kConfigSection);
     auto read = [&](const char* key) { return ini.ReadString(section, QLatin1String(key), QString()); };
+    // A bad number names its key and file: "''" alone does not tell the operator what to fix.
+    auto number = [&](const char* key, const QString& text, auto convert) {
+        try {
+            return convert(text);
+        } catch (const LaunchConversionError& e) {
+            throw LaunchConversionError(QStringLiteral("%1 (key %2 in %3)")
+                                            .arg(e.Message(), QLatin1String(key), QDir::toNativeSeparators(fileName)));
+        }
+    };
     KtSNMPSecurity& sec = m_defaults.security;
     const QString zero = QStringLiteral("0");
 
-    m_defaults.device.port = ToPort(read("AgentPort"));
+    m_defaults.device.port = number("AgentPort", read("AgentPort"), ToPort);
     m_record.agentPort = QString::number(m_defaults.device.port);
 
     const QString version = read("Version");
     m_record.version = version;
-    sec.version = ToVersion(version);
+    sec.version = number("Version", version, ToVersion);
 
     const QString contextName = read("ContextName");
     if (!contextName.isEmpty()) {
@@ -211,35 +220,41 @@ void LaunchParser::ReadConfigFile(const QString& fileName)
         m_flags.contextName = true;
     }
 
+    // A missing or empty text key leaves what an earlier switch gave (a blank user would make
+    // every request fail).
     const QString engineID = read("ContextEngineID");
-    m_defaults.scope.contextEngineID = engineID;
-    m_record.contextEngineID = engineID;
+    if (!engineID.isEmpty()) {
+        m_defaults.scope.contextEngineID = engineID;
+        m_record.contextEngineID = engineID;
+    }
 
-    sec.securityModel = LaunchStrToInt(read("SecurityModel"));
+    sec.securityModel = number("SecurityModel", read("SecurityModel"), LaunchStrToInt);
     m_record.securityModel = QString::number(sec.securityModel);
 
     // The file counts levels and protocols from 0, the session from 1; "0" keeps the default.
     const QString level = read("SecurityLevel");
     if (level != zero) {
-        sec.securityLevel = ShiftedCode(level);
+        sec.securityLevel = number("SecurityLevel", level, ShiftedCode);
         m_record.securityLevel = QString::number(sec.securityLevel);
         m_flags.securityLevel = true;
     }
 
     const QString securityName = read("SecurityName");
-    sec.securityName = securityName;
-    m_record.securityName = securityName;
+    if (!securityName.isEmpty()) {
+        sec.securityName = securityName;
+        m_record.securityName = securityName;
+    }
 
     const QString auth = read("AuthProtocol");
     if (auth != zero) {
-        sec.authProtocol = ShiftedCode(auth);
+        sec.authProtocol = number("AuthProtocol", auth, ShiftedCode);
         m_record.authProtocol = QString::number(sec.authProtocol);
         m_flags.authProtocol = true;
     }
 
     const QString priv = read("PrivProtocol");
     if (priv != zero) {
-        sec.privProtocol = ShiftedCode(priv);
+        sec.privProtocol = number("PrivProtocol", priv, ShiftedCode);
         m_record.privProtocol = QString::number(sec.privProtocol);
         m_flags.privProtocol = true;
     }
@@ -257,4 +272,12 @@ void LaunchParser::ReadConfigFile(const QString& fileName)
         m_record.privPassword = privPassword;
         m_flags.privPassword = true;
     }
+}
+
+void LaunchParser::CheckComplete() const
+{
+    if (m_defaults.security.version == 3 && m_defaults.security.securityName.isEmpty())
+        throw LaunchError(QStringLiteral("SNMPv3 needs a user name, and none was given: add the switch /n<user name> "
+                                         "or the key SecurityName to %1")
+                              .arg(QDir::toNativeSeparators(ConfigFileName())));
 }

@@ -37,16 +37,22 @@ struct PresenceFlags {
     bool privPassword = false;
 };
 
-// A value that should be a number is not one; start-up ends with Message().
-class LaunchConversionError : public std::exception {
+// The launch parameters cannot work; start-up ends with Message().
+class LaunchError : public std::exception {
 public:
-    explicit LaunchConversionError(QString message);
+    explicit LaunchError(QString message);
     const QString& Message() const { return m_message; }
     const char* what() const noexcept override { return m_what.c_str(); }
 
 private:
     QString m_message;
     std::string m_what;
+};
+
+// A value that should be a number is not one.
+class LaunchConversionError : public LaunchError {
+public:
+    using LaunchError::LaunchError;
 };
 
 // Decimal integer (blanks around it allowed), else LaunchConversionError with
@@ -69,6 +75,10 @@ public:
 
     // SNMPv3 switches count only when the file's version is "3" or the global version is 3.
     bool SnmpV3Active() const;
+
+    // After the last argument: throws LaunchError when the parameters cannot reach any agent
+    // (SNMPv3 without a user name: the agent would refuse every request).
+    void CheckComplete() const;
 
     // The configuration file for the address known at this moment.
     QString ConfigFileName() const;

@@ -218,6 +218,7 @@ void TMainForm::ApplyCommandLine(const QStringList& arguments)
         m_terminationRequested = true;
     } else {
         parser.ApplyArguments(arguments);
+        parser.CheckComplete();
     }
     m_launch = parser.Record();
     m_presence = parser.Flags();
@@ -277,7 +278,7 @@ std::unique_ptr<TMainForm> StartMainForm(const QStringList& arguments, int* exit
         return form;
     } catch (const KtException& e) {
         ShowShellMessage(e.Message(), ShellMessageKind::Error);
-    } catch (const LaunchConversionError& e) {
+    } catch (const LaunchError& e) {
         ShowShellMessage(e.Message(), ShellMessageKind::Error);
     }
     *exitCode = 1;

@@ -31,7 +31,8 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     // Runs start-up in order. Throws KtException when the global session cannot be opened and
-    // LaunchConversionError when a number in the command line or configuration file is bad.
+    // LaunchError when the command line and configuration file give a bad number or an
+    // SNMPv3 start without a user name.
     explicit TMainForm(const QStringList& arguments, QWidget* parent = nullptr);
     ~TMainForm() override;
 

@@ -35,12 +35,13 @@ const char* kV3File =
     "SecurityModel=3\nSecurityLevel=2\nSecurityName=fileuser\n"
     "AuthProtocol=2\nPrivProtocol=1\nAuthPassword=fileauth\nPrivPassword=filepriv\n";
 
-// A file that names SNMPv3 but leaves levels, protocols and the optional texts alone.
+// A file that names SNMPv3 but leaves levels, protocols and the optional texts alone: some
+// keys present and empty, ContextEngineID missing.
 const char* kSparseV3File =
     "[program information]\n"
     "agentport=161\nversion=3\nsecuritymodel=3\n"
     "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n"
-    "ContextName=\nAuthPassword=\nPrivPassword=\n";
+    "ContextName=\nAuthPassword=\nPrivPassword=\nSecurityName=\n";
 
 const LaunchCase kCases[] = {
     {"FileValuesShiftedAndRecorded", {{"10.0.0.1.cfg", kV3File}}, {"/I10.0.0.1", "/Rpublic"},
@@ -82,7 +83,7 @@ const LaunchCase kCases[] = {
          EXPECT_EQ(x.r.securityName, "lastuser");
      }},
     {"EmptyOrZeroFileValuesLeaveSwitchesAlone", {{"sw1.cfg", kSparseV3File}},
-     {"/Isw1", "/cclictx", "/Aclipass", "/Pclipriv", "/l2", "/a2", "/p2", "/Rx"},
+     {"/Isw1", "/cclictx", "/Aclipass", "/Pclipriv", "/l2", "/a2", "/p2", "/dcliengine", "/ncliuser", "/Rx"},
      [](const Result& x) {
          EXPECT_EQ(x.d.scope.contextName, "clictx");
          EXPECT_EQ(x.d.security.authPassword, "clipass");
@@ -93,16 +94,17 @@ const LaunchCase kCases[] = {
          EXPECT_EQ(x.r.authProtocol, "2");
          EXPECT_TRUE(x.f.contextName && x.f.authPassword && x.f.privPassword
                      && x.f.securityLevel && x.f.authProtocol && x.f.privProtocol);
-         // Present but empty reads like a missing key: ContextEngineID and SecurityName are
-         // applied every time, as "".
-         EXPECT_EQ(x.d.scope.contextEngineID, "");
-         EXPECT_EQ(x.d.security.securityName, "");
+         // A missing or empty key gives nothing, not even the texts the file applies always.
+         EXPECT_EQ(x.d.scope.contextEngineID, "cliengine");
+         EXPECT_EQ(x.r.contextEngineID, "cliengine");
+         EXPECT_EQ(x.d.security.securityName, "cliuser");
+         EXPECT_EQ(x.r.securityName, "cliuser");
      }},
     {"FileVersion3AdmitsEverySnmpV3Switch", {{"sw1.cfg", kSparseV3File}},
      {"/Isw1", "/t1620", "/ddeadbeef", "/m3", "/l3", "/a3", "/p2", "/Aap", "/Ppp", "/cctx", "/nbob"},
      [](const Result& x) {
          EXPECT_EQ(x.d.device.port, 161);  // re-read after "/t1620"
-         EXPECT_EQ(x.d.scope.contextEngineID, "");  // likewise, for "/d"
+         EXPECT_EQ(x.d.scope.contextEngineID, "deadbeef");  // the file has none to give
          EXPECT_EQ(x.d.security.securityModel, 3);
          EXPECT_EQ(x.d.security.securityLevel, 3);
          EXPECT_EQ(x.r.securityLevel, "3");
@@ -205,12 +207,11 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, LaunchTest, ::testing::ValuesIn(kCases),
 struct BadNumberCase {
     const char* cfg;  // contents of dev.cfg, or nullptr
     QStringList args;
-    const char* message;
+    const char* message;  // %F: the configuration file's path
 };
 
 TEST(LaunchConversion, BadNumbersEndWithTheirMessage)
 {
-    const char* noPort = "[Program Information]\nVersion=3\nSecurityModel=3\n";
     const char* badLevel = "[Program Information]\nAgentPort=161\nVersion=3\nSecurityModel=3\n"
                            "SecurityLevel=high\n";
     const BadNumberCase cases[] = {
@@ -219,8 +220,16 @@ TEST(LaunchConversion, BadNumbersEndWithTheirMessage)
         {nullptr, {"/Idev", "/v3", "/l2x"}, "'2x' is not a valid integer value"},
         {nullptr, {"/Idev", "/v3", "/t70000"}, "'70000' is not a valid port number"},
         {nullptr, {"/Idev", "/v259"}, "'259' is not a valid SNMP version"},
-        {noPort, {"/Idev", "/Rx"}, "'' is not a valid integer value"},
-        {badLevel, {"/Idev", "/Rx"}, "'high' is not a valid integer value"},
+        // A file's bad value names its key and the file.
+        {"", {"/Idev", "/Rx"}, "'' is not a valid integer value (key AgentPort in %F)"},
+        {"\x01garbage\n", {"/Idev", "/Rx"}, "'' is not a valid integer value (key AgentPort in %F)"},
+        {"[Program Information]\nAgentPort=161\nSecurityModel=3\n", {"/Idev", "/Rx"},
+         "'' is not a valid integer value (key Version in %F)"},
+        {"[Program Information]\nAgentPort=161\nVersion=1\n", {"/Idev", "/Rx"},
+         "'' is not a valid integer value (key SecurityModel in %F)"},
+        {badLevel, {"/Idev", "/Rx"}, "'high' is not a valid integer value (key SecurityLevel in %F)"},
+        {"[Program Information]\nAgentPort=70000\n", {"/Idev", "/Rx"},
+         "'70000' is not a valid port number (key AgentPort in %F)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
@@ -236,7 +245,48 @@ TEST(LaunchConversion, BadNumbersEndWithTheirMessage)
             parser.ApplyArguments(c.args);
             ADD_FAILURE() << "no conversion error";
         } catch (const LaunchConversionError& e) {
-            EXPECT_EQ(e.Message(), QString::fromUtf8(c.message));
+            EXPECT_EQ(e.Message().toStdString(),
+                      QString::fromUtf8(c.message).replace("%F", dir.filePath("dev.cfg")).toStdString());
+        }
+    }
+}
+
+// SNMPv3 without a user cannot reach any agent: start-up says so and where to give one.
+TEST(LaunchComplete, SnmpV3NeedsAUserName)
+{
+    const char* v3NoUser = "[Program Information]\nAgentPort=161\nVersion=3\nSecurityModel=3\n"
+                           "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n";
+    const struct {
+        const char* cfg;
+        QStringList args;
+        bool refused;
+    } cases[] = {
+        {nullptr, {"/Idev", "/v3"}, true},
+        {nullptr, {"/Idev", "/v3", "/n"}, true},
+        {nullptr, {"/Idev", "/v3", "/nbob"}, false},
+        {nullptr, {"/Idev", "/v1"}, false},
+        {v3NoUser, {"/Idev", "/Rx"}, true},
+        {v3NoUser, {"/Idev", "/nbob", "/Rx"}, false},  // the file's missing key keeps the user
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        QTemporaryDir dir;
+        if (c.cfg) {
+            QFile f(dir.filePath("dev.cfg"));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.cfg);
+        }
+        KtSNMPDefaultParams defaults;
+        LaunchParser parser(defaults, dir.path() + u'/');
+        parser.ApplyArguments(c.args);
+        try {
+            parser.CheckComplete();
+            EXPECT_FALSE(c.refused);
+        } catch (const LaunchError& e) {
+            EXPECT_TRUE(c.refused) << e.what();
+            EXPECT_EQ(e.Message().toStdString(), "SNMPv3 needs a user name, and none was given: add the switch "
+                                                 "/n<user name> or the key SecurityName to "
+                                                     + dir.filePath("dev.cfg").toStdString());
         }
     }
 }

@@ -150,7 +150,7 @@ TEST_P(SnmpV3MenuTest, EnabledOnlyForFinalVersion3)
 INSTANTIATE_TEST_SUITE_P(
     Versions, SnmpV3MenuTest,
     ::testing::Values(V3Case{"Default", {"/I192.0.2.7"}, false},
-                      V3Case{"Version3", {"/I192.0.2.7", "/v3"}, true},
+                      V3Case{"Version3", {"/I192.0.2.7", "/v3", "/nop"}, true},
                       V3Case{"Version2c", {"/I192.0.2.7", "/v1"}, false},
                       V3Case{"Version3ThenBack", {"/I192.0.2.7", "/v3", "/v0"}, false}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -256,6 +256,10 @@ TEST_F(MainFormTest, StartUpFailuresShowTheirMessage)
     } cases[] = {
         {{}, nullptr, "No parameter input", false},
         {{"/I192.0.2.7", "/vx"}, nullptr, "'x' is not a valid integer value", true},
+        {{"/I192.0.2.7", "/v3", "/l1"}, nullptr,
+         "SNMPv3 needs a user name, and none was given: add the switch /n<user name> or the key "
+         "SecurityName to 192.0.2.7.cfg",
+         true},
         {{"/I192.0.2.7"}, "not a boots line\n",
          "(ZiDUVA++) Error when loading SNMP engine boots counter!", true},
     };

@@ -474,7 +474,7 @@ TEST_F(MainFormMenuTest, HelpPathKeySwapsFileItemsForImageAndConfigMenus)
 TEST_F(MainFormMenuTest, SnmpV3MenuFollowsTheFinalVersion)
 {
     const std::pair<QStringList, bool> cases[] = {
-        {{"/I192.0.2.7", "/v3"}, true},
+        {{"/I192.0.2.7", "/v3", "/nop"}, true},
         {{"/I192.0.2.7", "/v1", "/Rpublic"}, false},
         {{"/I192.0.2.7", "/v3", "/v0"}, false},
     };
