@@ -11,11 +11,13 @@
 #include "shell/ShellMessage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -244,11 +246,46 @@ QString TMainForm::StatusText() const
     return m_statusPanel->text();
 }
 
+namespace {
+
+// The start-up reads are synchronous and take seconds when the switch does not answer: the
+// window is painted first with a wait cursor and a status text, both restored on every path.
+// A message a read left in the status bar stays.
+class StartupReadsNotice {
+public:
+    StartupReadsNotice(QWidget* window, QLabel* status, const QString& address)
+        : m_status(status), m_previous(status->text()),
+          m_text(QStringLiteral("Reading %1...").arg(address))
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_status->setText(m_text);
+        window->repaint();
+        // Lets the window system show the cursor and the painted window; input stays queued.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    ~StartupReadsNotice()
+    {
+        if (m_status && m_status->text() == m_text)
+            m_status->setText(m_previous);
+        QApplication::restoreOverrideCursor();
+    }
+    StartupReadsNotice(const StartupReadsNotice&) = delete;
+    StartupReadsNotice& operator=(const StartupReadsNotice&) = delete;
+
+private:
+    QPointer<QLabel> m_status;
+    QString m_previous;
+    QString m_text;
+};
+
+} // namespace
+
 void TMainForm::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
         m_activated = true;
+        const StartupReadsNotice notice(this, m_statusPanel, DeviceAddress());
         emit FirstActivated();  // front panel and port buttons first
         RmonGate();
         Dot1xGate();

@@ -3,6 +3,8 @@
 #include "KtNML/KtSNMPSession.h"
 #include "shell/Mainunit.h"
 #include "shell/ShellMessage.h"
+#include "tests/support/SimProcess.h"
+#include "tests/support/TestUtil.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +16,16 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <functional>
+#include <thread>
 
 namespace {
 
@@ -280,6 +292,126 @@ TEST_F(MainFormTest, BootsFileLivesInTheWorkingFolder)
 {
     ASSERT_TRUE(Start({"/I192.0.2.7"}));
     EXPECT_TRUE(QFile::exists(work.filePath(kKtBootsFileName)));
+}
+
+// An agent that never answers: it notes what the operator saw when the first request
+// reached it. The main thread is then blocked inside that synchronous read, so the window's
+// state can be read from here.
+class SilentAgent {
+public:
+    explicit SilentAgent(std::function<void()> onFirstRequest) : m_onFirst(std::move(onFirstRequest))
+    {
+        m_fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof a;
+        if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0
+            || ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len) != 0)
+            return;
+        m_port = ntohs(a.sin_port);
+        m_thread = std::thread([this] {
+            pollfd p{m_fd, POLLIN, 0};
+            while (!m_stop) {
+                if (::poll(&p, 1, 50) == 1) {
+                    char buffer[2048];
+                    (void)::recv(m_fd, buffer, sizeof buffer, 0);
+                    if (m_requests++ == 0) {
+                        m_onFirst();
+                        m_noted = true;
+                    }
+                }
+            }
+        });
+    }
+    ~SilentAgent()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    quint16 Port() const { return m_port; }
+    // The first request came and what was seen then is noted.
+    bool Noted() const { return m_noted; }
+
+private:
+    std::function<void()> m_onFirst;
+    int m_fd = -1;
+    quint16 m_port = 0;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_requests{0};
+    std::atomic<bool> m_noted{false};
+    std::thread m_thread;
+};
+
+// The start-up reads block; before the first one goes out the window shows why, and the wait
+// cursor and the status text go when they are done (a failure's own message stays).
+TEST_F(MainFormTest, StartUpReadsShowAWaitCursorAndTheAddress)
+{
+    auto form = Start({"/I127.0.0.1", "/Rpublic", "/v1"});
+    ASSERT_TRUE(form);
+    QLabel* status = form->findChild<QLabel*>("StatusPanel");
+    ASSERT_TRUE(status);
+    std::atomic<bool> paintedReading{false};
+    struct PaintSpy : QObject {
+        std::atomic<bool>* painted;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                *painted = static_cast<QLabel*>(watched)->text() == "Reading 127.0.0.1...";
+            return false;
+        }
+    } spy;
+    spy.painted = &paintedReading;
+    status->installEventFilter(&spy);
+
+    QString textAtFirstRead;
+    int cursorAtFirstRead = -1;
+    bool paintedAtFirstRead = false;
+    SilentAgent agent([&] {
+        textAtFirstRead = status->text();
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        cursorAtFirstRead = cursor ? int(cursor->shape()) : -1;
+        paintedAtFirstRead = paintedReading;
+    });
+    ASSERT_NE(agent.Port(), 0);
+    KtSNMPDefaults.device.port = agent.Port();
+    KtSNMPDefaults.timeout = 10;
+
+    form->show();
+    form->activateWindow();
+    if (!testutil::waitFor([&] { return form->Activated(); }, 5000))
+        GTEST_SKIP() << "this platform does not activate windows";
+    ASSERT_TRUE(testutil::waitFor([&] { return agent.Noted(); }, 5000));
+    EXPECT_EQ(textAtFirstRead, "Reading 127.0.0.1...");
+    EXPECT_EQ(cursorAtFirstRead, int(Qt::WaitCursor));
+    EXPECT_TRUE(paintedAtFirstRead);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    // The last gate's failure is what the status bar tells now.
+    EXPECT_FALSE(form->StatusText().isEmpty());
+    EXPECT_NE(form->StatusText(), "Reading 127.0.0.1...");
+    status->removeEventFilter(&spy);
+}
+
+TEST_F(MainFormTest, StartUpReadsThatSucceedGiveTheStatusBarBack)
+{
+    testutil::SimProcess sim;
+    ASSERT_TRUE(sim.start({QStringLiteral("--freeze")})) << sim.errorText().toStdString();
+    auto form = Start({"/I" + sim.address(), "/Rpublic", "/v1"});
+    ASSERT_TRUE(form);
+    KtSNMPDefaults.device.port = sim.port();
+    form->SetStatusText("before");
+    form->show();
+    form->activateWindow();
+    if (!testutil::waitFor([&] { return form->Activated(); }, 5000))
+        GTEST_SKIP() << "this platform does not activate windows";
+    EXPECT_GE(sim.requests().size(), 4);  // combo states, LEDs, RMON, 802.1X
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    // The text from before, unless the first LED poll's answer has already written its line.
+    const QString text = form->StatusText();
+    EXPECT_TRUE(text == "before" || text.contains("Led Status")) << text.toStdString();
 }
 
 } // namespace
