@@ -281,3 +281,52 @@ void LaunchParser::CheckComplete() const
                                          "or the key SecurityName to %1")
                               .arg(QDir::toNativeSeparators(ConfigFileName())));
 }
+
+bool UsageRequested(const QStringList& arguments)
+{
+    for (const QString& argument : arguments) {
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h") || argument == QLatin1String("/?"))
+            return true;
+    }
+    return false;
+}
+
+QString UsageText(const QString& programName)
+{
+    return QStringLiteral(
+               "Usage: %1 /I<address> /R<read community> /W<write community> [/v<version>] [SNMPv3 switches]\n"
+               "\n"
+               "Each switch and its value form one argument, without a blank between them.\n"
+               "  /I<address>     the switch's address (put it first: later switches use its device file)\n"
+               "  /R<community>   read community\n"
+               "  /W<community>   write community\n"
+               "  /v<version>     SNMP version: 0 SNMPv1, 1 SNMPv2c, 3 SNMPv3\n"
+               "SNMPv3 switches (after /v3, or with Version=3 in the device file):\n"
+               "  /n<user>        user name (security name); required with SNMPv3\n"
+               "  /l<level>       security level: 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv\n"
+               "  /a<protocol>    authentication: 1 none, 2 MD5, 3 SHA, 4 SHA-224, 5 SHA-256,\n"
+               "                  6 SHA-384, 7 SHA-512\n"
+               "  /A<password>    authentication password\n"
+               "  /p<protocol>    privacy: 1 none, 2 DES, 5 AES-128, 6 AES-192, 7 AES-256\n"
+               "  /P<password>    privacy password\n"
+               "  /t<port>        agent port (default 161)\n"
+               "  /c<name>        context name\n"
+               "  /d<engine ID>   context engine ID\n"
+               "  /m<model>       security model (3 USM)\n"
+               "  -h, --help, /?  show this text and end\n"
+               "\n"
+               "Device file: <configuration folder><address>.cfg, section [Program Information].\n"
+               "Numbers, all required: AgentPort, Version, SecurityModel, SecurityLevel,\n"
+               "AuthProtocol, PrivProtocol (for the last three 0 keeps the default). Texts:\n"
+               "ContextName, ContextEngineID, SecurityName, AuthPassword, PrivPassword.\n"
+               "Levels and protocols count from 0 here: SecurityLevel 2 is authPriv, AuthProtocol\n"
+               "1 MD5 and 2 SHA, PrivProtocol 1 DES and 4 AES-128. The file is the way to give an\n"
+               "agent port with SNMPv1/v2c; it is read again before each switch after /I, and a\n"
+               "text key it lacks or leaves empty keeps what an earlier switch gave.\n"
+               "The configuration folder comes from the host suite's registry file\n"
+               "($VKR_REGISTRY_FILE, else ~/.config/vkr2207/registry.ini); without it the working\n"
+               "folder is used.\n"
+               "\n"
+               "Example: %1 /I192.0.2.10 /Rpublic /Wprivate /v1\n")
+        .arg(programName);
+}

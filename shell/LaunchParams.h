@@ -61,6 +61,13 @@ int LaunchStrToInt(const QString& text);
 
 inline constexpr const char* kConfigSection = "Program Information";
 
+// An argument "--help", "-h" or "/?": the operator asks how to start the module. None of them
+// holds a switch, so they mean nothing else.
+bool UsageRequested(const QStringList& arguments);
+
+// How to start the module: the switches, their values and the device file.
+QString UsageText(const QString& programName);
+
 class LaunchParser {
 public:
     // Writes into `defaults`; the configuration file is configFolder + address + ".cfg".

@@ -4,9 +4,23 @@
 #include "shell/Mainunit.h"
 
 #include <QApplication>
+#include <QFileInfo>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
+    // Asked for usage: print it and end before any window (or display) is needed.
+    QStringList given;
+    for (int i = 1; i < argc; ++i)
+        given << QString::fromLocal8Bit(argv[i]);
+    if (UsageRequested(given)) {
+        const QString program = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : QString();
+        std::fputs(UsageText(program.isEmpty() ? QStringLiteral("vkr2207") : program).toLocal8Bit().constData(),
+                   stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VKR-2207"));
 

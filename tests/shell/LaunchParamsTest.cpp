@@ -291,6 +291,17 @@ TEST(LaunchComplete, SnmpV3NeedsAUserName)
     }
 }
 
+TEST(LaunchUsage, OnlyTheHelpArgumentsAskForUsage)
+{
+    const std::pair<QStringList, bool> cases[] = {
+        {{"--help"}, true},      {{"-h"}, true},          {{"/?"}, true},
+        {{"/I10.0.0.1", "/?"}, true}, {{}, false},         {{"/I10.0.0.1", "/Rpublic"}, false},
+        {{"/R-h"}, false},       {{"--helpme"}, false},   {{"/?x"}, false},
+    };
+    for (const auto& [args, asked] : cases)
+        EXPECT_EQ(UsageRequested(args), asked) << args.join(' ').toStdString();
+}
+
 TEST(LaunchConversion, UnrecognisedSwitchIsNotConverted)
 {
     KtSNMPDefaultParams defaults;

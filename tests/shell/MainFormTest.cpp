@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -412,6 +413,31 @@ TEST_F(MainFormTest, StartUpReadsThatSucceedGiveTheStatusBarBack)
     // The text from before, unless the first LED poll's answer has already written its line.
     const QString text = form->StatusText();
     EXPECT_TRUE(text == "before" || text.contains("Led Status")) << text.toStdString();
+}
+
+// Usage goes to the terminal before any window: with no display at all the program would
+// fail if it tried to open one.
+TEST(UsageTest, HelpPrintsTheSwitchesAndEndsWithoutAWindow)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    const QStringList asks[] = {{"--help"}, {"-h"}, {"/?"}, {"/I192.0.2.7", "-h"}};
+    for (const QStringList& args : asks) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(VKR_MODULE_BIN), args);
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
+        EXPECT_TRUE(out.startsWith("Usage: vkr2207 /I<address>")) << out.toStdString();
+        for (const char* sw : {"/I<", "/R<", "/W<", "/v<", "/t<", "/c<", "/d<", "/m<", "/l<", "/n<", "/A<", "/P<",
+                               "/a<", "/p<", "--help", "SecurityName", "AgentPort"})
+            EXPECT_TRUE(out.contains(QLatin1String(sw))) << sw;
+    }
 }
 
 } // namespace
