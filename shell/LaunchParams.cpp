@@ -45,6 +45,12 @@ constexpr const char* kAlwaysSwitches[] = {"/R", "/W", "/v"};
 constexpr const char* kSnmpV3Switches[] = {"/t", "/c", "/d", "/m", "/l", "/n",
                                            "/A", "/P", "/a", "/p"};
 
+// A file as the operator should look for it: from the root, whatever the working folder.
+QString ShownPath(const QString& fileName)
+{
+    return QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+}
+
 // A level or protocol code of the file, moved up by one; the largest integer has no successor.
 int ShiftedCode(const QString& text)
 {
@@ -200,7 +206,7 @@ void LaunchParser::ReadConfigFile(const QString& fileName)
             return convert(text);
         } catch (const LaunchConversionError& e) {
             throw LaunchConversionError(QStringLiteral("%1 (key %2 in %3)")
-                                            .arg(e.Message(), QLatin1String(key), QDir::toNativeSeparators(fileName)));
+                                            .arg(e.Message(), QLatin1String(key), ShownPath(fileName)));
         }
     };
     KtSNMPSecurity& sec = m_defaults.security;
@@ -279,7 +285,7 @@ void LaunchParser::CheckComplete() const
     if (m_defaults.security.version == 3 && m_defaults.security.securityName.isEmpty())
         throw LaunchError(QStringLiteral("SNMPv3 needs a user name, and none was given: add the switch /n<user name> "
                                          "or the key SecurityName to %1")
-                              .arg(QDir::toNativeSeparators(ConfigFileName())));
+                              .arg(ShownPath(ConfigFileName())));
 }
 
 bool UsageRequested(const QStringList& arguments)

@@ -271,7 +271,7 @@ TEST_F(MainFormTest, StartUpFailuresShowTheirMessage)
         {{"/I192.0.2.7", "/vx"}, nullptr, "'x' is not a valid integer value", true},
         {{"/I192.0.2.7", "/v3", "/l1"}, nullptr,
          "SNMPv3 needs a user name, and none was given: add the switch /n<user name> or the key "
-         "SecurityName to 192.0.2.7.cfg",
+         "SecurityName to %W/192.0.2.7.cfg",
          true},
         {{"/I192.0.2.7"}, "not a boots line\n",
          "(ZiDUVA++) Error when loading SNMP engine boots counter!", true},
@@ -283,7 +283,7 @@ TEST_F(MainFormTest, StartUpFailuresShowTheirMessage)
         if (c.bootsFile)
             Write(kKtBootsFileName, c.bootsFile);
         EXPECT_FALSE(Start(c.args));
-        EXPECT_EQ(messages, QStringList{c.message});
+        EXPECT_EQ(messages, QStringList{QString(c.message).replace("%W", QDir::currentPath())});
         EXPECT_EQ(exitCode != 0, c.failure);
         EXPECT_EQ(MainForm, nullptr);
     }
