@@ -128,6 +128,7 @@ const char* const kKtSnmpTexts[] = {
     "(ZiDUVA++) Bad syntax for the history chart of log!",
     "(ZiDUVA++) Unknown error code!",
     "(ZiDUVA++) The agent's get-next answers do not increase: the walk was stopped!",
+    "(ZiDUVA++) Invalid value \"[VALUE]\" for [LABEL]!",
 };
 
 // common: index k is code -k
@@ -262,7 +263,7 @@ QString KtMessage(int code)
         return KtFamilyText(KtMsgFamily::SnmpUsm, -code - 301);
     if (code >= -423 && code <= -401)
         return KtFamilyText(KtMsgFamily::SnmpClass, -code - 401);
-    if (code >= -529 && code <= -501)
+    if (code >= -530 && code <= -501)
         return KtFamilyText(KtMsgFamily::KtSnmp, -code - 500);
     return KtFamilyText(KtMsgFamily::KtSnmp, 28);
 }
@@ -270,6 +271,29 @@ QString KtMessage(int code)
 void KtRaise(int code)
 {
     throw KtException(code, KtMessage(code));
+}
+
+void KtRaiseBadValue(const QString& label, const QString& text)
+{
+    // A pasted page of text would bury the label: the message shows its start only.
+    constexpr qsizetype kShown = 40;
+    const QString shown = text.size() > kShown ? text.left(kShown) + QStringLiteral("...") : text;
+    // One pass, so that a label or text holding a placeholder is not substituted again.
+    const QString format = KtMessage(KtErr::BadValue);
+    const QString labelTag = QStringLiteral("[LABEL]"), valueTag = QStringLiteral("[VALUE]");
+    QString message;
+    for (qsizetype i = 0; i < format.size();) {
+        if (format.mid(i, labelTag.size()) == labelTag) {
+            message += label;
+            i += labelTag.size();
+        } else if (format.mid(i, valueTag.size()) == valueTag) {
+            message += shown;
+            i += valueTag.size();
+        } else {
+            message += format[i++];
+        }
+    }
+    throw KtException(KtErr::BadValue, message);
 }
 
 KtMappedStatus MapStatus(int s)

@@ -3,7 +3,7 @@
 //
 // Every failure carries one negative code whose range tells its origin:
 //   -101..-118 agent error status, -201..-217 SNMPv3 message processing,
-//   -301..-314 user-based security, -401..-423 SNMP library, -501..-529 framework,
+//   -301..-314 user-based security, -401..-423 SNMP library, -501..-530 framework,
 //   0..-18 common. Texts come from seven message families that catalogue files can replace.
 #include <QString>
 #include <QStringList>
@@ -72,6 +72,10 @@ enum : int {
     // A get-next answer at or before the instance it continued from: a faulty agent would
     // otherwise keep a walk going forever.
     NonIncreasingWalk = -529,
+    // Text that is no value of its variable's syntax (a number out of range or with other
+    // characters, an address that is none, a character that cannot be sent); names the
+    // variable's label and the text.
+    BadValue = -530,
 };
 }
 
@@ -108,6 +112,9 @@ QString KtMessage(int code);
 
 // Throws KtException(code, KtMessage(code)).
 [[noreturn]] void KtRaise(int code);
+
+// Throws BadValue with its message naming the variable's label and the refused text.
+[[noreturn]] void KtRaiseBadValue(const QString& label, const QString& text);
 
 // Maps a status of the SNMP library (or a PDU error status) to a framework code and message.
 struct KtMappedStatus {

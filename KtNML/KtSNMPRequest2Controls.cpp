@@ -190,8 +190,13 @@ QString ReadEdits(const std::vector<QWidget*>& edits, int syntax)
             ids << QString::number(number(k));
         return ids.join(u'.');
     }
-    case KtSyn::IpAddress: case KtSyn::NsapAddr:
-        return QStringLiteral("%1.%2.%3.%4").arg(number(0)).arg(number(1)).arg(number(2)).arg(number(3));
+    case KtSyn::IpAddress: case KtSyn::NsapAddr: {
+        // The octets as typed: the codec refuses one that is no number of 0..255.
+        QStringList octets;
+        for (int k = 0; k < 4; ++k)
+            octets << ControlText(edits[k]).trimmed();
+        return octets.join(u'.');
+    }
     case KtSyn::TimeTicks: {
         const std::uint64_t t = std::uint64_t(number(0)) * 8640000 + std::uint64_t(number(1)) * 360000
             + std::uint64_t(number(2)) * 6000 + std::uint64_t(number(3)) * 100 + number(4);
@@ -1135,14 +1140,21 @@ void KtSNMPRequest2Edits::ReadValues(int i)
         if (records.empty())
             continue;
         KtSNMPVar& var = list.Item(v);
+        // One control for the whole variable gives its text as typed: the codec checks it when
+        // it is sent, so text that is no value is refused naming the variable (never sent as
+        // another number), and only when the variable takes part in the write.
+        const KtControlBinding& only = *records.front();
+        const bool takesWhole = records.size() == 1 && only.Bits.empty() && only.ByteIndex == 0
+            && only.Syntax == var.Syntax;
+        QString whole;
         // A display string is rebuilt from its controls alone; an empty value (as PrepareSet
         // leaves it) has no bytes to start from.
         QByteArray bytes;
-        if (var.Syntax != KtSyn::DisplayStr && !var.Value.isEmpty())
-            bytes = TextToBytes(var.Options ? var.Options->TextToValue(var.Value) : var.Value, var.Syntax);
+        if (!takesWhole && var.Syntax != KtSyn::DisplayStr && !var.Value.isEmpty())
+            bytes = TextToBytes(var.Options ? var.Options->TextToValue(var.Value) : var.Value, var.Syntax, var.Label);
         bool given = false;
         for (const KtControlBinding* rec : records)
-            given = ReadBinding(*rec, bytes) || given;
+            given = ReadBinding(*rec, bytes, takesWhole ? &whole : nullptr) || given;
         if (!given) {
             // Nothing to write: the variable keeps its value and stays out of the next write
             // (keys only build the instance and are never written).
@@ -1150,12 +1162,26 @@ void KtSNMPRequest2Edits::ReadValues(int i)
             continue;
         }
         SetLeftOut(v, false);
-        const QString text = BytesToText(bytes, var.Syntax);
+        QString text;
+        if (!takesWhole) {
+            text = BytesToText(bytes, var.Syntax);
+        } else if (whole == KtNotDoneText) {
+            text = whole;  // a cell the walk passed is no value to send either
+        } else {
+            // In the variable's own form when it is a value; as typed when it is none.
+            try {
+                text = BytesToText(TextToBytes(whole, var.Syntax, var.Label), var.Syntax);
+            } catch (const KtException& e) {
+                if (e.Code() != KtErr::BadValue)
+                    throw;
+                text = whole;
+            }
+        }
         var.Value = var.Options ? var.Options->ValueToText(text) : text;
     }
 }
 
-bool KtSNMPRequest2Edits::ReadBinding(const KtControlBinding& rec, QByteArray& bytes)
+bool KtSNMPRequest2Edits::ReadBinding(const KtControlBinding& rec, QByteArray& bytes, QString* whole)
 {
     if (ControlsGone(rec))
         return false;
@@ -1208,6 +1234,10 @@ bool KtSNMPRequest2Edits::ReadBinding(const KtControlBinding& rec, QByteArray& b
     }
     if (list)
         text = list->TextToValue(text);
-    PutChunk(bytes, rec.ByteIndex, TextToBytes(text, rec.Syntax));
+    if (whole) {
+        *whole = text;
+        return true;
+    }
+    PutChunk(bytes, rec.ByteIndex, TextToBytes(text, rec.Syntax, var.Label));
     return true;
 }

@@ -229,7 +229,8 @@ private:
     void CopySelectedRow();
     void ShowBinding(const KtControlBinding& rec);
     // False when the binding gave nothing (the field is left out of the write).
-    bool ReadBinding(const KtControlBinding& rec, QByteArray& bytes);
+    // whole, when given, receives the control's text instead of its bytes being written.
+    bool ReadBinding(const KtControlBinding& rec, QByteArray& bytes, QString* whole = nullptr);
     void RowSelectionChanged();
     // Puts the rows read since the last flush into the list view.
     void FlushRows();

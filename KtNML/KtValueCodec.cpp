@@ -3,6 +3,8 @@
 #include "KtNML/KtDateTime.h"
 #include "KtNML/KtSNMPError.h"
 
+#include <QRegularExpression>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <algorithm>
@@ -61,6 +63,107 @@ std::uint64_t toUInt64(const Decimal& d)
                                                                    : std::uint64_t(d.magnitude);
 }
 
+// ---- strict input of typed values --------------------------------------------------------
+//
+// Text typed for a variable is sent only when it is a value of the variable's syntax: a prefix
+// scan would send "8 apples" as 8 and "abc" as 0, and a wrapped octet another address.
+
+// A whole number: blanks around it, an optional sign and decimal digits, nothing else, and a
+// value in [min, max].
+bool wholeNumber(const QString& text, __int128 min, __int128 max, __int128& out)
+{
+    const QString t = text.trimmed();
+    qsizetype pos = 0;
+    bool negative = false;
+    if (pos < t.size() && (t[pos] == u'-' || t[pos] == u'+'))
+        negative = t[pos++] == u'-';
+    if (pos == t.size())
+        return false;
+    // Capped well above every range below, so that long digit strings cannot overflow.
+    constexpr __int128 cap = (__int128)1 << 80;
+    __int128 magnitude = 0;
+    for (; pos < t.size(); ++pos) {
+        if (t[pos] < u'0' || t[pos] > u'9')
+            return false;
+        magnitude = std::min<__int128>(magnitude * 10 + (t[pos].unicode() - u'0'), cap);
+    }
+    const __int128 v = negative ? -magnitude : magnitude;
+    if (v < min || v > max)
+        return false;
+    out = v;
+    return true;
+}
+
+// The range of a whole-number syntax; false for the other syntaxes.
+bool numberRange(int syntax, __int128& min, __int128& max)
+{
+    min = 0;
+    switch (syntax) {
+    case KtSyn::Integer:
+        min = std::numeric_limits<std::int32_t>::min();
+        max = std::numeric_limits<std::int32_t>::max();
+        return true;
+    case KtSyn::Counter: case KtSyn::Gauge: case KtSyn::UInteger:
+        max = std::numeric_limits<std::uint32_t>::max();
+        return true;
+    case KtSyn::Counter64: max = std::numeric_limits<std::uint64_t>::max(); return true;
+    case KtSyn::Int8: min = -128; max = 127; return true;
+    case KtSyn::UInt8: max = 255; return true;
+    case KtSyn::Int16: min = -32768; max = 32767; return true;
+    case KtSyn::UInt16: max = 65535; return true;
+    default: return false;
+    }
+}
+
+__int128 numberOrRaise(const QString& text, int syntax, const QString& label)
+{
+    __int128 min = 0, max = 0, v = 0;
+    if (!numberRange(syntax, min, max) || !wholeNumber(text, min, max, v))
+        KtRaiseBadValue(label, text);
+    return v;
+}
+
+// Time ticks: a whole number of ticks, or the ticks text as shown ("h:mm:ss.hh" after an
+// optional "N day" / "N days,"), seconds optionally without hundredths; at most 4294967295.
+bool parseTicks(const QString& text, std::uint32_t& out)
+{
+    __int128 n = 0;
+    if (wholeNumber(text, 0, std::numeric_limits<std::uint32_t>::max(), n)) {
+        out = std::uint32_t(n);
+        return true;
+    }
+    static const QRegularExpression form(QStringLiteral(
+        "^\\s*(?:([0-9]{1,10})\\s*days?\\s*,?\\s*)?([0-9]{1,10}):([0-5]?[0-9]):([0-5]?[0-9])(?:\\.([0-9]{2}))?\\s*$"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return false;
+    const __int128 total = __int128(m.captured(1).toULongLong()) * 8640000 + __int128(m.captured(2).toULongLong()) * 360000
+        + m.captured(3).toInt() * 6000 + m.captured(4).toInt() * 100 + m.captured(5).toInt();
+    if (total > std::numeric_limits<std::uint32_t>::max())
+        return false;
+    out = std::uint32_t(total);
+    return true;
+}
+
+std::uint32_t ticksOrRaise(const QString& text, const QString& label)
+{
+    std::uint32_t t = 0;
+    if (!parseTicks(text, t))
+        KtRaiseBadValue(label, text);
+    return t;
+}
+
+// A real number as a whole: the decimal form with an optional exponent, finite.
+double realOrRaise(const QString& text, const QString& label)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?\\s*$"));
+    const double d = KtTextToReal(text);
+    if (!form.match(text).hasMatch() || !std::isfinite(d))
+        KtRaiseBadValue(label, text);
+    return d;
+}
+
 // ---- little helpers -----------------------------------------------------------------------
 
 bool isTrue(const QString& t)
@@ -79,16 +182,25 @@ bool isHexSyntax(int s)
         || s == KtSyn::Ipv6Address;
 }
 
-// Bytes <-> display text: the system's single-byte code page, so that every byte value
-// survives a round trip through the text.
+// Bytes shown as text: UTF-8 when they are valid UTF-8 (a byte-order mark included, so that
+// it is kept), else Latin-1, which shows every byte as some character.
 QString bytesAsText(const QByteArray& b)
 {
-    return QString::fromLatin1(b);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QString text = utf8(b);
+    return utf8.hasError() ? QString::fromLatin1(b) : text;
 }
 
-QByteArray textAsBytes(const QString& t)
+// Text sent as UTF-8. A lone surrogate has no UTF-8 form: it is refused, not replaced.
+QByteArray textAsBytes(const QString& t, const QString& label)
 {
-    return t.toLatin1();
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate())
+            ++i;
+        else if (t[i].isSurrogate())
+            KtRaiseBadValue(label, t);
+    }
+    return t.toUtf8();
 }
 
 QString upToZero(const QByteArray& b)
@@ -135,23 +247,23 @@ double bytesDouble(const QByteArray& b)
     return std::bit_cast<double>(getLE(padded(b, 8), 8));
 }
 
-double serialOrRaise(const QString& text)
+double serialOrRaise(const QString& text, const QString& label)
 {
     double s = 0;
     if (!KtSerialFromText(text, s))
-        KtRaise(KtErr::BadPartialValue);
+        KtRaiseBadValue(label, text);
     return s;
 }
 
-snmp::Oid oidOrRaise(const QString& text)
+snmp::Oid oidOrRaise(const QString& text, const QString& label)
 {
     snmp::Oid oid;
     if (!snmp::oidFromText(text.toStdString(), oid))
-        KtRaise(KtErr::BadPartialValue);
+        KtRaiseBadValue(label, text);
     return oid;
 }
 
-// Strict dotted quad, four numbers of 0..255.
+// Strict dotted quad, four numbers of 0..255 of at most three digits each.
 bool parseIp(const QString& text, QByteArray& out)
 {
     const QStringList parts = text.split(u'.');
@@ -170,6 +282,14 @@ bool parseIp(const QString& text, QByteArray& out)
         out.append(char(v));
     }
     return true;
+}
+
+QByteArray ipOrRaise(const QString& text, const QString& label)
+{
+    QByteArray b;
+    if (!parseIp(text, b))
+        KtRaiseBadValue(label, text);
+    return b;
 }
 
 QString ipText(const QByteArray& b)
@@ -460,31 +580,29 @@ void ValueToVb(const KtSNMPVar& var, snmp::Varbind& vb)
         return;
     }
     auto octets = [&](const QByteArray& b) { vb.setBytes(snmp::Syntax::OctetString, b.toStdString()); };
+    // A refusal names the variable and shows the text.
+    const QString& label = var.Label;
     switch (var.Syntax) {
     case KtSyn::Boolean: vb.setInteger(isTrue(text) ? 1 : 0); break;
-    case KtSyn::Integer: vb.setInteger(KtDecimalToInt32(text)); break;
+    case KtSyn::Integer: vb.setInteger(std::int32_t(numberOrRaise(text, var.Syntax, label))); break;
     case KtSyn::BitStr: case KtSyn::OctetStr: case KtSyn::Opaque: case KtSyn::MacAddress:
     case KtSyn::Ipv6Address:
         octets(KtHexToBytes(text));
         break;
     case KtSyn::Null: vb.setNull(); break;
-    case KtSyn::ObjectId: vb.setObjectId(oidOrRaise(text)); break;
-    case KtSyn::IpAddress: case KtSyn::NsapAddr: {
-        QByteArray b;
-        if (!parseIp(text, b))
-            KtRaise(KtErr::InvalidAddress);
-        vb.setBytes(snmp::Syntax::IpAddress, b.toStdString());
+    case KtSyn::ObjectId: vb.setObjectId(oidOrRaise(text, label)); break;
+    case KtSyn::IpAddress: case KtSyn::NsapAddr:
+        vb.setBytes(snmp::Syntax::IpAddress, ipOrRaise(text, label).toStdString());
         break;
-    }
     case KtSyn::Counter: case KtSyn::Gauge: case KtSyn::UInteger:
-        vb.setUnsigned(snmp::Syntax::Gauge32, KtDecimalToUInt32(text));
+        vb.setUnsigned(snmp::Syntax::Gauge32, std::uint32_t(numberOrRaise(text, var.Syntax, label)));
         break;
-    case KtSyn::TimeTicks: vb.setUnsigned(snmp::Syntax::TimeTicks, KtTextToTicks(text)); break;
-    case KtSyn::Counter64: vb.setCounter64(KtDecimalToUInt64(text)); break;
-    case KtSyn::Double: octets(doubleBytes(KtTextToReal(text))); break;
+    case KtSyn::TimeTicks: vb.setUnsigned(snmp::Syntax::TimeTicks, ticksOrRaise(text, label)); break;
+    case KtSyn::Counter64: vb.setCounter64(std::uint64_t(numberOrRaise(text, var.Syntax, label))); break;
+    case KtSyn::Double: octets(doubleBytes(realOrRaise(text, label))); break;
     case KtSyn::DateTime: octets(KtDateTime(text).ToBytes()); break;
-    case KtSyn::BcDateTime: octets(doubleBytes(serialOrRaise(text))); break;
-    case KtSyn::DisplayStr: octets(textAsBytes(text)); break;
+    case KtSyn::BcDateTime: octets(doubleBytes(serialOrRaise(text, label))); break;
+    case KtSyn::DisplayStr: octets(textAsBytes(text, label)); break;
     default: KtRaise(KtErr::BadSyntax);
     }
 }
@@ -549,37 +667,35 @@ QString EncodeIndex(const KtSNMPVarList& list, int i)
         appendId(out, bits & 0xffffffffu);
         appendId(out, bits >> 32);
     };
+    // A key typed as text that is no value of its syntax must not address another row.
+    const QString& label = var.Label;
     switch (var.Syntax) {
     case KtSyn::Boolean: appendId(out, isTrue(text) ? 1 : 0); break;
-    case KtSyn::Integer: appendId(out, std::uint32_t(KtDecimalToInt32(text))); break;
-    case KtSyn::Counter: case KtSyn::Gauge: case KtSyn::UInteger: appendId(out, KtDecimalToUInt32(text)); break;
-    case KtSyn::TimeTicks: appendId(out, KtTextToTicks(text)); break;
+    case KtSyn::Integer: appendId(out, std::uint32_t(std::int32_t(numberOrRaise(text, var.Syntax, label)))); break;
+    case KtSyn::Counter: case KtSyn::Gauge: case KtSyn::UInteger:
+        appendId(out, std::uint64_t(numberOrRaise(text, var.Syntax, label)));
+        break;
+    case KtSyn::TimeTicks: appendId(out, ticksOrRaise(text, label)); break;
     case KtSyn::BitStr: case KtSyn::OctetStr: case KtSyn::Opaque: case KtSyn::DisplayStr:
-        appendBytes(out, TextToBytes(text, var.Syntax), !implied);
+        appendBytes(out, TextToBytes(text, var.Syntax, label), !implied);
         break;
     case KtSyn::ObjectId: {
-        const snmp::Oid oid = text == KtNullText ? snmp::Oid{} : oidOrRaise(text);
+        const snmp::Oid oid = text == KtNullText ? snmp::Oid{} : oidOrRaise(text, label);
         if (!implied)
             appendId(out, oid.size());
         for (std::uint32_t id : oid)
             appendId(out, id);
         break;
     }
-    case KtSyn::IpAddress: case KtSyn::NsapAddr: {
-        QByteArray b;
-        if (!parseIp(text, b))
-            KtRaise(KtErr::InvalidAddress);
-        appendBytes(out, b, false);
-        break;
-    }
+    case KtSyn::IpAddress: case KtSyn::NsapAddr: appendBytes(out, ipOrRaise(text, label), false); break;
     case KtSyn::Counter64: {
-        const std::uint64_t v = KtDecimalToUInt64(text);
+        const std::uint64_t v = std::uint64_t(numberOrRaise(text, var.Syntax, label));
         appendId(out, v >> 32);
         appendId(out, v & 0xffffffffu);
         break;
     }
-    case KtSyn::Double: doubleWords(KtTextToReal(text)); break;
-    case KtSyn::BcDateTime: doubleWords(serialOrRaise(text)); break;
+    case KtSyn::Double: doubleWords(realOrRaise(text, label)); break;
+    case KtSyn::BcDateTime: doubleWords(serialOrRaise(text, label)); break;
     case KtSyn::MacAddress: case KtSyn::Ipv6Address: {
         const qsizetype n = var.Syntax == KtSyn::MacAddress ? 6 : 16;
         const QByteArray b = KtHexToBytes(text);
@@ -610,42 +726,40 @@ QString EncodeInstance(const KtSNMPVarList& list)
 
 // ---- byte forms -----------------------------------------------------------------------------
 
-QByteArray TextToBytes(const QString& text, int syntax)
+QByteArray TextToBytes(const QString& text, int syntax, const QString& label)
 {
     if (fieldWidth(syntax) == -2)
         KtRaise(KtErr::BadSyntax);
     QByteArray out;
-    if (text == KtNullText)
+    // Both markers stand for no value: a column a walk passed has no bytes either.
+    if (text == KtNullText || text == KtNotDoneText)
         return out;
+    auto number = [&] { return numberOrRaise(text, syntax, label); };
     switch (syntax) {
     case KtSyn::Boolean: putLE(out, isTrue(text) ? 1 : 0, 4); break;
-    case KtSyn::Integer: putLE(out, std::uint32_t(KtDecimalToInt32(text)), 4); break;
-    case KtSyn::Counter: case KtSyn::Gauge: case KtSyn::UInteger: putLE(out, KtDecimalToUInt32(text), 4); break;
-    case KtSyn::TimeTicks: putLE(out, KtTextToTicks(text), 4); break;
-    case KtSyn::Counter64: putLE(out, KtDecimalToUInt64(text), 8); break;
-    case KtSyn::Double: out = doubleBytes(KtTextToReal(text)); break;
-    case KtSyn::BcDateTime: out = doubleBytes(serialOrRaise(text)); break;
+    case KtSyn::Integer: putLE(out, std::uint32_t(std::int32_t(number())), 4); break;
+    case KtSyn::Counter: case KtSyn::Gauge: case KtSyn::UInteger: putLE(out, std::uint64_t(number()), 4); break;
+    case KtSyn::TimeTicks: putLE(out, ticksOrRaise(text, label), 4); break;
+    case KtSyn::Counter64: putLE(out, std::uint64_t(number()), 8); break;
+    case KtSyn::Double: out = doubleBytes(realOrRaise(text, label)); break;
+    case KtSyn::BcDateTime: out = doubleBytes(serialOrRaise(text, label)); break;
     case KtSyn::BitStr: case KtSyn::OctetStr: case KtSyn::Opaque: case KtSyn::MacAddress:
     case KtSyn::Ipv6Address:
         out = KtHexToBytes(text);
         break;
     case KtSyn::ObjectId:
-        for (std::uint32_t id : oidOrRaise(text))
+        for (std::uint32_t id : oidOrRaise(text, label))
             putLE(out, id, 4);
         break;
-    case KtSyn::IpAddress: case KtSyn::NsapAddr:
-        if (!text.isEmpty())
-            for (const QString& part : text.split(u'.'))
-                out.append(char(KtDecimalToInt32(part) & 0xff));
-        break;
+    case KtSyn::IpAddress: case KtSyn::NsapAddr: out = ipOrRaise(text, label); break;
     case KtSyn::DateTime: out = KtDateTime(text).ToBytes(); break;
-    case KtSyn::DisplayStr: out = textAsBytes(text); break;
+    case KtSyn::DisplayStr: out = textAsBytes(text, label); break;
     case KtSyn::Null: break;
     case KtSyn::Bool8: out.append(char(isTrue(text) ? 1 : 0)); break;
-    case KtSyn::Int8: case KtSyn::UInt8: out.append(char(KtDecimalToInt32(text) & 0xff)); break;
+    case KtSyn::Int8: case KtSyn::UInt8: out.append(char(std::uint8_t(number()))); break;
     case KtSyn::Bool16: out.append('\0').append(char(isTrue(text) ? 1 : 0)); break;
     case KtSyn::Int16: case KtSyn::UInt16: {
-        const std::uint32_t v = std::uint32_t(KtDecimalToInt32(text)) & 0xffff;
+        const auto v = std::uint16_t(number());
         out.append(char(v >> 8)).append(char(v & 0xff));
         break;
     }
@@ -744,12 +858,14 @@ void PutBit(QByteArray& bytes, int bit, bool on)
 QString FieldText(const KtSNMPVar& var, int byteIndex, int syntax, QByteArray* fieldBytes)
 {
     const QString raw = var.Options ? var.Options->TextToValue(var.Value) : var.Value;
+    // A variable not read yet has no bytes (rather than a refusal of its empty text).
+    const auto whole = [&] { return raw.isEmpty() ? QByteArray() : TextToBytes(raw, var.Syntax, var.Label); };
     if (byteIndex == 0 && syntax == var.Syntax) {
         if (fieldBytes)
-            *fieldBytes = TextToBytes(raw, var.Syntax);
+            *fieldBytes = whole();
         return raw;
     }
-    const QByteArray chunk = GetChunk(TextToBytes(raw, var.Syntax), byteIndex, syntax);
+    const QByteArray chunk = GetChunk(whole(), byteIndex, syntax);
     if (fieldBytes)
         *fieldBytes = chunk;
     return BytesToText(chunk, syntax);

@@ -3,9 +3,14 @@
 // sub-identifiers and byte forms (fields and bits of octet-string variables).
 //
 // Every value inside the framework is display text. Failures throw KtException:
-// -511 a syntax a conversion does not handle, -518 a byte form too short for its syntax (or a
-// text that is no value of its syntax), -519 a field or bit beyond the end of the data,
-// -514 an instance suffix too short for its keys, -509 an IpAddress text that is no address.
+// -511 a syntax a conversion does not handle, -518 a byte form too short for its syntax,
+// -519 a field or bit beyond the end of the data, -514 an instance suffix too short for its
+// keys, -530 a text that is no value of its syntax (naming the variable's label when known).
+//
+// Text to send is taken strictly: a whole number in the syntax's range (integer, counters,
+// gauge, 8- and 16-bit fields), time ticks as a number or in their shown form, a dotted quad
+// of 0..255 octets, and so on; empty text is no number. Display strings travel as UTF-8 and
+// are shown as UTF-8 when their bytes are valid UTF-8, else as Latin-1.
 #include "KtNML/KtSNMPVarList.h"
 #include "snmp/SnmpTypes.h"
 
@@ -39,9 +44,10 @@ QString KtRealToText(double value);
 // number, no number gives 0. Magnitudes beyond the double range give +-infinity.
 double KtTextToReal(const QString& text);
 
-// Decimal input: leading blanks, optional sign, digits up to the first other character; no
-// digits gives 0. Text outside the target range SATURATES at the range's nearest end
-// (e.g. "4294967296" gives 2147483647 as a signed value, "-5" gives 0 as an unsigned one).
+// Lenient decimal input for computed texts: leading blanks, optional sign, digits up to the
+// first other character; no digits gives 0. Text outside the target range SATURATES at the
+// range's nearest end (e.g. "4294967296" gives 2147483647 as a signed value, "-5" gives 0 as
+// an unsigned one). Typed values go through the strict conversions below instead.
 std::int32_t KtDecimalToInt32(const QString& text);
 std::uint32_t KtDecimalToUInt32(const QString& text);
 std::uint64_t KtDecimalToUInt64(const QString& text);
@@ -63,7 +69,9 @@ QString EncodeInstance(const KtSNMPVarList& list);
 
 // ---- byte forms and fields --------------------------------------------------------------
 
-QByteArray TextToBytes(const QString& text, int syntax);
+// "(NULL)" and "(NOTDONE)" give no bytes; a text that is no value of the syntax raises -530
+// naming label.
+QByteArray TextToBytes(const QString& text, int syntax, const QString& label = QString());
 QString BytesToText(const QByteArray& bytes, int syntax);
 // The bytes of one field starting at byteIndex.
 QByteArray GetChunk(const QByteArray& bytes, int byteIndex, int syntax);

@@ -28,6 +28,18 @@ template <class F> void ExpectKtError(int code, F&& f)
     }
 }
 
+// Runs f and checks that it refuses a text that is no value of its syntax (-530; the message
+// names the variable and the text, so it is not the bare catalogue text).
+template <class F> void ExpectBadValue(F&& f)
+{
+    try {
+        f();
+        ADD_FAILURE() << "expected error " << KtErr::BadValue << ", nothing was raised";
+    } catch (const KtException& e) {
+        EXPECT_EQ(e.Code(), KtErr::BadValue) << e.what();
+    }
+}
+
 inline void PrintTo(const QString& s, std::ostream* os)
 {
     *os << '"' << s.toStdString() << '"';

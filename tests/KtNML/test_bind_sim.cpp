@@ -347,6 +347,102 @@ TEST_F(BindSim, ATableWithHolesShowsEveryCellInItsOwnRow)
     }
 }
 
+// Typed text that is no value of its variable is refused naming the variable before anything
+// is sent, in both modes, and stays in its control. Text in a variable left out of the write
+// does not stop it, and corrected text is sent.
+TEST_F(BindSim, TextThatIsNoValueIsRefusedBeforeAnythingIsSentAndStaysTyped)
+{
+    startSim();
+    const KtSNMPVarDef defs[] = {
+        {"1.3.6.1.4.1.32473.77.1.2", "Address", KtSyn::IpAddress, KtAcc::ReadWrite},
+        {"1.3.6.1.4.1.32473.77.1.3", "State Number", KtSyn::Integer, KtAcc::ReadWrite},
+        {},
+    };
+    KtSNMPRequest2Edits bind(&form);
+    bind.VarList().Assign(KtSNMPVarList(defs, KtItem::SVT_SV, 0));
+    auto* address = new QLineEdit(&form);
+    auto* state = new QLineEdit(&form);
+    bind.Bind(0, address);
+    bind.Bind(1, state);
+    bind.Mode = 0;
+    bind.Get();
+    ASSERT_EQ(address->text(), "10.0.0.1");
+    ASSERT_EQ(state->text(), "2");
+
+    const struct {
+        QLineEdit* edit;
+        QString text;
+        QString label;
+    } cases[] = {
+        {state, "abc", "State Number"},         {state, "8 apples", "State Number"},
+        {state, "", "State Number"},            {state, "4294967298", "State Number"},
+        {address, "999.1.1.1", "Address"},     {address, "256.256.256.256", "Address"},
+        {address, "10.0.0", "Address"},
+    };
+    const auto before = sim.requests().size();
+    for (int mode : {0, 1}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(QString("mode %1, %2").arg(mode).arg(c.text).toStdString());
+            bind.Mode = mode;
+            c.edit->setText(c.text);
+            try {
+                bind.Set(false, true);
+                ADD_FAILURE() << "accepted";
+            } catch (const KtException& e) {
+                EXPECT_EQ(e.Code(), KtErr::BadValue);
+                EXPECT_EQ(e.Message(), QString("(ZiDUVA++) Invalid value \"%1\" for %2!").arg(c.text, c.label));
+            }
+            EXPECT_FALSE(bind.Busy());
+            EXPECT_EQ(c.edit->text(), c.text);
+            c.edit->setText(c.edit == state ? "2" : "10.0.0.1");
+        }
+    }
+    EXPECT_EQ(sim.requests().size(), before) << "nothing was sent";
+
+    auto lastSet = [&] {
+        QStringList sent;
+        const auto requests = sim.requests();
+        if (!requests.isEmpty() && requests.last().type == "SET")
+            for (const auto& vb : requests.last().varbinds)
+                sent << vb.oid + "=" + vb.type + ":" + vb.value;
+        return sent;
+    };
+    bind.Mode = 0;
+    state->setText("abc");
+    address->setText("10.0.0.9");
+    bind.PrepareSet();
+    bind.VarList().Item(1).Access |= KtAcc::Invalid;  // as a view leaves an unticked row out
+    bind.Set(false, false);
+    bind.VarList().Item(1).Access &= ~KtAcc::Invalid;
+    EXPECT_EQ(lastSet(), QStringList({"1.3.6.1.4.1.32473.77.1.2.0=a:10.0.0.9"}));
+
+    state->setText(" 1 ");
+    bind.Set(false, true);
+    EXPECT_EQ(lastSet(), QStringList({"1.3.6.1.4.1.32473.77.1.2.0=a:10.0.0.9", "1.3.6.1.4.1.32473.77.1.3.0=i:1"}));
+}
+
+// Display strings are written as UTF-8 and read back as the same text.
+TEST_F(BindSim, DisplayStringsTravelAsUtf8)
+{
+    startSim();
+    const KtSNMPVarDef defs[] = {{"1.3.6.1.4.1.32473.77.1.4", "Name", KtSyn::DisplayStr, KtAcc::ReadWrite}, {}};
+    KtSNMPRequest2Edits bind(&form);
+    bind.VarList().Assign(KtSNMPVarList(defs, KtItem::SVT_SV, 0));
+    bind.Mode = 0;
+    auto* name = new QLineEdit(&form);
+    bind.Bind(0, name);
+    bind.Get();
+    name->setText(QStringLiteral("Zürich-€"));
+    bind.Set(false, true);
+    const auto requests = sim.requests();
+    ASSERT_FALSE(requests.isEmpty());
+    ASSERT_EQ(requests.last().varbinds.size(), 1);
+    EXPECT_EQ(requests.last().varbinds[0].value, QString("Zürich-€").toUtf8().toHex().toUpper());
+    name->clear();
+    bind.Get();
+    EXPECT_EQ(name->text(), QStringLiteral("Zürich-€"));
+}
+
 TEST_F(BindSim, SynchronousAndAsynchronousReadsFillTheListViewAlike)
 {
     startSim();

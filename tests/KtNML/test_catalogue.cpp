@@ -123,6 +123,30 @@ TEST_F(Catalogue, AShortFileKeepsTheBuiltInTextsOfLaterEntries)
     EXPECT_EQ(KtMessage(-509).toStdString(), "(ZiDUVA++) Invalid IP Address or DNS name!");
 }
 
+// The refusal of a typed value fills in its placeholders once, in the catalogue's order, and
+// shows only the start of a long text.
+TEST_F(Catalogue, BadValueNamesTheVariableAndTheStartOfTheText)
+{
+    auto message = [](const QString& label, const QString& text) {
+        try {
+            KtRaiseBadValue(label, text);
+        } catch (const KtException& e) {
+            EXPECT_EQ(e.Code(), -530);
+            return e.Message().toStdString();
+        }
+        return std::string("nothing raised");
+    };
+    EXPECT_EQ(message("Port", "8 apples"), "(ZiDUVA++) Invalid value \"8 apples\" for Port!");
+    EXPECT_EQ(message("[VALUE]", "[LABEL]"), "(ZiDUVA++) Invalid value \"[LABEL]\" for [VALUE]!");
+    EXPECT_EQ(message("Name", QString(50, u'x')), "(ZiDUVA++) Invalid value \"" + std::string(40, 'x') + "...\" for Name!");
+
+    QByteArray lines;
+    for (int k = 0; k < 30; ++k)
+        lines += "-\n";
+    LoadCatalogue(KtMsgFamily::KtSnmp, writeFile(lines + "[LABEL]: [VALUE]?\n"));
+    EXPECT_EQ(message("Port", "abc"), "Port: abc?");
+}
+
 TEST_F(Catalogue, MissingOrBlankFilesChangeNothing)
 {
     LoadCatalogue(KtMsgFamily::SnmpClass, m_dir.filePath("missing.err"));

@@ -305,7 +305,8 @@ TEST_F(RequestTest, AValueThatCannotBeSentRaisesBeforeAnythingGoesOutAndRestores
                 r->Set(false, "1,0", &sent);
             ADD_FAILURE() << "no exception";
         } catch (const KtException& e) {
-            EXPECT_EQ(e.Code(), -509);
+            EXPECT_EQ(e.Code(), KtErr::BadValue);
+            EXPECT_EQ(e.Message(), "(ZiDUVA++) Invalid value \"300.1.1.1\" for Address!");
         }
         EXPECT_EQ(values(r->VarList), (Row{"10.0.0.1", "1"}));
         EXPECT_EQ(r->VarList.Item(0).Access, KtAcc::ReadWrite);
