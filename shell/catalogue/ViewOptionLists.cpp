@@ -230,9 +230,20 @@ constexpr KtOptionPair kMldVersionPairs[] = {{1, "version-1"}, {2, "version-2"},
 constexpr KtOptionPair kSingleIpRolePairs[] = {{1, "cs"}, {2, "cas"}, {3, "ms"}, {}};
 constexpr KtOptionPair kNeighborRolePairs[] = {{1, "commander"}, {2, "candidate"}, {3, "member"}, {}};
 
-// SNMPv3 protocols are object identifiers, so these two lists map whole OID texts to names.
-constexpr KtOptionTextPair kAuthProtocolsPairs[] = {{"1.3.6.1.6.3.10.1.1.1", "None"}, {"1.3.6.1.6.3.10.1.1.2", "MD5"}, {"1.3.6.1.6.3.10.1.1.3", "SHA"}, {}};
-constexpr KtOptionTextPair kPrivProtocolsPairs[] = {{"1.3.6.1.6.3.10.1.2.1", "None"}, {"1.3.6.1.6.3.10.1.2.2", "DES"}, {}};
+// SNMPv3 protocols are object identifiers, so these two lists map whole OID texts to names:
+// every protocol the module itself speaks (/a and /p), so that no user of the agent shows a
+// raw OID. SHA-2 are RFC 7860's, AES-128 is RFC 3826's, AES-192/256 the draft's
+// (draft-blumenthal-aes-usm-04) as the SNMP library knows them.
+constexpr KtOptionTextPair kAuthProtocolsPairs[] = {
+    {"1.3.6.1.6.3.10.1.1.1", "None"},    {"1.3.6.1.6.3.10.1.1.2", "MD5"},     {"1.3.6.1.6.3.10.1.1.3", "SHA"},
+    {"1.3.6.1.6.3.10.1.1.4", "SHA-224"}, {"1.3.6.1.6.3.10.1.1.5", "SHA-256"}, {"1.3.6.1.6.3.10.1.1.6", "SHA-384"},
+    {"1.3.6.1.6.3.10.1.1.7", "SHA-512"}, {},
+};
+constexpr KtOptionTextPair kPrivProtocolsPairs[] = {
+    {"1.3.6.1.6.3.10.1.2.1", "None"},       {"1.3.6.1.6.3.10.1.2.2", "DES"},
+    {"1.3.6.1.6.3.10.1.2.4", "AES-128"},    {"1.3.6.1.4.1.14832.1.3", "AES-192"},
+    {"1.3.6.1.4.1.14832.1.4", "AES-256"},   {},
+};
 
 } // namespace
 

@@ -295,6 +295,24 @@ TEST(ViewCatalogue, UserTableProtocolsMapObjectIdentifiersToNames)
     EXPECT_EQ(auth.options->TextToValue("None"), "1.3.6.1.6.3.10.1.1.1");
     EXPECT_EQ(priv.options->ValueToText("1.3.6.1.6.3.10.1.2.2"), "DES");
     EXPECT_EQ(priv.options->TextToValue("None"), "1.3.6.1.6.3.10.1.2.1");
+
+    // Every protocol the module offers (/a 4-7, /p 5-7) is named both ways, or its users show
+    // a raw OID.
+    const struct {
+        const KtOptionList* list;
+        const char* oid;
+        const char* name;
+    } offered[] = {
+        {auth.options, "1.3.6.1.6.3.10.1.1.4", "SHA-224"}, {auth.options, "1.3.6.1.6.3.10.1.1.5", "SHA-256"},
+        {auth.options, "1.3.6.1.6.3.10.1.1.6", "SHA-384"}, {auth.options, "1.3.6.1.6.3.10.1.1.7", "SHA-512"},
+        {priv.options, "1.3.6.1.6.3.10.1.2.4", "AES-128"}, {priv.options, "1.3.6.1.4.1.14832.1.3", "AES-192"},
+        {priv.options, "1.3.6.1.4.1.14832.1.4", "AES-256"},
+    };
+    for (const auto& p : offered) {
+        SCOPED_TRACE(p.name);
+        EXPECT_EQ(p.list->ValueToText(p.oid), p.name);
+        EXPECT_EQ(p.list->TextToValue(p.name), p.oid);
+    }
 }
 
 } // namespace

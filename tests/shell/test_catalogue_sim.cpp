@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -92,6 +93,24 @@ TEST_P(CatalogueSimTest, ViewReadsFromTheSwitch)
     } catch (const KtException& x) {
         ADD_FAILURE() << "read failed: " << x.Code() << " " << x.Message().toStdString();
     }
+}
+
+// The simulator's users (none, MD5/DES, SHA/AES, SHA-256/AES) show their protocols by name.
+using UserTableSim = CatalogueSimTest;
+TEST_F(UserTableSim, EveryUserShowsItsProtocolsByName)
+{
+    const KtViewEntry* e = FindView("SNMP V3 / User-based Security Model / User Table");
+    ASSERT_NE(e, nullptr);
+    KtSNMPRequest request;
+    request.VarList.Assign(KtSNMPVarList(e->table, e->itemType, e->keyCount));
+    std::map<std::string, std::string> protocols;  // user -> "auth/priv"
+    for (bool more = request.Get(true); more; more = request.Get(false))
+        protocols[request.VarList.Item(1).Value.toStdString()] =
+            (request.VarList.Item(4).Value + "/" + request.VarList.Item(7).Value).toStdString();
+    EXPECT_EQ(protocols["vkrnone"], "None/None");
+    EXPECT_EQ(protocols["vkrmd5"], "MD5/DES");
+    EXPECT_EQ(protocols["vkrsha"], "SHA/AES-128");
+    EXPECT_EQ(protocols["vkrsha256"], "SHA-256/AES-128");
 }
 
 std::string entryName(const ::testing::TestParamInfo<int>& info)
