@@ -198,9 +198,21 @@ QString ReadEdits(const std::vector<QWidget*>& edits, int syntax)
         return octets.join(u'.');
     }
     case KtSyn::TimeTicks: {
-        const std::uint64_t t = std::uint64_t(number(0)) * 8640000 + std::uint64_t(number(1)) * 360000
-            + std::uint64_t(number(2)) * 6000 + std::uint64_t(number(3)) * 100 + number(4);
-        return KtTicksToText(std::uint32_t(std::min<std::uint64_t>(t, 0xffffffffu)));
+        // Parts that are no numbers, or a time beyond the ticks' range, leave the text as
+        // typed, for the codec to refuse naming the variable.
+        QStringList parts;
+        bool numbers = true;
+        for (int k = 0; k < 5; ++k) {
+            parts << ControlText(edits[k]).trimmed();
+            const QString& p = parts.last();
+            numbers = numbers && !p.isEmpty() && p.size() <= 10
+                && std::all_of(p.begin(), p.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        }
+        const auto part = [&](int k) { return numbers ? parts[k].toULongLong() : 0; };
+        const std::uint64_t t = part(0) * 8640000 + part(1) * 360000 + part(2) * 6000 + part(3) * 100 + part(4);
+        if (!numbers || t > 0xffffffffu)
+            return QStringLiteral("%1 days, %2:%3:%4.%5").arg(parts[0], parts[1], parts[2], parts[3], parts[4]);
+        return KtTicksToText(std::uint32_t(t));
     }
     case KtSyn::DateTime: {
         const QString dir = ControlText(edits[7]).trimmed();

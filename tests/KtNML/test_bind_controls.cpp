@@ -222,6 +222,46 @@ TEST_F(BindControls, AddressEditsKeepTheirTextForANullValueAndPadShortHex)
     EXPECT_EQ(var(Bytes4).Value, "0A001F00");
 }
 
+// What is typed is read back as typed when it is no value (to be refused naming the variable
+// when it is sent), never turned into another value on the way.
+TEST_F(BindControls, TypedTextThatIsNoValueIsKeptForTheWriteToRefuse)
+{
+    QLineEdit* state = make<QLineEdit>(1)[0];
+    bind->Bind(State, state);
+    const std::vector<QLineEdit*> ip = make<QLineEdit>(4);
+    bind->BindFormatted(Ip, "%i%i%i%i", std::vector<QWidget*>(ip.begin(), ip.end()));
+    const std::vector<QLineEdit*> ticks = make<QLineEdit>(5);
+    bind->BindFormatted(Ticks, "%s%s%s%s%s", std::vector<QWidget*>(ticks.begin(), ticks.end()));
+    auto typeInto = [](const std::vector<QLineEdit*>& edits, const QStringList& texts) {
+        for (int k = 0; k < texts.size(); ++k)
+            edits[std::size_t(k)]->setText(texts[k]);
+    };
+    const struct {
+        int var;
+        QStringList typed;
+        QString value;
+    } cases[] = {
+        {State, {"8 apples"}, "8 apples"},
+        {State, {""}, ""},
+        {State, {"disabled"}, "disabled"},  // an option stays the option
+        {Ip, {"999", "1", "1", "1"}, "999.1.1.1"},
+        {Ip, {"10", "", "0", "1"}, "10..0.1"},
+        {Ip, {" 10", "0", "0", "7 "}, "10.0.0.7"},
+        {Ticks, {"1", "x", "0", "0", "0"}, "1 days, x:0:0.0"},
+        {Ticks, {"500", "0", "0", "0", "0"}, "500 days, 0:0:0.0"},  // beyond 4294967295 ticks
+        {Ticks, {"0", "1", "2", "3", "4"}, "1:02:03.04"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.join(u'|').toStdString());
+        if (c.var == State)
+            typeInto({state}, c.typed);
+        else
+            typeInto(c.var == Ip ? ip : ticks, c.typed);
+        bind->PrepareSet();
+        EXPECT_EQ(var(c.var).Value, c.value);
+    }
+}
+
 TEST_F(BindControls, FieldOfAnOctetStringIsCutOutAndPutBackInPlace)
 {
     QLineEdit* edit = make<QLineEdit>(1)[0];
