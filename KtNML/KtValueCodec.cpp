@@ -292,6 +292,19 @@ QByteArray ipOrRaise(const QString& text, const QString& label)
     return b;
 }
 
+// Hexadecimal typed for a value: spaces aside, digits 0-9 and A-F only. Any other character
+// would be sent as a 0 nibble nobody typed.
+QByteArray hexOrRaise(const QString& text, const QString& label)
+{
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool digit = (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
+        if (!digit && u != u' ')
+            KtRaiseBadValue(label, text);
+    }
+    return KtHexToBytes(text);
+}
+
 QString ipText(const QByteArray& b)
 {
     return QStringLiteral("%1.%2.%3.%4")
@@ -587,7 +600,7 @@ void ValueToVb(const KtSNMPVar& var, snmp::Varbind& vb)
     case KtSyn::Integer: vb.setInteger(std::int32_t(numberOrRaise(text, var.Syntax, label))); break;
     case KtSyn::BitStr: case KtSyn::OctetStr: case KtSyn::Opaque: case KtSyn::MacAddress:
     case KtSyn::Ipv6Address:
-        octets(KtHexToBytes(text));
+        octets(hexOrRaise(text, label));
         break;
     case KtSyn::Null: vb.setNull(); break;
     case KtSyn::ObjectId: vb.setObjectId(oidOrRaise(text, label)); break;
@@ -698,9 +711,13 @@ QString EncodeIndex(const KtSNMPVarList& list, int i)
     case KtSyn::BcDateTime: doubleWords(serialOrRaise(text, label)); break;
     case KtSyn::MacAddress: case KtSyn::Ipv6Address: {
         const qsizetype n = var.Syntax == KtSyn::MacAddress ? 6 : 16;
-        const QByteArray b = KtHexToBytes(text);
-        if (b.size() >= n)
-            appendBytes(out, b.left(n), false);
+        // No text yet (the start of a walk) gives nothing; typed text must be the whole address,
+        // or the row written would be another one.
+        const QByteArray b = text == KtNullText || text == KtNotDoneText ? QByteArray() : hexOrRaise(text, label);
+        if (b.size() == n)
+            appendBytes(out, b, false);
+        else if (!b.isEmpty())
+            KtRaiseBadValue(label, text);
         break;
     }
     case KtSyn::DateTime: appendBytes(out, KtDateTime(text).ToBytes(), false); break;
@@ -745,7 +762,7 @@ QByteArray TextToBytes(const QString& text, int syntax, const QString& label)
     case KtSyn::BcDateTime: out = doubleBytes(serialOrRaise(text, label)); break;
     case KtSyn::BitStr: case KtSyn::OctetStr: case KtSyn::Opaque: case KtSyn::MacAddress:
     case KtSyn::Ipv6Address:
-        out = KtHexToBytes(text);
+        out = hexOrRaise(text, label);
         break;
     case KtSyn::ObjectId:
         for (std::uint32_t id : oidOrRaise(text, label))
