@@ -6,6 +6,7 @@
 #include "KtNML/KtSupport.h"
 #include "KtNML/KtValueCodec.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -17,6 +18,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -39,9 +41,12 @@ bool IsTextControl(const QWidget* w)
 
 void SetControlText(QWidget* w, const QString& text)
 {
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         edit->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(w))
+        // A fixed-width field shows where its text begins; setText leaves the cursor, and
+        // with it the visible part, at the end.
+        edit->setCursorPosition(0);
+    } else if (auto* label = qobject_cast<QLabel*>(w))
         label->setText(text);
     else
         KtRaise(KtErr::BadControlType);
@@ -231,6 +236,20 @@ QString ReadEdits(const std::vector<QWidget*>& edits, int syntax)
     }
     default: return ControlText(edits[0]);
     }
+}
+
+// A combo box keeps the width of its form; its list opens wide enough for the longest option.
+void FitPopupToItems(QComboBox& combo)
+{
+    QAbstractItemView* view = combo.view();
+    const QFontMetrics metrics(view->font());
+    int widest = 0;
+    for (int k = 0; k < combo.count(); ++k)
+        widest = std::max(widest, metrics.horizontalAdvance(combo.itemText(k)));
+    widest = std::max(widest, view->sizeHintForColumn(0));
+    const int margins = 2 * view->frameWidth() + 2 * metrics.averageCharWidth()
+        + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    view->setMinimumWidth(widest + margins);
 }
 
 std::vector<QWidget*> Widgets(const KtControlBinding& rec)
@@ -708,8 +727,11 @@ void KtSNMPRequest2Edits::BindListView(QTreeWidget* listView, bool autoDisable)
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     listView->setPalette(palette);
+    // The grid lines come from an item border; a style sheet that styles items takes over their
+    // selection colours too, so the selected row gets the palette's highlight back explicitly.
     listView->setStyleSheet(QStringLiteral(
-        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"));
+        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"
+        "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     m_selectionConnection =
         connect(listView, &QTreeWidget::itemSelectionChanged, this, &KtSNMPRequest2Edits::RowSelectionChanged);
     BuildColumns();
@@ -927,6 +949,9 @@ void KtSNMPRequest2Edits::HookChanges(KtControlBinding& rec)
             connection = connect(group, &KtRadioGroup::clicked, this, setModified);
         else if (auto* box = qobject_cast<QCheckBox*>(c.data()))
             connection = connect(box, &QCheckBox::clicked, this, setModified);
+        else if (auto* edit = qobject_cast<QLineEdit*>(c.data()))
+            // A text longer than its field is read whole in the tooltip.
+            connection = connect(edit, &QLineEdit::textChanged, edit, &QWidget::setToolTip);
         rec.Handlers.push_back(connection);
     }
 }
@@ -962,6 +987,9 @@ void KtSNMPRequest2Edits::BindField(int i, int byteIndex, int syntax, const KtOp
         KtRaise(KtErr::NoOptionList);
     if (combo) {
         list->FillComboBox(*combo);
+        // Filling selects the first option; nothing has been read yet, so nothing is chosen.
+        combo->setCurrentIndex(-1);
+        FitPopupToItems(*combo);
         if (list->ValueType() == KtOptValue::Prefix && !secondControl)
             KtRaise(KtErr::NotEnoughControls);
     } else if (group) {

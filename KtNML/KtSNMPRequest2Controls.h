@@ -156,7 +156,8 @@ struct KtControlBinding {
     int ControlCount = 0;
     std::vector<int> Bits;                  // one bit index per control, or empty
     std::vector<QPointer<QWidget>> Controls;
-    // The handlers hooked onto the controls (one per control; empty where none was hooked).
+    // The handlers hooked onto the controls (one per control; empty where none was hooked):
+    // the operator's changes of a choice set Modified, an edit's text becomes its tooltip.
     std::vector<QMetaObject::Connection> Handlers;
 };
 

@@ -6,20 +6,25 @@
 #include "KtNML/KtSNMPRequest2Controls.h"
 #include "tests/KtNML/KtTestHelpers.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTreeWidget>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -323,6 +328,67 @@ TEST_F(BindControls, RadioGroupAndComboShowTheListedTextAndOnlyOperatorChangesMa
     EXPECT_TRUE(bind->Bindings().empty());
 }
 
+// Nothing read yet: a drop-down list has no current item, and reading it back gives nothing.
+TEST_F(BindControls, ChoicesStayUnchosenUntilAValueIsShown)
+{
+    QComboBox* combo = make<QComboBox>(1)[0];
+    bind->BindDropDown(State, combo);
+    ASSERT_EQ(combo->count(), 2);
+    EXPECT_EQ(combo->currentIndex(), -1);
+    var(State).Value = "enabled";
+    bind->ReadValues(State);
+    EXPECT_EQ(var(State).Value, "enabled") << "an unchosen list gives no value";
+    var(State).Value = "disabled";
+    bind->ShowValues(State);
+    EXPECT_EQ(combo->currentIndex(), 0);
+}
+
+// An edit that tells where its cursor is drawn.
+class PeekEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    using QLineEdit::cursorRect;
+};
+
+// Fixed-width fields: the start of a long text in sight, the whole of it in the tooltip, and
+// a drop-down list that opens wide enough for its longest option.
+TEST_F(BindControls, LongTextsShowTheirStartAndListsOpenWideEnough)
+{
+    static constexpr KtOptionPair kLongPairs[] = {
+        {1, "other"}, {9, "nway-disabled-1Gigabps-Full-master"}, {10, "nway-disabled-1Gigabps-Full-slave"}, {}};
+    static const KtOptionList olLong(kLongPairs);
+    PeekEdit* name = make<PeekEdit>(1)[0];
+    QComboBox* combo = make<QComboBox>(1)[0];
+    // A style that opens the list only as wide as the box (others widen it themselves).
+    const std::unique_ptr<QStyle> boxWide(QStyleFactory::create("Windows"));
+    ASSERT_TRUE(boxWide);
+    combo->setStyle(boxWide.get());
+    name->setReadOnly(true);
+    bind->Bind(Name, name);
+    bind->BindFieldDropDown(State, 0, KtSyn::Integer, &olLong, combo);
+    name->setGeometry(0, 0, 60, name->sizeHint().height());
+    combo->setGeometry(0, 40, 60, combo->sizeHint().height());
+    form.resize(200, 100);
+    form.show();
+    const QString text = "portType-1000Base-T and a good deal more";
+    var(Name).Value = text;
+    var(State).Value = "9";
+    bind->ShowValues(-1);
+    name->grab();  // lays the text out as it is painted
+    EXPECT_LE(name->cursorRect().left(), name->fontMetrics().averageCharWidth()) << "the start is in sight";
+    EXPECT_EQ(name->toolTip(), text);
+    name->setReadOnly(false);
+    name->setText("typed");
+    EXPECT_EQ(name->toolTip(), "typed") << "the tooltip follows what the field holds";
+
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_GE(list->viewport()->width(), list->fontMetrics().horizontalAdvance("nway-disabled-1Gigabps-Full-master"));
+    combo->hidePopup();
+    delete combo;  // before its style
+}
+
 TEST_F(BindControls, UnselectedChoiceLeavesTheValueAsItWas)
 {
     QComboBox* combo = make<QComboBox>(1)[0];
@@ -460,6 +526,55 @@ TEST(BindListView, SelectingARowEnablesAndFillsTheControls)
     view->topLevelItem(0)->setSelected(true);
     EXPECT_EQ(bind.VarList().Item(0).Value, "1");
     EXPECT_EQ(bind.VarList().Item(2).Value, "enabled");
+}
+
+// Colours as painted: within rounding of each other.
+bool Near(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) <= 2 && std::abs(a.green() - b.green()) <= 2 && std::abs(a.blue() - b.blue()) <= 2;
+}
+
+// The selected row in the palette's highlight colours, its text readable, the grid lines kept.
+TEST(BindListView, SelectedRowIsDrawnInTheHighlightColours)
+{
+    const KtSNMPVarDef table[] = {
+        {"1.3.6.1.4.1.32473.77.8.1.1", "Index", KtSyn::Integer, KtAcc::ReadOnly},
+        {"1.3.6.1.4.1.32473.77.8.1.2", "Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
+        {},
+    };
+    QWidget form;
+    auto* view = new QTreeWidget(&form);
+    KtSNMPRequest2Edits bind(&form);
+    bind.VarList().Assign(KtSNMPVarList(table, KtItem::MVT_UMV, 1));
+    bind.BindListView(view, false);
+    bind.BeforeGet();
+    for (const char* row : {"1", "2", "3"}) {
+        bind.VarList().Item(0).Value = row;
+        bind.VarList().Item(1).Value = "WWWWWWWW";
+        bind.ShowRow();
+    }
+    bind.AfterGet();
+    view->setGeometry(0, 0, 300, 200);
+    form.resize(300, 200);
+    form.show();
+    view->topLevelItem(1)->setSelected(true);
+
+    const QImage shot = view->viewport()->grab().toImage();
+    const QColor highlight = view->palette().color(QPalette::Active, QPalette::Highlight);
+    const QColor midlight = view->palette().color(QPalette::Active, QPalette::Midlight);
+    const QRect selected = view->visualItemRect(view->topLevelItem(1));
+    const QRect plain = view->visualItemRect(view->topLevelItem(0));
+    ASSERT_FALSE(selected.isEmpty());
+    // Sampled inside the selected row, off its borders: mostly highlight, with text on it.
+    int highlighted = 0, other = 0;
+    for (int y = selected.top() + 2; y < selected.bottom() - 1; ++y)
+        for (int x = 2; x < view->columnWidth(0) + view->columnWidth(1) - 3; ++x)
+            (Near(shot.pixel(x, y), highlight) ? highlighted : other) += 1;
+    EXPECT_GT(highlighted, 2 * other) << "highlighted " << highlighted << ", other " << other;
+    EXPECT_GT(other, 0) << "the selected row's text is visible";
+    // An unselected row keeps its grid line under it.
+    EXPECT_TRUE(Near(shot.pixel(plain.left() + 5, plain.bottom()), midlight));
+    EXPECT_FALSE(Near(shot.pixel(plain.left() + 5, plain.center().y()), highlight));
 }
 
 TEST_F(BindControls, StatusLineGoesToTheChosenTarget)

@@ -157,6 +157,23 @@ TEST_F(ViewSim, EditorReadsItsGroupAndSetsOnlyTheTickedRows)
     EXPECT_EQ(form.RequestCount(), 0);
 }
 
+// A switch that does not answer: the view says so and shows nothing it has not read.
+TEST_F(ViewSim, FailedReadLeavesTheControlsEmpty)
+{
+    StartSim({"--drop", "all"});
+    KtSNMPDefaults.timeout = 20;
+    TConfigForm form;
+    TSNMPEditorPanel* panel = form.AddEditorPanel(MakeRequest(&form, kGroup, KtItem::SVT_SV, 0, "testGroup"));
+    TEditsPanel* edits = panel->EditsPanel();
+    form.show();
+    ASSERT_TRUE(waitFor([&] { return !LastLine(panel->Memo()).isEmpty(); }, 10000));
+    EXPECT_TRUE(LastLine(panel->Memo()).startsWith("Get: " + KtMessage(KtErr::Timeout))) << LastLine(panel->Memo()).toStdString();
+    EXPECT_EQ(ComboOf(edits, 2)->currentIndex(), -1);
+    EXPECT_TRUE(ComboOf(edits, 2)->currentText().isEmpty());
+    for (int row : {0, 1, 3, 4, 5})
+        EXPECT_TRUE(EditOf(edits, row)->text().isEmpty()) << row;
+}
+
 TEST_F(ViewSim, SingleVariableIsSetWithSet)
 {
     StartSim();
