@@ -17,8 +17,14 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -238,6 +244,38 @@ QString ReadEdits(const std::vector<QWidget*>& edits, int syntax)
     }
 }
 
+constexpr int kErrorLine = 1;  // user state of a memo's error lines
+
+// A status line as the memo's new last line, scrolled into view. Error lines stand out in the
+// error colour and bold. An error followed by the line of the read after it (a form that
+// closes after its write and refreshes the table) keeps the top of the memo as long as the
+// newest line still begins in sight.
+void AppendStatusLine(QPlainTextEdit& memo, const QString& line, bool error)
+{
+    QTextCharFormat format;
+    format.setForeground(error ? KtStatusErrorColour() : memo.palette().color(QPalette::Text));
+    format.setFontWeight(error ? QFont::Bold : QFont::Normal);
+    QTextCursor cursor(memo.document());
+    cursor.movePosition(QTextCursor::End);
+    if (!memo.document()->isEmpty())
+        cursor.insertBlock(QTextBlockFormat(), format);
+    cursor.insertText(line, format);
+    QTextBlock newest = cursor.block();
+    newest.setUserState(error ? kErrorLine : 0);
+    memo.moveCursor(QTextCursor::End);
+    memo.ensureCursorVisible();
+    const QTextBlock previous = newest.previous();
+    if (error || !previous.isValid() || previous.userState() != kErrorLine)
+        return;
+    QScrollBar* scroll = memo.verticalScrollBar();
+    const int bottom = scroll->value();
+    memo.setTextCursor(QTextCursor(previous));
+    memo.ensureCursorVisible();
+    const QRect newestAt = memo.cursorRect(QTextCursor(newest));
+    if (newestAt.bottom() >= memo.viewport()->height())
+        scroll->setValue(bottom);
+}
+
 // A combo box keeps the width of its form; its list opens wide enough for the longest option.
 void FitPopupToItems(QComboBox& combo)
 {
@@ -321,11 +359,17 @@ void KtSNMPRequest2Controls::ShowStatus(const QString& message)
         return;
     const QString line = StatusText(m_lastOperation, message, m_request->VarList.Name);
     if (m_memo)
-        m_memo->appendPlainText(line);
+        AppendStatusLine(*m_memo, line, message != KtMessage(KtErr::Ok));
     else if (m_statusBar)
         m_statusBar->showMessage(line);
     else if (m_panel)
         m_panel->setText(line);
+}
+
+void KtSNMPRequest2Controls::ShowStatus(int operation, const QString& message)
+{
+    m_lastOperation = operation;
+    ShowStatus(message);
 }
 
 void KtSNMPRequest2Controls::ReportError(const QString& message)

@@ -17,6 +17,7 @@
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPRequest.h"
 
+#include <QColor>
 #include <QMetaObject>
 #include <QObject>
 #include <QElapsedTimer>
@@ -39,6 +40,9 @@ class QPlainTextEdit;
 class QStatusBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+
+// The colour of error lines in a status memo.
+inline QColor KtStatusErrorColour() { return QColor(0xC0, 0x00, 0x00); }
 
 class KtSNMPRequest2Controls : public QObject {
     Q_OBJECT
@@ -71,7 +75,11 @@ public:
     // values go to the request.
     void Set(bool refresh, bool prepare, const QString& indexList = QString(), const QStringList* values = nullptr);
     // StatusText(last operation, message, list name) to the status target (nothing without one).
+    // A memo keeps the earlier lines, shows the newest and marks lines other than "Ok!" as errors.
     void ShowStatus(const QString& message);
+    // The same for the given operation (0 read, 1 write), which becomes the last operation: a
+    // view reporting the failure of a write it prepared itself uses the write format.
+    void ShowStatus(int operation, const QString& message);
 
     // Virtual operations, in slot order.
     virtual void BeforeGet();

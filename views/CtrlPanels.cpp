@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -126,7 +127,15 @@ TMsgPanel::TMsgPanel(QWidget* parent) : QFrame(parent)
     Memo->setObjectName(QStringLiteral("Memo"));
     Memo->setReadOnly(true);
     Fill(this, Memo);
-    setFixedHeight(kHeight);
+    setFixedHeight(Height(Memo));
+}
+
+// Room for the last few status lines: an error stays in sight under the line of the refresh
+// that follows it.
+int TMsgPanel::Height(const QPlainTextEdit* memo)
+{
+    const int margins = 2 * memo->frameWidth() + 2 * int(memo->document()->documentMargin()) + 2;
+    return std::max(kMinHeight, memo->fontMetrics().lineSpacing() * kVisibleLines + margins);
 }
 
 // ---- TEditsPanel --------------------------------------------------------------------------

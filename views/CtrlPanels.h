@@ -56,12 +56,15 @@ private:
     int m_columnHeight = 0;
 };
 
-// The status memo of a view (read-only), 50 pixels high.
+// The status memo of a view (read-only), tall enough for the last few status lines.
 class TMsgPanel : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int kHeight = 50;
+    static constexpr int kMinHeight = 50;
+    static constexpr int kVisibleLines = 6;
     explicit TMsgPanel(QWidget* parent);
+    // The panel's height for kVisibleLines lines of memo text.
+    static int Height(const QPlainTextEdit* memo);
     QPlainTextEdit* Memo = nullptr;
 };
 

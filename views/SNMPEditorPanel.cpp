@@ -116,7 +116,7 @@ void TSNMPPanel::ShowContent(QWidget* control)
         m_contentHolder->layout()->addWidget(control);
     control->show();
     const int width = contentSize.width() + m_buttons->width() + kVSplitterWidth + 3;
-    const int height = std::max(contentSize.height() + (m_msgPanel ? TMsgPanel::kHeight : 0) + kHSplitterHeight,
+    const int height = std::max(contentSize.height() + (m_msgPanel ? m_msgPanel->height() : 0) + kHSplitterHeight,
                                 m_buttons->ColumnHeight());
     m_frameSize = QSize(width, height);
     resize(m_frameSize);
@@ -244,7 +244,8 @@ void TSNMPEditorPanel::SetChecked(QPushButton* pressed)
         else
             bind.Set(false, false);
     } catch (const KtException& e) {
-        bind.ShowStatus(e.Message());
+        // Whether reading the controls back or sending failed, this was a write.
+        bind.ShowStatus(1, e.Message());
     }
     restore();
     if (!empty && pressed && TCtrlBtnPanel::Tag(pressed) == 1)

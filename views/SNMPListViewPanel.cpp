@@ -332,7 +332,7 @@ void TSNMPListViewPanel::Delete()
         list.Item(DeleteStatusIndex()).Value = m_listPanel->DeleteStatusText;
         bind.Set(false, false);
     } catch (const KtException& e) {
-        bind.ShowStatus(e.Message());
+        bind.ShowStatus(1, e.Message());
     }
     for (int i : marked)
         list.Item(i).Access &= ~KtAcc::Invalid;

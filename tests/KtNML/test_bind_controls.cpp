@@ -18,6 +18,8 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -597,10 +599,25 @@ TEST_F(BindControls, StatusLineGoesToTheChosenTarget)
     EXPECT_TRUE(lines[0].startsWith("Get: " + ok + " Request:group. Receive at ")) << lines[0].toStdString();
     EXPECT_TRUE(lines[1].startsWith("Get: second Request:group.")) << lines[1].toStdString();
 
+    // An error line stands out from the lines around it.
+    const auto colour = [&](int line) {
+        return memo->document()->findBlockByNumber(line).begin().fragment().charFormat().foreground().color();
+    };
+    EXPECT_EQ(colour(1), KtStatusErrorColour());
+    EXPECT_NE(colour(0), KtStatusErrorColour());
+    bind->ShowStatus(ok);
+    EXPECT_NE(colour(2), KtStatusErrorColour()) << "the error colour ends with its line";
+    // A view reporting a write's failure itself names the operation.
+    bind->ShowStatus(1, "refused");
+    EXPECT_TRUE(memo->document()->lastBlock().text().startsWith("Set: refused Request:group."));
+    bind->ShowStatus(0, ok);
+    EXPECT_TRUE(memo->document()->lastBlock().text().startsWith("Get: " + ok));
+    EXPECT_EQ(memo->blockCount(), 5);
+
     bind->SetStatusTarget(bar);
     bind->ShowStatus(ok);
     EXPECT_TRUE(bar->currentMessage().startsWith("Get: " + ok));
-    EXPECT_EQ(memo->blockCount(), 2) << "a new target replaces the old one";
+    EXPECT_EQ(memo->blockCount(), 5) << "a new target replaces the old one";
 
     bind->SetStatusTarget(panel);
     // No session: the write raises, but it has chosen the write format and cleared busy.

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -156,6 +158,25 @@ TEST(EditorViewTest, TicksDriveSetChecked)
     panel->Buttons()->btnClearChecks->click();
     EXPECT_FALSE(set->isEnabled());
     EXPECT_EQ(edits->TickedCount(), 0);
+}
+
+// A value the codec refuses while the ticked rows are read back: nothing is sent, and the
+// memo reports the failed write in the write format.
+TEST(EditorViewTest, AWriteRefusedBeforeSendingIsReportedAsAWrite)
+{
+    static const KtSNMPVarDef kTrap[] = {
+        {"1.3.6.1.4.1.32473.78.1.6", "Trap OID", KtSyn::ObjectId, KtAcc::ReadWrite},
+        {"1.3.6.1.4.1.32473.78.1.7", "Trap Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
+        {},
+    };
+    TConfigForm form;
+    TSNMPEditorPanel* panel = form.AddEditorPanel(MakeRequest(&form, kTrap, KtItem::SVT_SV, 0, "traps"));
+    EditOf(panel->EditsPanel(), 0)->setText("not an OID");
+    panel->EditsPanel()->RowAt(0).Tick->click();
+    panel->Buttons()->btnSetChecked->click();
+    const QString last = panel->Memo()->document()->lastBlock().text();
+    EXPECT_TRUE(last.startsWith("Set: " + KtMessage(KtErr::BadPartialValue) + " Request:traps.")) << last.toStdString();
+    EXPECT_EQ(panel->Request()->Mode, 1);
 }
 
 TEST(EditorViewTest, HostIsSizedToThePanelWithinLimits)
@@ -319,7 +340,7 @@ TEST(TableViewTest, ListPanelIsSizedByItsCaptions)
     const int expected = 8 * (5 + 9 + 4 + 6) + 2 * list->ListView->frameWidth();
     EXPECT_EQ(panel->FrameSize().width(),
               expected + panel->Buttons()->width() + TSNMPPanel::kVSplitterWidth + 3);
-    EXPECT_EQ(panel->FrameSize().height(), 350 + TMsgPanel::kHeight + TSNMPPanel::kHSplitterHeight);
+    EXPECT_EQ(panel->FrameSize().height(), 350 + panel->MsgPanel()->height() + TSNMPPanel::kHSplitterHeight);
 }
 
 TEST(ButtonPictureTest, PicturesFromTheWorkingFolderReplaceCaptions)

@@ -8,10 +8,14 @@
 #include "tests/views/ViewTestSupport.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -51,6 +55,43 @@ std::vector<QStringList> Rows(const QTreeWidget* view)
 void SaveRendering(QWidget* w, const char* name)
 {
     w->grab().save(testutil::binaryDir() + QLatin1Char('/') + QLatin1String(name));
+}
+
+// Whether the memo's viewport shows at least part of line n (its first line of text).
+bool LineInSight(QPlainTextEdit* memo, int n)
+{
+    const QTextBlock block = memo->document()->findBlockByNumber(n);
+    if (!block.isValid())
+        return false;
+    QTextCursor cursor(block);
+    const QRect at = memo->cursorRect(cursor);
+    return at.bottom() > 0 && at.top() < memo->viewport()->height();
+}
+
+// Runs `drive` inside the next modal form the table view opens (events may run before the
+// form is there); closes that form if the driver did not, so a failed check cannot leave the
+// test waiting.
+void WhenFormOpens(TSNMPListViewPanel* panel, std::function<void(QDialog*)> drive)
+{
+    auto* poll = new QTimer(panel);
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(poll, &QTimer::timeout, panel, [panel, drive, poll, waited] {
+        QDialog* form = panel->OpenForm();
+        if (!form || !form->isVisible()) {
+            if (waited.elapsed() < 5000)
+                return;
+            ADD_FAILURE() << "no form open";
+        }
+        poll->stop();
+        poll->deleteLater();
+        if (!form)
+            return;
+        drive(form);
+        if (panel->OpenForm() == form && form->isVisible())
+            form->close();
+    });
+    poll->start(0);
 }
 
 class ViewSim : public ::testing::Test {
@@ -174,6 +215,45 @@ TEST_F(ViewSim, FailedReadLeavesTheControlsEmpty)
         EXPECT_TRUE(EditOf(edits, row)->text().isEmpty()) << row;
 }
 
+// The agent refuses a new row: the add form closes, the table is walked again, and the
+// write's error stays in sight as a "Set:" line in the error colour above the walk's line.
+TEST_F(ViewSim, FailedAddStaysInSightAfterTheRefresh)
+{
+    StartSim();
+    TConfigForm form;
+    TSNMPListViewPanel* panel = form.AddTablePanel(MakeRequest(&form, kHosts, KtItem::MVT_UMV, 1, "hosts"),
+                                                   kHostsStatusRow, "createAndGo", kHostsStatusRow, "destroy");
+    TEditsPanel* edits = panel->EditsPanel();
+    QPlainTextEdit* memo = panel->Memo();
+    const auto walked = [&] { return LastLine(memo).startsWith("Get: ") && !panel->Request()->Busy(); };
+    form.show();
+    ASSERT_TRUE(waitFor(walked, 5000));
+    for (int k = 0; k < 3; ++k) {  // a memo with history
+        panel->Buttons()->btnRefresh->click();
+        ASSERT_TRUE(waitFor(walked, 5000));
+    }
+    const int before = memo->blockCount();
+    WhenFormOpens(panel, [&](QDialog* add) {
+        EditOf(edits, 0)->setText("9");
+        EditOf(edits, 1)->setText(QString(40, u'x'));  // longer than the agent takes
+        edits->RowAt(1).Tick->click();
+        add->findChild<QPushButton*>("Set Checked")->click();
+        EXPECT_FALSE(add->isVisible());
+    });
+    panel->Buttons()->btnAdd->click();
+    ASSERT_TRUE(waitFor([&] { return memo->blockCount() >= before + 2 && walked(); }, 5000));
+    const int error = memo->blockCount() - 2;
+    const QTextBlock line = memo->document()->findBlockByNumber(error);
+    EXPECT_TRUE(line.text().startsWith("Set: (SNMP) Cannot create/set variable, Wrong Length! Request:hosts."))
+        << line.text().toStdString();
+    EXPECT_EQ(line.begin().fragment().charFormat().foreground().color(), KtStatusErrorColour());
+    EXPECT_TRUE(LastLine(memo).startsWith("Get: (ZiDUVA++) Ok!"));
+    QApplication::processEvents();
+    EXPECT_TRUE(LineInSight(memo, error)) << "the error is still in sight";
+    EXPECT_TRUE(LineInSight(memo, memo->blockCount() - 1)) << "and so is the newest line";
+    EXPECT_FALSE(LineInSight(memo, 0)) << "older lines scroll away";
+}
+
 TEST_F(ViewSim, SingleVariableIsSetWithSet)
 {
     StartSim();
@@ -189,22 +269,6 @@ TEST_F(ViewSim, SingleVariableIsSetWithSet)
     set->click();
     EXPECT_EQ(Since(from, "SET"), std::vector<QStringList>{{"1.3.6.1.4.1.32473.78.3.1.0=x:" + Hex("spine")}});
     EXPECT_TRUE(form.isVisible()) << "the editor's own set does not close it";
-}
-
-// Runs `drive` inside the next modal form the table view opens; closes that form if the
-// driver did not, so a failed check cannot leave the test waiting.
-void WhenFormOpens(TSNMPListViewPanel* panel, std::function<void(QDialog*)> drive)
-{
-    QTimer::singleShot(0, panel, [panel, drive] {
-        QDialog* form = panel->OpenForm();
-        if (!form) {
-            ADD_FAILURE() << "no form open";
-            return;
-        }
-        drive(form);
-        if (panel->OpenForm() == form && form->isVisible())
-            form->close();
-    });
 }
 
 TEST_F(ViewSim, TableViewAddsEditsAndDeletesRows)
