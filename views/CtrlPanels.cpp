@@ -28,6 +28,9 @@ QPushButton* MakeButton(QWidget* parent, const char* caption)
 {
     auto* b = new QPushButton(QLatin1String(caption), parent);
     b->setObjectName(QLatin1String(caption));
+    // No button of a view is a default button: Enter in a field would press it ("Refresh"
+    // would read the switch over what was typed).
+    b->setAutoDefault(false);
     return b;
 }
 

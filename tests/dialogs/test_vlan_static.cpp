@@ -10,8 +10,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -236,6 +238,22 @@ TEST_F(VlanStatic, OpensWithTheTableTheNextFreeIndexAndTheButtonsForAdding)
     EXPECT_FALSE(form->EgressGrid->PortBoxes[0]->isChecked());
     EXPECT_TRUE(form->AddBtn->isEnabled());
     EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+
+    // Shown, the dialog has no default button, and Enter in a field sends nothing.
+    form->show();
+    for (const QPushButton* b : form->findChildren<QPushButton*>()) {
+        EXPECT_FALSE(b->isDefault()) << b->objectName().toStdString();
+        EXPECT_FALSE(b->autoDefault()) << b->objectName().toStdString();
+    }
+    form->ED_VLANID->setText("30");
+    form->ED_VLANName->setText("typed");
+    const int from = Logged();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(form->ED_VLANName, &enter);
+    Pump(100);
+    EXPECT_EQ(Logged(), from);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->ED_VLANName->text(), "typed");
 }
 
 TEST_F(VlanStatic, SetWithNoRowSelectedDoesNothing)

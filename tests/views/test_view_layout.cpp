@@ -3,6 +3,7 @@
 // command meets while building a view.
 #include "tests/views/ViewTestSupport.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -341,6 +343,49 @@ TEST(TableViewTest, ListPanelIsSizedByItsCaptions)
     EXPECT_EQ(panel->FrameSize().width(),
               expected + panel->Buttons()->width() + TSNMPPanel::kVSplitterWidth + 3);
     EXPECT_EQ(panel->FrameSize().height(), 350 + panel->MsgPanel()->height() + TSNMPPanel::kHSplitterHeight);
+}
+
+// No push button of a view or of its add and edit forms is a default button: Enter in a
+// field would press it.
+TEST(TableViewTest, NoButtonIsPressedByEnter)
+{
+    BoxRecorder boxes;
+    const auto expectNoDefault = [](const QWidget* window, const char* what) {
+        SCOPED_TRACE(what);
+        const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+        EXPECT_FALSE(buttons.isEmpty());
+        for (const QPushButton* b : buttons) {
+            EXPECT_FALSE(b->isDefault()) << b->objectName().toStdString();
+            EXPECT_FALSE(b->autoDefault()) << b->objectName().toStdString();
+        }
+    };
+    TConfigForm editor;
+    editor.AddEditorPanel(MakeRequest(&editor, kGroup, KtItem::SVT_SV, 0));
+    editor.show();
+    expectNoDefault(&editor, "editor");
+
+    TConfigForm form;
+    TSNMPListViewPanel* panel = form.AddTablePanel(MakeRequest(&form, kHosts, KtItem::MVT_UMV, 1), kHostsStatusRow,
+                                                   "createAndGo", kHostsStatusRow, "destroy");
+    form.show();
+    expectNoDefault(&form, "table");
+    int forms = 0;
+    for (const char* what : {"add form", "edit form"}) {
+        QTimer::singleShot(0, panel, [&, what] {
+            if (QDialog* open = panel->OpenForm()) {
+                ++forms;
+                expectNoDefault(open, what);
+                open->close();
+            }
+        });
+        if (what[0] == 'a') {
+            panel->Buttons()->btnAdd->click();
+        } else {
+            panel->ListView()->setCurrentItem(new QTreeWidgetItem(panel->ListView(), QStringList{"1", "a", "enabled", "active"}));
+            panel->Buttons()->btnEdit->click();
+        }
+    }
+    EXPECT_EQ(forms, 2);
 }
 
 TEST(ButtonPictureTest, PicturesFromTheWorkingFolderReplaceCaptions)

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -55,6 +56,19 @@ std::vector<QStringList> Rows(const QTreeWidget* view)
 void SaveRendering(QWidget* w, const char* name)
 {
     w->grab().save(testutil::binaryDir() + QLatin1Char('/') + QLatin1String(name));
+}
+
+// Enter pressed in a field, delivered as the keyboard would (unhandled keys travel up to the form).
+void PressEnter(QWidget* field)
+{
+    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+        const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+        QApplication::sendEvent(field, &press);
+        QApplication::sendEvent(field, &release);
+    }
+    QApplication::processEvents();
 }
 
 // Whether the memo's viewport shows at least part of line n (its first line of text).
@@ -196,6 +210,49 @@ TEST_F(ViewSim, EditorReadsItsGroupAndSetsOnlyTheTickedRows)
     form.close();
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.RequestCount(), 0);
+}
+
+// Enter in a field presses no button: the typed value is neither read over nor written, and
+// no form closes.
+TEST_F(ViewSim, EnterInAFieldNeitherReadsNorWrites)
+{
+    StartSim();
+    TConfigForm form;
+    TSNMPListViewPanel* panel = form.AddTablePanel(MakeRequest(&form, kHosts, KtItem::MVT_UMV, 1, "hosts"),
+                                                   kHostsStatusRow, "createAndGo", kHostsStatusRow, "destroy");
+    TEditsPanel* edits = panel->EditsPanel();
+    form.show();
+    ASSERT_TRUE(waitFor([&] { return panel->ListView()->topLevelItemCount() == 3 && !panel->Request()->Busy(); }, 5000));
+    int from = Logged();
+    PressEnter(panel->ListView());
+    EXPECT_EQ(Logged(), from) << "Enter in the table reads nothing";
+    WhenFormOpens(panel, [&](QDialog* add) {
+        EditOf(edits, 0)->setText("8");
+        EditOf(edits, 1)->setText("typed");
+        edits->RowAt(1).Tick->click();
+        EditOf(edits, 1)->setFocus();
+        PressEnter(EditOf(edits, 1));
+        EXPECT_TRUE(add->isVisible()) << "Enter does not set and close";
+        EXPECT_EQ(EditOf(edits, 1)->text(), "typed");
+    });
+    panel->Buttons()->btnAdd->click();
+    EXPECT_TRUE(Since(from, "SET").empty());
+    ASSERT_TRUE(waitFor([&] { return !panel->Request()->Busy(); }, 5000));  // the walk after the form
+    form.close();
+
+    TConfigForm editor;
+    TSNMPEditorPanel* group = editor.AddEditorPanel(MakeRequest(&editor, kGroup, KtItem::SVT_SV, 0));
+    QLineEdit* location = EditOf(group->EditsPanel(), 1);
+    editor.show();
+    ASSERT_TRUE(waitFor([&] { return location->text() == "lab"; }, 5000));
+    location->setText("typed");
+    location->setFocus();
+    from = Logged();
+    PressEnter(location);
+    waitFor([] { return false; }, 200);  // a read it started would answer in this time
+    EXPECT_EQ(Logged(), from);
+    EXPECT_EQ(location->text(), "typed");
+    EXPECT_TRUE(editor.isVisible());
 }
 
 // A switch that does not answer: the view says so and shows nothing it has not read.
