@@ -3,6 +3,9 @@
 #include "KtNML/KtSNMPError.h"
 #include "snmp/SnmpSession.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <memory>
 
 KtSNMPDefaultParams KtSNMPDefaults;
@@ -20,16 +23,16 @@ void KtSNMPInitSession(const QString& directory)
     QString fileName = QString::fromLatin1(kKtBootsFileName);
     if (!directory.isEmpty())
         fileName = directory.endsWith(QLatin1Char('/')) ? directory + fileName : directory + QLatin1Char('/') + fileName;
-    const std::string file = fileName.toStdString();
+    const std::string file = QFile::encodeName(fileName).toStdString();
     std::uint32_t boots = 0;
-    const int loaded = snmp::getBootCounter(file, kKtLocalEngineID, boots);
-    if (loaded < -2)
-        KtRaise(KtErr::BootsLoad);
-    if (loaded != 0)
+    // Missing, without our entry or damaged: boots start again at 1 and the save replaces a
+    // damaged file. Only a file that cannot be written ends start-up, and says which file.
+    if (snmp::getBootCounter(file, kKtLocalEngineID, boots) != 0)
         boots = 0;
     ++boots;
     if (snmp::saveBootCounter(file, kKtLocalEngineID, boots) != 0)
-        KtRaise(KtErr::BootsSave);
+        throw KtException(KtErr::BootsSave, KtMessage(KtErr::BootsSave) + QStringLiteral(" (")
+                                                + QFileInfo(fileName).absoluteFilePath() + QLatin1Char(')'));
 
     int status = 0;
     auto session = std::make_unique<snmp::Session>(kKtLocalEngineID, boots, status);

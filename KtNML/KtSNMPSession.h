@@ -58,7 +58,9 @@ inline constexpr const char* kKtLocalEngineID = "KtSNMP_PP_Application";
 
 // Opens the global session, loads and advances the engine boots counter kept in `directory`
 // (empty: the working folder), initialises SNMPv3, resets the defaults and starts the event
-// pump. Throws KtException -506, -507 or -508. Calling it again closes the previous session.
+// pump. A damaged boots file is replaced (boots start again at 1). Throws KtException -506, or
+// -508 with the file's path when the boots file cannot be written (a folder or a symbolic
+// link in its place, a read-only folder). Calling it again closes the previous session.
 void KtSNMPInitSession(const QString& directory);
 
 // Closes the global session (at exit; tests use it to start over).

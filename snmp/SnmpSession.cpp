@@ -14,11 +14,13 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <fcntl.h>
 #include <netdb.h>
 #include <set>
 #include <sstream>
 #include <sys/select.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace snmp {
 
@@ -62,6 +64,9 @@ std::set<Session::Request*>& liveRequests()
 }
 
 bool g_closing = false;
+
+// Far more than any boots file holds; anything larger is not one.
+constexpr std::size_t kMaxBootsFileSize = 64 * 1024;
 
 std::string hexOf(const std::string& bytes)
 {
@@ -348,27 +353,78 @@ bool isValidAddress(const std::string& address)
     return !peerName(address, 161).empty();
 }
 
+namespace {
+
+// The boots file is opened without following a symbolic link and only as a regular file:
+// a link or a special file planted in the working folder must neither be read nor have its
+// target created or overwritten. Non-blocking, so a FIFO there does not hang start-up.
+int openRegular(const std::string& fileName, int flags)
+{
+    const int fd = ::open(fileName.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// The whole file, or false when it cannot be opened as a regular file or read.
+bool readBootsFile(const std::string& fileName, std::string& text)
+{
+    const int fd = openRegular(fileName, O_RDONLY);
+    if (fd < 0)
+        return false;
+    text.clear();
+    char buf[4096];
+    ssize_t n = 0;
+    while ((n = ::read(fd, buf, sizeof buf)) > 0 && text.size() < kMaxBootsFileSize)
+        text.append(buf, std::size_t(n));
+    ::close(fd);
+    return n >= 0;
+}
+
+// One line of the boots file: blank (true, id empty), a valid entry (true), or garbage (false).
+bool parseBootsLine(std::string line, std::string& id, std::uint32_t& boots)
+{
+    id.clear();
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    if (line.find_first_not_of(" \t") == std::string::npos)
+        return true;
+    std::istringstream fields(line);
+    std::string count, extra;
+    if (!(fields >> id >> count) || (fields >> extra) || id.size() % 2 != 0
+        || id.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos
+        || count.find_first_not_of("0123456789") != std::string::npos || count.size() > 10
+        || std::stoull(count) > 0xFFFFFFFFull) {
+        id.clear();
+        return false;
+    }
+    boots = std::uint32_t(std::stoull(count));
+    return true;
+}
+
+} // namespace
+
 int getBootCounter(const std::string& fileName, const std::string& engineId, std::uint32_t& boots)
 {
-    std::ifstream in(fileName);
-    if (!in)
+    std::string text;
+    if (!readBootsFile(fileName, text))
         return -2;
+    if (text.size() >= kMaxBootsFileSize)
+        return -3;
     const std::string wanted = hexOf(engineId);
-    std::string line;
+    std::istringstream in(text);
+    std::string line, id;
+    std::uint32_t count = 0;
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.find_first_not_of(" \t") == std::string::npos)
-            continue;
-        std::istringstream fields(line);
-        std::string id, count, extra;
-        if (!(fields >> id >> count) || (fields >> extra)
-            || id.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos
-            || count.find_first_not_of("0123456789") != std::string::npos || count.size() > 10
-            || std::stoull(count) > 0xFFFFFFFFull)
+        if (!parseBootsLine(line, id, count))
             return -3;
-        if (id == wanted) {
-            boots = std::uint32_t(std::stoull(count));
+        if (!id.empty() && id == wanted) {
+            boots = count;
             return 0;
         }
     }
@@ -377,26 +433,34 @@ int getBootCounter(const std::string& fileName, const std::string& engineId, std
 
 int saveBootCounter(const std::string& fileName, const std::string& engineId, std::uint32_t boots)
 {
+    // Other engines' entries stay; lines that are not entries are dropped, so a damaged file
+    // is replaced by a clean one.
     const std::string wanted = hexOf(engineId);
-    std::vector<std::string> kept;
-    {
-        std::ifstream in(fileName);
-        std::string line;
-        while (in && std::getline(in, line)) {
-            std::istringstream fields(line);
-            std::string id;
-            if ((fields >> id) && id != wanted)
-                kept.push_back(line);
-        }
+    std::string text, out;
+    if (readBootsFile(fileName, text) && text.size() < kMaxBootsFileSize) {
+        std::istringstream in(text);
+        std::string line, id;
+        std::uint32_t count = 0;
+        while (std::getline(in, line))
+            if (parseBootsLine(line, id, count) && !id.empty() && id != wanted)
+                out += id + ' ' + std::to_string(count) + '\n';
     }
-    std::ofstream out(fileName, std::ios::trunc);
-    if (!out)
+    out += wanted + ' ' + std::to_string(boots) + '\n';
+
+    const int fd = openRegular(fileName, O_WRONLY | O_CREAT);
+    if (fd < 0)
         return -2;
-    for (const std::string& line : kept)
-        out << line << '\n';
-    out << wanted << ' ' << boots << '\n';
-    out.flush();
-    return out ? 0 : -2;
+    bool ok = ::ftruncate(fd, 0) == 0;
+    for (std::size_t done = 0; ok && done < out.size();) {
+        const ssize_t n = ::write(fd, out.data() + done, out.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok)
+            done += std::size_t(n);
+    }
+    ok = ::close(fd) == 0 && ok;
+    return ok ? 0 : -2;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -97,9 +97,11 @@ using Callback = std::function<void(int status, const Pdu& response)>;
 // host name (e.g. 300.1.1.1).
 bool isValidAddress(const std::string& address);
 
-// Engine boots file: one line "<engine ID in hex> <boots>" per engine.
-// getBootCounter: 0 found, -1 no entry for this engine ID, -2 file cannot be opened,
-// -3 the file cannot be parsed. saveBootCounter: 0, or -2 when the file cannot be written.
+// Engine boots file: one line "<engine ID in hex> <boots>" per engine. Only a regular file is
+// read or written; a symbolic link is never followed.
+// getBootCounter: 0 found, -1 no entry for this engine ID, -2 file cannot be opened (missing,
+// a link, a folder, unreadable), -3 the file cannot be parsed. saveBootCounter keeps the other
+// engines' entries and drops lines that are none; 0, or -2 when the file cannot be written.
 int getBootCounter(const std::string& fileName, const std::string& engineId, std::uint32_t& boots);
 int saveBootCounter(const std::string& fileName, const std::string& engineId, std::uint32_t boots);
 

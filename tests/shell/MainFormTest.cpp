@@ -261,27 +261,27 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MainFormTest, StartUpFailuresShowTheirMessage)
 {
+    const QString bootsFile = work.filePath(kKtBootsFileName);
     struct {
         QStringList args;
-        const char* bootsFile;
-        const char* message;
+        bool bootsFolder;  // a folder where the boots file belongs
+        QString message;
         bool failure;
     } cases[] = {
-        {{}, nullptr, "No parameter input", false},
-        {{"/I192.0.2.7", "/vx"}, nullptr, "'x' is not a valid integer value", true},
-        {{"/I192.0.2.7", "/v3", "/l1"}, nullptr,
+        {{}, false, "No parameter input", false},
+        {{"/I192.0.2.7", "/vx"}, false, "'x' is not a valid integer value", true},
+        {{"/I192.0.2.7", "/v3", "/l1"}, false,
          "SNMPv3 needs a user name, and none was given: add the switch /n<user name> or the key "
          "SecurityName to %W/192.0.2.7.cfg",
          true},
-        {{"/I192.0.2.7"}, "not a boots line\n",
-         "(ZiDUVA++) Error when loading SNMP engine boots counter!", true},
+        {{"/I192.0.2.7"}, true, "(ZiDUVA++) Error when saving SNMP engine boots counter! (" + bootsFile + ")", true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
+        SCOPED_TRACE(c.message.toStdString());
         messages.clear();
-        QFile::remove(work.filePath(kKtBootsFileName));
-        if (c.bootsFile)
-            Write(kKtBootsFileName, c.bootsFile);
+        QFile::remove(bootsFile);
+        if (c.bootsFolder)
+            ASSERT_TRUE(QDir().mkpath(bootsFile));
         EXPECT_FALSE(Start(c.args));
         EXPECT_EQ(messages, QStringList{QString(c.message).replace("%W", QDir::currentPath())});
         EXPECT_EQ(exitCode != 0, c.failure);
@@ -438,6 +438,14 @@ TEST(UsageTest, HelpPrintsTheSwitchesAndEndsWithoutAWindow)
                                "/a<", "/p<", "--help", "SecurityName", "AgentPort"})
             EXPECT_TRUE(out.contains(QLatin1String(sw))) << sw;
     }
+}
+
+TEST_F(MainFormTest, DamagedBootsFileIsReplacedAtStartUp)
+{
+    Write(kKtBootsFileName, "not a boots line\n");
+    ASSERT_TRUE(Start({"/I192.0.2.7"}));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    EXPECT_EQ(KtSNMPEngineBoots(), 1u);
 }
 
 } // namespace

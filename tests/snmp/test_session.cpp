@@ -5,12 +5,17 @@
 #include "tests/support/SnmpdProcess.h"
 #include "tests/support/TestUtil.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -256,30 +261,108 @@ TEST(SessionBoots, OtherEnginesEntriesAreKept)
     EXPECT_EQ(boots, 3u);
 }
 
-TEST(SessionBoots, UnparsableFileStopsWith507AndUnwritableWith508)
+TEST(SessionBoots, DamagedFileIsReplacedAndBootsStartAgainAtOne)
 {
-    QTemporaryDir dir;
-    for (const char* content : {"garbage\n", "4b74 12 extra\n", "4b74 -3\n", "4b74 99999999999\n"}) {
-        SCOPED_TRACE(content);
-        QFile f(dir.filePath("KtSNMP_PP_BootCounter"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(content);
-        f.close();
+    const std::string other = "\xab\xcd";
+    const struct {
+        std::string content;
+        int otherBoots;  // the other engine's entry afterwards; -1: none
+    } cases[] = {
+        {"garbage\n", -1},
+        {"4b74 12 extra\n", -1},
+        {"4b74 -3\n", -1},
+        {"4b74 99999999999\n", -1},
+        {"abc 3\n", -1},
+        {std::string("\x01\xff\x00\x7f", 4), -1},
+        {"abcd 7\nnot an entry\n", 7},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.content);
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("KtSNMP_PP_BootCounter").toStdString();
+        {
+            std::FILE* f = std::fopen(path.c_str(), "wb");
+            ASSERT_NE(f, nullptr);
+            std::fwrite(c.content.data(), 1, c.content.size(), f);
+            std::fclose(f);
+        }
+        std::uint32_t boots = 0;
+        ASSERT_EQ(snmp::getBootCounter(path, kKtLocalEngineID, boots), -3);
+
+        ASSERT_NO_THROW(KtSNMPInitSession(dir.path()));
+        EXPECT_EQ(KtSNMPEngineBoots(), 1u);
+        EXPECT_EQ(snmp::getBootCounter(path, kKtLocalEngineID, boots), 0);
+        EXPECT_EQ(boots, 1u);
+        // Nothing of the damage is left; a good entry of another engine is.
+        const int found = snmp::getBootCounter(path, other, boots);
+        EXPECT_EQ(found, c.otherBoots < 0 ? -1 : 0);
+        if (found == 0) {
+            EXPECT_EQ(int(boots), c.otherBoots);
+        }
+        KtSNMPCloseSession();
+    }
+}
+
+// A boots file that cannot be written ends start-up with -508 naming the file; a symbolic link
+// in its place is refused, never followed, so its target is neither created nor changed.
+TEST(SessionBoots, UnwritableFileEndsStartUpWith508NamingTheFile)
+{
+    QTemporaryDir dir, elsewhere;
+    const QString target = elsewhere.filePath("target");
+    const auto expectRefused = [&](const QString& folder) {
         try {
-            KtSNMPInitSession(dir.path());
+            KtSNMPInitSession(folder);
             ADD_FAILURE() << "no exception";
         } catch (const KtException& e) {
-            EXPECT_EQ(e.Code(), -507);
-            EXPECT_EQ(e.Message().toStdString(), "(ZiDUVA++) Error when loading SNMP engine boots counter!");
+            EXPECT_EQ(e.Code(), -508);
+            EXPECT_EQ(e.Message().toStdString(), "(ZiDUVA++) Error when saving SNMP engine boots counter! ("
+                                                     + QDir(folder).absoluteFilePath("KtSNMP_PP_BootCounter").toStdString()
+                                                     + ")");
         }
+        EXPECT_EQ(KtSNMPGlobalSession(), nullptr);
+    };
+    const auto sub = [&](const char* name) {
+        const QString folder = dir.filePath(name);
+        EXPECT_TRUE(QDir().mkpath(folder));
+        return folder;
+    };
+
+    {
+        SCOPED_TRACE("a folder in its place");
+        const QString folder = sub("folder");
+        ASSERT_TRUE(QDir(folder).mkdir("KtSNMP_PP_BootCounter"));
+        expectRefused(folder);
     }
-    try {
-        KtSNMPInitSession(dir.filePath("no/such/folder"));
-        ADD_FAILURE() << "no exception";
-    } catch (const KtException& e) {
-        EXPECT_EQ(e.Code(), -508);
+    {
+        SCOPED_TRACE("a link to a file that does not exist");
+        const QString folder = sub("dangling");
+        ASSERT_TRUE(QFile::link(target, folder + "/KtSNMP_PP_BootCounter"));
+        expectRefused(folder);
+        EXPECT_FALSE(QFileInfo::exists(target));
     }
-    EXPECT_EQ(KtSNMPGlobalSession(), nullptr);
+    {
+        SCOPED_TRACE("a link to a boots file");
+        const QString folder = sub("link");
+        ASSERT_EQ(snmp::saveBootCounter(target.toStdString(), kKtLocalEngineID, 41), 0);
+        ASSERT_TRUE(QFile::link(target, folder + "/KtSNMP_PP_BootCounter"));
+        expectRefused(folder);
+        std::uint32_t boots = 0;
+        EXPECT_EQ(snmp::getBootCounter(target.toStdString(), kKtLocalEngineID, boots), 0);
+        EXPECT_EQ(boots, 41u);
+        EXPECT_EQ(snmp::getBootCounter((folder + "/KtSNMP_PP_BootCounter").toStdString(), kKtLocalEngineID, boots),
+                  -2);
+    }
+    {
+        SCOPED_TRACE("a folder that does not exist");
+        expectRefused(dir.filePath("no/such/folder"));
+    }
+    if (::geteuid() != 0) {  // permissions do not stop root
+        SCOPED_TRACE("a read-only folder");
+        const QString folder = sub("readonly");
+        ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        expectRefused(folder);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
 }
 
 } // namespace
