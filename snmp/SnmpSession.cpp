@@ -49,6 +49,7 @@ struct Session::Request {
     bool done = false;       // the library has answered (or the request failed locally)
     bool cancelled = false;  // the callback must not run
     bool inLibrary = false;  // the library holds a reference (reply or time-out still to come)
+    bool sending = false;    // inside snmp_sess_async_send: a send failure is reported by its caller
     bool resentForTimeWindow = false;
     int status = 0;
     Pdu response;
@@ -680,10 +681,15 @@ int Session::transmit(Peer* peer, Request* r)
             return status::InvalidPdu;
         }
     }
-    if (snmp_sess_async_send(peer->sessp, pdu, onLibraryReply, r) == 0) {
+    // The library reports a datagram the kernel refuses twice: through the callback and by
+    // returning 0. Only the return value counts here; the callback must not complete the request.
+    r->sending = true;
+    const int sent = snmp_sess_async_send(peer->sessp, pdu, onLibraryReply, r);
+    r->sending = false;
+    if (sent == 0) {
         int liberr = 0, syserr = 0;
         char* text = nullptr;
-        snmp_sess_error(peer->sessp, &liberr, &syserr, &text);
+        snmp_sess_error(peer->sessp, &syserr, &liberr, &text);  // system errno first
         free(text);
         snmp_free_pdu(pdu);
         const int mapped = fromLibraryError(liberr);
@@ -705,9 +711,10 @@ void Session::startDiscovery(Peer* peer)
     d->pdu.type = PduType::Get;
     liveRequests().insert(d);
     peer->discovery = d;
-    if (transmit(peer, d) != 0) {
+    // A discovery that cannot be sent fails the requests waiting for it, from the pump.
+    if (const int rc = transmit(peer, d); rc != 0) {
         d->done = true;
-        d->status = status::TransportFailed;
+        d->status = rc;
         m_completed.push_back(d);
     }
 }
@@ -978,6 +985,8 @@ int onLibraryReply(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic)
         return 1;
     if (op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_SEC_ERROR)
         return 1;  // informational
+    if (op == NETSNMP_CALLBACK_OP_SEND_FAILED && r->sending)
+        return 1;  // the sender sees the failure in the return value and reports it
     r->inLibrary = false;
     if (g_closing || r->done) {
         if (r->done && r->cancelled) {

@@ -247,4 +247,73 @@ TEST_P(LedPolling, FailedPollTurnsLedsOffAndTheNextRestoresThem)
 INSTANTIATE_TEST_SUITE_P(Modes, LedPolling, ::testing::Values(0, 1),
                          [](const auto& info) { return info.param ? "async" : "sync"; });
 
+// A poll whose datagram the kernel refuses (no route to the switch, a broadcast address)
+// turns the LEDs off with the transport error; polling goes on and the next poll that reaches
+// the switch lights them again. v2c fails inside the send, v3 in its engine discovery.
+class LedPollingSendRefused : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        KtSNMPInitSession(m_dir.path());
+        KtSNMPDefaults.security.version = quint8(GetParam());
+        KtSNMPDefaults.security.readCommunity = "public";
+        KtSNMPDefaults.security.securityModel = 3;
+        KtSNMPDefaults.security.securityName = "vkrsha";
+        KtSNMPDefaults.security.securityLevel = 2;
+        KtSNMPDefaults.security.authProtocol = 3;
+        KtSNMPDefaults.security.authPassword = "vkrauthpass";
+        KtSNMPDefaults.timeout = 50;
+        ASSERT_TRUE(sim.start({"--freeze"})) << sim.errorText().toStdString();
+        KtSNMPDefaults.device.address = sim.address();
+        KtSNMPDefaults.device.port = sim.port();
+    }
+    void TearDown() override { KtSNMPCloseSession(); }
+
+    QTemporaryDir m_dir;
+    testutil::SimProcess sim;
+};
+
+TEST_P(LedPollingSendRefused, LedsGoOffAndPollingGoesOn)
+{
+    QWidget form;
+    auto* ports = new QFrame(&form);
+    auto* status = new QLabel(&form);
+    KtSNMPRequest2Leds b(&form);
+    KtSNMPVarList list(kLedVar, KtItem::MVT_SV, 0);
+    list.Name = " Led Status";
+    b.VarList().Assign(list);
+    b.VarList().Suffix = "0";
+    b.Mode = 1;
+    b.SetLedMode(2, 5);
+    b.CreateLeds(0, "5", KtLedMapSecond(), ports, 1, 6, KtLedShape::Rectangle, 5, 5);
+    b.SetStatusTarget(status);
+    const auto colour = [&] { return b.Leds().at(0)->Shape->Colour(); };
+    const auto settle = [&] { return testutil::waitFor([&] { return !b.Busy(); }, 10000); };
+
+    b.StartPolling(100000);
+    ASSERT_TRUE(settle());
+    ASSERT_EQ(colour(), kGreen) << status->text().toStdString();
+
+    const QString switchAddress = b.Request().Params.device.address;
+    b.Request().Params.device.address = "255.255.255.255";
+    for (int poll = 0; poll < 2; ++poll) {
+        SCOPED_TRACE(poll);
+        b.Poll();
+        ASSERT_TRUE(settle());
+        EXPECT_EQ(colour(), kBlack);
+        EXPECT_TRUE(status->text().startsWith("Get: " + KtMessage(-422) + " Request: Led Status."))
+            << status->text().toStdString();
+        EXPECT_TRUE(b.Polling());
+    }
+
+    b.Request().Params.device.address = switchAddress;
+    b.Poll();
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(colour(), kGreen);
+    EXPECT_TRUE(status->text().startsWith("Get: (ZiDUVA++) Ok!")) << status->text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, LedPollingSendRefused, ::testing::Values(1, 3),
+                         [](const auto& info) { return info.param == 3 ? "v3" : "v2c"; });
+
 } // namespace

@@ -204,6 +204,60 @@ TEST_F(SessionAgainstSnmpd, AsynchronousGetToASilentPortTimesOutWhileTheLoopRuns
     }
 }
 
+// A datagram the kernel refuses (broadcast without permission, no route, a message larger
+// than UDP carries) fails the send at once. Each such send is reported exactly once: by the
+// return value, or, while a v3 request waits for engine discovery, by its callback; nothing
+// is freed twice (the suite runs under AddressSanitizer).
+TEST_F(SessionAgainstSnmpd, RefusedSendIsReportedOnceAndFreedOnce)
+{
+    const std::string huge(100 * 1024, 'x');
+    const auto broadcast = [](KtSNMPDefaultParams p) {
+        p.device.address = "255.255.255.255";
+        return p;
+    };
+    KtSNMPDefaultParams longCommunity = params(1);
+    longCommunity.security.readCommunity = QString::fromStdString(huge);
+    KtSNMPDefaultParams longUser = v3("", 2, 3, "shapassword");
+    longUser.security.securityName = QString::fromStdString(huge);
+    struct Case {
+        const char* name;
+        KtSNMPDefaultParams p;
+        int code;
+    };
+    const Case cases[] = {
+        {"v1 broadcast", broadcast(params(0)), -422},
+        {"v2c broadcast", broadcast(params(1)), -422},
+        {"v3 broadcast: the discovery probe is refused", broadcast(v3("shauser", 2, 3, "shapassword")), -422},
+        {"v2c 100 KB community", longCommunity, -401},
+        {"v3 100 KB user name", longUser, -401},
+    };
+    snmp::Session* session = KtSNMPGlobalSession();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const snmp::Target target = KtSNMPBuildTarget(c.p, 1);
+
+        snmp::Pdu pdu = getPdu(kLocationOid);
+        EXPECT_EQ(MapStatus(session->send(target, pdu)).code, c.code) << "synchronous";
+
+        int reports = 0;
+        int code = 0;
+        const int sent = session->sendAsync(target, getPdu(kLocationOid), [&](int st, const snmp::Pdu&) {
+            ++reports;
+            code = MapStatus(st).code;
+        });
+        if (sent != 0) {
+            ++reports;
+            code = MapStatus(sent).code;
+        }
+        // Whatever the pump still holds for this send is delivered now.
+        ASSERT_TRUE(testutil::waitFor([&] { return reports > 0 && session->outstanding() == 0; }, 5000));
+        for (int i = 0; i < 3; ++i)
+            session->processPendingEvents();
+        EXPECT_EQ(reports, 1);
+        EXPECT_EQ(code, c.code);
+    }
+}
+
 TEST(SessionTarget, InvalidAddressesRaise509WhenTheTargetIsBuilt)
 {
     for (const char* address : {"300.1.1.1", "1.2.3", "", "no such host.invalid"}) {
