@@ -757,9 +757,13 @@ void Session::settleDiscoveries()
 
 void Session::complete(Request* r, int st, Pdu response)
 {
-    // An agent that no longer knows the engine ID we hold has been replaced or restarted with
-    // a new identity: discover it again on the next request.
-    if (st == status::UsmUnknownEngineId && r->peer)
+    // A switch replaced or reset at the same address answers with a new engine ID: it reports
+    // ours unknown or out of its time window, or silently drops what it cannot authenticate.
+    // After any of these the next request discovers the engine again (a time-window report
+    // counts once the request has been resent in the window it taught).
+    const bool staleEngine = st == status::Timeout || st == status::UsmUnknownEngineId
+        || (st == status::UsmNotInTimeWindow && (r->sync || r->resentForTimeWindow));
+    if (staleEngine && r->peer && !r->discovery && r->target.version == 3)
         m_engineIds.erase(r->peer->engineKey);
     r->done = true;
     r->status = st;

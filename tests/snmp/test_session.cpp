@@ -2,6 +2,7 @@
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPSession.h"
 #include "snmp/SnmpSession.h"
+#include "tests/support/SimProcess.h"
 #include "tests/support/SnmpdProcess.h"
 #include "tests/support/TestUtil.h"
 
@@ -256,6 +257,70 @@ TEST_F(SessionAgainstSnmpd, RefusedSendIsReportedOnceAndFreedOnce)
         EXPECT_EQ(reports, 1);
         EXPECT_EQ(code, c.code);
     }
+}
+
+// The switch restarts at the same address and port. Reset to factory settings (a fresh state
+// folder) it has a new engine ID; restarted as it was, the same one with boots one higher. The
+// same session recovers either way: at most one request fails before they succeed again.
+TEST(SessionAgainstSimulator, V3RecoversWhenTheSwitchRestartsWithANewOrTheSameEngineId)
+{
+    QTemporaryDir dir;
+    KtSNMPInitSession(dir.path());
+    snmp::Session* session = KtSNMPGlobalSession();
+    testutil::SimProcess sim;
+    ASSERT_TRUE(sim.start({"--freeze"})) << sim.errorText().toStdString();
+    KtSNMPDefaultParams p;
+    p.device.address = sim.address();
+    p.device.port = sim.port();
+    p.security.version = 3;
+    p.security.securityModel = 3;
+    p.security.securityName = "vkrsha";
+    p.security.securityLevel = 3;
+    p.security.authProtocol = 3;
+    p.security.authPassword = "vkrauthpass";
+    p.security.privProtocol = 5;
+    p.security.privPassword = "vkrprivpass";
+    p.timeout = 50;
+    const snmp::Target target = KtSNMPBuildTarget(p, 1);
+    const auto get = [&](bool sync) {
+        if (sync) {
+            snmp::Pdu pdu = getPdu(kLocationOid);
+            return MapStatus(session->send(target, pdu)).code;
+        }
+        int code = 1;
+        const int sent = session->sendAsync(target, getPdu(kLocationOid),
+                                            [&](int st, const snmp::Pdu&) { code = MapStatus(st).code; });
+        if (sent != 0)
+            return MapStatus(sent).code;
+        return testutil::waitFor([&] { return code != 1; }, 10000) ? code : 1;
+    };
+
+    const struct {
+        const char* name;
+        bool freshState;
+        bool sync;
+    } cases[] = {
+        {"new engine ID, asynchronous", true, false},
+        {"new engine ID, synchronous", true, true},
+        {"same engine ID, asynchronous", false, false},
+        {"same engine ID, synchronous", false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(get(c.sync), 0);
+        const std::string before = session->discoveredEngineId(sim.address().toStdString(), sim.port());
+        ASSERT_FALSE(before.empty());
+
+        ASSERT_TRUE(sim.restart(c.freshState)) << sim.errorText().toStdString();
+        std::vector<int> codes;
+        while (codes.size() < 3 && (codes.empty() || codes.back() != 0))
+            codes.push_back(get(c.sync));
+        EXPECT_EQ(codes.back(), 0);
+        EXPECT_LE(codes.size(), 2u) << "codes: " << ::testing::PrintToString(codes);
+        const std::string after = session->discoveredEngineId(sim.address().toStdString(), sim.port());
+        EXPECT_EQ(after != before, c.freshState);
+    }
+    KtSNMPCloseSession();
 }
 
 TEST(SessionTarget, InvalidAddressesRaise509WhenTheTargetIsBuilt)

@@ -26,11 +26,29 @@ QString SimProcess::defaultDataFile()
 
 bool SimProcess::start(const QStringList& extraArgs, int timeoutMs)
 {
-    stop();
-    m_tmp = std::make_unique<QTemporaryDir>();
-    if (!m_tmp->isValid()) {
-        m_stderr = QStringLiteral("cannot create a temporary folder");
+    m_extraArgs = extraArgs;
+    return launch(0, true, timeoutMs);
+}
+
+bool SimProcess::restart(bool freshState, int timeoutMs)
+{
+    const quint16 port = m_port;
+    if (port == 0) {
+        m_stderr = QStringLiteral("restart before a successful start");
         return false;
+    }
+    return launch(port, freshState, timeoutMs);
+}
+
+bool SimProcess::launch(quint16 port, bool freshState, int timeoutMs)
+{
+    stop();
+    if (freshState || !m_tmp) {
+        m_tmp = std::make_unique<QTemporaryDir>();
+        if (!m_tmp->isValid()) {
+            m_stderr = QStringLiteral("cannot create a temporary folder");
+            return false;
+        }
     }
     m_stateDir = m_givenStateDir.isEmpty() ? m_tmp->filePath(QStringLiteral("state")) : m_givenStateDir;
     m_logPath = m_tmp->filePath(QStringLiteral("requests.log"));
@@ -38,9 +56,12 @@ bool SimProcess::start(const QStringList& extraArgs, int timeoutMs)
     m_port = 0;
     m_peer.clear();
 
+    // A later option wins: the extra options override these, the port of a restart overrides all.
     QStringList args{QStringLiteral("--state"), m_stateDir, QStringLiteral("--log"), m_logPath,
                      QStringLiteral("--port"), QStringLiteral("0")};
-    args += extraArgs;
+    args += m_extraArgs;
+    if (port != 0)
+        args += {QStringLiteral("--port"), QString::number(port)};
     m_proc = std::make_unique<QProcess>();
     m_proc->setProgram(binaryPath());
     m_proc->setArguments(args);

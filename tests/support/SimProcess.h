@@ -42,6 +42,11 @@ public:
     // when it did not become ready within timeoutMs; errorText() then tells why. A --data
     // option replaces the shipped data file: pass defaultDataFile() too to add to it.
     bool start(const QStringList& extraArgs = {}, int timeoutMs = 15000);
+    // Stops it and starts it again with the same options on the same address and port. A fresh
+    // state gives it a new empty state folder (a new engine ID: a switch replaced or reset to
+    // factory settings); otherwise it keeps its state (same engine ID, boots one higher). A
+    // folder given by setStateDir is always kept.
+    bool restart(bool freshState, int timeoutMs = 15000);
     // SIGTERM and wait; returns the exit code, or -1 when it did not end in time (then killed).
     int stop(int timeoutMs = 10000);
     bool isRunning() const;
@@ -63,7 +68,10 @@ public:
     static QString defaultDataFile();
 
 private:
+    bool launch(quint16 port, bool freshState, int timeoutMs);
+
     std::unique_ptr<QTemporaryDir> m_tmp;
+    QStringList m_extraArgs;
     std::unique_ptr<QProcess> m_proc;
     QString m_givenStateDir, m_stateDir, m_logPath, m_address, m_peer, m_stderr;
     quint16 m_port = 0;
