@@ -559,6 +559,7 @@ Session::Peer* Session::peerFor(const Target& target, int& status)
         connect(peer->notifier, &QSocketNotifier::activated, this, [this, raw] {
             readPeer(raw, true);
             dispatchCompleted();
+            schedulePump();
         });
     }
     Peer* raw = peer.get();
@@ -696,6 +697,7 @@ int Session::transmit(Peer* peer, Request* r)
         return mapped == 0 ? status::ClassError : mapped;
     }
     r->inLibrary = true;
+    schedulePump();
     return 0;
 }
 
@@ -716,6 +718,7 @@ void Session::startDiscovery(Peer* peer)
         d->done = true;
         d->status = rc;
         m_completed.push_back(d);
+        schedulePump();
     }
 }
 
@@ -768,8 +771,10 @@ void Session::complete(Request* r, int st, Pdu response)
     r->done = true;
     r->status = st;
     r->response = std::move(response);
-    if (!r->sync)
+    if (!r->sync) {
         m_completed.push_back(r);
+        schedulePump();
+    }
 }
 
 Session::Request* Session::newRequest(Peer* peer, const Target& target, const Pdu& pdu)
@@ -882,14 +887,43 @@ void Session::processPendingEvents()
         snmp_sess_timeout(peer->sessp);
     }
     dispatchCompleted();
+    schedulePump();
 }
 
+// The timer is off while a tick runs, so ticks never nest when a callback runs a modal loop;
+// the tick decides at its end whether another is needed.
 void Session::onTick()
 {
     m_timer->stop();
+    m_inTick = true;
     processPendingEvents();
-    if (m_pumpActive)
+    m_inTick = false;
+    schedulePump();
+}
+
+bool Session::needsTicks() const
+{
+    if (!m_completed.empty())
+        return true;
+    for (const Request* r : liveRequests())
+        if (r->session == this && r->inLibrary)
+            return true;
+    return false;
+}
+
+void Session::schedulePump()
+{
+    if (!m_pumpActive || m_inTick)
+        return;
+    if (!needsTicks())
+        m_timer->stop();
+    else if (!m_timer->isActive())
         m_timer->start();
+}
+
+bool Session::pumpTimerActive() const
+{
+    return m_timer && m_timer->isActive();
 }
 
 void Session::dispatchCompleted()
@@ -965,7 +999,7 @@ void Session::startPump()
     for (auto& [key, peer] : m_peers)
         if (peer->notifier)
             peer->notifier->setEnabled(true);
-    m_timer->start();
+    schedulePump();
 }
 
 void Session::stopPump()

@@ -139,10 +139,13 @@ public:
     // Local engine boots as the library holds it.
     static std::uint32_t localEngineBoots();
 
-    // Starts or stops the event pump (socket notifiers plus a 20 ms timer).
+    // Starts or stops the event pump: socket notifiers, plus a 20 ms timer for retransmissions
+    // and time-outs that runs only while the library holds a request or a completion waits to
+    // be delivered (an idle module does not wake up).
     void startPump();
     void stopPump();
     bool pumpActive() const { return m_pumpActive; }
+    bool pumpTimerActive() const;
 
     struct Peer;
     struct Request;
@@ -163,6 +166,8 @@ private:
     void readPeer(Peer* peer, bool knownReadable);
     void waitFor(Request* request);
     void onTick();
+    bool needsTicks() const;
+    void schedulePump();
 
     std::map<std::string, std::unique_ptr<Peer>> m_peers;
     std::map<std::string, std::string> m_engineIds;        // "addr|port" -> engine ID
@@ -170,7 +175,7 @@ private:
     std::vector<Request*> m_completed;                     // waiting for the pump to run callbacks
     QTimer* m_timer = nullptr;
     bool m_pumpActive = false;
-    int m_dispatchDepth = 0;
+    bool m_inTick = false;
 };
 
 } // namespace snmp

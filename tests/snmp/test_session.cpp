@@ -323,6 +323,43 @@ TEST(SessionAgainstSimulator, V3RecoversWhenTheSwitchRestartsWithANewOrTheSameEn
     KtSNMPCloseSession();
 }
 
+// An idle module does not wake up: the pump's timer runs only while a request is out (an
+// answered one, one that times out, one waiting for engine discovery).
+TEST_F(SessionAgainstSnmpd, PumpTimerRunsOnlyWhileARequestIsOutstanding)
+{
+    snmp::Session* session = KtSNMPGlobalSession();
+    ASSERT_TRUE(KtSNMPEventProcessor().IsActive());
+    ASSERT_TRUE(testutil::waitFor([&] { return !session->pumpTimerActive(); }, 5000)) << "idle after earlier tests";
+
+    testutil::SnmpdProcess freshAgent;
+    ASSERT_TRUE(freshAgent.start()) << freshAgent.error().toStdString();
+    KtSNMPDefaultParams discovering = v3("shauser", 2, 3, "shapassword");
+    discovering.device.port = freshAgent.port();
+    KtSNMPDefaultParams silent = params(1);
+    silent.device.port = testutil::freeUdpPort();
+    silent.timeout = 20;
+    const struct {
+        const char* name;
+        KtSNMPDefaultParams p;
+        int code;
+    } cases[] = {
+        {"answered", params(1), 0},
+        {"v3 engine discovery first", discovering, 0},
+        {"timed out", silent, -405},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int code = 1;
+        ASSERT_EQ(session->sendAsync(KtSNMPBuildTarget(c.p, 1), getPdu(kLocationOid),
+                                     [&](int st, const snmp::Pdu&) { code = MapStatus(st).code; }),
+                  0);
+        EXPECT_TRUE(session->pumpTimerActive());
+        ASSERT_TRUE(testutil::waitFor([&] { return code != 1; }, 5000));
+        EXPECT_EQ(code, c.code);
+        EXPECT_FALSE(session->pumpTimerActive());
+    }
+}
+
 TEST(SessionTarget, InvalidAddressesRaise509WhenTheTargetIsBuilt)
 {
     for (const char* address : {"300.1.1.1", "1.2.3", "", "no such host.invalid"}) {
