@@ -280,8 +280,9 @@ TEST_F(MainFormTest, StartUpFailuresShowTheirMessage)
         SCOPED_TRACE(c.message.toStdString());
         messages.clear();
         QFile::remove(bootsFile);
-        if (c.bootsFolder)
+        if (c.bootsFolder) {
             ASSERT_TRUE(QDir().mkpath(bootsFile));
+        }
         EXPECT_FALSE(Start(c.args));
         EXPECT_EQ(messages, QStringList{QString(c.message).replace("%W", QDir::currentPath())});
         EXPECT_EQ(exitCode != 0, c.failure);
