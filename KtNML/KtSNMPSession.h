@@ -73,8 +73,9 @@ snmp::Session* KtSNMPGlobalSession();
 quint32 KtSNMPEngineBoots();
 
 // The event pump of the global session: replies are read as soon as their socket is
-// readable; a 20 ms timer drives retransmissions and time-outs. Ticks never nest: a reply
-// callback that runs a modal loop does not re-enter the library.
+// readable; a 20 ms timer drives retransmissions and time-outs while requests are outstanding
+// (it stays off while the module is idle). Ticks never nest: a reply callback that runs a
+// modal loop does not re-enter the library.
 class SnmpEventProcessor {
 public:
     void Start();
