@@ -177,7 +177,8 @@ TEST(EditorViewTest, AWriteRefusedBeforeSendingIsReportedAsAWrite)
     panel->EditsPanel()->RowAt(0).Tick->click();
     panel->Buttons()->btnSetChecked->click();
     const QString last = panel->Memo()->document()->lastBlock().text();
-    EXPECT_TRUE(last.startsWith("Set: " + KtMessage(KtErr::BadPartialValue) + " Request:traps.")) << last.toStdString();
+    EXPECT_TRUE(last.startsWith("Set: (ZiDUVA++) Invalid value \"not an OID\" for Trap OID! Request:traps."))
+        << last.toStdString();
     EXPECT_EQ(panel->Request()->Mode, 1);
 }
 
