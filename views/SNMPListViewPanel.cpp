@@ -317,25 +317,18 @@ void TSNMPListViewPanel::Delete()
         return;
     StopWalk();
     KtSNMPRequest2Edits& bind = *m_request;
-    KtSNMPVarList& list = bind.VarList();
     const int mode = bind.Mode;
     bind.Mode = 0;
-    std::vector<int> marked;
-    for (int i = list.KeyCount; i < list.Count(); ++i) {
-        if (i == DeleteStatusIndex() || (list.Item(i).Access & KtAcc::Invalid))
-            continue;
-        list.Item(i).Access |= KtAcc::Invalid;
-        marked.push_back(i);
-    }
+    // The row status alone, by an explicit index list with its value: whatever its drop-down
+    // shows (nothing, when the agent holds a status the list lacks), the destroy goes out, and
+    // no other variable's access is touched.
+    const QStringList destroy{m_listPanel->DeleteStatusText};
     try {
         bind.PrepareSet();
-        list.Item(DeleteStatusIndex()).Value = m_listPanel->DeleteStatusText;
-        bind.Set(false, false);
+        bind.Set(false, false, QString::number(DeleteStatusIndex()), &destroy);
     } catch (const KtException& e) {
         bind.ShowStatus(1, e.Message());
     }
-    for (int i : marked)
-        list.Item(i).Access &= ~KtAcc::Invalid;
     Refresh();
     bind.Mode = mode;
 }

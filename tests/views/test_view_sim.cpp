@@ -431,6 +431,30 @@ TEST_F(ViewSim, TableViewAddsEditsAndDeletesRows)
     EXPECT_TRUE(boxes.bindingBoxes.isEmpty());
 }
 
+// A row whose status the option list lacks leaves the status drop-down empty: Delete still
+// sends the destroy, and nothing else.
+TEST_F(ViewSim, DeleteSendsTheDestroyWhateverTheStatusListShows)
+{
+    StartSim();
+    TConfigForm form;
+    TSNMPListViewPanel* panel = form.AddTablePanel(MakeRequest(&form, kHosts, KtItem::MVT_UMV, 1, "hosts"),
+                                                   kHostsStatusRow, "createAndGo", kHostsStatusRow, "destroy");
+    QTreeWidget* view = panel->ListView();
+    const auto walked = [&] { return LastLine(panel->Memo()).startsWith("Get: ") && !panel->Request()->Busy(); };
+    form.show();
+    ASSERT_TRUE(waitFor(walked, 5000));
+    view->setCurrentItem(view->topLevelItem(1));
+    ComboOf(panel->EditsPanel(), kHostsStatusRow)->setCurrentIndex(-1);
+    boxes.answer = true;
+    const int from = Logged();
+    panel->Buttons()->btnDelete->click();
+    EXPECT_EQ(Since(from, "SET"), std::vector<QStringList>{{"1.3.6.1.4.1.32473.78.4.1.4.2=i:6"}});
+    ASSERT_TRUE(waitFor(walked, 5000));
+    EXPECT_EQ(panel->Buttons()->Counter->text(), "2");
+    for (int i = 0; i < panel->Request()->VarList().Count(); ++i)
+        EXPECT_FALSE(panel->Request()->VarList().Item(i).Access & KtAcc::Invalid) << i;
+}
+
 TEST_F(ViewSim, EditFormHidesAStatusRowWithNothingElseToOffer)
 {
     StartSim();
