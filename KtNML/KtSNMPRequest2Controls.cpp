@@ -1,8 +1,8 @@
 #include "KtNML/KtSNMPRequest2Controls.h"
 
-#include "KtNML/KtDateTime.h"
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtRadioGroup.h"
+#include "KtNML/KtSpreadValue.h"
 #include "KtNML/KtSupport.h"
 #include "KtNML/KtValueCodec.h"
 
@@ -28,6 +28,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -72,176 +73,23 @@ bool IsBoolSyntax(int syntax)
     return syntax == KtSyn::Boolean || syntax == KtSyn::Bool8 || syntax == KtSyn::Bool16;
 }
 
-QString Hex2(char byte)
-{
-    return QStringLiteral("%1").arg(unsigned(std::uint8_t(byte)), 2, 16, QLatin1Char('0')).toUpper();
-}
-
-std::uint32_t LittleEndian32(const QByteArray& b, qsizetype at)
-{
-    std::uint32_t v = 0;
-    for (int k = 0; k < 4; ++k)
-        v |= std::uint32_t(std::uint8_t(b[at + k])) << (8 * k);
-    return v;
-}
-
-// Minimum number of edits a syntax spreads over (0: no minimum).
-int MinimumEdits(int syntax)
-{
-    switch (syntax) {
-    case KtSyn::IpAddress: case KtSyn::NsapAddr: return 4;
-    case KtSyn::TimeTicks: return 5;
-    case KtSyn::MacAddress: return 6;
-    case KtSyn::Ipv6Address: return 16;
-    case KtSyn::DateTime: return 10;
-    case KtSyn::BcDateTime: return 7;
-    default: return 0;
-    }
-}
-
-// "(NULL)" leaves the edits of these syntaxes as they are.
-bool KeepsEditsOnNull(int syntax)
-{
-    return MinimumEdits(syntax) > 0;
-}
-
-// Value and byte form of a field spread over several edits.
+// A value spread over several edits, the parts put into them or taken from them.
 void ShowEdits(const std::vector<QWidget*>& edits, int syntax, const QString& text, const QByteArray& bytes)
 {
-    const int n = int(edits.size());
-    if (n < MinimumEdits(syntax))
-        KtRaise(KtErr::NotEnoughControls);
-    if (KeepsEditsOnNull(syntax) && text == KtNullText)
+    const std::optional<QStringList> parts = KtSplitValue(syntax, text, bytes, int(edits.size()));
+    if (!parts)
         return;
-    auto fixed = [&](int width) {
-        if (bytes.size() < width)
-            KtRaise(KtErr::BadPartialValue);
-    };
-    switch (syntax) {
-    case KtSyn::BitStr: case KtSyn::OctetStr: case KtSyn::Opaque:
-        for (int k = 0; k < n; ++k)
-            SetControlText(edits[k], k < bytes.size() ? Hex2(bytes[k]) : QString());
-        break;
-    case KtSyn::MacAddress: case KtSyn::Ipv6Address: {
-        const int width = MinimumEdits(syntax);
-        fixed(width);
-        for (int k = 0; k < width; ++k)
-            SetControlText(edits[k], Hex2(bytes[k]));
-        break;
-    }
-    case KtSyn::ObjectId: {
-        const int ids = int(bytes.size() / 4);
-        for (int k = 0; k < n; ++k)
-            SetControlText(edits[k], k < ids ? QString::number(LittleEndian32(bytes, 4 * k)) : QString());
-        break;
-    }
-    case KtSyn::IpAddress: case KtSyn::NsapAddr:
-        fixed(4);
-        for (int k = 0; k < 4; ++k)
-            SetControlText(edits[k], QString::number(std::uint8_t(bytes[k])));
-        break;
-    case KtSyn::TimeTicks: {
-        fixed(4);
-        const std::uint32_t t = LittleEndian32(bytes, 0);
-        const std::uint32_t parts[5] = {t / 8640000, t / 360000 % 24, t / 6000 % 60, t / 100 % 60, t % 100};
-        for (int k = 0; k < 5; ++k)
-            SetControlText(edits[k], QString::number(parts[k]));
-        break;
-    }
-    case KtSyn::DateTime: {
-        const KtDateTime dt = KtDateTime::FromBytes(bytes);
-        const QString parts[10] = {QString::number(dt.year),        QString::number(dt.month),
-                                   QString::number(dt.day),         QString::number(dt.hour),
-                                   QString::number(dt.minutes),     QString::number(dt.seconds),
-                                   QString::number(dt.deciSeconds), QString(QLatin1Char(dt.direction)),
-                                   QString::number(dt.utcHours),    QString::number(dt.utcMinutes)};
-        for (int k = 0; k < 10; ++k)
-            SetControlText(edits[k], parts[k]);
-        break;
-    }
-    case KtSyn::BcDateTime: {
-        double serial = 0;
-        QDate date;
-        QTime time;
-        if (!KtSerialFromText(text, serial) || !KtSerialToDateTime(serial, date, time))
-            KtRaise(KtErr::BadPartialValue);
-        const int parts[7] = {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(),
-                              time.msec()};
-        for (int k = 0; k < 7; ++k)
-            SetControlText(edits[k], QString::number(parts[k]));
-        break;
-    }
-    default:
-        SetControlText(edits[0], text);
-        break;
-    }
+    for (qsizetype k = 0; k < parts->size(); ++k)
+        SetControlText(edits[std::size_t(k)], parts->at(k));
 }
 
-// The text of a field spread over several edits.
 QString ReadEdits(const std::vector<QWidget*>& edits, int syntax)
 {
-    const int n = int(edits.size());
-    if (n < MinimumEdits(syntax))
-        KtRaise(KtErr::NotEnoughControls);
-    auto number = [&](int k) { return KtDecimalToUInt32(ControlText(edits[k])); };
-    auto joinHex = [&](int count) {
-        QString hex;
-        for (int k = 0; k < count; ++k) {
-            const QString t = ControlText(edits[k]).trimmed();
-            hex += t.isEmpty() ? QStringLiteral("00") : t.size() == 1 ? QLatin1Char('0') + t : t;
-        }
-        return hex;
-    };
-    switch (syntax) {
-    case KtSyn::BitStr: case KtSyn::OctetStr: case KtSyn::Opaque: return joinHex(n);
-    case KtSyn::MacAddress: case KtSyn::Ipv6Address: return joinHex(MinimumEdits(syntax));
-    case KtSyn::ObjectId: {
-        QStringList ids;
-        for (int k = 0; k < n; ++k)
-            ids << QString::number(number(k));
-        return ids.join(u'.');
-    }
-    case KtSyn::IpAddress: case KtSyn::NsapAddr: {
-        // The octets as typed: the codec refuses one that is no number of 0..255.
-        QStringList octets;
-        for (int k = 0; k < 4; ++k)
-            octets << ControlText(edits[k]).trimmed();
-        return octets.join(u'.');
-    }
-    case KtSyn::TimeTicks: {
-        // Parts that are no numbers, or a time beyond the ticks' range, leave the text as
-        // typed, for the codec to refuse naming the variable.
-        QStringList parts;
-        bool numbers = true;
-        for (int k = 0; k < 5; ++k) {
-            parts << ControlText(edits[k]).trimmed();
-            const QString& p = parts.last();
-            numbers = numbers && !p.isEmpty() && p.size() <= 10
-                && std::all_of(p.begin(), p.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-        }
-        const auto part = [&](int k) { return numbers ? parts[k].toULongLong() : 0; };
-        const std::uint64_t t = part(0) * 8640000 + part(1) * 360000 + part(2) * 6000 + part(3) * 100 + part(4);
-        if (!numbers || t > 0xffffffffu)
-            return QStringLiteral("%1 days, %2:%3:%4.%5").arg(parts[0], parts[1], parts[2], parts[3], parts[4]);
-        return KtTicksToText(std::uint32_t(t));
-    }
-    case KtSyn::DateTime: {
-        const QString dir = ControlText(edits[7]).trimmed();
-        return QStringLiteral("%1-%2-%3,%4:%5:%6.%7,%8%9:%10")
-            .arg(number(0)).arg(number(1)).arg(number(2)).arg(number(3)).arg(number(4)).arg(number(5))
-            .arg(number(6))
-            .arg(dir.isEmpty() ? QChar(u'+') : dir.at(0))
-            .arg(number(8)).arg(number(9));
-    }
-    case KtSyn::BcDateTime: {
-        const QDate date(int(number(0)), int(number(1)), int(number(2)));
-        const QTime time(int(number(3)), int(number(4)), int(number(5)), int(number(6)));
-        if (!date.isValid() || !time.isValid())
-            KtRaise(KtErr::BadPartialValue);
-        return KtSerialToText(KtSerialFromDateTime(date, time));
-    }
-    default: return ControlText(edits[0]);
-    }
+    const int used = KtSpreadUsedParts(syntax, int(edits.size()));
+    QStringList parts;
+    for (int k = 0; k < used; ++k)
+        parts << ControlText(edits[std::size_t(k)]);
+    return KtJoinValue(syntax, parts);
 }
 
 constexpr int kErrorLine = 1;  // user state of a memo's error lines
