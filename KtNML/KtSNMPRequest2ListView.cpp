@@ -1,0 +1,229 @@
+// The list-view side of KtSNMPRequest2Edits: a table read row by row into a report view, its
+// columns, and the selected row copied into the values and shown in the bound controls.
+#include "KtNML/KtSNMPRequest2Controls.h"
+
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QPalette>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+// ---- list view ----------------------------------------------------------------------------
+
+QTreeWidget* KtSNMPRequest2Edits::ListView() const
+{
+    return m_listView;
+}
+
+void KtSNMPRequest2Edits::BindListView(QTreeWidget* listView, bool autoDisable)
+{
+    QObject::disconnect(m_selectionConnection);
+    m_listView = listView;
+    m_columnMap.clear();
+    AutoDisable = autoDisable;
+    if (!listView)
+        return;
+    listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    listView->setSelectionMode(QAbstractItemView::SingleSelection);
+    listView->setRootIsDecorated(false);
+    listView->setItemsExpandable(false);
+    listView->setAllColumnsShowFocus(true);
+    listView->setUniformRowHeights(true);
+    // The selected row stays marked when the view loses the focus.
+    QPalette palette = listView->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    listView->setPalette(palette);
+    // The grid lines come from an item border; a style sheet that styles items takes over their
+    // selection colours too, so the selected row gets the palette's highlight back explicitly.
+    listView->setStyleSheet(QStringLiteral(
+        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"
+        "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
+    m_selectionConnection =
+        connect(listView, &QTreeWidget::itemSelectionChanged, this, &KtSNMPRequest2Edits::RowSelectionChanged);
+    BuildColumns();
+}
+
+std::vector<int> KtSNMPRequest2Edits::ColumnMap() const
+{
+    const KtSNMPVarList& list = VarList();
+    std::vector<int> map(std::size_t(list.Count()), -1);
+    int column = 0;
+    // Hidden columns first, then the displayed ones, each group in list order.
+    for (int i = 0; i < list.Count(); ++i)
+        if (list.IsHiddenColumn(i))
+            map[std::size_t(i)] = column++;
+    for (int i = 0; i < list.Count(); ++i)
+        if (map[std::size_t(i)] < 0 && list.IsDisplayed(i))
+            map[std::size_t(i)] = column++;
+    return map;
+}
+
+void KtSNMPRequest2Edits::BuildColumns()
+{
+    if (!m_listView)
+        return;
+    const KtSNMPVarList& list = VarList();
+    const int needed = list.DisplayedCount() + list.HiddenColumnCount();
+    // A fresh tree widget has one column headed "1": that is no column of a view's design.
+    const bool fresh = m_listView->columnCount() == 1 && m_listView->headerItem()
+        && m_listView->headerItem()->text(0) == QLatin1String("1");
+    if (needed == 0 || (m_listView->columnCount() >= needed && !fresh)) {
+        if (int(m_columnMap.size()) != list.Count())
+            m_columnMap = ColumnMap();
+        return;
+    }
+    // The columns' order is fixed now: a variable marked invalid for one write later must not
+    // shift the cells rows are copied from.
+    m_columnMap = ColumnMap();
+    const std::vector<int>& map = m_columnMap;
+    int columns = 0;
+    for (int c : map)
+        columns = std::max(columns, c + 1);
+    QStringList labels(columns);
+    for (int i = 0; i < list.Count(); ++i)
+        if (map[std::size_t(i)] >= 0)
+            labels[map[std::size_t(i)]] = list.Item(i).Label;
+    m_listView->setColumnCount(0);
+    m_listView->setColumnCount(columns);
+    m_listView->setHeaderLabels(labels);
+    QHeaderView* header = m_listView->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    const QFontMetrics metrics(header->font());
+    for (int i = 0; i < list.Count(); ++i) {
+        const int c = map[std::size_t(i)];
+        if (c < 0)
+            continue;
+        const bool hidden = list.IsHiddenColumn(i);
+        m_listView->setColumnWidth(c, hidden ? 0 : metrics.horizontalAdvance(list.Item(i).Label) + 24);
+    }
+}
+
+void KtSNMPRequest2Edits::CopySelectedRow()
+{
+    if (!m_listView)
+        return;
+    const QList<QTreeWidgetItem*> selected = m_listView->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QTreeWidgetItem* item = selected.first();
+    const std::vector<int> map = int(m_columnMap.size()) == VarList().Count() ? m_columnMap : ColumnMap();
+    KtSNMPVarList& list = VarList();
+    for (int i = 0; i < list.Count(); ++i) {
+        const int c = map[std::size_t(i)];
+        if (c >= 0 && c < item->columnCount())
+            list.Item(i).Value = item->text(c);
+    }
+}
+
+void KtSNMPRequest2Edits::RowSelectionChanged()
+{
+    if (!m_listView)
+        return;
+    const QList<QTreeWidgetItem*> selected = m_listView->selectedItems();
+    const std::shared_ptr<bool> alive = AliveToken();
+    // Errors cannot travel through the view's signal: they are shown like those of a read.
+    try {
+        if (selected.isEmpty())
+            OnRowSelected(m_listView->currentItem(), false);
+        else
+            OnRowSelected(selected.first(), true);
+    } catch (const KtException& e) {
+        if (*alive)
+            ReportError(e.Message());
+    }
+}
+
+void KtSNMPRequest2Edits::OnRowSelected(QTreeWidgetItem* item, bool selected)
+{
+    const std::shared_ptr<bool> alive = AliveToken();
+    if (SavedSelectItem) {
+        SavedSelectItem(item, selected);
+        if (!*alive)
+            return;
+    }
+    if (!selected)
+        return;
+    if (AutoDisable)
+        EnableControls(true);
+    CopySelectedRow();
+    ShowValues(-1);
+    Modified = false;
+}
+
+// ---- overrides ----------------------------------------------------------------------------
+
+void KtSNMPRequest2Edits::BeforeGet()
+{
+    if (!m_listView)
+        return;
+    BuildColumns();
+    qDeleteAll(m_pendingRows);
+    m_pendingRows.clear();
+    m_listView->clear();
+    m_sinceFlush.start();
+}
+
+void KtSNMPRequest2Edits::FlushRows()
+{
+    if (m_listView && !m_pendingRows.isEmpty())
+        m_listView->addTopLevelItems(m_pendingRows);
+    else
+        qDeleteAll(m_pendingRows);
+    m_pendingRows.clear();
+    m_sinceFlush.start();
+}
+
+void KtSNMPRequest2Edits::ShowRow()
+{
+    if (!m_listView) {
+        ShowValues(-1);
+        return;
+    }
+    const std::vector<int> map = int(m_columnMap.size()) == VarList().Count() ? m_columnMap : ColumnMap();
+    int columns = 0;
+    for (int c : map)
+        columns = std::max(columns, c + 1);
+    QStringList cells(columns);
+    const KtSNMPVarList& list = VarList();
+    for (int i = 0; i < list.Count(); ++i)
+        if (map[std::size_t(i)] >= 0)
+            cells[map[std::size_t(i)]] = list.Item(i).Value;
+    m_pendingRows << new QTreeWidgetItem(cells);
+    // Rows appear while a walk runs, a batch every 50 ms, and the window stays responsive
+    // (a synchronous walk blocks the event loop but for these moments). The view may be
+    // closed in here, so nothing of this object is touched afterwards.
+    if (!m_sinceFlush.isValid() || m_sinceFlush.elapsed() >= 50) {
+        FlushRows();
+        QCoreApplication::processEvents();
+    }
+}
+
+void KtSNMPRequest2Edits::OnGetError(const KtSNMPError& error)
+{
+    FlushRows();  // the rows read before the error stay
+    KtSNMPRequest2Controls::OnGetError(error);
+}
+
+void KtSNMPRequest2Edits::PrepareSet()
+{
+    KtSNMPVarList& list = VarList();
+    for (int i = 0; i < list.Count(); ++i)
+        list.Item(i).Value = QString();
+    CopySelectedRow();
+    ReadValues(-1);
+}
+
+void KtSNMPRequest2Edits::AfterGet()
+{
+    FlushRows();
+    Modified = false;
+    if (m_listView && AutoDisable && VarList().ItemType == KtItem::MVT_FMV)
+        EnableControls(false);
+}
