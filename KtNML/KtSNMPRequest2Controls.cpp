@@ -291,30 +291,18 @@ bool KtSNMPRequest2Controls::ShowAccepted(const QString& filter)
     return *alive;
 }
 
-// ---- read ---------------------------------------------------------------------------------
+// ---- running a read or write -------------------------------------------------------------
+// Both modes take one path: Run starts the operation (in mode 0 it also ends it), every reply
+// of a read goes through ShowAccepted, and Succeeded or Failed end it with the hooks, the
+// busy flag and the status line, whether the reply came at once or through a completion.
 
-void KtSNMPRequest2Controls::Get()
+void KtSNMPRequest2Controls::Run(const std::function<void()>& wait, const std::function<void()>& send)
 {
-    m_lastOperation = 0;
     const std::shared_ptr<bool> alive = m_alive;
-    BeforeGet();
-    if (!*alive)
-        return;
-    const QString filter = FilterText();
-    m_rowCount = 0;
+    m_busy = true;
     if (Mode == 0) {
-        m_busy = true;
         try {
-            if (IsTable()) {
-                for (bool row = m_request->Get(true); row; row = m_request->Get(false))
-                    if (!ShowAccepted(filter))
-                        return;
-            } else {
-                m_request->Get(true);
-                if (!ShowAccepted(filter))
-                    return;
-            }
-            AfterGet();
+            wait();
         } catch (...) {
             if (*alive) {
                 m_busy = false;
@@ -322,79 +310,61 @@ void KtSNMPRequest2Controls::Get()
             }
             throw;
         }
-        if (!*alive)
-            return;
-        m_busy = false;
-        ShowStatus(KtMessage(KtErr::Ok));
         return;
     }
-    m_busy = true;
     if (!m_request->Alive) {
         m_busy = false;
         return;
     }
     try {
-        m_request->GetAsync(&GetCompletion, this, true);
+        send();
     } catch (...) {
         m_busy = false;
         throw;
     }
 }
 
-void KtSNMPRequest2Controls::GetCompletion(void* context, const KtSNMPError& error, KtSNMPVarList&)
-{
-    static_cast<KtSNMPRequest2Controls*>(context)->GetCompleted(error);
-}
-
-void KtSNMPRequest2Controls::GetCompleted(const KtSNMPError& error)
+bool KtSNMPRequest2Controls::Succeeded(int operation)
 {
     const std::shared_ptr<bool> alive = m_alive;
-    if (error.code != 0) {
-        m_busy = false;
-        try {
-            OnGetError(error);
-        } catch (const KtException& e) {
-            if (*alive)
-                CompletionFailed(e.Code(), e.Message(), 0, false);
-        } catch (const std::exception& e) {
-            if (*alive)
-                CompletionFailed(KtErr::UnknownCode, QString::fromLocal8Bit(e.what()), 0, false);
-        }
-        if (*alive)
-            Notify(GetDone, error);
-        return;
-    }
-    try {
-        const QString filter = FilterText();
-        if (!IsTable()) {
-            if (!ShowAccepted(filter))
-                return;
-        } else if (!error.finished) {
-            if (!ShowAccepted(filter))
-                return;
-            if (m_request->Alive) {
-                m_request->GetAsync(&GetCompletion, this, false);
-                return;
-            }
-        }
+    if (operation == 0)
         AfterGet();
-        if (!*alive)
-            return;
-        m_busy = false;
-        m_lastOperation = 0;
-        ShowStatus(KtMessage(KtErr::Ok));
+    else
+        AfterSet();
+    if (!*alive)
+        return false;
+    m_busy = false;
+    m_lastOperation = operation;
+    ShowStatus(KtMessage(KtErr::Ok));
+    return true;
+}
+
+// A reply that carries an error: the view's error hook shows it, then the view hears that the
+// operation has ended. What the hook raises is shown too, as nothing may leave a completion.
+void KtSNMPRequest2Controls::Failed(int operation, const KtSNMPError& error)
+{
+    const std::shared_ptr<bool> alive = m_alive;
+    m_busy = false;
+    try {
+        if (operation == 0)
+            OnGetError(error);
+        else
+            OnSetError(error);
     } catch (const KtException& e) {
         if (*alive)
-            CompletionFailed(e.Code(), e.Message(), 0, true);
-        return;
+            CompletionFailed(e.Code(), e.Message(), operation, false);
     } catch (const std::exception& e) {
         if (*alive)
-            CompletionFailed(KtErr::UnknownCode, QString::fromLocal8Bit(e.what()), 0, true);
-        return;
+            CompletionFailed(KtErr::UnknownCode, QString::fromLocal8Bit(e.what()), operation, false);
     }
-    // Every finished read is announced, with or without a status target: views wait for it
-    // before they allow the next operation.
-    Notify(GetDone, error);
+    if (*alive)
+        Notify(operation == 0 ? GetDone : SetDone, error);
+}
+
+void KtSNMPRequest2Controls::RefreshAfterWrite()
+{
+    if (IsTable() && RefreshAfterSet)
+        Get();
 }
 
 void KtSNMPRequest2Controls::Notify(const Notification& notification, const KtSNMPError& error)
@@ -432,6 +402,71 @@ void KtSNMPRequest2Controls::CompletionFailed(int code, const QString& message, 
     error.agentPort = qint16(m_request->Params.device.port);
     error.finished = true;
     Notify(operation == 0 ? GetDone : SetDone, error);
+}
+
+// ---- read ---------------------------------------------------------------------------------
+
+void KtSNMPRequest2Controls::Get()
+{
+    m_lastOperation = 0;
+    const std::shared_ptr<bool> alive = m_alive;
+    BeforeGet();
+    if (!*alive)
+        return;
+    const QString filter = FilterText();
+    m_rowCount = 0;
+    Run(
+        [&] {
+            if (IsTable()) {
+                for (bool row = m_request->Get(true); row; row = m_request->Get(false))
+                    if (!ShowAccepted(filter))
+                        return;
+            } else {
+                m_request->Get(true);
+                if (!ShowAccepted(filter))
+                    return;
+            }
+            Succeeded(0);
+        },
+        [&] { m_request->GetAsync(&GetCompletion, this, true); });
+}
+
+void KtSNMPRequest2Controls::GetCompletion(void* context, const KtSNMPError& error, KtSNMPVarList&)
+{
+    static_cast<KtSNMPRequest2Controls*>(context)->GetCompleted(error);
+}
+
+void KtSNMPRequest2Controls::GetCompleted(const KtSNMPError& error)
+{
+    if (error.code != 0) {
+        Failed(0, error);
+        return;
+    }
+    const std::shared_ptr<bool> alive = m_alive;
+    try {
+        const QString filter = FilterText();
+        // A group's reply is its one record; a walk's reply is a row until the walk is done.
+        const bool row = !IsTable() || !error.finished;
+        if (row && !ShowAccepted(filter))
+            return;
+        if (row && IsTable() && m_request->Alive) {
+            m_request->GetAsync(&GetCompletion, this, false);
+            return;
+        }
+        if (!Succeeded(0))
+            return;
+    } catch (const KtException& e) {
+        if (*alive)
+            CompletionFailed(e.Code(), e.Message(), 0, true);
+        return;
+    } catch (const std::exception& e) {
+        if (*alive)
+            CompletionFailed(KtErr::UnknownCode, QString::fromLocal8Bit(e.what()), 0, true);
+        return;
+    }
+    // Every finished read is announced, with or without a status target: views wait for it
+    // before they allow the next operation.
+    Notify(GetDone, error);
 }
 
 // ---- write --------------------------------------------------------------------------------
@@ -490,37 +525,16 @@ void KtSNMPRequest2Controls::Set(bool refresh, bool prepare, const QString& inde
     const QString names = WriteIndexList(indexList, values, keptValues, useKept);
     const QStringList* sentValues = useKept ? &keptValues : values;
     m_leftOut.clear();
-    if (Mode == 0) {
-        m_busy = true;
-        try {
+    bool written = false;
+    Run(
+        [&] {
             m_request->Set(false, names, sentValues);
-            AfterSet();
-        } catch (...) {
-            if (*alive) {
-                m_busy = false;
-                ReadEnded();
-            }
-            throw;
-        }
-        if (!*alive)
-            return;
-        m_busy = false;
-        ShowStatus(KtMessage(KtErr::Ok));
-        if (IsTable() && RefreshAfterSet)
-            Get();
-        return;
-    }
-    m_busy = true;
-    if (!m_request->Alive) {
-        m_busy = false;
-        return;
-    }
-    try {
-        m_request->SetAsync(&SetCompletion, this, false, names, sentValues);
-    } catch (...) {
-        m_busy = false;
-        throw;
-    }
+            written = Succeeded(1);
+        },
+        [&] { m_request->SetAsync(&SetCompletion, this, false, names, sentValues); });
+    // Outside the write: an error of the read is the read's own.
+    if (written)
+        RefreshAfterWrite();
 }
 
 void KtSNMPRequest2Controls::SetCompletion(void* context, const KtSNMPError& error, KtSNMPVarList&)
@@ -530,30 +544,20 @@ void KtSNMPRequest2Controls::SetCompletion(void* context, const KtSNMPError& err
 
 void KtSNMPRequest2Controls::SetCompleted(const KtSNMPError& error)
 {
+    if (error.code != 0) {
+        Failed(1, error);
+        return;
+    }
     const std::shared_ptr<bool> alive = m_alive;
     bool notified = false;
     try {
-        if (error.code != 0) {
-            m_busy = false;
-            OnSetError(error);
-            if (!*alive)
-                return;
-            notified = true;
-            Notify(SetDone, error);
+        if (!Succeeded(1))
             return;
-        }
-        AfterSet();
-        if (!*alive)
-            return;
-        m_busy = false;
-        m_lastOperation = 1;
-        ShowStatus(KtMessage(KtErr::Ok));
         notified = true;
         Notify(SetDone, error);
         if (!*alive)
             return;
-        if (IsTable() && RefreshAfterSet)
-            Get();
+        RefreshAfterWrite();
     } catch (const KtException& e) {
         if (*alive)
             CompletionFailed(e.Code(), e.Message(), m_lastOperation, !notified);

@@ -133,6 +133,15 @@ private:
     static void SetCompletion(void* context, const KtSNMPError& error, KtSNMPVarList& list);
     void GetCompleted(const KtSNMPError& error);
     void SetCompleted(const KtSNMPError& error);
+    // Starts a read or write, busy until it ends: mode 0 runs wait (the whole operation),
+    // mode 1 runs send (its completions end it). What either raises clears busy and goes on.
+    void Run(const std::function<void()>& wait, const std::function<void()>& send);
+    // The end of a read (0) or write (1) that went well: its After hook, busy cleared, the
+    // status line. False when the object went away in the hook.
+    bool Succeeded(int operation);
+    // The end of an asynchronous read or write whose reply carries an error.
+    void Failed(int operation, const KtSNMPError& error);
+    void RefreshAfterWrite();
     QString FilterText();
     // Acceptance test and ShowRow; false when the object went away inside ShowRow.
     bool ShowAccepted(const QString& filter);

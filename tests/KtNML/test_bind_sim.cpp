@@ -632,6 +632,45 @@ TEST_F(BindSim, TimeOutRaisesInMode0AndReachesTheErrorSlotInMode1)
     }
 }
 
+// A write the switch never answers ends alike in both modes but for how it is told: mode 0
+// raises to the caller, mode 1 shows it in the write's status line and announces it once.
+// Either way the operation is over and the table is not read again.
+TEST_F(BindSim, AFailedWriteEndsTheOperationInBothModesWithoutARefresh)
+{
+    startSim({"--drop", "all"});
+    KtSNMPDefaults.timeout = 20;
+    const QString timedOut = KtMessage(KtErr::Timeout);
+    for (int mode : {0, 1}) {
+        SCOPED_TRACE(mode);
+        setDone.clear();
+        memo->clear();
+        auto bind = table(mode);
+        bind->VarList().Item(0).Value = "2";
+        bind->VarList().Item(1).Value = "scanner";
+        const int before = int(sim.requests().size());
+        if (mode == 0) {
+            ExpectKtError(KtErr::Timeout, [&] { bind->Set(true, false, "1"); });
+        } else {
+            bind->Set(true, false, "1");
+            EXPECT_TRUE(bind->Busy());
+            ASSERT_TRUE(testutil::waitFor([&] { return !setDone.empty(); }, 10000));
+            EXPECT_EQ(setDone, std::vector<int>{KtErr::Timeout});
+            EXPECT_TRUE(lastLine(*memo).startsWith("Set: " + timedOut + " Request:bindPorts."))
+                << lastLine(*memo).toStdString();
+        }
+        EXPECT_FALSE(bind->Busy()) << "no read after a failed write";
+        EXPECT_EQ(bind->LastOperation(), 1);
+        EXPECT_TRUE(bind->errorCodes.empty()) << "the read's error slot is not the write's";
+        EXPECT_EQ(count("GETNEXT", before), 0);
+        EXPECT_GE(count("SET", before), 1);
+        if (mode == 0) {
+            EXPECT_TRUE(setDone.empty()) << "mode 0 raises instead";
+            EXPECT_TRUE(memo->toPlainText().isEmpty()) << "the caller shows what it catches";
+        }
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
 enum class CloseAt { BetweenReplies, InsideShowRow };
 
 struct CloseCase {
