@@ -406,6 +406,72 @@ TEST_F(BindControls, UnselectedChoiceLeavesTheValueAsItWas)
     EXPECT_EQ(var(Flag).Value, "true");
 }
 
+// Each kind of control the binding knows, subclasses included: the value shown, what the
+// operator does to it, whether that marks the binding modified, and the value read back.
+TEST_F(BindControls, EachKindOfControlShowsTakesChangesAndGivesBackItsValue)
+{
+    class MyCheckBox : public QCheckBox {
+        using QCheckBox::QCheckBox;
+    };
+    class MyComboBox : public QComboBox {
+        using QComboBox::QComboBox;
+    };
+    const struct {
+        const char* name;
+        int var;
+        const char* value;
+        std::function<QWidget*(QWidget*)> make;
+        std::function<QString(QWidget*)> shown;
+        const char* shownText;
+        std::function<void(QWidget*)> operate;
+        bool marksModified;
+        const char* readBack;
+    } cases[] = {
+        {"line edit", Name, "core-1", [](QWidget* p) { return new PeekEdit(p); },
+         [](QWidget* w) { return static_cast<QLineEdit*>(w)->text(); }, "core-1",
+         [](QWidget* w) { static_cast<QLineEdit*>(w)->setText("edge-2"); }, false, "edge-2"},
+        {"label", Name, "core-1", [](QWidget* p) { return new QLabel(p); },
+         [](QWidget* w) { return static_cast<QLabel*>(w)->text(); }, "core-1", [](QWidget*) {}, false, "core-1"},
+        {"check box", Flag, "true", [](QWidget* p) { return new MyCheckBox(p); },
+         [](QWidget* w) { return QString::number(static_cast<QCheckBox*>(w)->isChecked()); }, "1",
+         [](QWidget* w) { static_cast<QCheckBox*>(w)->click(); }, true, "false"},
+        {"combo box", State, "enabled", [](QWidget* p) { return new MyComboBox(p); },
+         [](QWidget* w) { return static_cast<QComboBox*>(w)->currentText(); }, "enabled",
+         [](QWidget* w) {
+             auto* combo = static_cast<QComboBox*>(w);
+             combo->setCurrentIndex(0);
+             emit combo->activated(0);
+         },
+         true, "disabled"},
+        {"radio group", State, "disabled", [](QWidget* p) { return new KtRadioGroup(p); },
+         [](QWidget* w) { return static_cast<KtRadioGroup*>(w)->currentText(); }, "disabled",
+         [](QWidget* w) { static_cast<KtRadioGroup*>(w)->button(1)->click(); }, true, "enabled"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        QWidget* control = c.make(&form);
+        bind->Bind(c.var, control);
+        var(c.var).Value = c.value;
+        bind->ShowValues(-1);
+        EXPECT_EQ(c.shown(control), c.shownText);
+        EXPECT_FALSE(bind->Modified) << "showing a value is no change of the operator's";
+        c.operate(control);
+        EXPECT_EQ(bind->Modified, c.marksModified);
+        bind->ReadValues(-1);
+        EXPECT_EQ(var(c.var).Value, c.readBack);
+    }
+
+    // A kind the binding does not know gives nothing to a write (the value stays) and cannot
+    // show one.
+    SetUp();
+    bind->Bind(Name, new QPushButton(&form));
+    var(Name).Value = "core-1";
+    bind->ReadValues(-1);
+    EXPECT_EQ(var(Name).Value, "core-1");
+    ExpectKtError(KtErr::BadControlType, [&] { bind->ShowValues(-1); });
+}
+
 TEST_F(BindControls, BindingAndDisplayErrorsCarryTheirCodes)
 {
     const struct {

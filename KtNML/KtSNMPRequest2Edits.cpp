@@ -1,0 +1,361 @@
+// The controls' side of KtSNMPRequest2Edits: binding variables, fields and bits to controls,
+// the values shown in them after a read and read back from them before a write. What each kind
+// of control does is in its adapter (KtControlAdapters).
+#include "KtNML/KtSNMPRequest2Controls.h"
+
+#include "KtNML/KtControlAdapters.h"
+#include "KtNML/KtOptionList.h"
+#include "KtNML/KtSupport.h"
+#include "KtNML/KtValueCodec.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+namespace {
+
+constexpr int kOutOfRange = -12;  // "Out of range at index of array or list!"
+
+std::vector<QWidget*> Widgets(const KtControlBinding& rec)
+{
+    std::vector<QWidget*> out;
+    for (const QPointer<QWidget>& c : rec.Controls)
+        out.push_back(c.data());
+    return out;
+}
+
+// A control of the binding has gone with its form: the binding no longer shows or gives anything.
+bool ControlsGone(const KtControlBinding& rec)
+{
+    return rec.Controls.empty()
+        || std::any_of(rec.Controls.begin(), rec.Controls.end(), [](const QPointer<QWidget>& c) { return c.isNull(); });
+}
+
+} // namespace
+
+// ==== KtSNMPRequest2Edits ==================================================================
+
+KtSNMPRequest2Edits::KtSNMPRequest2Edits(QWidget* ownerForm, std::unique_ptr<KtSNMPRequest> request)
+    : KtSNMPRequest2Controls(ownerForm, std::move(request)),
+      m_constraints(std::make_unique<KtEditConstraint>(ownerForm, true))
+{
+}
+
+// The controls' own handlers are not put back: the binding object goes with the form's
+// controls. Our hooks go first, so that nothing reaches this object while the request below
+// waits for its outstanding replies.
+KtSNMPRequest2Edits::~KtSNMPRequest2Edits()
+{
+    qDeleteAll(m_pendingRows);
+    QObject::disconnect(m_selectionConnection);
+    for (auto& rec : m_bindings)
+        Disconnect(*rec);
+}
+
+KtSNMPVar& KtSNMPRequest2Edits::Var(int i)
+{
+    if (i < 0 || i >= VarList().Count())
+        KtRaise(kOutOfRange);
+    return VarList().Item(i);
+}
+
+// ---- binding ------------------------------------------------------------------------------
+
+KtControlBinding& KtSNMPRequest2Edits::AddBinding(int i, int byteIndex, int syntax, const KtOptionList* optionList,
+                                                  std::vector<QWidget*> controls, std::vector<int> bits)
+{
+    Var(i);
+    if (controls.empty() || std::find(controls.begin(), controls.end(), nullptr) != controls.end())
+        KtRaise(KtErr::BadControlType);
+    auto rec = std::make_unique<KtControlBinding>();
+    rec->Index = i;
+    rec->ByteIndex = byteIndex;
+    rec->Syntax = syntax;
+    rec->Options = optionList;
+    rec->ControlCount = int(controls.size());
+    rec->Bits = std::move(bits);
+    for (QWidget* c : controls)
+        rec->Controls.emplace_back(c);
+    HookChanges(*rec);
+    m_bindings.push_back(std::move(rec));
+    return *m_bindings.back();
+}
+
+void KtSNMPRequest2Edits::HookChanges(KtControlBinding& rec)
+{
+    const std::function<void()> setModified = [this] { Modified = true; };
+    for (const QPointer<QWidget>& c : rec.Controls) {
+        const KtControlAdapter* adapter = KtAdapterOf(c.data());
+        rec.Handlers.push_back(adapter && adapter->hook ? adapter->hook(c.data(), this, setModified)
+                                                        : QMetaObject::Connection());
+    }
+}
+
+void KtSNMPRequest2Edits::Disconnect(KtControlBinding& rec)
+{
+    for (QMetaObject::Connection& connection : rec.Handlers)
+        QObject::disconnect(connection);
+    rec.Handlers.clear();
+}
+
+void KtSNMPRequest2Edits::Bind(int i, QWidget* control)
+{
+    const KtSNMPVar& var = Var(i);
+    BindField(i, 0, var.Syntax, var.Options, control);
+}
+
+void KtSNMPRequest2Edits::BindDropDown(int i, QComboBox* comboBox)
+{
+    if (comboBox)
+        comboBox->setEditable(false);
+    Bind(i, comboBox);
+}
+
+void KtSNMPRequest2Edits::BindField(int i, int byteIndex, int syntax, const KtOptionList* optionList,
+                                    QWidget* control, QWidget* secondControl, int /*columns*/)
+{
+    const KtSNMPVar& var = Var(i);
+    const KtOptionList* list = optionList ? optionList : var.Options;
+    if (const KtControlAdapter* adapter = KtAdapterOf(control); adapter && adapter->fill)
+        adapter->fill(control, list, secondControl != nullptr);
+    std::vector<QWidget*> controls{control};
+    if (secondControl)
+        controls.push_back(secondControl);
+    AddBinding(i, byteIndex, syntax, optionList, std::move(controls), {});
+}
+
+void KtSNMPRequest2Edits::BindFieldDropDown(int i, int byteIndex, int syntax, const KtOptionList* optionList,
+                                            QComboBox* comboBox)
+{
+    if (comboBox)
+        comboBox->setEditable(false);
+    BindField(i, byteIndex, syntax, optionList, comboBox);
+}
+
+void KtSNMPRequest2Edits::BindFormatted(int i, const QString& format, const std::vector<QWidget*>& controls)
+{
+    BindFieldFormatted(i, 0, Var(i).Syntax, nullptr, format, controls);
+}
+
+void KtSNMPRequest2Edits::BindFieldFormatted(int i, int byteIndex, int syntax, const KtOptionList* optionList,
+                                             const QString& format, const std::vector<QWidget*>& controls)
+{
+    Var(i);
+    // One control per "%" followed by a field type letter.
+    int count = 0;
+    for (qsizetype k = 0; k + 1 < format.size(); ++k)
+        if (format[k] == u'%' && QStringLiteral("shiufn").contains(format[k + 1]))
+            ++count;
+    if (count == 0)
+        KtRaise(KtErr::BadConstraintFormat);
+    if (int(controls.size()) < count)
+        KtRaise(KtErr::NotEnoughControls);
+    std::vector<QLineEdit*> edits;
+    for (int k = 0; k < count; ++k) {
+        auto* edit = qobject_cast<QLineEdit*>(controls[std::size_t(k)]);
+        if (!edit)
+            KtRaise(KtErr::BadControlType);
+        edits.push_back(edit);
+    }
+    m_constraints->AddConstraints(format, edits);
+    AddBinding(i, byteIndex, syntax, optionList, std::vector<QWidget*>(edits.begin(), edits.end()), {});
+}
+
+void KtSNMPRequest2Edits::BindBits(int i, const QString& bitList, std::initializer_list<QCheckBox*> checkBoxes)
+{
+    BindBitsList(i, bitList, std::vector<QCheckBox*>(checkBoxes));
+}
+
+void KtSNMPRequest2Edits::BindBitsList(int i, const QString& bitList, const std::vector<QCheckBox*>& checkBoxes)
+{
+    const KtSNMPVar& var = Var(i);
+    KtNumList<int> numbers;
+    numbers.SetDelimiter(u',');
+    numbers.Parse(bitList);
+    std::vector<int> bits;
+    for (std::size_t k = 0; k < checkBoxes.size(); ++k)
+        bits.push_back(numbers.Item(int(k)));  // -12 when the list names fewer bits than boxes
+    AddBinding(i, 0, var.Syntax, nullptr, std::vector<QWidget*>(checkBoxes.begin(), checkBoxes.end()),
+               std::move(bits));
+}
+
+void KtSNMPRequest2Edits::Unbind(int i)
+{
+    for (auto it = m_bindings.begin(); it != m_bindings.end();) {
+        KtControlBinding& rec = **it;
+        if (rec.Index != i) {
+            ++it;
+            continue;
+        }
+        for (const QPointer<QWidget>& c : rec.Controls)
+            if (auto* edit = qobject_cast<QLineEdit*>(c.data()))
+                m_constraints->RemoveConstraint(edit);
+        Disconnect(rec);
+        it = m_bindings.erase(it);
+    }
+    SetLeftOut(i, false);
+}
+
+void KtSNMPRequest2Edits::SetConstraintOwner(QWidget* window)
+{
+    m_constraints->SetOwner(window);
+}
+
+void KtSNMPRequest2Edits::EnableControls(bool enabled)
+{
+    for (const auto& rec : m_bindings)
+        for (const QPointer<QWidget>& c : rec->Controls)
+            if (c)
+                c->setEnabled(enabled);
+}
+
+// ---- values to controls -------------------------------------------------------------------
+
+void KtSNMPRequest2Edits::ShowValues(int i)
+{
+    for (const auto& rec : m_bindings) {
+        if (i != -1 && rec->Index != i)
+            continue;
+        if (Var(rec->Index).Access & KtAcc::Invalid)
+            continue;
+        ShowBinding(*rec);
+    }
+}
+
+void KtSNMPRequest2Edits::ShowBinding(const KtControlBinding& rec)
+{
+    if (ControlsGone(rec))
+        return;
+    const KtSNMPVar& var = Var(rec.Index);
+    const std::vector<QWidget*> controls = Widgets(rec);
+    const KtControlAdapter* adapter = rec.Bits.empty() ? KtAdapterOf(controls.front()) : nullptr;
+    const bool uncut = rec.ByteIndex == 0 && rec.Syntax == var.Syntax;
+    const bool spread = adapter && adapter->spreads && controls.size() > 1;
+    // The byte form only where the controls show bytes: turning a marker text such as
+    // "(NOTDONE)" into bytes may fail for syntaxes that a single edit shows as text.
+    KtShownField field;
+    field.syntax = rec.Syntax;
+    field.text = (!rec.Bits.empty() || spread || !uncut) ? FieldText(var, rec.ByteIndex, rec.Syntax, &field.bytes)
+                                                         : FieldText(var, rec.ByteIndex, rec.Syntax);
+    field.textList = rec.Options ? rec.Options : (uncut ? var.Options : nullptr);
+    field.choiceList = rec.Options ? rec.Options : var.Options;
+    if (field.textList)
+        field.text = field.textList->ValueToText(field.text);
+
+    if (!rec.Bits.empty()) {
+        for (std::size_t k = 0; k < controls.size(); ++k) {
+            auto* box = qobject_cast<QCheckBox*>(controls[k]);
+            if (!box)
+                KtRaise(KtErr::BadControlType);
+            // A port list shorter than the bound bits: the missing octets hold no ports.
+            box->setChecked(GetBit(field.bytes, rec.Bits[k]));
+        }
+        return;
+    }
+    if (!adapter)
+        KtRaise(KtErr::BadControlType);
+    adapter->show(controls, field);
+    if (!adapter->spreads)
+        return;
+    for (QWidget* c : controls)
+        if (auto* edit = qobject_cast<QLineEdit*>(c); edit && m_constraints->Find(edit))
+            m_constraints->SaveLastGood(edit);
+}
+
+// ---- controls to values -------------------------------------------------------------------
+
+void KtSNMPRequest2Edits::ReadValues(int i)
+{
+    KtSNMPVarList& list = VarList();
+    for (int v = 0; v < list.Count(); ++v) {
+        if ((i != -1 && v != i) || !list.IsSettable(v))
+            continue;
+        std::vector<const KtControlBinding*> records;
+        for (const auto& rec : m_bindings)
+            if (rec->Index == v)
+                records.push_back(rec.get());
+        if (records.empty())
+            continue;
+        KtSNMPVar& var = list.Item(v);
+        // One control for the whole variable gives its text as typed: the codec checks it when
+        // it is sent, so text that is no value is refused naming the variable (never sent as
+        // another number), and only when the variable takes part in the write.
+        const KtControlBinding& only = *records.front();
+        const bool takesWhole = records.size() == 1 && only.Bits.empty() && only.ByteIndex == 0
+            && only.Syntax == var.Syntax;
+        QString whole;
+        // A display string is rebuilt from its controls alone; an empty value (as PrepareSet
+        // leaves it) has no bytes to start from.
+        QByteArray bytes;
+        if (!takesWhole && var.Syntax != KtSyn::DisplayStr && !var.Value.isEmpty())
+            bytes = TextToBytes(var.Options ? var.Options->TextToValue(var.Value) : var.Value, var.Syntax, var.Label);
+        bool given = false;
+        for (const KtControlBinding* rec : records)
+            given = ReadBinding(*rec, bytes, takesWhole ? &whole : nullptr) || given;
+        if (!given) {
+            // Nothing to write: the variable keeps its value and stays out of the next write
+            // (keys only build the instance and are never written).
+            SetLeftOut(v, !(IsTable() && v < list.KeyCount));
+            continue;
+        }
+        SetLeftOut(v, false);
+        QString text;
+        if (!takesWhole) {
+            text = BytesToText(bytes, var.Syntax);
+        } else if (whole == KtNotDoneText) {
+            text = whole;  // a cell the walk passed is no value to send either
+        } else {
+            // In the variable's own form when it is a value; as typed when it is none.
+            try {
+                text = BytesToText(TextToBytes(whole, var.Syntax, var.Label), var.Syntax);
+            } catch (const KtException& e) {
+                if (e.Code() != KtErr::BadValue)
+                    throw;
+                text = whole;
+            }
+        }
+        var.Value = var.Options ? var.Options->ValueToText(text) : text;
+    }
+}
+
+bool KtSNMPRequest2Edits::ReadBinding(const KtControlBinding& rec, QByteArray& bytes, QString* whole)
+{
+    if (ControlsGone(rec))
+        return false;
+    const KtSNMPVar& var = Var(rec.Index);
+    const std::vector<QWidget*> controls = Widgets(rec);
+    const KtOptionList* list = rec.Options ? rec.Options : var.Options;
+
+    if (!rec.Bits.empty()) {
+        QByteArray chunk;
+        for (std::size_t k = 0; k < controls.size(); ++k) {
+            auto* box = qobject_cast<QCheckBox*>(controls[k]);
+            if (!box)
+                return false;
+            // Bits of the covered bytes that no box stands for are written as 0.
+            PutBit(chunk, rec.Bits[k], box->isChecked());
+        }
+        PutChunk(bytes, rec.ByteIndex, chunk);
+        return true;
+    }
+
+    const KtControlAdapter* adapter = KtAdapterOf(controls.front());
+    if (!adapter)
+        return false;  // a kind of control that gives no value
+    std::optional<QString> text = adapter->read(controls, rec.Syntax, list);
+    if (!text)
+        return false;  // nothing chosen: left out of the write
+    if (list)
+        *text = list->TextToValue(*text);
+    if (whole) {
+        *whole = *text;
+        return true;
+    }
+    PutChunk(bytes, rec.ByteIndex, TextToBytes(*text, rec.Syntax, var.Label));
+    return true;
+}
