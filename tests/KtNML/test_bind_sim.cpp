@@ -95,7 +95,14 @@ public:
         busyAtError = Busy();
         KtSNMPRequest2Edits::OnGetError(error);
     }
+    void OnSetError(const KtSNMPError& error) override
+    {
+        if (setErrorHook)
+            setErrorHook();
+        KtSNMPRequest2Edits::OnSetError(error);
+    }
     std::function<void()> rowHook;
+    std::function<void()> setErrorHook;  // may raise, as a view's own error display might
     std::vector<int> errorCodes;
     bool busyAtError = true;
 };
@@ -669,6 +676,19 @@ TEST_F(BindSim, AFailedWriteEndsTheOperationInBothModesWithoutARefresh)
         }
     }
     EXPECT_TRUE(boxes.empty());
+
+    // An error display that fails itself is shown too; the view still hears once that the
+    // write ended, and why.
+    setDone.clear();
+    memo->clear();
+    auto bind = table(1);
+    bind->setErrorHook = [] { KtRaise(KtErr::BadControlType); };
+    bind->VarList().Item(0).Value = "2";
+    bind->Set(false, false, "1");
+    ASSERT_TRUE(testutil::waitFor([&] { return !setDone.empty(); }, 10000));
+    EXPECT_EQ(setDone, std::vector<int>{KtErr::Timeout});
+    EXPECT_FALSE(bind->Busy());
+    EXPECT_TRUE(lastLine(*memo).startsWith("Set: " + KtMessage(KtErr::BadControlType))) << lastLine(*memo).toStdString();
 }
 
 enum class CloseAt { BetweenReplies, InsideShowRow };
