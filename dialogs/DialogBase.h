@@ -16,7 +16,7 @@
 // variables' access is marked invalid for that one request and restored on every path), with
 // the values read back from the bound controls, without the framework's refresh.
 //
-// A new dialog, in outline (dialogs/Vlanstaticformunit.cpp is the worked example):
+// A new dialog, in outline (dialogs/layer2/Vlanstaticformunit.cpp is the worked example):
 //
 //   TFooForm::TFooForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 //   {

@@ -2,7 +2,7 @@
 
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPSession.h"
-#include "dialogs/Vlanstaticformunit.h"
+#include "dialogs/layer2/Vlanstaticformunit.h"
 #include "panel/PanelHost.h"
 #include "panel/PortViews.h"
 #include "platform/Registry.h"

@@ -3,7 +3,7 @@
 // error in the middle of a change, and VLAN IDs refused before anything goes out.
 #include "KtNML/KtSNMPSession.h"
 #include "dialogs/Stackingportuitformunit.h"
-#include "dialogs/Vlanstaticformunit.h"
+#include "dialogs/layer2/Vlanstaticformunit.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 #include "views/ViewDialogs.h"
@@ -411,7 +411,7 @@ TEST_F(VlanStatic, DuringASlowWalkCommandsAreGuardedAndStopEndsIt)
 
 TEST_F(VlanStatic, AnAgentErrorOnTheThirdWriteLeavesTheDialogUsable)
 {
-    StartLoaded({"--data", testutil::sourceDir() + "/tests/dialogs/data/vlan-narrow.sim"});
+    StartLoaded({"--data", testutil::sourceDir() + "/tests/dialogs/layer2/data/vlan-narrow.sim"});
     SelectVlan("1");
     const int before = Logged();
     form->SetBtn->click();

@@ -1,4 +1,4 @@
-#include "dialogs/Vlanstaticformunit.h"
+#include "dialogs/layer2/Vlanstaticformunit.h"
 
 #include "KtNML/KtOptionList.h"
 #include "dialogs/Stackingportuitformunit.h"
