@@ -274,11 +274,18 @@ void KtSNMPRequest2Controls::RefreshAfterWrite()
 
 void KtSNMPRequest2Controls::Notify(const Notification& notification, const KtSNMPError& error)
 {
-    if (!notification)
-        return;
     const std::shared_ptr<bool> alive = m_alive;
+    const bool read = &notification == &GetDone;
     try {
-        notification(*this, error);
+        if (notification)
+            notification(*this, error);
+        // The listeners after the owner's own handler, unless it has destroyed the object.
+        if (*alive) {
+            if (read)
+                emit ReadDone(error);
+            else
+                emit WriteDone(error);
+        }
     } catch (const KtException& e) {
         if (*alive)
             ReportError(e.Message());

@@ -111,6 +111,13 @@ public:
     KtSNMPRequest* LinkedRequest = nullptr;  // source of "#k" values in RowFilter
     QString RowFilter;                     // condition each row must meet
 
+signals:
+    // The same moments as GetDone and SetDone, for any number of listeners (a dialog's base and
+    // the dialog itself), after the handler in GetDone or SetDone.
+    void ReadDone(const KtSNMPError& error);
+    void WriteDone(const KtSNMPError& error);
+
+public:
     // The message box of the default error display; tests replace it to record the box instead
     // of blocking. An empty hook restores the box. Returns the hook it replaced.
     static MessageBoxHook SetMessageBoxHook(MessageBoxHook hook);

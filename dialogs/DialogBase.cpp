@@ -2,7 +2,9 @@
 
 #include "views/ViewDialogs.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTreeWidget>
@@ -49,7 +51,7 @@ KtSNMPRequest2Edits& TDialogBase::AddRequest(const KtSNMPVarDef* defs, std::uint
 
 void TDialogBase::WatchGetDone(KtSNMPRequest2Edits& request)
 {
-    request.GetDone = [this](KtSNMPRequest2Controls&, const KtSNMPError&) { GetComplete = true; };
+    connect(&request, &KtSNMPRequest2Controls::ReadDone, this, [this] { SetGetComplete(true); });
 }
 
 void TDialogBase::ShowMessage(const QString& text)
@@ -61,23 +63,45 @@ bool TDialogBase::ReadyFor(const KtSNMPRequest2Edits& request)
 {
     if (m_closing)
         return false;
-    if (!GetComplete || request.Busy()) {
+    if (!GetComplete() || request.Busy()) {
         ShowMessage(kNotComplete);
         return false;
     }
     return true;
 }
 
-void TDialogBase::BeginOperation(KtSNMPRequest2Edits& request)
+bool TDialogBase::RunOperation(KtSNMPRequest2Edits& request, const std::function<void()>& body,
+                               const std::function<bool()>& check)
 {
-    GetComplete = false;
+    if (!ReadyFor(request))
+        return false;
+    if (check && !check())
+        return false;
+    SetGetComplete(false);
     request.Request().Alive = true;
+    try {
+        body();
+    } catch (const KtException& e) {
+        SetGetComplete(true);
+        request.ShowStatus(e.Message());
+        return true;
+    } catch (const std::exception& e) {
+        SetGetComplete(true);
+        request.ShowStatus(QString::fromLocal8Bit(e.what()));
+        return true;
+    }
+    // A body that ran synchronously, or whose read was never sent, leaves no read-done to come.
+    if (!request.Busy())
+        SetGetComplete(true);
+    return true;
 }
 
-void TDialogBase::FailOperation(KtSNMPRequest2Edits& request, const KtException& error)
+QString TDialogBase::IndexListText(const std::vector<int>& columns)
 {
-    GetComplete = true;
-    request.ShowStatus(error.Message());
+    QStringList names;
+    for (int column : columns)
+        names << QString::number(column);
+    return names.join(u',');
 }
 
 void TDialogBase::SendColumns(KtSNMPRequest2Edits& request, const QString& indexList)
@@ -85,11 +109,36 @@ void TDialogBase::SendColumns(KtSNMPRequest2Edits& request, const QString& index
     request.Set(false, true, indexList);
 }
 
+void TDialogBase::DestroyRow(KtSNMPRequest2Edits& request, int statusColumn, QComboBox* statusCombo,
+                             int destroyPosition)
+{
+    statusCombo->setCurrentIndex(destroyPosition);
+    SendColumn(request, statusColumn);
+}
+
+bool TDialogBase::SendTicked(KtSNMPRequest2Edits& request, const std::vector<TickedField>& fields,
+                             bool onePerField)
+{
+    std::vector<int> ticked;
+    for (const TickedField& field : fields)
+        if (field.tick && field.tick->isChecked())
+            ticked.push_back(field.column);
+    if (ticked.empty())
+        return false;
+    if (!onePerField) {
+        SendColumns(request, ticked);
+        return true;
+    }
+    for (int column : ticked)
+        SendColumn(request, column);
+    return true;
+}
+
 bool TDialogBase::FormCloseQuery()
 {
     if (m_closing)
         return false;
-    if (!GetComplete) {
+    if (!GetComplete()) {
         ShowMessage(kNotComplete);
         return false;
     }

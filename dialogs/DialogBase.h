@@ -3,18 +3,28 @@
 //
 //  - Construction: enlarged by 1.25 (whole pixels) when the main window runs scaled; the
 //    derived constructor builds its controls and then calls its own FormCreate, which makes its
-//    requests with AddRequest, binds them and starts their first read.
-//  - GetComplete: false while the dialog's table operation is outstanding. WatchGetDone lets
-//    a request's get-done notification set it; Begin/Fail bracket each operation.
-//  - ReadyFor: the guard of every command ("Get data not complete" while busy).
+//    requests with AddRequest, binds them and starts their first read through RunOperation.
+//  - GetComplete(): false while the dialog's table operation is outstanding. WatchGetDone lets
+//    a request's read-done signal set it (a listener: the dialog's own GetDone handler and its
+//    own listeners stay); RunOperation clears it and sets it again when the command fails or
+//    leaves nothing outstanding.
+//  - RunOperation(request, body[, check]): the guard of every command ("Get data not complete"
+//    while busy), the dialog's own check, then the body; an error it raises goes to the status
+//    target and leaves the dialog usable.
+//  - Synchronous dialogs (SetSynchronous, for dialogs whose requests block): no completion
+//    guard; closing is always allowed.
 //  - Stop: the walk ends after the reply that is outstanding.
 //  - Closing: refused with the guard message while an operation is outstanding (close button,
-//    Escape, window manager); otherwise list selections are cleared, FreeControls runs, and
-//    each request in turn is stopped, waited for and destroyed.
+//    Escape, window manager; never in a synchronous dialog); otherwise list selections are
+//    cleared, FreeControls runs, and each request in turn is stopped, waited for and destroyed.
 //
-// Sending some columns of a row: SendColumns(request, "2") writes variable 2 only (the other
-// variables' access is marked invalid for that one request and restored on every path), with
-// the values read back from the bound controls, without the framework's refresh.
+// Writes, always for the row whose keys stand in the bound controls, values read back from the
+// controls, without the framework's refresh, and with no variable's access flag changed:
+//   SendColumns(request, {2})        one SET per call of the listed variables (SendColumn: one)
+//   SendRow(request, {1, 2, 5})      the same, named for a whole row's write (Add)
+//   DestroyRow(request, 5, combo, 5) the row-status combo to "destroy", that variable alone
+//   SendTicked(request, fields, ...) the variables whose tick boxes are ticked: one SET, or
+//                                    one SET per field in the order given
 //
 // A new dialog, in outline (dialogs/layer2/Vlanstaticformunit.cpp is the worked example):
 //
@@ -23,13 +33,12 @@
 //       BuildControls();           // widgets with their form names (setObjectName)
 //       SetFormSize(500, 400);
 //       FormCreate();              // m_table = &AddRequest(kFooTable, KtItem::MVT_UMV, 1, "fooTable");
-//   }                              // bind, SetStatusTarget(Memo1), WatchGetDone, Get()
+//   }                              // bind, SetStatusTarget(Memo1), WatchGetDone,
+//                                  // RunOperation(*m_table, [&] { m_table->Get(); })
 //   void TFooForm::SetBtnClick()
 //   {
-//       if (!ReadyFor(*m_table)) return;
-//       BeginOperation(*m_table);
-//       try { SendColumn(*m_table, 2); m_table->Get(); }
-//       catch (const KtException& e) { FailOperation(*m_table, e); }
+//       RunOperation(*m_table, [&] { SendColumn(*m_table, 2); m_table->Get(); },
+//                    [&] { return CheckFoo(); });     // InputChecks.h; a message and false
 //   }
 //   ~TFooForm(): FormClose(), then disconnect what the form connected to its own controls.
 #include "KtNML/KtSNMPError.h"
@@ -40,8 +49,12 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
+
+class QCheckBox;
+class QComboBox;
 
 class TDialogBase : public QDialog {
     Q_OBJECT
@@ -52,7 +65,9 @@ public:
     TDialogBase(QWidget* owner, bool enlarge);
     ~TDialogBase() override;
 
-    bool GetComplete = false;
+    // False while the dialog's operation is outstanding; always true in a synchronous dialog.
+    bool GetComplete() const { return m_synchronous || m_getComplete; }
+    bool Synchronous() const { return m_synchronous; }
 
     // The size the form declares; call once the controls are built (the 1.25 rule applies).
     void SetFormSize(int width, int height);
@@ -71,23 +86,50 @@ protected:
     // A request owned by the dialog, its list built from a definition table.
     KtSNMPRequest2Edits& AddRequest(const KtSNMPVarDef* defs, std::uint8_t itemType, int keyCount,
                                     const QString& listName);
-    // Its get-done notification sets GetComplete.
+    // Its read-done signal (success or failure) sets GetComplete.
     void WatchGetDone(KtSNMPRequest2Edits& request);
+    // No completion guard: for dialogs whose requests are synchronous (call in the constructor).
+    void SetSynchronous(bool synchronous) { m_synchronous = synchronous; }
 
-    // True when a command may start: no operation outstanding and the request idle; otherwise
-    // the guard message (nothing while the dialog is closing).
-    bool ReadyFor(const KtSNMPRequest2Edits& request);
-    // Marks the operation started: GetComplete false, the request alive again.
-    void BeginOperation(KtSNMPRequest2Edits& request);
-    // An operation that failed to start: GetComplete true, the message in the status target.
-    void FailOperation(KtSNMPRequest2Edits& request, const KtException& error);
+    // A command on request: refused with the guard message while busy (nothing while closing),
+    // then refused by check (which shows its own message) when given; otherwise GetComplete
+    // goes false, the request is made alive and body runs. An error body raises is shown in the
+    // request's status target and GetComplete is true again, as it is when body has left no
+    // read outstanding. True when body ran (to its end or to an error).
+    bool RunOperation(KtSNMPRequest2Edits& request, const std::function<void()>& body,
+                      const std::function<bool()>& check = {});
+
     // Writes the variables named in indexList ("2" or "1,2,4,5") for the row whose keys stand
     // in the bound controls, values read back from the controls, no refresh after the write.
     static void SendColumns(KtSNMPRequest2Edits& request, const QString& indexList);
+    static void SendColumns(KtSNMPRequest2Edits& request, const std::vector<int>& columns)
+    {
+        SendColumns(request, IndexListText(columns));
+    }
     static void SendColumn(KtSNMPRequest2Edits& request, int column)
     {
-        SendColumns(request, QString::number(column));
+        SendColumns(request, std::vector<int>{column});
     }
+    // One SET of a row's listed variables (an Add, or a change of several fields at once).
+    static void SendRow(KtSNMPRequest2Edits& request, const std::vector<int>& columns)
+    {
+        SendColumns(request, columns);
+    }
+    // Puts statusCombo at destroyPosition and sends the row-status variable alone.
+    static void DestroyRow(KtSNMPRequest2Edits& request, int statusColumn, QComboBox* statusCombo,
+                           int destroyPosition);
+    // A tick box and the variable it lets into the write.
+    struct TickedField {
+        QCheckBox* tick = nullptr;
+        int column = 0;
+    };
+    // The ticked fields, in the order given: one SET of them all, or one SET per field.
+    // False (nothing sent) when none is ticked.
+    static bool SendTicked(KtSNMPRequest2Edits& request, const std::vector<TickedField>& fields,
+                           bool onePerField);
+    // "1,2,5".
+    static QString IndexListText(const std::vector<int>& columns);
+
     // Stop: the walk ends after the reply that is outstanding.
     static void StopRequest(KtSNMPRequest2Edits& request) { request.Request().Alive = false; }
 
@@ -102,7 +144,14 @@ public:
     void done(int result) override;
 
 private:
+    void SetGetComplete(bool complete) { m_getComplete = complete; }
+    // True when a command may start: no operation outstanding and the request idle; otherwise
+    // the guard message (nothing while the dialog is closing).
+    bool ReadyFor(const KtSNMPRequest2Edits& request);
+
     bool m_enlarge = false;
+    bool m_synchronous = false;
+    bool m_getComplete = true;
     bool m_closing = false;
     bool m_closed = false;
     std::vector<std::unique_ptr<KtSNMPRequest2Edits>> m_requests;

@@ -160,7 +160,7 @@ void TVlanStaticForm::FormCreate()
     m_bitIndex = TStackingPortUitForm::BitIndexText(kBoxesPerUnit);
 
     m_table = &AddRequest(kVlanStatic, KtItem::MVT_UMV, 1, QStringLiteral("dot1qVlanStaticTable"));
-    try {
+    RunOperation(*m_table, [this] {
         m_table->BindListView(LV_dot1qVlanStaticEntry, false);
         m_table->BindFormatted(0, QStringLiteral("%s"), {ED_VLANID});
         m_table->BindFormatted(kName, QStringLiteral("%s"), {ED_VLANName});
@@ -179,9 +179,7 @@ void TVlanStaticForm::FormCreate()
         connect(model, &QAbstractItemModel::modelReset, this, [this] { LV_dot1qVlanStaticEntryChange(); });
         m_table->Get();
         ShowCount();
-    } catch (const KtException& e) {
-        FailOperation(*m_table, e);
-    }
+    });
 
     m_nextFree = &AddRequest(kNextFree, KtItem::SVT_SV, 0, QStringLiteral("dot1qNextFreeLocalVlanIndex"));
     try {
@@ -264,7 +262,8 @@ void TVlanStaticForm::StartWalk()
 
 void TVlanStaticForm::RefreshBtnClick()
 {
-    if (!GetComplete)
+    // Refresh is quietly ignored while anything runs.
+    if (!GetComplete())
         return;
     m_nextFree->Request().Alive = true;
     if (!m_nextFree->Busy()) {
@@ -276,14 +275,11 @@ void TVlanStaticForm::RefreshBtnClick()
     }
     if (m_table->Busy())
         return;
-    BeginOperation(*m_table);
-    try {
+    RunOperation(*m_table, [this] {
         m_table->Get();
         ShowCount();
         ClearInputs();
-    } catch (const KtException& e) {
-        FailOperation(*m_table, e);
-    }
+    });
     ShowCount();
     SetButtons(false);
 }
@@ -292,48 +288,43 @@ void TVlanStaticForm::SetBtnClick()
 {
     if (LV_dot1qVlanStaticEntry->selectedItems().isEmpty())
         return;
-    if (!ReadyFor(*m_table) || !CheckVlanId())
-        return;
-    BeginOperation(*m_table);
-    try {
-        // One column per request, in this order; the name is never sent here.
-        for (int column : {kEgress, kForbidden, kUntagged, kStatus})
-            SendColumn(*m_table, column);
-        StartWalk();
-    } catch (const KtException& e) {
-        FailOperation(*m_table, e);
-    }
-    SetButtons(false);
+    const bool ran = RunOperation(
+        *m_table,
+        [this] {
+            // One column per request, in this order; the name is never sent here.
+            for (int column : {kEgress, kForbidden, kUntagged, kStatus})
+                SendColumn(*m_table, column);
+            StartWalk();
+        },
+        [this] { return CheckVlanId(); });
+    if (ran)
+        SetButtons(false);
 }
 
 void TVlanStaticForm::AddBtnClick()
 {
-    if (!ReadyFor(*m_table) || !CheckVlanId())
-        return;
-    Status->setCurrentIndex(kCreateAndGoPosition);
-    BeginOperation(*m_table);
-    try {
-        // No forbidden ports: a new VLAN gets them only through Set.
-        SendColumns(*m_table, QStringLiteral("%1,%2,%3,%4").arg(kName).arg(kEgress).arg(kUntagged).arg(kStatus));
-        StartWalk();
-    } catch (const KtException& e) {
-        FailOperation(*m_table, e);
-    }
+    RunOperation(
+        *m_table,
+        [this] {
+            Status->setCurrentIndex(kCreateAndGoPosition);
+            // No forbidden ports: a new VLAN gets them only through Set.
+            SendRow(*m_table, {kName, kEgress, kUntagged, kStatus});
+            StartWalk();
+        },
+        [this] { return CheckVlanId(); });
 }
 
 void TVlanStaticForm::DeleteBtnClick()
 {
-    if (!ReadyFor(*m_table) || !CheckVlanId())
-        return;
-    Status->setCurrentIndex(kDestroyPosition);
-    BeginOperation(*m_table);
-    try {
-        SendColumn(*m_table, kStatus);
-        StartWalk();
-    } catch (const KtException& e) {
-        FailOperation(*m_table, e);
-    }
-    SetButtons(false);
+    const bool ran = RunOperation(
+        *m_table,
+        [this] {
+            DestroyRow(*m_table, kStatus, Status, kDestroyPosition);
+            StartWalk();
+        },
+        [this] { return CheckVlanId(); });
+    if (ran)
+        SetButtons(false);
 }
 
 void TVlanStaticForm::btnStopClick()

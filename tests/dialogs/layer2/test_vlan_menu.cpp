@@ -69,7 +69,7 @@ TEST_F(VlanMenu, StaticTableOpensTheDialogCaptionedWithTheDeviceAddress)
         if (!vlan)
             return 0;
         title = vlan->windowTitle();
-        EXPECT_TRUE(testutil::waitFor([&] { return vlan->GetComplete; }, 10000));
+        EXPECT_TRUE(testutil::waitFor([&] { return vlan->GetComplete(); }, 10000));
         rows = vlan->LV_dot1qVlanStaticEntry->topLevelItemCount();
         vlan->show();
         vlan->btnClose->click();
@@ -96,7 +96,7 @@ TEST(VlanEnlarge, AScaledMainWindowEnlargesTheDialogByAQuarter)
         TVlanStaticForm scaled(nullptr, true);
         EXPECT_EQ(scaled.width(), int(std::lround(plain.width() * 1.25)));
         EXPECT_EQ(scaled.height(), int(std::lround(plain.height() * 1.25)));
-        EXPECT_TRUE(testutil::waitFor([&] { return plain.GetComplete && scaled.GetComplete; }, 10000));
+        EXPECT_TRUE(testutil::waitFor([&] { return plain.GetComplete() && scaled.GetComplete(); }, 10000));
     }
     KtSNMPCloseSession();
 }

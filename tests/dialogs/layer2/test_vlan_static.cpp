@@ -156,7 +156,7 @@ protected:
     }
     bool WaitIdle(int ms = 10000)
     {
-        return waitFor([&] { return form->GetComplete && !form->TableRequest()->Busy(); }, ms);
+        return waitFor([&] { return form->GetComplete() && !form->TableRequest()->Busy(); }, ms);
     }
     int Logged() { return int(sim.requests().size()); }
 
@@ -264,7 +264,7 @@ TEST_F(VlanStatic, SetWithNoRowSelectedDoesNothing)
     form->SetBtnClick();
     Pump(200);
     EXPECT_EQ(Logged(), before);
-    EXPECT_TRUE(form->GetComplete);
+    EXPECT_TRUE(form->GetComplete());
     EXPECT_TRUE(boxes.texts.isEmpty());
 }
 
@@ -360,7 +360,7 @@ TEST_F(VlanStatic, RefusesAVlanIdThatIsNotAWholeNumberFrom1To4094)
             Pump(100);
             EXPECT_EQ(boxes.texts, QStringList({TVlanStaticForm::kBadVlanId}));
             EXPECT_EQ(Logged(), before);
-            EXPECT_TRUE(form->GetComplete);
+            EXPECT_TRUE(form->GetComplete());
         }
     }
 }
@@ -370,7 +370,7 @@ TEST_F(VlanStatic, DuringASlowWalkCommandsAreGuardedAndStopEndsIt)
     Start({"--delay", "400"});
     // The walk is under way: its first row is in, more are coming.
     ASSERT_TRUE(waitFor([&] { return form->LV_dot1qVlanStaticEntry->topLevelItemCount() >= 1; }, 5000));
-    ASSERT_FALSE(form->GetComplete);
+    ASSERT_FALSE(form->GetComplete());
     SelectVlan("1");
     const int before = Logged();
 
