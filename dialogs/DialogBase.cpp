@@ -52,6 +52,11 @@ KtSNMPRequest2Edits& TDialogBase::AddRequest(const KtSNMPVarDef* defs, std::uint
 void TDialogBase::WatchGetDone(KtSNMPRequest2Edits& request)
 {
     connect(&request, &KtSNMPRequest2Controls::ReadDone, this, [this] { SetGetComplete(true); });
+    // A command that only writes ends with its last write: nothing else will come.
+    connect(&request, &KtSNMPRequest2Controls::WriteDone, this, [this, &request] {
+        if (request.Request().Pending == 0)
+            SetGetComplete(true);
+    });
 }
 
 void TDialogBase::ShowMessage(const QString& text)

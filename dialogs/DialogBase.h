@@ -5,7 +5,7 @@
 //    derived constructor builds its controls and then calls its own FormCreate, which makes its
 //    requests with AddRequest, binds them and starts their first read through RunOperation.
 //  - GetComplete(): false while the dialog's table operation is outstanding. WatchGetDone lets
-//    a request's read-done signal set it (a listener: the dialog's own GetDone handler and its
+//    a request's read-done signal (or its last write-done) set it (a listener: the dialog's own GetDone handler and its
 //    own listeners stay); RunOperation clears it and sets it again when the command fails or
 //    leaves nothing outstanding.
 //  - RunOperation(request, body[, check]): the guard of every command ("Get data not complete"
@@ -86,7 +86,8 @@ protected:
     // A request owned by the dialog, its list built from a definition table.
     KtSNMPRequest2Edits& AddRequest(const KtSNMPVarDef* defs, std::uint8_t itemType, int keyCount,
                                     const QString& listName);
-    // Its read-done signal (success or failure) sets GetComplete.
+    // Its read-done signal (success or failure) sets GetComplete, and so does its write-done
+    // signal when no other reply of the request is outstanding.
     void WatchGetDone(KtSNMPRequest2Edits& request);
     // No completion guard: for dialogs whose requests are synchronous (call in the constructor).
     void SetSynchronous(bool synchronous) { m_synchronous = synchronous; }

@@ -1,0 +1,294 @@
+// The lifecycle every dialog shares, once, on a small dialog over the simulator's static VLAN
+// table: a failed command leaves the dialog usable, column writes are not each followed by a
+// walk, the writers send what they name and leave every access flag as it was, the base and
+// the dialog both hear a read end, and a synchronous dialog closes whatever runs.
+#include "KtNML/KtOptionList.h"
+#include "dialogs/DialogBase.h"
+#include "tests/support/SimDialogFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using testutil::Pump;
+using testutil::waitFor;
+
+namespace {
+
+const QString kEntry = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1.");
+
+constexpr KtOptionPair kRowStatusPairs[] = {{1, "Active"},      {2, "NotInService"}, {3, "NotReady"},
+                                            {4, "CreateAndGo"}, {5, "CreateAndWait"}, {6, "Destroy"}, {}};
+const KtOptionList olRowStatus(kRowStatusPairs);
+
+const KtSNMPVarDef kTable[] = {
+    {"", "VLAN ID", KtSyn::Gauge, KtAcc::NotAccess},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "VLAN Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
+    {},
+};
+constexpr int kName = 1, kStatus = 2;
+constexpr int kActivePosition = 0, kDestroyPosition = 5;
+
+// A dialog with nothing of its own: the base's commands, opened up for the tests.
+class TStubForm : public TDialogBase {
+public:
+    TStubForm(bool synchronous, int requestMode) : TDialogBase(nullptr, false)
+    {
+        SetSynchronous(synchronous);
+        List = new QTreeWidget(this);
+        Key = new QLineEdit(this);
+        Name = new QLineEdit(this);
+        Status = new QComboBox(this);
+        NameTick = new QCheckBox(this);
+        StatusTick = new QCheckBox(this);
+        Memo1 = new QPlainTextEdit(this);
+        table = &AddRequest(kTable, KtItem::MVT_UMV, 1, QStringLiteral("dot1qVlanStaticTable"));
+        table->Mode = requestMode;
+        table->BindListView(List, false);
+        table->BindFormatted(0, QStringLiteral("%s"), {Key});
+        table->BindFormatted(kName, QStringLiteral("%s"), {Name});
+        table->Bind(kStatus, Status);
+        table->SetStatusTarget(Memo1);
+        WatchGetDone(*table);
+    }
+    ~TStubForm() override { FormClose(); }
+
+    bool Run(const std::function<void()>& body, const std::function<bool()>& check = {})
+    {
+        return RunOperation(*table, body, check);
+    }
+    bool Read()
+    {
+        return Run([this] { table->Get(); });
+    }
+    using TDialogBase::DestroyRow;
+    using TDialogBase::SendColumn;
+    using TDialogBase::SendRow;
+    using TDialogBase::SendTicked;
+    using TDialogBase::TickedField;
+
+    QTreeWidget* List;
+    QLineEdit* Key;
+    QLineEdit* Name;
+    QComboBox* Status;
+    QCheckBox* NameTick;
+    QCheckBox* StatusTick;
+    QPlainTextEdit* Memo1;
+    KtSNMPRequest2Edits* table;
+};
+
+class DialogBaseTest : public testutil::SimDialogFixture {
+protected:
+    void TearDown() override
+    {
+        form.reset();
+        SimDialogFixture::TearDown();
+    }
+    // An asynchronous dialog over the loaded table.
+    void Open(bool synchronous = false, int requestMode = 1)
+    {
+        form = std::make_unique<TStubForm>(synchronous, requestMode);
+        ASSERT_TRUE(form->Read());
+        ASSERT_TRUE(WaitIdle());
+        ASSERT_EQ(form->List->topLevelItemCount(), 3);
+    }
+    bool WaitIdle(int ms = 10000)
+    {
+        return waitFor([&] { return form->GetComplete() && !form->table->Busy(); }, ms);
+    }
+    QList<std::int32_t> Access() const
+    {
+        QList<std::int32_t> access;
+        const KtSNMPVarList& list = form->table->VarList();
+        for (int i = 0; i < list.Count(); ++i)
+            access << list.Item(i).Access;
+        return access;
+    }
+
+    std::unique_ptr<TStubForm> form;
+};
+
+TEST_F(DialogBaseTest, AFailedCommandLeavesTheDialogUsableWithItsMessageInTheStatusTarget)
+{
+    ASSERT_TRUE(StartSim());
+    Open();
+    const QString failure = QStringLiteral("the body's own failure");
+    EXPECT_TRUE(form->Run([&] { throw KtException(-1, failure); }));
+    EXPECT_TRUE(form->GetComplete());
+    EXPECT_TRUE(form->Memo1->toPlainText().contains(failure)) << form->Memo1->toPlainText().toStdString();
+
+    // A refusing check: nothing runs, nothing changes, the dialog stays usable.
+    bool ran = false;
+    EXPECT_FALSE(form->Run([&] { ran = true; }, [] { return false; }));
+    EXPECT_FALSE(ran);
+    EXPECT_TRUE(form->GetComplete());
+
+    // The next command goes out, and the dialog closes afterwards.
+    const int mark = Mark();
+    EXPECT_TRUE(form->Read());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(WalksSince(mark, kEntry + "1"), 1);
+    EXPECT_TRUE(boxes.texts.isEmpty()) << ::testing::PrintToString(boxes.texts);
+    form->show();
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(form->Requests().empty());
+}
+
+TEST_F(DialogBaseTest, ColumnWritesAreNotEachFollowedByAWalk)
+{
+    ASSERT_TRUE(StartSim());
+    Open();
+    form->Key->setText("10");
+    form->Name->setText("lab");
+    form->Status->setCurrentIndex(kActivePosition);
+    const int mark = Mark();
+    EXPECT_TRUE(form->Run([&] {
+        form->SendColumn(*form->table, kName);
+        form->SendColumn(*form->table, kStatus);
+        form->table->Get();
+    }));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Since(mark, "SET"), (std::vector<QStringList>{{kEntry + "1.10=x:6C6162"}, {kEntry + "5.10=i:1"}}));
+    EXPECT_EQ(WalksSince(mark, kEntry + "1"), 1);
+    EXPECT_EQ(Types(mark).mid(0, 2), QStringList({"SET", "SET"}));
+}
+
+struct WriteCase {
+    const char* name;
+    bool nameTicked;
+    bool statusTicked;
+    std::function<bool(TStubForm&)> write;  // false: nothing was to be sent
+    std::vector<QStringList> sets;
+};
+
+void PrintTo(const WriteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class DialogWrites : public DialogBaseTest, public ::testing::WithParamInterface<WriteCase> {};
+
+TEST_P(DialogWrites, SendWhatTheyNameAndLeaveEveryAccessFlagAsItWas)
+{
+    ASSERT_TRUE(StartSim());
+    Open();
+    const WriteCase& c = GetParam();
+    form->Key->setText("10");
+    form->Name->setText("lab");
+    form->Status->setCurrentIndex(kActivePosition);
+    form->NameTick->setChecked(c.nameTicked);
+    form->StatusTick->setChecked(c.statusTicked);
+    const QList<std::int32_t> access = Access();
+    const int mark = Mark();
+    bool sent = false;
+    EXPECT_TRUE(form->Run([&] { sent = c.write(*form); }));
+    EXPECT_EQ(sent, !c.sets.empty());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Since(mark, "SET"), c.sets);
+    EXPECT_EQ(Access(), access);
+    EXPECT_EQ(WalksSince(mark, kEntry + "1"), 0);
+    EXPECT_TRUE(boxes.texts.isEmpty()) << ::testing::PrintToString(boxes.texts);
+}
+
+bool SendNameAndStatus(TStubForm& f)
+{
+    f.SendRow(*f.table, {kName, kStatus});
+    return true;
+}
+bool Destroy(TStubForm& f)
+{
+    f.DestroyRow(*f.table, kStatus, f.Status, kDestroyPosition);
+    return true;
+}
+bool TickedTogether(TStubForm& f)
+{
+    return f.SendTicked(*f.table, {{f.NameTick, kName}, {f.StatusTick, kStatus}}, false);
+}
+bool TickedStatusFirst(TStubForm& f)
+{
+    return f.SendTicked(*f.table, {{f.StatusTick, kStatus}, {f.NameTick, kName}}, true);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writers, DialogWrites,
+    ::testing::Values(
+        WriteCase{"row", false, false, SendNameAndStatus, {{kEntry + "1.10=x:6C6162", kEntry + "5.10=i:1"}}},
+        WriteCase{"destroy", false, false, Destroy, {{kEntry + "5.10=i:6"}}},
+        WriteCase{"ticked in one", true, true, TickedTogether, {{kEntry + "1.10=x:6C6162", kEntry + "5.10=i:1"}}},
+        WriteCase{"ticked one", false, true, TickedTogether, {{kEntry + "5.10=i:1"}}},
+        WriteCase{"ticked each in order", true, true, TickedStatusFirst, {{kEntry + "5.10=i:1"}, {kEntry + "1.10=x:6C6162"}}},
+        WriteCase{"none ticked", false, false, TickedTogether, {}}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        for (char& ch : name)
+            if (ch == ' ')
+                ch = '_';
+        return name;
+    });
+
+TEST_F(DialogBaseTest, TheDialogsOwnReadHandlerAndTheBaseBothHearAReadEnd)
+{
+    ASSERT_TRUE(StartSim());
+    form = std::make_unique<TStubForm>(false, 1);
+    int ownReads = 0;
+    int listened = 0;
+    form->table->GetDone = [&](KtSNMPRequest2Controls&, const KtSNMPError&) { ++ownReads; };
+    QObject::connect(form->table, &KtSNMPRequest2Controls::ReadDone, form.get(), [&] { ++listened; });
+    ASSERT_TRUE(form->Read());
+    EXPECT_FALSE(form->GetComplete());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(ownReads, 1);
+    EXPECT_EQ(listened, 1);
+}
+
+struct CloseCase {
+    const char* name;
+    bool synchronous;  // the dialog's mode
+    int requestMode;   // 0 synchronous, 1 asynchronous
+    bool closes;       // while its read runs (or right after a synchronous one)
+};
+
+void PrintTo(const CloseCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class DialogClose : public DialogBaseTest, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(DialogClose, ClosesWhenNothingIsGuardedAndAlwaysDestroysItsRequests)
+{
+    const CloseCase& c = GetParam();
+    ASSERT_TRUE(StartSim({"--delay", "300"}));
+    form = std::make_unique<TStubForm>(c.synchronous, c.requestMode);
+    ASSERT_TRUE(form->Read());
+    form->show();
+    form->close();
+    Pump(20);
+    EXPECT_EQ(!form->isVisible(), c.closes);
+    if (c.closes) {
+        EXPECT_TRUE(boxes.texts.isEmpty()) << ::testing::PrintToString(boxes.texts);
+        EXPECT_TRUE(form->Requests().empty());
+    } else {
+        EXPECT_EQ(boxes.texts, QStringList({TDialogBase::kNotComplete}));
+        ASSERT_TRUE(WaitIdle());
+        form->close();
+        EXPECT_FALSE(form->isVisible());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, DialogClose,
+                         ::testing::Values(CloseCase{"guarded_walk", false, 1, false},
+                                           CloseCase{"synchronous_dialog_walking", true, 1, true},
+                                           CloseCase{"synchronous_request", false, 0, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,141 @@
+#pragma once
+// What every dialog test against the simulator needs: a session on the simulator's address,
+// the requests it logged since a mark, one recorder of the dialogs' message boxes, and
+// QString/QStringList printed as text in failures. Header only: the dialogs' tests link the
+// dialogs, the support libraries do not.
+#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPSession.h"
+#include "tests/support/SimProcess.h"
+#include "tests/support/TestUtil.h"
+#include "views/ViewDialogs.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* os)
+{
+    *os << '[';
+    for (qsizetype k = 0; k < list.size(); ++k) {
+        if (k)
+            *os << ", ";
+        PrintTo(list[k], os);
+    }
+    *os << ']';
+}
+
+namespace testutil {
+
+// Records the dialogs' message boxes (the views' and the binding's) instead of showing them.
+class MessageRecorder {
+public:
+    MessageRecorder()
+    {
+        m_old = SetViewMessageHook([this](QWidget*, ViewMessageKind, const QString& text) { texts << text; });
+        m_oldBinding = KtSNMPRequest2Controls::SetMessageBoxHook(
+            [this](QWidget*, const QString&, const QString& text) { texts << text; });
+    }
+    ~MessageRecorder()
+    {
+        SetViewMessageHook(m_old);
+        KtSNMPRequest2Controls::SetMessageBoxHook(m_oldBinding);
+    }
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    QStringList texts;
+
+private:
+    ViewMessageHook m_old;
+    KtSNMPRequest2Controls::MessageBoxHook m_oldBinding;
+};
+
+// Lets events run for ms milliseconds.
+inline void Pump(int ms)
+{
+    waitFor([] { return false; }, ms);
+}
+
+// SNMPv2c session on the simulator (started by StartSim, frozen so that its data stay put).
+class SimDialogFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        KtSNMPInitSession(m_sessionDir.path());
+        KtSNMPDefaults.security.version = 1;  // SNMPv2c
+        KtSNMPDefaults.security.readCommunity = "public";
+        KtSNMPDefaults.security.writeCommunity = "private";
+        KtSNMPDefaults.timeout = 1000;
+    }
+    void TearDown() override
+    {
+        // Derived fixtures destroy their dialogs first (in their own TearDown).
+        KtSNMPCloseSession();
+    }
+
+    // Starts the simulator; the defaults then point at it. A failed start fails the test.
+    bool StartSim(QStringList extra = {})
+    {
+        extra << "--freeze";
+        const bool started = sim.start(extra);
+        EXPECT_TRUE(started) << sim.errorText().toStdString();
+        KtSNMPDefaults.device.address = sim.address();
+        KtSNMPDefaults.device.port = sim.port();
+        return started;
+    }
+
+    // Where "since" counts from.
+    int Mark() const { return int(sim.requests().size()); }
+
+    // Requests of one type since from, each as its varbinds "OID=T:VALUE" (OID alone for reads).
+    std::vector<QStringList> Since(int from, const QString& type) const
+    {
+        std::vector<QStringList> out;
+        const auto all = sim.requests();
+        for (int k = from; k < all.size(); ++k) {
+            if (all[k].type != type)
+                continue;
+            QStringList vbs;
+            for (const auto& vb : all[k].varbinds)
+                vbs << (vb.type.isNull() ? vb.oid : vb.oid + "=" + vb.type + ":" + vb.value);
+            out.push_back(vbs);
+        }
+        return out;
+    }
+    // The types of the requests since from, in order.
+    QStringList Types(int from) const
+    {
+        QStringList types;
+        const auto all = sim.requests();
+        for (int k = from; k < all.size(); ++k)
+            types << all[k].type;
+        return types;
+    }
+    // Walks started since from: get-next or get-bulk requests naming a column without an
+    // instance (firstColumnOid), as the first row of a walk does.
+    int WalksSince(int from, const QString& firstColumnOid) const
+    {
+        int walks = 0;
+        const auto all = sim.requests();
+        for (int k = from; k < all.size(); ++k)
+            if ((all[k].type == "GETNEXT" || all[k].type.startsWith("GETBULK")) && !all[k].varbinds.isEmpty()
+                && all[k].varbinds.first().oid == firstColumnOid)
+                ++walks;
+        return walks;
+    }
+
+    QTemporaryDir m_sessionDir;
+    SimProcess sim;
+    MessageRecorder boxes;
+};
+
+} // namespace testutil
