@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTreeWidget>
 
 #include <cmath>
@@ -62,6 +63,35 @@ void TDialogBase::WatchGetDone(KtSNMPRequest2Edits& request)
 void TDialogBase::ShowMessage(const QString& text)
 {
     ShowViewMessage(this, ViewMessageKind::Warning, text);
+}
+
+bool TDialogBase::Require(bool ok, const QString& message)
+{
+    if (!ok)
+        ShowMessage(message);
+    return ok;
+}
+
+bool TDialogBase::CheckEdits(KtSNMPRequest2Edits& request)
+{
+    for (const auto& binding : request.Bindings()) {
+        for (const QPointer<QWidget>& control : binding->Controls) {
+            auto* edit = qobject_cast<QLineEdit*>(control.data());
+            if (!edit)
+                continue;
+            const EditConstraint_s* rec = request.Constraints().Find(edit);
+            if (!rec)
+                continue;
+            const KtLeaveCheck check = CheckOnLeaving(rec->format, edit->text());
+            if (check.result != KtLeaveCheck::Failed)
+                continue;
+            ShowMessage(check.message);
+            if (edit->isEnabled())
+                edit->setFocus();
+            return false;
+        }
+    }
+    return true;
 }
 
 bool TDialogBase::ReadyFor(const KtSNMPRequest2Edits& request)

@@ -11,6 +11,8 @@
 //  - RunOperation(request, body[, check]): the guard of every command ("Get data not complete"
 //    while busy), the dialog's own check, then the body; an error it raises goes to the status
 //    target and leaves the dialog usable.
+//  - Input checks: whole-text checks in dialogs/InputChecks.h, shown through Require;
+//    CheckEdits runs the edit constraints of a request's edits at command time.
 //  - Synchronous dialogs (SetSynchronous, for dialogs whose requests block): no completion
 //    guard; closing is always allowed.
 //  - Stop: the walk ends after the reply that is outstanding.
@@ -79,6 +81,14 @@ public:
     // The guard message box, and the dialogs' other input messages (hooked in tests through
     // SetViewMessageHook, views/ViewDialogs.h).
     void ShowMessage(const QString& text);
+
+    // ok, or else the message (as ShowMessage) and false: a dialog's input checks read
+    //     return Require(InputChecks::IsIpv4Text(IpEdit->text()), kBadIp);
+    bool Require(bool ok, const QString& message);
+    // The checks the edit constraints of request's bound edits make when a field is left, run
+    // now on every such edit in binding order: the first failure's message, the focus to its
+    // edit, and false. A command runs it before it sends what was typed.
+    bool CheckEdits(KtSNMPRequest2Edits& request);
 
     const std::vector<std::unique_ptr<KtSNMPRequest2Edits>>& Requests() const { return m_requests; }
 

@@ -1,6 +1,7 @@
 #include "dialogs/layer2/Vlanstaticformunit.h"
 
 #include "KtNML/KtOptionList.h"
+#include "dialogs/InputChecks.h"
 #include "dialogs/Stackingportuitformunit.h"
 
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -239,19 +239,12 @@ void TVlanStaticForm::ClearInputs()
 
 bool TVlanStaticForm::ValidVlanId(const QString& text)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,4}$"));
-    if (!digits.match(text).hasMatch())
-        return false;
-    const int id = text.toInt();
-    return id >= 1 && id <= 4094;
+    return InputChecks::IsVlanIdText(text);
 }
 
 bool TVlanStaticForm::CheckVlanId()
 {
-    if (ValidVlanId(ED_VLANID->text()))
-        return true;
-    ShowMessage(kBadVlanId);
-    return false;
+    return Require(ValidVlanId(ED_VLANID->text()), kBadVlanId);
 }
 
 void TVlanStaticForm::StartWalk()

@@ -40,7 +40,8 @@ constexpr int kActivePosition = 0, kDestroyPosition = 5;
 // A dialog with nothing of its own: the base's commands, opened up for the tests.
 class TStubForm : public TDialogBase {
 public:
-    TStubForm(bool synchronous, int requestMode) : TDialogBase(nullptr, false)
+    TStubForm(bool synchronous, int requestMode, const QString& keyFormat = QStringLiteral("%s"))
+        : TDialogBase(nullptr, false)
     {
         SetSynchronous(synchronous);
         List = new QTreeWidget(this);
@@ -53,7 +54,7 @@ public:
         table = &AddRequest(kTable, KtItem::MVT_UMV, 1, QStringLiteral("dot1qVlanStaticTable"));
         table->Mode = requestMode;
         table->BindListView(List, false);
-        table->BindFormatted(0, QStringLiteral("%s"), {Key});
+        table->BindFormatted(0, keyFormat, {Key});
         table->BindFormatted(kName, QStringLiteral("%s"), {Name});
         table->Bind(kStatus, Status);
         table->SetStatusTarget(Memo1);
@@ -69,6 +70,7 @@ public:
     {
         return Run([this] { table->Get(); });
     }
+    using TDialogBase::CheckEdits;
     using TDialogBase::DestroyRow;
     using TDialogBase::SendColumn;
     using TDialogBase::SendRow;
@@ -248,6 +250,24 @@ TEST_F(DialogBaseTest, TheDialogsOwnReadHandlerAndTheBaseBothHearAReadEnd)
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(ownReads, 1);
     EXPECT_EQ(listened, 1);
+}
+
+TEST_F(DialogBaseTest, EditConstraintsRunAtCommandTimeOnWhatWasTyped)
+{
+    // No switch needed: nothing is sent.
+    form = std::make_unique<TStubForm>(false, 1, QStringLiteral("%i{n1x4094}"));
+    for (const char* good : {"1", "4094", ""}) {
+        form->Key->setText(good);
+        EXPECT_TRUE(form->CheckEdits(*form->table)) << good;
+    }
+    EXPECT_TRUE(boxes.texts.isEmpty()) << ::testing::PrintToString(boxes.texts);
+    for (const char* bad : {"0", "4095"}) {
+        boxes.texts.clear();
+        form->Key->setText(bad);
+        EXPECT_FALSE(form->CheckEdits(*form->table)) << bad;
+        EXPECT_EQ(boxes.texts.size(), 1) << ::testing::PrintToString(boxes.texts);
+        EXPECT_EQ(form->Key->text(), bad);  // the operator's text stays to be mended
+    }
 }
 
 struct CloseCase {
