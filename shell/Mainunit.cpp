@@ -2,7 +2,7 @@
 
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPSession.h"
-#include "dialogs/layer2/Vlanstaticformunit.h"
+#include "dialogs/DialogRegistry.h"
 #include "panel/PanelHost.h"
 #include "panel/PortViews.h"
 #include "platform/Registry.h"
@@ -127,8 +127,9 @@ void TMainForm::CreateMenus()
     hooks.dot1xGate = [this] { Dot1xGate(); };
     hooks.readStpVersion = [this] { ReadStpVersion(); };
     auto* menu = new TMainMenu(this, std::move(hooks));
-    menu->RegisterDialog(QStringLiteral("TVlanStaticForm"), QStringLiteral("VLAN Static: "),
-                         [this](QWidget* owner) { return new TVlanStaticForm(owner, DisplayScaled()); });
+    for (const KtDialogEntry& entry : KtDialogRegistry())
+        menu->RegisterDialog(QLatin1String(entry.className), QLatin1String(entry.captionPrefix),
+                             [this, make = entry.factory](QWidget* owner) { return make(owner, DisplayScaled()); });
 }
 
 namespace {

@@ -1,0 +1,68 @@
+// The table of dedicated dialogs against the main menu: every entry names a form class a menu
+// item opens and makes a dialog of that class; the dialog items still without an entry are
+// listed (they stay disabled in the menu).
+#include "KtNML/KtSNMPSession.h"
+#include "dialogs/DialogRegistry.h"
+#include "shell/MainMenu.h"
+
+#include <QDialog>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <memory>
+
+namespace {
+
+// Form class name -> menu path of every dialog item of the menu bar and the port popup.
+QMap<QString, QString> MenuDialogs()
+{
+    QMap<QString, QString> dialogs;
+    for (const auto items : {KtMainMenuItems(), KtPortPopupItems()})
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (items[i].kind == KtMenuKind::Dialog && items[i].target)
+                dialogs.insert(QLatin1String(items[i].target), KtMenuPath(items, i));
+    return dialogs;
+}
+
+TEST(DialogRegistry, EveryEntryIsADialogTheMenuOpensOnce)
+{
+    const QMap<QString, QString> menu = MenuDialogs();
+    ASSERT_FALSE(menu.isEmpty());
+    QSet<QString> seen;
+    for (const KtDialogEntry& entry : KtDialogRegistry()) {
+        const QString name = QLatin1String(entry.className);
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_TRUE(menu.contains(name)) << "registered under a name no menu item has";
+        EXPECT_FALSE(seen.contains(name)) << "registered twice";
+        seen.insert(name);
+        EXPECT_FALSE(QString::fromLatin1(entry.captionPrefix).isEmpty());
+        EXPECT_TRUE(bool(entry.factory));
+    }
+
+    QStringList missing;
+    for (auto it = menu.cbegin(); it != menu.cend(); ++it)
+        if (!seen.contains(it.key()))
+            missing << it.key() + "  (" + it.value() + ")";
+    std::cout << missing.size() << " of " << menu.size() << " dialog menu items have no dialog yet:\n"
+              << missing.join('\n').toStdString() << '\n';
+}
+
+TEST(DialogRegistry, EachFactoryMakesADialogOfItsClass)
+{
+    QTemporaryDir dir;
+    KtSNMPInitSession(dir.path());
+    KtSNMPDefaults.device.address = "127.0.0.1";
+    KtSNMPDefaults.device.port = 9;  // nothing answers: only the classes are looked at
+    KtSNMPDefaults.timeout = 100;
+    for (const KtDialogEntry& entry : KtDialogRegistry()) {
+        std::unique_ptr<QDialog> dialog(entry.factory(nullptr, false));
+        ASSERT_TRUE(dialog) << entry.className;
+        EXPECT_STREQ(dialog->metaObject()->className(), entry.className);
+    }
+    KtSNMPCloseSession();
+}
+
+} // namespace
