@@ -1,118 +1,29 @@
-// The port grid and the static VLAN dialog against the switch simulator: what each command
+// The static VLAN dialog against the switch simulator: what each command
 // sends (checked in the simulator's request log), the guard while a walk runs, Stop, an agent
 // error in the middle of a change, and VLAN IDs refused before anything goes out.
-#include "KtNML/KtSNMPSession.h"
 #include "dialogs/Stackingportuitformunit.h"
 #include "dialogs/layer2/Vlanstaticformunit.h"
-#include "tests/support/SimProcess.h"
-#include "tests/support/TestUtil.h"
-#include "views/ViewDialogs.h"
+#include "tests/support/SimDialogFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
-using testutil::SimProcess;
+using testutil::Pump;
 using testutil::waitFor;
 
 namespace {
 
 const QString kEntry = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1.");
 const QString kNextFreeOid = QStringLiteral("1.3.6.1.2.1.17.7.1.4.4");
-
-// Lets events run for ms milliseconds.
-void Pump(int ms)
-{
-    waitFor([] { return false; }, ms);
-}
-
-// Records the dialogs' message boxes instead of showing them.
-class MessageRecorder {
-public:
-    MessageRecorder()
-    {
-        m_old = SetViewMessageHook([this](QWidget*, ViewMessageKind, const QString& text) { texts << text; });
-        m_oldBinding = KtSNMPRequest2Controls::SetMessageBoxHook(
-            [this](QWidget*, const QString&, const QString& text) { texts << text; });
-    }
-    ~MessageRecorder()
-    {
-        SetViewMessageHook(m_old);
-        KtSNMPRequest2Controls::SetMessageBoxHook(m_oldBinding);
-    }
-    QStringList texts;
-
-private:
-    ViewMessageHook m_old;
-    KtSNMPRequest2Controls::MessageBoxHook m_oldBinding;
-};
-
-// ---- port grid ----------------------------------------------------------------------------
-
-struct GridCase {
-    bool deviceInfo;
-    int columns;  // columns the layout must show
-};
-
-class PortGrid : public ::testing::TestWithParam<GridCase> {};
-
-TEST_P(PortGrid, ShowsTheModelsPortsAndLaysOutItsColumns)
-{
-    QTemporaryDir dir;
-    const QString old = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    if (GetParam().deviceInfo) {
-        QFile f(dir.filePath("DeviceInfo.ini"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-    QWidget host;
-    TStackingPortUitForm grid(&host);
-    grid.AddUnit("Unit1", 32, 12);
-    grid.ShowUnit("VKR-2207", 10);
-    QDir::setCurrent(old);
-
-    ASSERT_EQ(grid.PortBoxes.size(), 32u);
-    ASSERT_EQ(grid.UnitSheets.size(), 1);
-    EXPECT_EQ(grid.UnitPageControl->tabText(0), "Unit1 VKR-2207");
-    for (int k = 0; k < 32; ++k) {
-        SCOPED_TRACE(k);
-        EXPECT_EQ(grid.PortBoxes[k]->text(), QString::number(k + 1));
-        EXPECT_EQ(grid.PortBoxes[k]->isVisibleTo(&grid), k < 10);
-    }
-    const int c = GetParam().columns;
-    const int fontSize = grid.PortBoxes[0]->font().pointSize();
-    // Box c starts the second row at the left edge; box c-1 ends the first row.
-    EXPECT_EQ(grid.PortBoxes[c]->x(), 20);
-    EXPECT_GT(grid.PortBoxes[c]->y(), grid.PortBoxes[0]->y());
-    EXPECT_EQ(grid.PortBoxes[c - 1]->x(), fontSize * (c - 1) * 5 + 20);
-    EXPECT_EQ(grid.PortBoxes[c - 1]->y(), 4);
-
-    for (QCheckBox* box : grid.PortBoxes)
-        box->setChecked(true);
-    grid.UncheckAll();
-    for (QCheckBox* box : grid.PortBoxes)
-        EXPECT_FALSE(box->isChecked());
-}
-
-INSTANTIATE_TEST_SUITE_P(Columns, PortGrid, ::testing::Values(GridCase{false, 12}, GridCase{true, 10}));
-
-TEST(PortGridText, BitIndexTextNamesEveryBox)
-{
-    EXPECT_EQ(TStackingPortUitForm::BitIndexText(4), "0,1,2,3");
-    EXPECT_TRUE(TStackingPortUitForm::BitIndexText().endsWith(",30,31"));
-}
 
 TEST(VlanIdCheck, AcceptsOnlyWholeNumbersFrom1To4094)
 {
@@ -124,29 +35,18 @@ TEST(VlanIdCheck, AcceptsOnlyWholeNumbersFrom1To4094)
 
 // ---- the dialog against the simulator -----------------------------------------------------
 
-class VlanStatic : public ::testing::Test {
+class VlanStatic : public testutil::SimDialogFixture {
 protected:
-    void SetUp() override
-    {
-        KtSNMPInitSession(m_dir.path());
-        KtSNMPDefaults.security.version = 1;  // SNMPv2c
-        KtSNMPDefaults.security.readCommunity = "public";
-        KtSNMPDefaults.security.writeCommunity = "private";
-        KtSNMPDefaults.timeout = 1000;
-    }
     void TearDown() override
     {
         form.reset();
-        KtSNMPCloseSession();
+        SimDialogFixture::TearDown();
     }
 
     void Start(QStringList extra = {})
     {
-        extra << "--freeze";
         // The form is made either way, so that a failed start fails the test, not the run.
-        EXPECT_TRUE(sim.start(extra)) << sim.errorText().toStdString();
-        KtSNMPDefaults.device.address = sim.address();
-        KtSNMPDefaults.device.port = sim.port();
+        StartSim(extra);
         form = std::make_unique<TVlanStaticForm>(nullptr);
     }
     void StartLoaded(QStringList extra = {})
@@ -158,31 +58,8 @@ protected:
     {
         return waitFor([&] { return form->GetComplete() && !form->TableRequest()->Busy(); }, ms);
     }
-    int Logged() { return int(sim.requests().size()); }
+    int Logged() { return Mark(); }
 
-    // Requests of one type since the first `from`, each as its varbinds "OID=T:VALUE".
-    std::vector<QStringList> Since(int from, const QString& type)
-    {
-        std::vector<QStringList> out;
-        const auto all = sim.requests();
-        for (int k = from; k < all.size(); ++k) {
-            if (all[k].type != type)
-                continue;
-            QStringList vbs;
-            for (const auto& vb : all[k].varbinds)
-                vbs << (vb.type.isNull() ? vb.oid : vb.oid + "=" + vb.type + ":" + vb.value);
-            out.push_back(vbs);
-        }
-        return out;
-    }
-    QStringList Types(int from)
-    {
-        QStringList types;
-        const auto all = sim.requests();
-        for (int k = from; k < all.size(); ++k)
-            types << all[k].type;
-        return types;
-    }
     QStringList Ids()
     {
         QStringList ids;
@@ -203,9 +80,6 @@ protected:
         ADD_FAILURE() << "no row " << id.toStdString();
     }
 
-    QTemporaryDir m_dir;
-    SimProcess sim;
-    MessageRecorder boxes;
     std::unique_ptr<TVlanStaticForm> form;
 };
 
