@@ -5,9 +5,9 @@
 //    derived constructor builds its controls and then calls its own FormCreate, which makes its
 //    requests with AddRequest, binds them and starts their first read through RunOperation.
 //  - GetComplete(): false while the dialog's table operation is outstanding. WatchGetDone lets
-//    a request's read-done signal (or its last write-done) set it (a listener: the dialog's own GetDone handler and its
-//    own listeners stay); RunOperation clears it and sets it again when the command fails or
-//    leaves nothing outstanding.
+//    a request's read-done signal (or its last write-done) set it, as one listener among
+//    others: the dialog's own GetDone handler and listeners stay. RunOperation clears it and
+//    sets it again when the command fails or leaves nothing outstanding.
 //  - RunOperation(request, body[, check]): the guard of every command ("Get data not complete"
 //    while busy), the dialog's own check, then the body; an error it raises goes to the status
 //    target and leaves the dialog usable.
@@ -43,6 +43,11 @@
 //                    [&] { return CheckFoo(); });     // InputChecks.h; a message and false
 //   }
 //   ~TFooForm(): FormClose(), then disconnect what the form connected to its own controls.
+//
+// Where it goes: dialogs/<subsystem>/ (layer2/, security/, ...), one line in
+// DialogRegistry.cpp (class name as the menu item names it, caption prefix, factory), and its
+// tests in tests/dialogs/<subsystem>/ on testutil::SimDialogFixture: a table of {command,
+// input, expected SETs or message}; what every dialog shares is tested once on a stub dialog.
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
 #include "KtNML/KtSNMPVarList.h"

@@ -159,7 +159,8 @@ TEST_F(DialogBaseTest, ColumnWritesAreNotEachFollowedByAWalk)
         form->table->Get();
     }));
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(Since(mark, "SET"), (std::vector<QStringList>{{kEntry + "1.10=x:6C6162"}, {kEntry + "5.10=i:1"}}));
+    EXPECT_EQ(Since(mark, "SET"),
+              (std::vector<QStringList>{{kEntry + "1.10=x:6C6162"}, {kEntry + "5.10=i:1"}}));
     EXPECT_EQ(WalksSince(mark, kEntry + "1"), 1);
     EXPECT_EQ(Types(mark).mid(0, 2), QStringList({"SET", "SET"}));
 }
@@ -225,9 +226,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WriteCase{"row", false, false, SendNameAndStatus, {{kEntry + "1.10=x:6C6162", kEntry + "5.10=i:1"}}},
         WriteCase{"destroy", false, false, Destroy, {{kEntry + "5.10=i:6"}}},
-        WriteCase{"ticked in one", true, true, TickedTogether, {{kEntry + "1.10=x:6C6162", kEntry + "5.10=i:1"}}},
+        WriteCase{"ticked in one", true, true, TickedTogether,
+                  {{kEntry + "1.10=x:6C6162", kEntry + "5.10=i:1"}}},
         WriteCase{"ticked one", false, true, TickedTogether, {{kEntry + "5.10=i:1"}}},
-        WriteCase{"ticked each in order", true, true, TickedStatusFirst, {{kEntry + "5.10=i:1"}, {kEntry + "1.10=x:6C6162"}}},
+        WriteCase{"ticked each in order", true, true, TickedStatusFirst,
+                  {{kEntry + "5.10=i:1"}, {kEntry + "1.10=x:6C6162"}}},
         WriteCase{"none ticked", false, false, TickedTogether, {}}),
     [](const auto& info) {
         std::string name = info.param.name;
