@@ -797,4 +797,49 @@ TEST_F(BindSim, ViewClosedFromACompletionStopsItThere)
     }
 }
 
+// Read-done and write-done reach every listener, after the view's own handler, for a finished
+// operation and for a failed one; a handler that destroys the binding silences the listeners.
+TEST_F(BindSim, ReadAndWriteDoneReachEveryListenerAfterTheOwnHandler)
+{
+    startSim();
+    std::unique_ptr<RecordingEdits> bind = table(1);
+    QStringList heard;
+    const auto record = [&heard](const char* who, const char* what) {
+        return [&heard, who, what](const KtSNMPError& e) { heard << QString("%1 %2 %3").arg(who, what).arg(e.code); };
+    };
+    bind->GetDone = [record](KtSNMPRequest2Controls&, const KtSNMPError& e) { record("own", "get")(e); };
+    bind->SetDone = [record](KtSNMPRequest2Controls&, const KtSNMPError& e) { record("own", "set")(e); };
+    for (const char* listener : {"a", "b"}) {
+        QObject::connect(bind.get(), &KtSNMPRequest2Controls::ReadDone, &form, record(listener, "get"));
+        QObject::connect(bind.get(), &KtSNMPRequest2Controls::WriteDone, &form, record(listener, "set"));
+    }
+    bind->Get();
+    ASSERT_TRUE(testutil::waitFor([&] { return heard.size() == 3; }, 10000));
+    EXPECT_EQ(heard, QStringList({"own get 0", "a get 0", "b get 0"}));
+
+    heard.clear();
+    view->topLevelItem(0)->setSelected(true);
+    bind->RefreshAfterSet = false;
+    bind->Set(false, true);
+    ASSERT_TRUE(testutil::waitFor([&] { return heard.size() == 3; }, 10000));
+    EXPECT_EQ(heard, QStringList({"own set 0", "a set 0", "b set 0"}));
+
+    // A failed read: the listeners hear its code.
+    heard.clear();
+    sim.stop();
+    bind->Get();
+    ASSERT_TRUE(testutil::waitFor([&] { return heard.size() == 3; }, 10000));
+    EXPECT_NE(heard[0], "own get 0");
+    EXPECT_EQ(heard.mid(1),
+              QStringList({QString(heard[0]).replace("own", "a"), QString(heard[0]).replace("own", "b")}));
+
+    // The own handler destroys the binding: no listener runs afterwards.
+    heard.clear();
+    bind->GetDone = [&](KtSNMPRequest2Controls&, const KtSNMPError&) { heard << "own"; bind.reset(); };
+    bind->Get();
+    ASSERT_TRUE(testutil::waitFor([&] { return !bind; }, 10000));
+    testutil::waitFor([] { return false; }, 100);
+    EXPECT_EQ(heard, QStringList({"own"}));
+}
+
 } // namespace
