@@ -88,9 +88,15 @@ TEST(VlanEnlarge, AScaledMainWindowEnlargesTheDialogByAQuarter)
 {
     QTemporaryDir dir;
     KtSNMPInitSession(dir.path());
-    KtSNMPDefaults.device.address = "127.0.0.1";
-    KtSNMPDefaults.device.port = 9;  // nothing answers: the reads fail, the sizes stand
-    KtSNMPDefaults.timeout = 100;
+    // The simulator answers at once: reads left to time out against an absent address made
+    // this test wait seconds for nothing it checks.
+    testutil::SimProcess sim;
+    ASSERT_TRUE(sim.start({QStringLiteral("--freeze")})) << sim.errorText().toStdString();
+    KtSNMPDefaults.security.version = 1;  // SNMPv2c
+    KtSNMPDefaults.security.readCommunity = "public";
+    KtSNMPDefaults.device.address = sim.address();
+    KtSNMPDefaults.device.port = sim.port();
+    KtSNMPDefaults.timeout = 1000;
     {
         TVlanStaticForm plain(nullptr, false);
         TVlanStaticForm scaled(nullptr, true);
