@@ -105,8 +105,13 @@ TEST_F(MainFormTest, BuildsTheWindowForTheAddress)
 
 TEST_F(MainFormTest, FirstActivationIsSignalledOnce)
 {
-    auto form = Start({"/I192.0.2.7"});
+    // The first activation runs the start-up reads: the simulator answers them at once, where
+    // an address without a switch made each wait out its time-out.
+    testutil::SimProcess sim;
+    ASSERT_TRUE(sim.start({QStringLiteral("--freeze")})) << sim.errorText().toStdString();
+    auto form = Start({"/I" + sim.address(), "/Rpublic", "/v1"});
     ASSERT_TRUE(form);
+    KtSNMPDefaults.device.port = sim.port();
     QSignalSpy first(form.get(), &TMainForm::FirstActivated);
     form->show();
     form->activateWindow();
