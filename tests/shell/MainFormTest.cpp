@@ -3,6 +3,7 @@
 #include "KtNML/KtSNMPSession.h"
 #include "shell/Mainunit.h"
 #include "shell/ShellMessage.h"
+#include "tests/support/HoldingRelay.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 
@@ -18,15 +19,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <atomic>
-#include <functional>
-#include <thread>
 
 namespace {
 
@@ -301,58 +294,6 @@ TEST_F(MainFormTest, BootsFileLivesInTheWorkingFolder)
     EXPECT_TRUE(QFile::exists(work.filePath(kKtBootsFileName)));
 }
 
-// An agent that never answers: it notes what the operator saw when the first request
-// reached it. The main thread is then blocked inside that synchronous read, so the window's
-// state can be read from here.
-class SilentAgent {
-public:
-    explicit SilentAgent(std::function<void()> onFirstRequest) : m_onFirst(std::move(onFirstRequest))
-    {
-        m_fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t len = sizeof a;
-        if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0
-            || ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len) != 0)
-            return;
-        m_port = ntohs(a.sin_port);
-        m_thread = std::thread([this] {
-            pollfd p{m_fd, POLLIN, 0};
-            while (!m_stop) {
-                if (::poll(&p, 1, 50) == 1) {
-                    char buffer[2048];
-                    (void)::recv(m_fd, buffer, sizeof buffer, 0);
-                    if (m_requests++ == 0) {
-                        m_onFirst();
-                        m_noted = true;
-                    }
-                }
-            }
-        });
-    }
-    ~SilentAgent()
-    {
-        m_stop = true;
-        if (m_thread.joinable())
-            m_thread.join();
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    quint16 Port() const { return m_port; }
-    // The first request came and what was seen then is noted.
-    bool Noted() const { return m_noted; }
-
-private:
-    std::function<void()> m_onFirst;
-    int m_fd = -1;
-    quint16 m_port = 0;
-    std::atomic<bool> m_stop{false};
-    std::atomic<int> m_requests{0};
-    std::atomic<bool> m_noted{false};
-    std::thread m_thread;
-};
-
 // The start-up reads block; before the first one goes out the window shows why, and the wait
 // cursor and the status text go when they are done (a failure's own message stays).
 TEST_F(MainFormTest, StartUpReadsShowAWaitCursorAndTheAddress)
@@ -377,21 +318,27 @@ TEST_F(MainFormTest, StartUpReadsShowAWaitCursorAndTheAddress)
     QString textAtFirstRead;
     int cursorAtFirstRead = -1;
     bool paintedAtFirstRead = false;
-    SilentAgent agent([&] {
+    // Nothing is answered until the checks are done: the main thread is then blocked inside the
+    // first synchronous read when it reaches the relay, so the window's state can be read from
+    // the relay's thread. Released afterwards, the simulator answers the LED poll, which would
+    // otherwise keep closing the window waiting out the poll's long time-out.
+    testutil::SimProcess sim;
+    ASSERT_TRUE(sim.start({QStringLiteral("--freeze")})) << sim.errorText().toStdString();
+    testutil::HoldingRelay agent(sim.port(), [&] {
         textAtFirstRead = status->text();
         const QCursor* cursor = QGuiApplication::overrideCursor();
         cursorAtFirstRead = cursor ? int(cursor->shape()) : -1;
         paintedAtFirstRead = paintedReading;
     });
-    ASSERT_NE(agent.Port(), 0);
-    KtSNMPDefaults.device.port = agent.Port();
+    ASSERT_NE(agent.port(), 0);
+    KtSNMPDefaults.device.port = agent.port();
     KtSNMPDefaults.timeout = 10;
 
     form->show();
     form->activateWindow();
     if (!testutil::waitFor([&] { return form->Activated(); }, 5000))
         GTEST_SKIP() << "this platform does not activate windows";
-    ASSERT_TRUE(testutil::waitFor([&] { return agent.Noted(); }, 5000));
+    ASSERT_TRUE(testutil::waitFor([&] { return agent.noted(); }, 5000));
     EXPECT_EQ(textAtFirstRead, "Reading 127.0.0.1...");
     EXPECT_EQ(cursorAtFirstRead, int(Qt::WaitCursor));
     EXPECT_TRUE(paintedAtFirstRead);
@@ -400,6 +347,8 @@ TEST_F(MainFormTest, StartUpReadsShowAWaitCursorAndTheAddress)
     EXPECT_FALSE(form->StatusText().isEmpty());
     EXPECT_NE(form->StatusText(), "Reading 127.0.0.1...");
     status->removeEventFilter(&spy);
+    agent.release();
+    form.reset();  // closing waits for the LED poll, which the relay lets through now
 }
 
 TEST_F(MainFormTest, StartUpReadsThatSucceedGiveTheStatusBarBack)
