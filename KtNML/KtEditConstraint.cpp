@@ -1,14 +1,13 @@
 #include "KtNML/KtEditConstraint.h"
 
+#include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSupport.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QValidator>
 
 #include <algorithm>
@@ -107,35 +106,14 @@ bool IsLeavingReason(Qt::FocusReason reason)
 // (the message box, giving the focus back) must not start checks of other fields.
 int g_reportingFailure = 0;
 
-KtEditConstraint::MessageBoxHook& MessageBoxHookRef()
-{
-    static KtEditConstraint::MessageBoxHook hook;
-    return hook;
-}
-
-KtEditConstraint::BeepHook& BeepHookRef()
-{
-    static KtEditConstraint::BeepHook hook;
-    return hook;
-}
-
 void ShowMessage(QWidget* owner, const QString& text)
 {
-    const QString caption = KtEditConstraint::MessageCaption();
-    if (const auto& hook = MessageBoxHookRef()) {
-        hook(owner, caption, text);
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
-    box.exec();
+    KtMessageService().Plain(owner, KtEditConstraint::MessageCaption(), text);
 }
 
 void Beep()
 {
-    if (const auto& hook = BeepHookRef())
-        hook();
-    else
-        QApplication::beep();
+    KtMessageService().Beep();
 }
 
 // Limits what the operator types or pastes to the specifier's length, like an edit's own
@@ -415,16 +393,6 @@ QString KtEditConstraint::MessageCaption()
     if (!QCoreApplication::instance())
         return QString();
     return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-}
-
-KtEditConstraint::MessageBoxHook KtEditConstraint::SetMessageBoxHook(MessageBoxHook hook)
-{
-    return std::exchange(MessageBoxHookRef(), std::move(hook));
-}
-
-KtEditConstraint::BeepHook KtEditConstraint::SetBeepHook(BeepHook hook)
-{
-    return std::exchange(BeepHookRef(), std::move(hook));
 }
 
 void KtEditConstraint::SetOwner(QWidget* owner)

@@ -103,10 +103,6 @@ class KtEditConstraint : public QObject {
     Q_OBJECT
 public:
     using Handler = EditConstraint_s::Handler;
-    // Shows a message box; tests replace it to record the box instead of blocking.
-    using MessageBoxHook = std::function<void(QWidget* owner, const QString& caption, const QString& text)>;
-    using BeepHook = std::function<void()>;
-
     // owner: the window that parents the message boxes and whose focus moves on to the next
     // field; remember: every accepted text becomes the field's last good text.
     KtEditConstraint(QWidget* owner, bool remember);
@@ -138,12 +134,9 @@ public:
     const EditConstraint_s* Find(const QLineEdit* edit) const;
     int Count() const { return static_cast<int>(m_records.size()); }
 
-    // Caption of the message boxes: the program's file name without folder.
+    // Caption of the message boxes (shown through KtMessageService, KtNML/KtMessages.h): the
+    // program's file name without folder.
     static QString MessageCaption();
-    // Replace the message box and the beep (tests); an empty hook restores the default.
-    // Each returns the hook it replaced.
-    static MessageBoxHook SetMessageBoxHook(MessageBoxHook hook);
-    static BeepHook SetBeepHook(BeepHook hook);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,9 +1,9 @@
 #include "KtNML/KtSNMPRequest2Controls.h"
 
+#include "KtNML/KtMessages.h"
 #include "KtNML/KtSupport.h"
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -17,12 +17,6 @@
 #include <utility>
 
 namespace {
-
-KtEditConstraint::MessageBoxHook& MessageBoxHookRef()
-{
-    static KtEditConstraint::MessageBoxHook hook;
-    return hook;
-}
 
 constexpr int kErrorLine = 1;  // user state of a memo's error lines
 
@@ -131,20 +125,9 @@ void KtSNMPRequest2Controls::ReportError(const QString& message)
         ShowMessageBox(m_owner, message);
 }
 
-KtSNMPRequest2Controls::MessageBoxHook KtSNMPRequest2Controls::SetMessageBoxHook(MessageBoxHook hook)
-{
-    return std::exchange(MessageBoxHookRef(), std::move(hook));
-}
-
 void KtSNMPRequest2Controls::ShowMessageBox(QWidget* owner, const QString& text)
 {
-    const QString caption = KtEditConstraint::MessageCaption();
-    if (const auto& hook = MessageBoxHookRef()) {
-        hook(owner, caption, text);
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
-    box.exec();
+    KtMessageService().Plain(owner, KtEditConstraint::MessageCaption(), text);
 }
 
 bool KtSNMPRequest2Controls::IsTable() const

@@ -49,7 +49,6 @@ class KtSNMPRequest2Controls : public QObject {
 public:
     // Get-done and set-done notifications: (binding object, outcome).
     using Notification = std::function<void(KtSNMPRequest2Controls& binding, const KtSNMPError& error)>;
-    using MessageBoxHook = KtEditConstraint::MessageBoxHook;
 
     // owner parents the message boxes. Without a request of a derived class, a plain one is made.
     explicit KtSNMPRequest2Controls(QWidget* owner, std::unique_ptr<KtSNMPRequest> request = nullptr);
@@ -118,10 +117,8 @@ signals:
     void WriteDone(const KtSNMPError& error);
 
 public:
-    // The message box of the default error display; tests replace it to record the box instead
-    // of blocking. An empty hook restores the box. Returns the hook it replaced.
-    static MessageBoxHook SetMessageBoxHook(MessageBoxHook hook);
-    // A message box owned by owner, captioned with the program's file name, with an OK button.
+    // The message box of the default error display (through KtMessageService): owned by owner,
+    // captioned with the program's file name, with an OK button.
     static void ShowMessageBox(QWidget* owner, const QString& text);
 
 protected:

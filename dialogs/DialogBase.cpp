@@ -1,6 +1,6 @@
 #include "dialogs/DialogBase.h"
 
-#include "views/ViewDialogs.h"
+#include "KtNML/KtMessages.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -62,7 +62,7 @@ void TDialogBase::WatchGetDone(KtSNMPRequest2Edits& request)
 
 void TDialogBase::ShowMessage(const QString& text)
 {
-    ShowViewMessage(this, ViewMessageKind::Warning, text);
+    KtMessageService().Warning(this, KtMessages::DisplayCaption(), text);
 }
 
 bool TDialogBase::Require(bool ok, const QString& message)

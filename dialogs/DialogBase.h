@@ -83,8 +83,8 @@ public:
     // Closing as the Close button does: false (and the guard message) while busy.
     bool FormCloseQuery();
 
-    // The guard message box, and the dialogs' other input messages (hooked in tests through
-    // SetViewMessageHook, views/ViewDialogs.h).
+    // The guard message box, and the dialogs' other input messages (a warning through
+    // KtMessageService, KtNML/KtMessages.h; tests record it with one recorder).
     void ShowMessage(const QString& text);
 
     // ok, or else the message (as ShowMessage) and false: a dialog's input checks read

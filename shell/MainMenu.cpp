@@ -1,12 +1,13 @@
 #include "shell/MainMenu.h"
 
+#include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
-#include "shell/ShellMessage.h"
 #include "views/Guiconfigform.h"
 #include "views/SNMPListViewPanel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QMainWindow>
 #include <QMenu>
@@ -628,7 +629,7 @@ void TMainMenu::Trigger(const KtMenuItem& item, const QString& path)
         if (const KtViewEntry* entry = FindView(path.toUtf8().constData()))
             OpenGenericView(*entry, item.step);
         else
-            ShowShellMessage(QStringLiteral("No view for ") + path, ShellMessageKind::Error);
+            KtMessageService().Error(nullptr, QApplication::applicationName(), QStringLiteral("No view for ") + path);
         break;
     case KtMenuKind::Dialog:
         RunDialog(item);
@@ -662,7 +663,7 @@ void TMainMenu::RunDialog(const KtMenuItem& item)
     try {
         dialog.reset(entry.factory(owner));
     } catch (const KtException& e) {
-        ShowShellMessage(e.Message(), ShellMessageKind::Error);
+        KtMessageService().Error(nullptr, QApplication::applicationName(), e.Message());
         return;
     }
     if (!dialog)
@@ -736,7 +737,7 @@ TConfigForm* TMainMenu::BuildGenericView(const KtViewEntry& entry)
         // 8. The caption.
         form->setWindowTitle(m_currentCaption);
     } catch (const KtException& e) {
-        ShowShellMessage(e.Message(), ShellMessageKind::Error);
+        KtMessageService().Error(nullptr, QApplication::applicationName(), e.Message());
         return nullptr;
     }
     return form.release();

@@ -1,5 +1,6 @@
 #include "shell/Mainunit.h"
 
+#include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPSession.h"
 #include "dialogs/DialogRegistry.h"
@@ -8,7 +9,6 @@
 #include "platform/Registry.h"
 #include "shell/DeviceGates.h"
 #include "shell/MainMenu.h"
-#include "shell/ShellMessage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -217,7 +217,7 @@ void TMainForm::ApplyCommandLine(const QStringList& arguments)
 {
     LaunchParser parser(KtSNMPDefaults, m_configFolder);  // presence flags start clear
     if (arguments.isEmpty()) {
-        ShowShellMessage(QStringLiteral("No parameter input"));
+        KtMessageService().Information(nullptr, QApplication::applicationName(), QStringLiteral("No parameter input"));
         m_terminationRequested = true;
     } else {
         parser.ApplyArguments(arguments);
@@ -315,9 +315,9 @@ std::unique_ptr<TMainForm> StartMainForm(const QStringList& arguments, int* exit
             return nullptr;
         return form;
     } catch (const KtException& e) {
-        ShowShellMessage(e.Message(), ShellMessageKind::Error);
+        KtMessageService().Error(nullptr, QApplication::applicationName(), e.Message());
     } catch (const LaunchError& e) {
-        ShowShellMessage(e.Message(), ShellMessageKind::Error);
+        KtMessageService().Error(nullptr, QApplication::applicationName(), e.Message());
     }
     *exitCode = 1;
     return nullptr;

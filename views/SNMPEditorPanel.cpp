@@ -1,5 +1,6 @@
 #include "views/SNMPEditorPanel.h"
 
+#include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
 #include "views/ViewDialogs.h"
 
@@ -142,7 +143,7 @@ void TSNMPPanel::CloseHost()
     if (host && host->property("closing").toBool())
         return;  // already on its way (waiting for a walk to stop)
     if (!host || host == this || (!host->close() && !host->property("closing").toBool()))
-        ShowViewMessage(this, ViewMessageKind::Information, QStringLiteral("Please initial close form"));
+        KtMessageService().Information(this, KtMessages::DisplayCaption(), QStringLiteral("Please initial close form"));
 }
 
 // ---- TSNMPEditorPanel ---------------------------------------------------------------------
@@ -239,8 +240,8 @@ void TSNMPEditorPanel::SetChecked(QPushButton* pressed)
             if (!(list.Item(i).Access & KtAcc::Invalid) && IsEmptyControl(m_edits->RowAt(i).Value))
                 empty = true;
         if (empty)
-            ShowViewMessage(pressed ? pressed->window() : this, ViewMessageKind::Warning,
-                            QStringLiteral("Some items are empty!"));
+            KtMessageService().Warning(pressed ? pressed->window() : this, KtMessages::DisplayCaption(),
+                                       QStringLiteral("Some items are empty!"));
         else
             bind.Set(false, false);
     } catch (const KtException& e) {

@@ -1,5 +1,6 @@
 #include "views/SNMPListViewPanel.h"
 
+#include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
 #include "views/ViewDialogs.h"
 
@@ -313,7 +314,7 @@ void TSNMPListViewPanel::Edit()
 
 void TSNMPListViewPanel::Delete()
 {
-    if (!m_request || DeleteStatusIndex() < 0 || !ConfirmView(this, QStringLiteral("Are you sure to delete it?")))
+    if (!m_request || DeleteStatusIndex() < 0 || !KtMessageService().AskOkCancel(this, KtMessages::DisplayCaption(), QStringLiteral("Are you sure to delete it?")))
         return;
     StopWalk();
     KtSNMPRequest2Edits& bind = *m_request;

@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers shared by the framework's tests.
 #include "KtNML/KtSNMPError.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QByteArray>
 #include <QString>
@@ -40,10 +41,6 @@ template <class F> void ExpectBadValue(F&& f)
     }
 }
 
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 inline void PrintTo(const QByteArray& b, std::ostream* os)
 {
     *os << b.toHex(' ').toStdString();

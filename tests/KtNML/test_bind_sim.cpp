@@ -5,6 +5,7 @@
 #include "KtNML/KtSNMPRequest2Controls.h"
 #include "KtNML/KtSNMPSession.h"
 #include "tests/KtNML/KtTestHelpers.h"
+#include "tests/support/MessageRecorder.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/SnmpTools.h"
 #include "tests/support/TestUtil.h"
@@ -116,16 +117,9 @@ protected:
         KtSNMPDefaults.security.readCommunity = "public";
         KtSNMPDefaults.security.writeCommunity = "private";
         KtSNMPDefaults.timeout = 50;
-        m_previousHook = KtSNMPRequest2Controls::SetMessageBoxHook(
-            [this](QWidget*, const QString& caption, const QString& text) {
-                boxes.push_back({caption, text});
-                if (onBox)
-                    onBox();
-            });
     }
     void TearDown() override
     {
-        KtSNMPRequest2Controls::SetMessageBoxHook(m_previousHook);
         KtSNMPCloseSession();
     }
 
@@ -166,12 +160,9 @@ protected:
     QTreeWidget* view = new QTreeWidget(&form);
     QPlainTextEdit* memo = new QPlainTextEdit(&form);
     std::vector<int> getDone, setDone;
-    struct Box {
-        QString caption, text;
-    };
-    std::vector<Box> boxes;
-    std::function<void()> onBox;  // runs inside the recorded message box
-    KtSNMPRequest2Controls::MessageBoxHook m_previousHook;
+    testutil::MessageRecorder recorder;
+    std::vector<testutil::MessageRecorder::Box>& boxes = recorder.boxes;
+    std::function<void()>& onBox = recorder.onShow;  // runs inside the recorded message box
 };
 
 TEST_F(BindSim, ScalarGroupShowsInItsControlsAndWritesWhatTheyHold)

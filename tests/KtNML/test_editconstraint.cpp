@@ -2,6 +2,7 @@
 // real line edits (text, focus, message boxes, beeps).
 #include "KtNML/KtEditConstraint.h"
 #include "KtNML/KtSNMPError.h"
+#include "tests/support/MessageRecorder.h"
 #include "tests/support/TestUtil.h"
 
 #include <QApplication>
@@ -180,20 +181,10 @@ TEST(KtEditChecks, LeavingMessagesHaveTheirPlaceholdersFilled)
 
 // ---- Line edits in a window ----
 
-struct Shown {
-    QWidget* owner;
-    QString caption;
-    QString text;
-};
-
 class EditFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        KtEditConstraint::SetMessageBoxHook([this](QWidget* owner, const QString& caption, const QString& text) {
-            shown.push_back({owner, caption, text});
-        });
-        KtEditConstraint::SetBeepHook([this] { ++beeps; });
         auto* layout = new QVBoxLayout(&window);
         for (int i = 0; i < 4; ++i) {
             edits[i] = new QLineEdit(&window);
@@ -209,12 +200,6 @@ protected:
         ASSERT_TRUE(testutil::waitFor([this] { return edits[0]->hasFocus(); }, 3000));
     }
 
-    void TearDown() override
-    {
-        KtEditConstraint::SetMessageBoxHook({});
-        KtEditConstraint::SetBeepHook({});
-    }
-
     // Queued focus moves and the like.
     static void Settle()
     {
@@ -222,13 +207,44 @@ protected:
             QApplication::processEvents();
     }
 
+    testutil::MessageRecorder recorder;  // outlives the window and its constraints
+    std::vector<testutil::MessageRecorder::Box>& shown = recorder.boxes;
+    int& beeps = recorder.beeps;
     QWidget window;
     QLineEdit* edits[4] = {};
     QPushButton* button = nullptr;
     KtEditConstraint constraint{&window, true};
-    std::vector<Shown> shown;
-    int beeps = 0;
 };
+
+// A recorder stands in for the message service while it lives, a nested one included, and
+// puts back the one it replaced.
+TEST(MessageService, ARecorderReplacesTheServiceWhileItLivesAndRestoresThePrevious)
+{
+    KtMessages* const boxes = &KtMessageService();
+    {
+        testutil::MessageRecorder outer;
+        EXPECT_EQ(&KtMessageService(), &outer);
+        {
+            testutil::MessageRecorder inner;
+            inner.answer = false;
+            KtMessageService().Error(nullptr, "caption", "text");
+            KtMessageService().Beep();
+            EXPECT_FALSE(KtMessageService().AskYesNo(nullptr, "caption", "yes or no?"));
+            EXPECT_FALSE(KtMessageService().AskOkCancel(nullptr, "caption", "ok or cancel?"));
+            ASSERT_EQ(inner.boxes.size(), 1u);
+            EXPECT_EQ(inner.boxes[0].kind, KtMessageKind::Error);
+            EXPECT_EQ(inner.boxes[0].caption, "caption");
+            EXPECT_EQ(inner.texts, QStringList{"text"});
+            EXPECT_EQ(inner.questions, QStringList({"yes or no?", "ok or cancel?"}));
+            EXPECT_EQ(inner.beeps, 1);
+        }
+        EXPECT_EQ(&KtMessageService(), &outer);
+        KtMessageService().Information(nullptr, "caption", "after");
+        EXPECT_EQ(outer.texts, QStringList{"after"});
+        EXPECT_EQ(outer.beeps, 0);
+    }
+    EXPECT_EQ(&KtMessageService(), boxes);
+}
 
 TEST_F(EditFixture, TypingRemovesWrongCharactersWithOneBeepEach)
 {
@@ -282,6 +298,7 @@ TEST_F(EditFixture, LeavingWithAWrongValueShowsTheMessageAndRestoresTheEdit)
     EXPECT_EQ(shown[0].caption, QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     EXPECT_FALSE(shown[0].caption.contains('/'));
     EXPECT_EQ(shown[0].owner, &window);
+    EXPECT_EQ(shown[0].kind, KtMessageKind::Plain);  // no icon
     EXPECT_EQ(edits[0]->text(), "12");
     EXPECT_TRUE(edits[0]->hasFocus());
     EXPECT_EQ(QApplication::focusWidget(), edits[0]);

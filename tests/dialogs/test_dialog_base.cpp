@@ -302,6 +302,7 @@ TEST_P(DialogClose, ClosesWhenNothingIsGuardedAndAlwaysDestroysItsRequests)
         EXPECT_TRUE(form->Requests().empty());
     } else {
         EXPECT_EQ(boxes.texts, QStringList({TDialogBase::kNotComplete}));
+        EXPECT_EQ(boxes.TextsOf(KtMessageKind::Warning), boxes.texts);
         ASSERT_TRUE(WaitIdle());
         form->close();
         EXPECT_FALSE(form->isVisible());

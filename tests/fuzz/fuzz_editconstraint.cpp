@@ -3,6 +3,7 @@
 // (text set by the program, text typed, focus lost).
 #include "KtNML/KtEditConstraint.h"
 #include "KtNML/KtSNMPError.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -18,6 +19,7 @@ namespace {
 
 QApplication* g_app = nullptr;
 QWidget* g_window = nullptr;
+testutil::MessageRecorder* g_boxes = nullptr;
 
 void CheckCore(const QString& specifier, const QString& text)
 {
@@ -99,14 +101,14 @@ extern "C" int LLVMFuzzerInitialize(int* fuzzArgc, char*** fuzzArgv)
     static char name[] = "fuzz_editconstraint";
     static char* argv[] = {name, nullptr};
     g_app = new QApplication(argc, argv);
-    KtEditConstraint::SetMessageBoxHook([](QWidget*, const QString&, const QString&) {});
-    KtEditConstraint::SetBeepHook([] {});
+    g_boxes = new testutil::MessageRecorder;  // no modal box, no beep
     g_window = new QWidget;
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    g_boxes->Clear();  // what one input showed, not every input's
     const char* bytes = reinterpret_cast<const char*>(data);
     size_t split = 0;
     while (split < size && data[split] != '\n')

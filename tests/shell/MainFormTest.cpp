@@ -2,8 +2,8 @@
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPSession.h"
 #include "shell/Mainunit.h"
-#include "shell/ShellMessage.h"
 #include "tests/support/HoldingRelay.h"
+#include "tests/support/MessageRecorder.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 
@@ -37,12 +37,9 @@ protected:
         ASSERT_TRUE(QDir::setCurrent(work.path()));
         registry = work.filePath("reg/registry.ini");
         qputenv("VKR_REGISTRY_FILE", registry.toLocal8Bit());
-        oldHook = SetShellMessageHook(
-            [this](ShellMessageKind, const QString& text) { messages << text; });
     }
     void TearDown() override
     {
-        SetShellMessageHook(oldHook);
         qunsetenv("VKR_REGISTRY_FILE");
         QDir::setCurrent(oldCwd);
         KtSNMPCloseSession();
@@ -67,8 +64,7 @@ protected:
     QTemporaryDir work;
     QString oldCwd;
     QString registry;
-    ShellMessageHook oldHook;
-    QStringList messages;
+    testutil::MessageRecorder boxes;
     int exitCode = -1;
 };
 
@@ -91,7 +87,7 @@ TEST_F(MainFormTest, BuildsTheWindowForTheAddress)
     EXPECT_EQ(KtSNMPDefaults.device.address, "192.0.2.7");
     EXPECT_EQ(KtSNMPDefaults.security.readCommunity, "public");
     EXPECT_FALSE(form->Activated());
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(boxes.texts.isEmpty());
     form.reset();
     EXPECT_EQ(MainForm, nullptr);
 }
@@ -190,7 +186,7 @@ TEST_F(MainFormTest, WithoutHelpPathKeyFileMenusStay)
     ASSERT_TRUE(form);
     EXPECT_TRUE(form->MenuAction(kFileSystem)->isVisible());
     EXPECT_TRUE(form->MenuAction(kConfigFiles)->isVisible());
-    EXPECT_TRUE(messages.isEmpty());  // not reported
+    EXPECT_TRUE(boxes.texts.isEmpty());  // not reported
 }
 
 TEST_F(MainFormTest, CataloguesComeFromTheModuleFolder)
@@ -276,13 +272,13 @@ TEST_F(MainFormTest, StartUpFailuresShowTheirMessage)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message.toStdString());
-        messages.clear();
+        boxes.texts.clear();
         QFile::remove(bootsFile);
         if (c.bootsFolder) {
             ASSERT_TRUE(QDir().mkpath(bootsFile));
         }
         EXPECT_FALSE(Start(c.args));
-        EXPECT_EQ(messages, QStringList{QString(c.message).replace("%W", QDir::currentPath())});
+        EXPECT_EQ(boxes.texts, QStringList{QString(c.message).replace("%W", QDir::currentPath())});
         EXPECT_EQ(exitCode != 0, c.failure);
         EXPECT_EQ(MainForm, nullptr);
     }
@@ -399,7 +395,7 @@ TEST_F(MainFormTest, DamagedBootsFileIsReplacedAtStartUp)
 {
     Write(kKtBootsFileName, "not a boots line\n");
     ASSERT_TRUE(Start({"/I192.0.2.7"}));
-    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
     EXPECT_EQ(KtSNMPEngineBoots(), 1u);
 }
 

@@ -5,8 +5,8 @@
 #include "KtNML/KtSNMPRequest.h"
 #include "KtNML/KtSNMPSession.h"
 #include "shell/MainMenu.h"
-#include "shell/ShellMessage.h"
 #include "shell/ViewCatalogue.h"
+#include "tests/support/MessageRecorder.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 #include "views/CtrlPanels.h"
@@ -52,13 +52,11 @@ protected:
         KtSNMPDefaults.security.readCommunity = "public";
         KtSNMPDefaults.security.writeCommunity = "private";
         KtSNMPDefaults.timeout = 300;
-        m_oldHook = SetShellMessageHook([this](ShellMessageKind, const QString& text) { m_messages << text; });
         TMenuHooks hooks;
         hooks.deviceAddress = [] { return s_sim->address(); };
         hooks.displayScale = [] { return 1.0; };
         m_menu = new TMainMenu(&m_window, hooks);
     }
-    void TearDown() override { SetShellMessageHook(m_oldHook); }
 
     // Rows the switch holds for a table view's list, read without the view.
     static int rowsOnTheSwitch(const KtViewEntry& e)
@@ -76,8 +74,7 @@ protected:
     static bool s_started;
     QMainWindow m_window;
     TMainMenu* m_menu = nullptr;
-    ShellMessageHook m_oldHook;
-    QStringList m_messages;
+    testutil::MessageRecorder m_boxes;
 };
 
 QTemporaryDir* CatalogueViewTest::s_dir = nullptr;
@@ -89,7 +86,7 @@ TEST_P(CatalogueViewTest, OpensReadsAndShowsItsVariables)
     const KtViewEntry& e = KtViewCatalogue()[std::size_t(GetParam())];
     SCOPED_TRACE(e.menuPath);
     std::unique_ptr<TConfigForm> form(m_menu->BuildGenericView(e));
-    ASSERT_TRUE(form) << m_messages.join('\n').toStdString();
+    ASSERT_TRUE(form) << m_boxes.texts.join('\n').toStdString();
     EXPECT_EQ(form->windowTitle(), QString::fromUtf8(e.captionPrefix) + s_sim->address());
 
     // The form reads once its loop runs, as inside exec().
@@ -135,7 +132,7 @@ TEST_P(CatalogueViewTest, OpensReadsAndShowsItsVariables)
             }
         }
     }
-    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join('\n').toStdString();
+    EXPECT_TRUE(m_boxes.texts.isEmpty()) << m_boxes.texts.join('\n').toStdString();
     form->close();
 }
 
@@ -147,9 +144,7 @@ TEST_F(CatalogueFormatTest, ABadValueIsRefusedWithTheConstraintsMessageAndNeverS
 {
     const KtViewEntry* e = FindView("Single IP / Single IP Control");
     ASSERT_TRUE(e);
-    QStringList boxes;
-    const auto oldHook = KtEditConstraint::SetMessageBoxHook(
-        [&](QWidget*, const QString&, const QString& text) { boxes << text; });
+    const QStringList& boxes = m_boxes.texts;
     std::unique_ptr<TConfigForm> form(m_menu->BuildGenericView(*e));
     ASSERT_TRUE(form);
     form->show();
@@ -185,7 +180,6 @@ TEST_F(CatalogueFormatTest, ABadValueIsRefusedWithTheConstraintsMessageAndNeverS
     ASSERT_EQ(sent[0].varbinds.size(), 1) << "only the ticked row";
     EXPECT_EQ(sent[0].varbinds[0].oid, "1.3.6.1.4.1.32473.12.8.1.2.3.0");
     EXPECT_EQ(sent[0].varbinds[0].value, good) << "the refused value never goes out";
-    KtEditConstraint::SetMessageBoxHook(oldHook);
     form->close();
 }
 

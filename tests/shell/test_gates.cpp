@@ -5,7 +5,7 @@
 #include "KtNML/KtSNMPSession.h"
 #include "shell/DeviceGates.h"
 #include "shell/Mainunit.h"
-#include "shell/ShellMessage.h"
+#include "tests/support/MessageRecorder.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 
@@ -46,7 +46,6 @@ protected:
         oldCwd = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(work.path()));
         qputenv("VKR_REGISTRY_FILE", work.filePath("reg/registry.ini").toLocal8Bit());
-        oldHook = SetShellMessageHook([](ShellMessageKind, const QString&) {});
         int exitCode = -1;
         form = StartMainForm({"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1"}, &exitCode);
         ASSERT_TRUE(form);
@@ -55,7 +54,6 @@ protected:
     void TearDown() override
     {
         form.reset();
-        SetShellMessageHook(oldHook);
         qunsetenv("VKR_REGISTRY_FILE");
         QDir::setCurrent(oldCwd);
         KtSNMPCloseSession();
@@ -102,7 +100,7 @@ protected:
 
     QTemporaryDir work;
     QString oldCwd;
-    ShellMessageHook oldHook;
+    testutil::MessageRecorder boxes;
     std::unique_ptr<TMainForm> form;
     SimProcess sim;
 };

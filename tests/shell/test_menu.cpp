@@ -3,7 +3,7 @@
 #include "KtNML/KtSNMPSession.h"
 #include "shell/MainMenu.h"
 #include "shell/Mainunit.h"
-#include "shell/ShellMessage.h"
+#include "tests/support/MessageRecorder.h"
 #include "tests/support/SimProcess.h"
 #include "views/Guiconfigform.h"
 #include "views/SNMPListViewPanel.h"
@@ -36,7 +36,6 @@ class MenuTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        oldHook = SetShellMessageHook([this](ShellMessageKind, const QString& text) { messages << text; });
         TMenuHooks hooks;
         hooks.deviceAddress = [] { return QStringLiteral("192.0.2.9"); };
         hooks.displayScale = [] { return 1.25; };
@@ -50,7 +49,6 @@ protected:
             return 0;
         });
     }
-    void TearDown() override { SetShellMessageHook(oldHook); }
 
     // Whether the last form shown still exists when a hook runs.
     QString FormState() const
@@ -75,8 +73,7 @@ protected:
 
     QMainWindow window;
     TMainMenu* menu = nullptr;
-    ShellMessageHook oldHook;
-    QStringList messages;
+    testutil::MessageRecorder boxes;
     QStringList log;
     QPointer<QDialog> shown;
 };
@@ -246,7 +243,7 @@ TEST_F(MenuTest, DialogsToolsAndShellFunctionsWaitForTheirImplementation)
     configFiles->setVisible(true);
     EXPECT_TRUE(configFiles->isEnabled());
     configFiles->trigger();
-    EXPECT_TRUE(log.isEmpty() && messages.isEmpty());
+    EXPECT_TRUE(log.isEmpty() && boxes.texts.isEmpty());
 
     // A registered tool launcher gets the item's argument; nothing else opens.
     QStringList started;
@@ -334,7 +331,7 @@ TEST_F(MenuTest, ExtraStepsRunAroundTheirViews)
     menu->RegisterDialog("TSTP_Info", "STP : ", [](QWidget* owner) { return new QDialog(owner); });
     Item("Bridge / Spanning Tree / STP Control ")->trigger();
     EXPECT_EQ(log, QStringList({"stp:before", "shown:STP : 192.0.2.9"}));
-    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('\n').toStdString();
 }
 
 TEST_F(MenuTest, EachShowingBuildsItsOwnFormAndRequest)
@@ -365,7 +362,8 @@ TEST_F(MenuTest, AViewThatFailsToBuildIsNotShown)
     KtViewEntry bad = *good;
     bad.addText = "createAndWait";  // not an option of the status row
     menu->OpenGenericView(bad);
-    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(boxes.texts.size(), 1);
+    EXPECT_EQ(boxes.TextsOf(KtMessageKind::Error), boxes.texts);
     EXPECT_TRUE(log.isEmpty()) << log.join('\n').toStdString();
     EXPECT_TRUE(window.findChildren<TConfigForm*>().isEmpty());
 }
@@ -383,8 +381,8 @@ TEST_P(GenericViewBuildTest, BuildsWithItsAdjustments)
     const KtViewEntry& e = KtViewCatalogue()[std::size_t(GetParam())];
     SCOPED_TRACE(e.menuPath);
     std::unique_ptr<TConfigForm> form(menu->BuildGenericView(e));
-    ASSERT_TRUE(form) << messages.join('\n').toStdString();
-    EXPECT_TRUE(messages.isEmpty());
+    ASSERT_TRUE(form) << boxes.texts.join('\n').toStdString();
+    EXPECT_TRUE(boxes.texts.isEmpty());
     EXPECT_EQ(form->windowTitle(), QString::fromUtf8(e.captionPrefix) + "192.0.2.9");
     EXPECT_EQ(form->FormKind(), e.kind == KtViewKind::Editor ? TConfigForm::KindEditor : TConfigForm::KindTable);
     EXPECT_EQ(form->RequestCount(), 1);
@@ -422,11 +420,9 @@ protected:
         oldCwd = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(work.path()));
         qputenv("VKR_REGISTRY_FILE", work.filePath("reg/registry.ini").toLocal8Bit());
-        oldHook = SetShellMessageHook([this](ShellMessageKind, const QString& text) { messages << text; });
     }
     void TearDown() override
     {
-        SetShellMessageHook(oldHook);
         qunsetenv("VKR_REGISTRY_FILE");
         QDir::setCurrent(oldCwd);
         KtSNMPCloseSession();
@@ -436,14 +432,13 @@ protected:
     {
         int exitCode = -1;
         auto form = StartMainForm(args, &exitCode);
-        EXPECT_TRUE(form) << messages.join('\n').toStdString();
+        EXPECT_TRUE(form) << boxes.texts.join('\n').toStdString();
         return form;
     }
 
     QTemporaryDir work;
     QString oldCwd;
-    ShellMessageHook oldHook;
-    QStringList messages;
+    testutil::MessageRecorder boxes;
 };
 
 // The HelpPath key is created when missing, so it opens: the file-system items give way to

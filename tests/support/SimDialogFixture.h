@@ -5,9 +5,10 @@
 // dialogs, the support libraries do not.
 #include "KtNML/KtSNMPRequest2Controls.h"
 #include "KtNML/KtSNMPSession.h"
+#include "tests/support/MessageRecorder.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
-#include "views/ViewDialogs.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,49 +16,9 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <vector>
 
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& list, std::ostream* os)
-{
-    *os << '[';
-    for (qsizetype k = 0; k < list.size(); ++k) {
-        if (k)
-            *os << ", ";
-        PrintTo(list[k], os);
-    }
-    *os << ']';
-}
-
 namespace testutil {
-
-// Records the dialogs' message boxes (the views' and the binding's) instead of showing them.
-class MessageRecorder {
-public:
-    MessageRecorder()
-    {
-        m_old = SetViewMessageHook([this](QWidget*, ViewMessageKind, const QString& text) { texts << text; });
-        m_oldBinding = KtSNMPRequest2Controls::SetMessageBoxHook(
-            [this](QWidget*, const QString&, const QString& text) { texts << text; });
-    }
-    ~MessageRecorder()
-    {
-        SetViewMessageHook(m_old);
-        KtSNMPRequest2Controls::SetMessageBoxHook(m_oldBinding);
-    }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-    QStringList texts;
-
-private:
-    ViewMessageHook m_old;
-    KtSNMPRequest2Controls::MessageBoxHook m_oldBinding;
-};
 
 // Lets events run for ms milliseconds.
 inline void Pump(int ms)

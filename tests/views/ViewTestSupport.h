@@ -5,6 +5,7 @@
 #include "KtNML/KtSNMPRequest2Controls.h"
 #include "KtNML/KtSNMPVarList.h"
 #include "views/Guiconfigform.h"
+#include "tests/support/MessageRecorder.h"
 #include "views/ViewDialogs.h"
 
 #include <QCheckBox>
@@ -77,39 +78,8 @@ inline std::unique_ptr<KtSNMPRequest2Edits> MakeRequest(QWidget* form, const KtS
     return request;
 }
 
-// Records message boxes (owner, kind, text) and answers confirmations.
-class BoxRecorder {
-public:
-    BoxRecorder()
-    {
-        m_oldMessage = SetViewMessageHook([this](QWidget*, ViewMessageKind kind, const QString& text) {
-            messages << text;
-            kinds.push_back(kind);
-        });
-        m_oldConfirm = SetViewConfirmHook([this](QWidget*, const QString& text) {
-            confirmations << text;
-            return answer;
-        });
-        m_oldBinding = KtSNMPRequest2Controls::SetMessageBoxHook(
-            [this](QWidget*, const QString&, const QString& text) { bindingBoxes << text; });
-    }
-    ~BoxRecorder()
-    {
-        SetViewMessageHook(m_oldMessage);
-        SetViewConfirmHook(m_oldConfirm);
-        KtSNMPRequest2Controls::SetMessageBoxHook(m_oldBinding);
-    }
-    QStringList messages;
-    std::vector<ViewMessageKind> kinds;
-    QStringList confirmations;
-    QStringList bindingBoxes;
-    bool answer = true;
-
-private:
-    ViewMessageHook m_oldMessage;
-    ViewConfirmHook m_oldConfirm;
-    KtSNMPRequest2Controls::MessageBoxHook m_oldBinding;
-};
+// Records message boxes and answers questions (answer: OK).
+using BoxRecorder = testutil::MessageRecorder;
 
 inline QLineEdit* EditOf(TEditsPanel* edits, int row)
 {

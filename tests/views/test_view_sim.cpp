@@ -193,8 +193,8 @@ TEST_F(ViewSim, EditorReadsItsGroupAndSetsOnlyTheTickedRows)
     EditOf(edits, 1)->clear();
     from = Logged();
     panel->Buttons()->btnSetChecked->click();
-    EXPECT_EQ(boxes.messages, QStringList{"Some items are empty!"});
-    EXPECT_EQ(boxes.kinds, std::vector<ViewMessageKind>{ViewMessageKind::Warning});
+    EXPECT_EQ(boxes.texts, QStringList{"Some items are empty!"});
+    EXPECT_EQ(boxes.TextsOf(KtMessageKind::Warning), QStringList{"Some items are empty!"});
     EXPECT_TRUE(Since(from, "SET").empty());
     EXPECT_EQ(panel->Request()->Mode, 1);
     for (int i = 0; i < panel->Request()->VarList().Count(); ++i)
@@ -365,7 +365,7 @@ TEST_F(ViewSim, TableViewAddsEditsAndDeletesRows)
         // The key is always sent: left empty, nothing goes and the form stays open.
         const int before = Logged();
         add->findChild<QPushButton*>("Set Checked")->click();
-        EXPECT_EQ(boxes.messages, QStringList{"Some items are empty!"});
+        EXPECT_EQ(boxes.texts, QStringList{"Some items are empty!"});
         EXPECT_TRUE(add->isVisible());
         EXPECT_TRUE(Since(before, "SET").empty());
         EditOf(edits, 0)->setText("7");
@@ -413,7 +413,7 @@ TEST_F(ViewSim, TableViewAddsEditsAndDeletesRows)
     boxes.answer = false;
     from = Logged();
     panel->Buttons()->btnDelete->click();
-    EXPECT_EQ(boxes.confirmations, QStringList{"Are you sure to delete it?"});
+    EXPECT_EQ(boxes.questions, QStringList{"Are you sure to delete it?"});
     EXPECT_TRUE(Since(from, "SET").empty());
     boxes.answer = true;
     panel->Buttons()->btnDelete->click();
@@ -428,7 +428,7 @@ TEST_F(ViewSim, TableViewAddsEditsAndDeletesRows)
     EXPECT_FALSE(panel->Buttons()->btnDelete->isEnabled());
     for (int i = 0; i < panel->Request()->VarList().Count(); ++i)
         EXPECT_FALSE(panel->Request()->VarList().Item(i).Access & KtAcc::Invalid) << i;
-    EXPECT_TRUE(boxes.bindingBoxes.isEmpty());
+    EXPECT_TRUE(boxes.TextsOf(KtMessageKind::Plain).isEmpty());
 }
 
 // A row whose status the option list lacks leaves the status drop-down empty: Delete still
@@ -497,7 +497,7 @@ TEST_F(ViewSim, ModalShowingReadsInsideTheLoop)
     form.exec();
     EXPECT_EQ(shownInLoop, "firmware 1.0");
     EXPECT_EQ(form.RequestCount(), 0);
-    EXPECT_TRUE(boxes.messages.isEmpty());
+    EXPECT_TRUE(boxes.texts.isEmpty());
 }
 
 // Closed from outside while replies are slow, and from inside a completion (a row shown lets

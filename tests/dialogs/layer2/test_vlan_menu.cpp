@@ -5,7 +5,7 @@
 #include "dialogs/layer2/Vlanstaticformunit.h"
 #include "shell/MainMenu.h"
 #include "shell/Mainunit.h"
-#include "shell/ShellMessage.h"
+#include "tests/support/MessageRecorder.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 
@@ -29,11 +29,9 @@ protected:
         oldCwd = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(work.path()));
         qputenv("VKR_REGISTRY_FILE", work.filePath("reg/registry.ini").toLocal8Bit());
-        oldHook = SetShellMessageHook([this](ShellMessageKind, const QString& text) { messages << text; });
     }
     void TearDown() override
     {
-        SetShellMessageHook(oldHook);
         qunsetenv("VKR_REGISTRY_FILE");
         QDir::setCurrent(oldCwd);
         KtSNMPCloseSession();
@@ -41,8 +39,7 @@ protected:
 
     QTemporaryDir work;
     QString oldCwd;
-    ShellMessageHook oldHook;
-    QStringList messages;
+    testutil::MessageRecorder boxes;
 };
 
 TEST_F(VlanMenu, StaticTableOpensTheDialogCaptionedWithTheDeviceAddress)
@@ -51,7 +48,7 @@ TEST_F(VlanMenu, StaticTableOpensTheDialogCaptionedWithTheDeviceAddress)
     ASSERT_TRUE(sim.start({QStringLiteral("--freeze")})) << sim.errorText().toStdString();
     int exitCode = -1;
     auto form = StartMainForm({"/I" + sim.address(), "/v1", "/Rpublic", "/Wprivate"}, &exitCode);
-    ASSERT_TRUE(form) << messages.join('\n').toStdString();
+    ASSERT_TRUE(form) << boxes.texts.join('\n').toStdString();
     KtSNMPDefaults.device.port = sim.port();
     KtSNMPDefaults.timeout = 500;
     TMainMenu* menu = TMainMenu::Of(form.get());
