@@ -118,7 +118,6 @@ void TConfigForm::done(int result)
     if (m_closing)
         return;
     m_closing = true;
-    setProperty("closing", true);
     m_result = result;
     for (const auto& r : m_requests)
         r->Request().Alive = false;

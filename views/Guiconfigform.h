@@ -41,6 +41,7 @@ public:
     TSNMPEditorPanel* Panel() const { return m_panel; }
     KtSNMPRequest2Edits* CurrentRequest() const { return m_current; }
     int RequestCount() const { return int(m_requests.size()); }
+    // On its way out (waiting for its reads to stop); its panels start nothing new then.
     bool Closing() const { return m_closing; }
 
 public slots:

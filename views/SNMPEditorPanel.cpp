@@ -2,6 +2,7 @@
 
 #include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
+#include "views/Guiconfigform.h"
 #include "views/ViewDialogs.h"
 
 #include <QCheckBox>
@@ -40,6 +41,14 @@ bool IsEmptyControl(const QWidget* w)
         return combo->currentIndex() < 0 || combo->currentText().isEmpty();
     const QVariant text = w->property("text");
     return text.isValid() && text.toString().isEmpty();
+}
+
+// Whether the panel's host form is on its way out (waiting for a walk to stop): no new read
+// starts then, and a second close is not refused.
+bool HostClosing(const QWidget* host)
+{
+    const auto* form = qobject_cast<const TConfigForm*>(host);
+    return form && form->Closing();
 }
 
 } // namespace
@@ -125,7 +134,7 @@ void TSNMPPanel::ShowContent(QWidget* control)
 
 void TSNMPPanel::Refresh()
 {
-    if (!m_request || window()->property("closing").toBool())
+    if (!m_request || HostClosing(window()))
         return;
     m_request->Request().Alive = true;
     if (m_request->Busy())
@@ -140,9 +149,9 @@ void TSNMPPanel::Refresh()
 void TSNMPPanel::CloseHost()
 {
     QWidget* host = m_hostForm ? m_hostForm.data() : window();
-    if (host && host->property("closing").toBool())
+    if (HostClosing(host))
         return;  // already on its way (waiting for a walk to stop)
-    if (!host || host == this || (!host->close() && !host->property("closing").toBool()))
+    if (!host || host == this || (!host->close() && !HostClosing(host)))
         KtMessageService().Information(this, KtMessages::DisplayCaption(), QStringLiteral("Please initial close form"));
 }
 
