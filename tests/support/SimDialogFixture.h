@@ -58,20 +58,7 @@ protected:
     int Mark() const { return int(sim.requests().size()); }
 
     // Requests of one type since from, each as its varbinds "OID=T:VALUE" (OID alone for reads).
-    std::vector<QStringList> Since(int from, const QString& type) const
-    {
-        std::vector<QStringList> out;
-        const auto all = sim.requests();
-        for (int k = from; k < all.size(); ++k) {
-            if (all[k].type != type)
-                continue;
-            QStringList vbs;
-            for (const auto& vb : all[k].varbinds)
-                vbs << (vb.type.isNull() ? vb.oid : vb.oid + "=" + vb.type + ":" + vb.value);
-            out.push_back(vbs);
-        }
-        return out;
-    }
+    std::vector<QStringList> Since(int from, const QString& type) const { return sim.requestsSince(from, type); }
     // The types of the requests since from, in order.
     QStringList Types(int from) const
     {

@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace testutil {
 
 SimProcess::SimProcess() = default;
@@ -182,6 +184,21 @@ QList<SimProcess::Request> SimProcess::requests() const
         Request r;
         if (parseLogLine(line, r))
             out.append(r);
+    }
+    return out;
+}
+
+std::vector<QStringList> SimProcess::requestsSince(int from, const QString& type) const
+{
+    std::vector<QStringList> out;
+    const QList<Request> all = requests();
+    for (qsizetype k = std::max(from, 0); k < all.size(); ++k) {
+        if (all[k].type != type)
+            continue;
+        QStringList vbs;
+        for (const auto& vb : all[k].varbinds)
+            vbs << (vb.type.isNull() ? vb.oid : vb.oid + "=" + vb.type + ":" + vb.value);
+        out.push_back(vbs);
     }
     return out;
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <vector>
 
 namespace testutil {
 
@@ -62,6 +63,9 @@ public:
 
     // The request log parsed, in order of receipt.
     QList<Request> requests() const;
+    // The requests of one type received after the first `from`, each as its varbinds
+    // "OID=T:VALUE" (the OID alone where the request carries no value, as reads do).
+    std::vector<QStringList> requestsSince(int from, const QString& type) const;
     static bool parseLogLine(const QString& line, Request& out);
 
     static QString binaryPath();

@@ -131,20 +131,7 @@ protected:
     int Logged() { return int(sim.requests().size()); }
 
     // Requests of one type logged after the first `from`, each as "OID=T:VALUE" (or OIDs).
-    std::vector<QStringList> Since(int from, const QString& type)
-    {
-        std::vector<QStringList> out;
-        const auto all = sim.requests();
-        for (int k = from; k < all.size(); ++k) {
-            if (all[k].type != type)
-                continue;
-            QStringList vbs;
-            for (const auto& vb : all[k].varbinds)
-                vbs << (vb.type.isNull() ? vb.oid : vb.oid + "=" + vb.type + ":" + vb.value);
-            out.push_back(vbs);
-        }
-        return out;
-    }
+    std::vector<QStringList> Since(int from, const QString& type) { return sim.requestsSince(from, type); }
 
     QTemporaryDir m_dir;
     SimProcess sim;
