@@ -175,6 +175,27 @@ TEST_F(LedFixture, BlinkingFlashesAfterEachReadThenStaysLit)
     }
 }
 
+// A form polling the LED status variable: the binding in the given mode and LED mode 2 (five
+// single-byte states), its status line on a label, and two frames to carry the LEDs.
+struct LedStatusForm {
+    QWidget form;
+    QFrame* power = new QFrame(&form);
+    QFrame* ports = new QFrame(&form);
+    QLabel* status = new QLabel(&form);
+    KtSNMPRequest2Leds b{&form};  // after the form, so it goes first
+
+    explicit LedStatusForm(int mode)
+    {
+        KtSNMPVarList list(kLedVar, KtItem::MVT_SV, 0);
+        list.Name = " Led Status";
+        b.VarList().Assign(list);
+        b.VarList().Suffix = "0";
+        b.Mode = mode;
+        b.SetLedMode(2, 5);
+        b.SetStatusTarget(status);
+    }
+};
+
 // Polling against the simulator, which drops every second request: poll 1 succeeds, poll 2
 // times out, poll 3 succeeds. Synchronous polls raise the time-out (caught by the tick);
 // asynchronous ones report it through the error slot: both must look the same.
@@ -198,21 +219,12 @@ protected:
 
 TEST_P(LedPolling, FailedPollTurnsLedsOffAndTheNextRestoresThem)
 {
-    QWidget form;
-    auto* power = new QFrame(&form);
-    auto* ports = new QFrame(&form);
-    auto* status = new QLabel(&form);
-    KtSNMPRequest2Leds b(&form);
-    KtSNMPVarList list(kLedVar, KtItem::MVT_SV, 0);
-    list.Name = " Led Status";
-    b.VarList().Assign(list);
-    b.VarList().Suffix = "0";
+    LedStatusForm f(GetParam());
+    KtSNMPRequest2Leds& b = f.b;
+    QLabel* status = f.status;
     b.Request().Retries = 0;
-    b.Mode = GetParam();
-    b.SetLedMode(2, 5);
-    b.CreateLeds(0, "2", KtLedMapFirst(), power, 1, 10, KtLedShape::Rectangle, 5, 5);
-    b.CreateLeds(0, "5,11", KtLedMapSecond(), ports, 1, 6, KtLedShape::Rectangle, 5, 5);
-    b.SetStatusTarget(status);
+    b.CreateLeds(0, "2", KtLedMapFirst(), f.power, 1, 10, KtLedShape::Rectangle, 5, 5);
+    b.CreateLeds(0, "5,11", KtLedMapSecond(), f.ports, 1, 6, KtLedShape::Rectangle, 5, 5);
     // The frozen simulator: power key 2 (green), port 1 state 2 colour 3 (green), port 4 state 1.
     const std::vector<KtLedColour> lit = {kGreen, kGreen, kBlack};
     const auto colours = [&] {
@@ -275,18 +287,10 @@ protected:
 
 TEST_P(LedPollingSendRefused, LedsGoOffAndPollingGoesOn)
 {
-    QWidget form;
-    auto* ports = new QFrame(&form);
-    auto* status = new QLabel(&form);
-    KtSNMPRequest2Leds b(&form);
-    KtSNMPVarList list(kLedVar, KtItem::MVT_SV, 0);
-    list.Name = " Led Status";
-    b.VarList().Assign(list);
-    b.VarList().Suffix = "0";
-    b.Mode = 1;
-    b.SetLedMode(2, 5);
-    b.CreateLeds(0, "5", KtLedMapSecond(), ports, 1, 6, KtLedShape::Rectangle, 5, 5);
-    b.SetStatusTarget(status);
+    LedStatusForm f(1);
+    KtSNMPRequest2Leds& b = f.b;
+    QLabel* status = f.status;
+    b.CreateLeds(0, "5", KtLedMapSecond(), f.ports, 1, 6, KtLedShape::Rectangle, 5, 5);
     const auto colour = [&] { return b.Leds().at(0)->Shape->Colour(); };
     const auto settle = [&] { return testutil::waitFor([&] { return !b.Busy(); }, 10000); };
 
