@@ -5,6 +5,7 @@
 #include "KtNML/KtSNMPSession.h"
 #include "shell/DeviceGates.h"
 #include "shell/Mainunit.h"
+#include "tests/support/MainFormFolder.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
@@ -42,10 +43,7 @@ class GatesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(work.isValid());
-        oldCwd = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(work.path()));
-        qputenv("VKR_REGISTRY_FILE", work.filePath("reg/registry.ini").toLocal8Bit());
+        ASSERT_TRUE(folder.Entered());
         int exitCode = -1;
         form = StartMainForm({"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1"}, &exitCode);
         ASSERT_TRUE(form);
@@ -54,9 +52,6 @@ protected:
     void TearDown() override
     {
         form.reset();
-        qunsetenv("VKR_REGISTRY_FILE");
-        QDir::setCurrent(oldCwd);
-        KtSNMPCloseSession();
     }
 
     void StartSim()
@@ -98,8 +93,7 @@ protected:
         return a && a->isEnabled();
     }
 
-    QTemporaryDir work;
-    QString oldCwd;
+    testutil::MainFormFolder folder;
     testutil::MessageRecorder boxes;
     std::unique_ptr<TMainForm> form;
     SimProcess sim;

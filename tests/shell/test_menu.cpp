@@ -3,6 +3,7 @@
 #include "KtNML/KtSNMPSession.h"
 #include "shell/MainMenu.h"
 #include "shell/Mainunit.h"
+#include "tests/support/MainFormFolder.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/SimProcess.h"
 #include "views/Guiconfigform.h"
@@ -416,18 +417,8 @@ class MainFormMenuTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(work.isValid());
-        oldCwd = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(work.path()));
-        qputenv("VKR_REGISTRY_FILE", work.filePath("reg/registry.ini").toLocal8Bit());
+        ASSERT_TRUE(folder.Entered());
     }
-    void TearDown() override
-    {
-        qunsetenv("VKR_REGISTRY_FILE");
-        QDir::setCurrent(oldCwd);
-        KtSNMPCloseSession();
-    }
-
     std::unique_ptr<TMainForm> Start(const QStringList& args)
     {
         int exitCode = -1;
@@ -436,8 +427,7 @@ protected:
         return form;
     }
 
-    QTemporaryDir work;
-    QString oldCwd;
+    testutil::MainFormFolder folder;
     testutil::MessageRecorder boxes;
 };
 

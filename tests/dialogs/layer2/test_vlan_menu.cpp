@@ -5,6 +5,7 @@
 #include "dialogs/layer2/Vlanstaticformunit.h"
 #include "shell/MainMenu.h"
 #include "shell/Mainunit.h"
+#include "tests/support/MainFormFolder.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
@@ -25,20 +26,9 @@ class VlanMenu : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(work.isValid());
-        oldCwd = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(work.path()));
-        qputenv("VKR_REGISTRY_FILE", work.filePath("reg/registry.ini").toLocal8Bit());
+        ASSERT_TRUE(folder.Entered());
     }
-    void TearDown() override
-    {
-        qunsetenv("VKR_REGISTRY_FILE");
-        QDir::setCurrent(oldCwd);
-        KtSNMPCloseSession();
-    }
-
-    QTemporaryDir work;
-    QString oldCwd;
+    testutil::MainFormFolder folder;
     testutil::MessageRecorder boxes;
 };
 
