@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -74,7 +75,17 @@ bool TDialogBase::Require(bool ok, const QString& message)
 
 bool TDialogBase::CheckEdits(KtSNMPRequest2Edits& request)
 {
+    std::vector<int> all;
+    for (const auto& binding : request.Bindings())
+        all.push_back(binding->Index);
+    return CheckEdits(request, all);
+}
+
+bool TDialogBase::CheckEdits(KtSNMPRequest2Edits& request, const std::vector<int>& columns)
+{
     for (const auto& binding : request.Bindings()) {
+        if (std::find(columns.begin(), columns.end(), binding->Index) == columns.end())
+            continue;
         for (const QPointer<QWidget>& control : binding->Controls) {
             auto* edit = qobject_cast<QLineEdit*>(control.data());
             if (!edit)

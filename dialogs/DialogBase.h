@@ -94,6 +94,8 @@ public:
     // now on every such edit in binding order: the first failure's message, the focus to its
     // edit, and false. A command runs it before it sends what was typed.
     bool CheckEdits(KtSNMPRequest2Edits& request);
+    // The same for the edits of the listed variables only (those a command is about to send).
+    bool CheckEdits(KtSNMPRequest2Edits& request, const std::vector<int>& columns);
 
     const std::vector<std::unique_ptr<KtSNMPRequest2Edits>>& Requests() const { return m_requests; }
 
