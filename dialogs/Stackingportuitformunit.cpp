@@ -8,6 +8,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Font size in points, as box positions are measured in it (pixels where no point size is set).
@@ -100,4 +102,10 @@ QString TStackingPortUitForm::BitIndexText(int count)
     for (int k = 0; k < count; ++k)
         bits << QString::number(k);
     return bits.join(u',');
+}
+
+std::vector<QCheckBox*> TStackingPortUitForm::FirstBoxes(int count) const
+{
+    const std::size_t n = std::min(PortBoxes.size(), std::size_t(std::max(count, 0)));
+    return {PortBoxes.begin(), PortBoxes.begin() + std::ptrdiff_t(n)};
 }

@@ -27,6 +27,9 @@ public:
 
     // "0,1,...,count-1": the bit list that binds count boxes to a port list.
     static QString BitIndexText(int count = 32);
+    // The first count boxes (fewer when the grid has fewer): what a port list of count bits
+    // binds when the grid holds more units than the list has bits for.
+    std::vector<QCheckBox*> FirstBoxes(int count = 32) const;
 
     QTabWidget* UnitPageControl = nullptr;
     std::vector<QCheckBox*> PortBoxes;  // creation order, over all units

@@ -1,5 +1,8 @@
 // The port grid: the model's ports on show, its columns (ten where "DeviceInfo.ini" is in the
 // working folder), clearing, and the bit list that binds it.
+#include "KtNML/KtSNMPError.h"
+#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPVarList.h"
 #include "dialogs/Stackingportuitformunit.h"
 
 #include <QCheckBox>
@@ -63,6 +66,32 @@ TEST(PortGridText, BitIndexTextNamesEveryBox)
 {
     EXPECT_EQ(TStackingPortUitForm::BitIndexText(4), "0,1,2,3");
     EXPECT_TRUE(TStackingPortUitForm::BitIndexText().endsWith(",30,31"));
+}
+
+// A grid of twelve units holds 384 boxes; a 4-octet port list binds the first 32 of them.
+TEST(PortGridBinding, APortListBindsTheFirstBoxesOfAManyUnitGrid)
+{
+    QWidget host;
+    TStackingPortUitForm grid(&host);
+    for (int unit = 1; unit <= 12; ++unit)
+        grid.AddUnit(QStringLiteral("Unit%1").arg(unit), 32, 12);
+    grid.ShowUnit("VKR-2207", 10);
+    ASSERT_EQ(grid.PortBoxes.size(), 384u);
+    const std::vector<QCheckBox*> first = grid.FirstBoxes(32);
+    ASSERT_EQ(first.size(), 32u);
+    EXPECT_EQ(first.front(), grid.PortBoxes[0]);
+    EXPECT_EQ(first.back(), grid.PortBoxes[31]);
+    EXPECT_EQ(grid.FirstBoxes(1000).size(), 384u);
+
+    static const KtSNMPVarDef defs[] = {
+        {"1.3.6.1.4.1.32473.99.1", "Port", KtSyn::BitStr, KtAcc::ReadWrite},
+        {},
+    };
+    KtSNMPRequest2Edits request(&host);
+    request.VarList().Assign(KtSNMPVarList(defs, KtItem::SVT_SV, 0));
+    // Every box against 32 bits is the fault: more boxes than the list names.
+    EXPECT_THROW(request.BindBitsList(0, TStackingPortUitForm::BitIndexText(32), grid.PortBoxes), KtException);
+    EXPECT_NO_THROW(request.BindBitsList(0, TStackingPortUitForm::BitIndexText(32), first));
 }
 
 } // namespace
