@@ -314,7 +314,8 @@ void KtSNMPRequest2Edits::ReadValues(int i)
             try {
                 text = BytesToText(TextToBytes(whole, var.Syntax, var.Label), var.Syntax);
             } catch (const KtException& e) {
-                if (e.Code() != KtErr::BadValue)
+                // Too few digits for an address is no value either.
+                if (e.Code() != KtErr::BadValue && e.Code() != KtErr::BadPartialValue)
                     throw;
                 text = whole;
             }

@@ -239,6 +239,8 @@ TEST_F(BindControls, TypedTextThatIsNoValueIsKeptForTheWriteToRefuse)
     bind->BindFormatted(Ip, "%i%i%i%i", std::vector<QWidget*>(ip.begin(), ip.end()));
     const std::vector<QLineEdit*> ticks = make<QLineEdit>(5);
     bind->BindFormatted(Ticks, "%s%s%s%s%s", std::vector<QWidget*>(ticks.begin(), ticks.end()));
+    QLineEdit* mac = make<QLineEdit>(1)[0];
+    bind->BindFormatted(Mac, "%s", {mac});
     auto typeInto = [](const std::vector<QLineEdit*>& edits, const QStringList& texts) {
         for (int k = 0; k < texts.size(); ++k)
             edits[std::size_t(k)]->setText(texts[k]);
@@ -257,11 +259,15 @@ TEST_F(BindControls, TypedTextThatIsNoValueIsKeptForTheWriteToRefuse)
         {Ticks, {"1", "x", "0", "0", "0"}, "1 days, x:0:0.0"},
         {Ticks, {"500", "0", "0", "0", "0"}, "500 days, 0:0:0.0"},  // beyond 4294967295 ticks
         {Ticks, {"0", "1", "2", "3", "4"}, "1:02:03.04"},
+        {Mac, {"0050BA2207"}, "0050BA2207"},  // an octet short
+        {Mac, {"0050"}, "0050"},
+        {Mac, {"00-50-BA-22-07-0A"}, "00-50-BA-22-07-0A"},
+        {Mac, {"0050ba22070a"}, "0050BA22070A"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.join(u'|').toStdString());
-        if (c.var == State)
-            typeInto({state}, c.typed);
+        if (c.var == State || c.var == Mac)
+            typeInto({c.var == State ? state : mac}, c.typed);
         else
             typeInto(c.var == Ip ? ip : ticks, c.typed);
         bind->PrepareSet();
