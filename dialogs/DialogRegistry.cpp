@@ -1,6 +1,8 @@
 #include "dialogs/DialogRegistry.h"
 
 #include "dialogs/layer2/Vlanstaticformunit.h"
+#include "dialogs/security/Ipv6MaskInfoForm.h"
+#include "dialogs/security/MaskInformationForms.h"
 
 #include <array>
 
@@ -17,6 +19,10 @@ std::span<const KtDialogEntry> KtDialogRegistry()
 {
     static const std::array entries = {
         KtDialogEntry{"TVlanStaticForm", "VLAN Static: ", Make<TVlanStaticForm>},
+        // Access-control masks.
+        KtDialogEntry{"TEthernetMaskInformationForm", "Ethernet Mask Information: ", Make<TEthernetMaskInformationForm>},
+        KtDialogEntry{"TIPMaskInformationForm", "IP Mask Information: ", Make<TIPMaskInformationForm>},
+        KtDialogEntry{"TIPv6MaskInfoForm", "IPV6 Mask Information: ", Make<TIPv6MaskInfoForm>},
     };
     return entries;
 }

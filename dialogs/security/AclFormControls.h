@@ -1,0 +1,40 @@
+#pragma once
+// The controls the access-control mask dialogs and viewers build their forms from: each made
+// with its form name, buttons that never act as the default (Enter must not press Add).
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+namespace AclForm {
+
+inline QPushButton* Button(QWidget* parent, const char* name, const char* text)
+{
+    auto* b = new QPushButton(QString::fromLatin1(text), parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+// An edit with its label in form; a display-only one is disabled.
+inline QLineEdit* Edit(QWidget* parent, QFormLayout* form, const char* name, const char* label, bool display = false)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setEnabled(!display);
+    form->addRow(QString::fromLatin1(label), e);
+    return e;
+}
+
+inline QComboBox* Combo(QWidget* parent, QFormLayout* form, const char* name, const char* label, bool display = false)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(QLatin1String(name));
+    c->setEnabled(!display);
+    form->addRow(QString::fromLatin1(label), c);
+    return c;
+}
+
+} // namespace AclForm

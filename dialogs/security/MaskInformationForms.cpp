@@ -1,0 +1,516 @@
+#include "dialogs/security/MaskInformationForms.h"
+
+#include "dialogs/InputChecks.h"
+#include "dialogs/security/AclFormControls.h"
+#include "dialogs/security/AclOptions.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <iterator>
+
+namespace {
+
+// Ethernet masks (access profiles on MAC addresses, VLAN, 802.1p and Ethernet type).
+const KtSNMPVarDef kEthernetMask[] = {
+    {"1.3.6.1.4.1.32473.12.9.2.1.1.1", "Ethernet Mask ID ", KtSyn::Integer, KtAcc::NotAccess},
+    {"1.3.6.1.4.1.32473.12.9.2.1.1.2", "Use VLAN", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
+    {"1.3.6.1.4.1.32473.12.9.2.1.1.3", "MAC Address Mask State", KtSyn::Integer, KtAcc::ReadWrite,
+     &AclOptions::MacMaskState},
+    {"1.3.6.1.4.1.32473.12.9.2.1.1.4", "MAC Address Mask Sourcc", KtSyn::MacAddress, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.2.1.1.5", "MAC Address Mask Destination", KtSyn::MacAddress, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.2.1.1.6", "Use 8021p", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
+    {"1.3.6.1.4.1.32473.12.9.2.1.1.7", "Use Ethernet Type", KtSyn::Integer, KtAcc::ReadWrite,
+     &AclOptions::EnabledDisabled},
+    {"1.3.6.1.4.1.32473.12.9.2.1.1.8", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
+    {"1.3.6.1.4.1.32473.12.9.2.1.1.9", "Owner", KtSyn::Integer, KtAcc::ReadOnly, &AclOptions::Owner},
+    {"1.3.6.1.4.1.32473.12.9.2.1.1.10", "Unused Rule Entries", KtSyn::Integer, KtAcc::ReadOnly},
+    {},
+};
+static_assert(std::size(kEthernetMask) == 10 + 1, "Ethernet mask: ten variables");
+constexpr int kEthUseVlan = 1, kEthState = 2, kEthSrc = 3, kEthDst = 4, kEthUse8021p = 5, kEthUseType = 6,
+              kEthRowStatus = 7;
+
+// IP masks (access profiles on IPv4 addresses, DSCP, the protocol and its own fields).
+const KtSNMPVarDef kIpMask[] = {
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.1", "Profile ID", KtSyn::Integer, KtAcc::NotAccess},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.2", "Use VLAN", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.3", "Address Mask State", KtSyn::Integer, KtAcc::ReadWrite,
+     &AclOptions::IpMaskState},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.4", "Source IP Address Mask", KtSyn::IpAddress, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.5", "Destination IP Address Mask", KtSyn::IpAddress, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.6", "Use DSCP", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.7", "Use Protocol Type", KtSyn::Integer, KtAcc::ReadWrite,
+     &AclOptions::ProtocolType},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.8", "ICMP Option", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::IcmpOption},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.9", "IGMP Option", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnableDisable},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.10", "TCP Option", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::PortOption},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.11", "UDP Option", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::PortOption},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.12", "TCP or UDP Source Port Mask", KtSyn::OctetStr, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.13", "TCP or UDP Destination Port Mask", KtSyn::OctetStr, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.14", "TCP Flag Bit", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnableDisable},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.15", "TCP Flag Bit Mask", KtSyn::Integer, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.16", "Protocol ID Option", KtSyn::Integer, KtAcc::ReadWrite,
+     &AclOptions::EnableDisable},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.17", "Protocol ID", KtSyn::Integer, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.18", "Protocol ID Mask", KtSyn::OctetStr, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.19", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.20", "Owner", KtSyn::Integer, KtAcc::ReadOnly, &AclOptions::Owner},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.21", "Source MAC Address Mask", KtSyn::MacAddress, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.12.9.2.2.1.22", "Unused Rule Entries", KtSyn::Integer, KtAcc::ReadOnly},
+    {},
+};
+static_assert(std::size(kIpMask) == 22 + 1, "IP mask: twenty-two variables");
+constexpr int kIpUseVlan = 1, kIpState = 2, kIpSrc = 3, kIpDst = 4, kIpUseDscp = 5, kIpProtocol = 6, kIpIcmp = 7,
+              kIpIgmp = 8, kIpTcpOption = 9, kIpUdpOption = 10, kIpSrcPortMask = 11, kIpDstPortMask = 12,
+              kIpTcpFlagOption = 13, kIpTcpFlagMask = 14, kIpProtoIdOption = 15, kIpProtoId = 16,
+              kIpProtoIdMask = 17, kIpRowStatus = 18, kIpOwner = 19, kIpSrcMac = 20, kIpEntries = 21;
+
+// The chosen option's text; empty with nothing chosen.
+QString Choice(const QComboBox* combo)
+{
+    return combo->currentIndex() < 0 ? QString() : combo->currentText();
+}
+
+// The key and the variables about to be sent: what the edit constraints check.
+std::vector<int> KeyAndSent(const KtSNMPVarList& list, const std::set<int>& leftOut)
+{
+    std::vector<int> columns{0};
+    for (int i : TAclDialogBase::WritableExcept(list, leftOut))
+        columns.push_back(i);
+    return columns;
+}
+
+// The list, the form beside it and the buttons on the right; the status bar below.
+struct Frame {
+    QHBoxLayout* top;
+    QVBoxLayout* left;
+    QVBoxLayout* buttons;
+    QVBoxLayout* outer;
+};
+
+Frame MakeFrame(QWidget* form)
+{
+    Frame f{};
+    f.outer = new QVBoxLayout(form);
+    f.top = new QHBoxLayout;
+    f.outer->addLayout(f.top, 1);
+    f.left = new QVBoxLayout;
+    f.top->addLayout(f.left, 1);
+    f.buttons = new QVBoxLayout;
+    f.top->addLayout(f.buttons);
+    return f;
+}
+
+QTreeWidget* ListView(QWidget* parent, QVBoxLayout* layout)
+{
+    auto* view = new QTreeWidget(parent);
+    view->setObjectName(QStringLiteral("ListView1"));
+    layout->addWidget(view, 1);
+    return view;
+}
+
+} // namespace
+
+// ---- Ethernet masks ------------------------------------------------------------------------
+
+TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge)
+{
+    setObjectName(QStringLiteral("EthernetMaskInformationForm"));
+    BuildControls();
+    SetFormSize(760, 520);
+    FormCreate();
+}
+
+TEthernetMaskInformationForm::~TEthernetMaskInformationForm()
+{
+    FormClose();
+    disconnect(ListView1, nullptr, this, nullptr);
+}
+
+void TEthernetMaskInformationForm::BuildControls()
+{
+    using namespace AclForm;
+    const Frame f = MakeFrame(this);
+    ListView1 = ListView(this, f.left);
+    auto* form = new QFormLayout;
+    f.left->addLayout(form);
+    IDEdit = Edit(this, form, "IDEdit", "Ethernet Mask ID");
+    UseVLanComBo = Combo(this, form, "UseVLanComBo", "Use VLAN");
+    MacMaskStateComBo = Combo(this, form, "MacMaskStateComBo", "MAC Address Mask State");
+    MacAddMaskSourceEdit = Edit(this, form, "MacAddMaskSourceEdit", "MAC Address Mask Source");
+    MacMaskDstEdit = Edit(this, form, "MacMaskDstEdit", "MAC Address Mask Destination");
+    Use8021pComBo = Combo(this, form, "Use8021pComBo", "Use 8021p");
+    UseEthTypeCombo = Combo(this, form, "UseEthTypeCombo", "Use Ethernet Type");
+    RowStatusComBo = Combo(this, form, "RowStatusComBo", "Row Status");
+    cbxOwner = Combo(this, form, "cbxOwner", "Owner", true);
+    EntiesEdit = Edit(this, form, "EntiesEdit", "Unused Rule Entries", true);
+
+    BT_Get = Button(this, "BT_Get", "Refresh");
+    AddBtn = Button(this, "AddBtn", "Add");
+    BT_Delete = Button(this, "BT_Delete", "Delete");
+    SetBtn = Button(this, "SetBtn", "Set");
+    SetBtn->setVisible(false);  // a mask is never changed
+    for (QPushButton* b : {BT_Get, AddBtn, BT_Delete, SetBtn})
+        f.buttons->addWidget(b);
+    f.buttons->addStretch();
+    AddStatusBar(f.outer);
+
+    connect(BT_Get, &QPushButton::clicked, this, [this] { BT_GetClick(); });
+    connect(AddBtn, &QPushButton::clicked, this, [this] { AddBtnClick(); });
+    connect(BT_Delete, &QPushButton::clicked, this, [this] { BT_DeleteClick(); });
+}
+
+void TEthernetMaskInformationForm::FormCreate()
+{
+    KtSNMPRequest2Edits& table = AddTableRequest(kEthernetMask, 1, QStringLiteral("aclEthernetMaskTable"), ListView1);
+    table.BindFormatted(0, QStringLiteral("%i{n1x200}"), {IDEdit});
+    table.Bind(kEthUseVlan, UseVLanComBo);
+    table.Bind(kEthState, MacMaskStateComBo);
+    table.BindFormatted(kEthSrc, QStringLiteral("%s"), {MacAddMaskSourceEdit});
+    table.BindFormatted(kEthDst, QStringLiteral("%s"), {MacMaskDstEdit});
+    table.Bind(kEthUse8021p, Use8021pComBo);
+    table.Bind(kEthUseType, UseEthTypeCombo);
+    table.Bind(kEthRowStatus, RowStatusComBo);
+    table.Bind(8, cbxOwner);
+    table.BindFormatted(9, QStringLiteral("%i"), {EntiesEdit});
+
+    UseVLanComBo->setCurrentIndex(0);     // enabled
+    Use8021pComBo->setCurrentIndex(1);    // disabled
+    MacMaskStateComBo->setCurrentIndex(0);  // other
+    UseEthTypeCombo->setCurrentIndex(1);  // disabled
+    RowStatusComBo->setCurrentIndex(AclOptions::kCreateAndGoPosition);
+
+    SetStateControls({BT_Delete}, {AddBtn, IDEdit});
+    Reload();
+}
+
+void TEthernetMaskInformationForm::ClearInputs()
+{
+    IDEdit->clear();
+    MacMaskDstEdit->clear();
+    MacAddMaskSourceEdit->clear();
+    EntiesEdit->clear();
+}
+
+std::set<int> TEthernetMaskInformationForm::LeftOut() const
+{
+    std::set<int> out;
+    if (Choice(UseVLanComBo).isEmpty())
+        out.insert(kEthUseVlan);
+    if (Choice(Use8021pComBo).isEmpty())
+        out.insert(kEthUse8021p);
+    // The state goes out whenever one is chosen; it decides which address masks go with it.
+    const QString state = Choice(MacMaskStateComBo);
+    if (state.isEmpty())
+        out.insert({kEthState, kEthSrc, kEthDst});
+    else if (state == "other")
+        out.insert({kEthSrc, kEthDst});
+    else if (state == "dst-mac-addr")
+        out.insert(kEthSrc);
+    else if (state == "src-mac-addr")
+        out.insert(kEthDst);
+    if (MacMaskDstEdit->text().isEmpty())
+        out.insert(kEthDst);
+    if (MacAddMaskSourceEdit->text().isEmpty())
+        out.insert(kEthSrc);
+    if (Choice(UseEthTypeCombo).isEmpty())
+        out.insert(kEthUseType);
+    if (Choice(RowStatusComBo).isEmpty())
+        out.insert(kEthRowStatus);
+    return out;
+}
+
+bool TEthernetMaskInformationForm::ValidateInputs(const std::set<int>& leftOut)
+{
+    if (!RequireAt(!IDEdit->text().isEmpty(), kNoId, IDEdit))
+        return false;
+    // Every address mask about to be sent, the destination first.
+    for (const auto& [column, edit] : {std::pair{kEthDst, MacMaskDstEdit}, std::pair{kEthSrc, MacAddMaskSourceEdit}})
+        if (!leftOut.contains(column) && !RequireAt(InputChecks::IsMacText(edit->text()), kBadMac, edit))
+            return false;
+    return CheckEdits(*TableRequest(), KeyAndSent(TableRequest()->VarList(), leftOut));
+}
+
+void TEthernetMaskInformationForm::BT_GetClick()
+{
+    Reload();
+}
+
+void TEthernetMaskInformationForm::AddBtnClick()
+{
+    std::set<int> leftOut;
+    RunCommand([&] { SendAllBut(*TableRequest(), leftOut); },
+               [&] {
+                   if (!RequireNewKey({IDEdit->text()}, kDuplicate, IDEdit) || !RequireCreateAndGo(RowStatusComBo))
+                       return false;
+                   leftOut = LeftOut();
+                   return ValidateInputs(leftOut);
+               });
+}
+
+void TEthernetMaskInformationForm::BT_DeleteClick()
+{
+    // Only a selected row has its key in the ID edit.
+    if (!RowSelected())
+        return;
+    RunCommand([&] { DestroyRow(*TableRequest(), kEthRowStatus, RowStatusComBo, AclOptions::kDestroyPosition); });
+}
+
+// ---- IP masks ------------------------------------------------------------------------------
+
+TIPMaskInformationForm::TIPMaskInformationForm(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge)
+{
+    setObjectName(QStringLiteral("IPMaskInformationForm"));
+    BuildControls();
+    SetFormSize(900, 600);
+    FormCreate();
+}
+
+TIPMaskInformationForm::~TIPMaskInformationForm()
+{
+    FormClose();
+    disconnect(ListView1, nullptr, this, nullptr);
+}
+
+void TIPMaskInformationForm::BuildControls()
+{
+    using namespace AclForm;
+    const Frame f = MakeFrame(this);
+    ListView1 = ListView(this, f.left);
+    auto* columns = new QHBoxLayout;
+    f.left->addLayout(columns);
+    auto* form = new QFormLayout;
+    auto* protocol = new QFormLayout;
+    columns->addLayout(form);
+    columns->addLayout(protocol);
+
+    IPIDEdit = Edit(this, form, "IPIDEdit", "IP Mask ID");
+    VlanComboBox = Combo(this, form, "VlanComboBox", "Use VLAN");
+    IpAddMaskStateComboBox = Combo(this, form, "IpAddMaskStateComboBox", "IP Address Mask State");
+    IpAddMaskSrcEdit = Edit(this, form, "IpAddMaskSrcEdit", "IP Address Mask Source");
+    IpAddMaskDstEdit = Edit(this, form, "IpAddMaskDstEdit", "IP Address Mask Destination");
+    UseDSCPComBo = Combo(this, form, "UseDSCPComBo", "Use DSCP");
+    RowStatusComBo = Combo(this, form, "RowStatusComBo", "Row Status");
+    OwnerComboBox = Combo(this, form, "OwnerComboBox", "Owner", true);
+    SrcMacAddrMaskEdit = Edit(this, form, "SrcMacAddrMaskEdit", "Source MAC Address Mask", true);
+    EntriesEdit = Edit(this, form, "EntriesEdit", "Unused Rule Entries", true);
+
+    UseProTypeComBo = Combo(this, protocol, "UseProTypeComBo", "Use Protocol Type");
+    IcmpComboBox = Combo(this, protocol, "IcmpComboBox", "ICMP Option");
+    IgmpComboBox = Combo(this, protocol, "IgmpComboBox", "IGMP Option");
+    TCPOptionComBo = Combo(this, protocol, "TCPOptionComBo", "TCP Option");
+    UDPOptionComBo = Combo(this, protocol, "UDPOptionComBo", "UDP Option");
+    TCPUDPSrcMaskEdit = Edit(this, protocol, "TCPUDPSrcMaskEdit", "TCP or UDP Srouce Port Mask");
+    TCPUDPDstPortMaskEdit = Edit(this, protocol, "TCPUDPDstPortMaskEdit", "TCP or UDP Destination Port Mask");
+    TCPFlagBitOptionComBo = Combo(this, protocol, "TCPFlagBitOptionComBo", "TCP Flag Bit Option");
+    TCPFlagBitMaskEdit = Edit(this, protocol, "TCPFlagBitMaskEdit", "TCP Flag Bit Mask (0-63)");
+    ProOptionComBo = Combo(this, protocol, "ProOptionComBo", "Protocol ID Option");
+    ProtoIDEdit = Edit(this, protocol, "ProtoIDEdit", "Proto ID Mask(0-255)");
+    ProIDMaskEdit = Edit(this, protocol, "ProIDMaskEdit", "User Mask");
+
+    BT_Get = Button(this, "BT_Get", "Refresh");
+    BT_Add = Button(this, "BT_Add", "Add");
+    BT_Delete = Button(this, "BT_Delete", "Delete");
+    SetBtn = Button(this, "SetBtn", "Set");
+    SetBtn->setVisible(false);  // a mask is never changed
+    for (QPushButton* b : {BT_Get, BT_Add, BT_Delete, SetBtn})
+        f.buttons->addWidget(b);
+    f.buttons->addStretch();
+    AddStatusBar(f.outer);
+
+    connect(BT_Get, &QPushButton::clicked, this, [this] { BT_GetClick(); });
+    connect(BT_Add, &QPushButton::clicked, this, [this] { BT_AddClick(); });
+    connect(BT_Delete, &QPushButton::clicked, this, [this] { BT_DeleteClick(); });
+}
+
+void TIPMaskInformationForm::FormCreate()
+{
+    KtSNMPRequest2Edits& table = AddTableRequest(kIpMask, 1, QStringLiteral("aclIpMaskTable"), ListView1);
+    table.BindFormatted(0, QStringLiteral("%i{n1x200}"), {IPIDEdit});
+    table.Bind(kIpUseVlan, VlanComboBox);
+    table.Bind(kIpState, IpAddMaskStateComboBox);
+    table.BindFormatted(kIpSrc, QStringLiteral("%s"), {IpAddMaskSrcEdit});
+    table.BindFormatted(kIpDst, QStringLiteral("%s"), {IpAddMaskDstEdit});
+    table.Bind(kIpUseDscp, UseDSCPComBo);
+    table.Bind(kIpProtocol, UseProTypeComBo);
+    table.Bind(kIpIcmp, IcmpComboBox);
+    table.Bind(kIpIgmp, IgmpComboBox);
+    table.Bind(kIpTcpOption, TCPOptionComBo);
+    table.Bind(kIpUdpOption, UDPOptionComBo);
+    table.BindFormatted(kIpSrcPortMask, QStringLiteral("%s"), {TCPUDPSrcMaskEdit});
+    table.BindFormatted(kIpDstPortMask, QStringLiteral("%s"), {TCPUDPDstPortMaskEdit});
+    table.Bind(kIpTcpFlagOption, TCPFlagBitOptionComBo);
+    table.BindFormatted(kIpTcpFlagMask, QStringLiteral("%i"), {TCPFlagBitMaskEdit});
+    table.Bind(kIpProtoIdOption, ProOptionComBo);
+    table.BindFormatted(kIpProtoId, QStringLiteral("%i"), {ProtoIDEdit});
+    table.BindFormatted(kIpProtoIdMask, QStringLiteral("%s"), {ProIDMaskEdit});
+    table.Bind(kIpRowStatus, RowStatusComBo);
+    table.Bind(kIpOwner, OwnerComboBox);
+    table.BindFormatted(kIpSrcMac, QStringLiteral("%s"), {SrcMacAddrMaskEdit});
+    table.BindFormatted(kIpEntries, QStringLiteral("%i"), {EntriesEdit});
+
+    VlanComboBox->setCurrentIndex(0);            // enabled
+    IpAddMaskStateComboBox->setCurrentIndex(0);  // other
+    UseDSCPComBo->setCurrentIndex(1);            // disabled
+    UseProTypeComBo->setCurrentIndex(0);         // none
+    IcmpComboBox->setCurrentIndex(0);            // none
+    IgmpComboBox->setCurrentIndex(1);            // disable
+    TCPOptionComBo->setCurrentIndex(0);          // other
+    UDPOptionComBo->setCurrentIndex(0);          // other
+    TCPFlagBitOptionComBo->setCurrentIndex(1);   // disable
+    ProOptionComBo->setCurrentIndex(1);          // disable
+    RowStatusComBo->setCurrentIndex(AclOptions::kCreateAndGoPosition);
+    OwnerComboBox->setCurrentIndex(AclOptions::kAclOwnerPosition);
+
+    SetStateControls({BT_Delete}, {BT_Add, IPIDEdit});
+    Reload();
+}
+
+void TIPMaskInformationForm::ClearInputs()
+{
+    for (QLineEdit* e : {IPIDEdit, IpAddMaskSrcEdit, IpAddMaskDstEdit, TCPUDPSrcMaskEdit, TCPUDPDstPortMaskEdit,
+                         TCPFlagBitMaskEdit, ProIDMaskEdit, ProtoIDEdit, SrcMacAddrMaskEdit, EntriesEdit})
+        e->clear();
+    OwnerComboBox->setCurrentIndex(AclOptions::kAclOwnerPosition);
+}
+
+std::set<int> TIPMaskInformationForm::LeftOut() const
+{
+    std::set<int> out;
+    auto leave = [&](std::initializer_list<int> columns) { out.insert(columns); };
+    auto range = [&](int from, int to) {
+        for (int i = from; i <= to; ++i)
+            out.insert(i);
+    };
+    // The address state: with "other" (or none chosen) neither the state nor a mask goes out.
+    const QString state = Choice(IpAddMaskStateComboBox);
+    if (state.isEmpty() || state == "other")
+        leave({kIpState, kIpSrc, kIpDst});
+    else if (state == "dst-ip-addr")
+        leave({kIpSrc});
+    else if (state == "src-ip-addr")
+        leave({kIpDst});
+
+    if (Choice(IcmpComboBox) == "none")
+        leave({kIpIcmp});
+
+    // A port mask goes out when either port option names its side.
+    const QString tcp = Choice(TCPOptionComBo);
+    const QString udp = Choice(UDPOptionComBo);
+    if (tcp == "other")
+        leave({kIpTcpOption, kIpSrcPortMask, kIpDstPortMask});
+    if (udp == "other")
+        leave({kIpUdpOption, kIpSrcPortMask, kIpDstPortMask});
+    for (const QString& option : {tcp, udp}) {
+        if (option == "dst-addr" || option == "dst-src-addr")
+            out.erase(kIpDstPortMask);
+        if (option == "src-addr" || option == "dst-src-addr")
+            out.erase(kIpSrcPortMask);
+    }
+
+    if (Choice(TCPFlagBitOptionComBo) == "disable")
+        leave({kIpTcpFlagMask});
+    if (Choice(ProOptionComBo) == "disable")
+        leave({kIpProtoId, kIpProtoIdMask});
+
+    // Only the chosen protocol's own fields go out.
+    const QString protocol = Choice(UseProTypeComBo);
+    if (protocol.isEmpty() || protocol == "none") {
+        range(kIpProtocol, kIpProtoIdMask);
+    } else if (protocol == "icmp") {
+        range(kIpIgmp, kIpProtoIdMask);
+    } else if (protocol == "igmp") {
+        leave({kIpIcmp});
+        range(kIpTcpOption, kIpProtoIdMask);
+    } else if (protocol == "tcp") {
+        leave({kIpIcmp, kIpIgmp, kIpUdpOption, kIpProtoIdOption, kIpProtoId, kIpProtoIdMask});
+        if (tcp == "other")
+            leave({kIpTcpOption});
+    } else if (protocol == "udp") {
+        leave({kIpIcmp, kIpIgmp, kIpTcpOption});
+        range(kIpTcpFlagOption, kIpProtoIdMask);
+        if (udp == "other")
+            leave({kIpUdpOption});
+    } else if (protocol == "protocolId") {
+        range(kIpIcmp, kIpTcpFlagMask);
+        if (Choice(ProOptionComBo) == "disable")
+            leave({kIpProtoIdMask});
+    }
+
+    // Empty fields have nothing to send, and an option not chosen neither.
+    const std::pair<int, const QLineEdit*> edits[] = {
+        {kIpSrc, IpAddMaskSrcEdit},           {kIpDst, IpAddMaskDstEdit},  {kIpSrcPortMask, TCPUDPSrcMaskEdit},
+        {kIpDstPortMask, TCPUDPDstPortMaskEdit}, {kIpTcpFlagMask, TCPFlagBitMaskEdit}, {kIpProtoId, ProtoIDEdit},
+        {kIpProtoIdMask, ProIDMaskEdit},
+    };
+    for (const auto& [column, edit] : edits)
+        if (edit->text().isEmpty())
+            out.insert(column);
+    const std::pair<int, const QComboBox*> combos[] = {
+        {kIpUseVlan, VlanComboBox},         {kIpUseDscp, UseDSCPComBo},     {kIpIcmp, IcmpComboBox},
+        {kIpIgmp, IgmpComboBox},            {kIpTcpOption, TCPOptionComBo}, {kIpUdpOption, UDPOptionComBo},
+        {kIpTcpFlagOption, TCPFlagBitOptionComBo}, {kIpProtoIdOption, ProOptionComBo}, {kIpRowStatus, RowStatusComBo},
+    };
+    for (const auto& [column, combo] : combos)
+        if (combo->currentIndex() < 0)
+            out.insert(column);
+    return out;
+}
+
+bool TIPMaskInformationForm::ValidateInputs(const std::set<int>& leftOut)
+{
+    if (!RequireAt(!IPIDEdit->text().isEmpty(), kNoId, IPIDEdit))
+        return false;
+    // Every typed field still in the send set, whatever chose to send it.
+    auto sent = [&](int column) { return !leftOut.contains(column); };
+    struct Check {
+        int column;
+        QLineEdit* edit;
+        bool (*valid)(const QString&);
+        const QString& message;
+    };
+    const Check checks[] = {
+        {kIpSrc, IpAddMaskSrcEdit, [](const QString& t) { return InputChecks::IsIpv4Text(t); }, kBadIp},
+        {kIpDst, IpAddMaskDstEdit, [](const QString& t) { return InputChecks::IsIpv4Text(t); }, kBadIp},
+        {kIpProtoIdMask, ProIDMaskEdit, [](const QString& t) { return InputChecks::IsHexText(t, 8); }, kBadMask},
+        {kIpProtoId, ProtoIDEdit, [](const QString& t) { return InputChecks::IsWholeNumberIn(t, 0, 255); }, kBadValue},
+        {kIpDstPortMask, TCPUDPDstPortMaskEdit, [](const QString& t) { return InputChecks::IsHexText(t, 4); }, kBadMask},
+        {kIpSrcPortMask, TCPUDPSrcMaskEdit, [](const QString& t) { return InputChecks::IsHexText(t, 4); }, kBadMask},
+        {kIpTcpFlagMask, TCPFlagBitMaskEdit, [](const QString& t) { return InputChecks::IsWholeNumberIn(t, 0, 63); },
+         kBadValue},
+    };
+    for (const Check& c : checks)
+        if (sent(c.column) && !RequireAt(c.valid(c.edit->text()), c.message, c.edit))
+            return false;
+    return CheckEdits(*TableRequest(), KeyAndSent(TableRequest()->VarList(), leftOut));
+}
+
+void TIPMaskInformationForm::BT_GetClick()
+{
+    Reload();
+}
+
+void TIPMaskInformationForm::BT_AddClick()
+{
+    std::set<int> leftOut;
+    RunCommand([&] { SendAllBut(*TableRequest(), leftOut); },
+               [&] {
+                   leftOut = LeftOut();
+                   return ValidateInputs(leftOut) && RequireNewKey({IPIDEdit->text()}, kDuplicate, IPIDEdit)
+                       && RequireCreateAndGo(RowStatusComBo);
+               });
+}
+
+void TIPMaskInformationForm::BT_DeleteClick()
+{
+    // Only a selected row has its key in the ID edit.
+    if (!RowSelected())
+        return;
+    RunCommand([&] { DestroyRow(*TableRequest(), kIpRowStatus, RowStatusComBo, AclOptions::kDestroyPosition); });
+}
