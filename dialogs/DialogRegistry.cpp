@@ -1,6 +1,7 @@
 #include "dialogs/DialogRegistry.h"
 
 #include "dialogs/layer2/Vlanstaticformunit.h"
+#include "dialogs/security/IpMacBindingViewers.h"
 #include "dialogs/security/Ipv6MaskInfoForm.h"
 #include "dialogs/security/MaskInformationForms.h"
 
@@ -19,10 +20,14 @@ std::span<const KtDialogEntry> KtDialogRegistry()
 {
     static const std::array entries = {
         KtDialogEntry{"TVlanStaticForm", "VLAN Static: ", Make<TVlanStaticForm>},
-        // Access-control masks.
+        // Access-control masks and the IP-MAC binding viewers.
         KtDialogEntry{"TEthernetMaskInformationForm", "Ethernet Mask Information: ", Make<TEthernetMaskInformationForm>},
         KtDialogEntry{"TIPMaskInformationForm", "IP Mask Information: ", Make<TIPMaskInformationForm>},
         KtDialogEntry{"TIPv6MaskInfoForm", "IPV6 Mask Information: ", Make<TIPv6MaskInfoForm>},
+        KtDialogEntry{"TIBPACLEtherMaskForm", "IP-MAC Binding Ethernet Mask : ", Make<TIBPACLEtherMaskForm>},
+        KtDialogEntry{"TIBPIPMaskForm", "IP-MAC Binding IP Mask : ", Make<TIBPIPMaskForm>},
+        KtDialogEntry{"TIBPEtherRuleForm", "IP-MAC Binding Ethernet Rule : ", Make<TIBPEtherRuleForm>},
+        KtDialogEntry{"TIBPIPRuleForm", "IP-MAC Binding IP Rule : ", Make<TIBPIPRuleForm>},
     };
     return entries;
 }
