@@ -4,6 +4,7 @@
 #include "dialogs/security/IpMacBindingViewers.h"
 #include "dialogs/security/Ipv6MaskInfoForm.h"
 #include "dialogs/security/MaskInformationForms.h"
+#include "dialogs/security/EthernetInformationRuleForm.h"
 
 #include <array>
 
@@ -28,6 +29,7 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TIBPIPMaskForm", "IP-MAC Binding IP Mask : ", Make<TIBPIPMaskForm>},
         KtDialogEntry{"TIBPEtherRuleForm", "IP-MAC Binding Ethernet Rule : ", Make<TIBPEtherRuleForm>},
         KtDialogEntry{"TIBPIPRuleForm", "IP-MAC Binding IP Rule : ", Make<TIBPIPRuleForm>},
+        KtDialogEntry{"TEthernetInformationRuleForm", "Ethernet Information Rule: ", Make<TEthernetInformationRuleForm>},
     };
     return entries;
 }

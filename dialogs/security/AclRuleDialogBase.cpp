@@ -1,0 +1,330 @@
+#include "dialogs/security/AclRuleDialogBase.h"
+
+#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/security/AclOptions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kModel = "VKR-2207";
+constexpr int kModelPorts = 10;
+
+bool Contains(const std::vector<QCheckBox*>& boxes, const QCheckBox* box)
+{
+    return std::find(boxes.begin(), boxes.end(), box) != boxes.end();
+}
+
+} // namespace
+
+TAclRuleDialogBase::TAclRuleDialogBase(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge) {}
+
+TAclRuleDialogBase::~TAclRuleDialogBase()
+{
+    FormClose();
+    // The widgets outlive this part of the form: none of their signals may reach it now.
+    if (m_listView) {
+        disconnect(m_listView->model(), nullptr, this, nullptr);
+        disconnect(m_listView, nullptr, this, nullptr);
+    }
+    if (m_setup.enablePriorityCombo)
+        disconnect(m_setup.enablePriorityCombo, nullptr, this, nullptr);
+}
+
+void TAclRuleDialogBase::PreparePortGrid(QWidget* host, int columns, int unitCount)
+{
+    PortGrid = new TStackingPortUitForm(host);
+    PortGrid->setObjectName(QStringLiteral("StackingPortUitForm"));
+    for (int unit = 1; unit <= std::max(unitCount, 1); ++unit)
+        PortGrid->AddUnit(QStringLiteral("Unit%1").arg(unit), kPortBits, columns);
+    PortGrid->ShowUnit(QLatin1String(kModel), kModelPorts);
+}
+
+void TAclRuleDialogBase::BindRuleTable()
+{
+    KtSNMPRequest2Edits& table = *TableRequest();
+    // A grid of several units has more boxes than the port list has bits: the first 32 only.
+    table.BindBitsList(m_setup.portColumn, TStackingPortUitForm::BitIndexText(kPortBits),
+                       PortGrid->FirstBoxes(kPortBits));
+    m_listView = table.ListView();
+    QAbstractItemModel* model = m_listView->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this] { ShowRowCount(); });
+    connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { ShowRowCount(); });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] { ShowRowCount(); });
+    if (m_setup.enablePriorityCombo)
+        connect(m_setup.enablePriorityCombo, &QComboBox::currentIndexChanged, this, [this] { EnablePriorityChange(); });
+}
+
+void TAclRuleDialogBase::ShowRowCount()
+{
+    const KtSNMPRequest2Edits* table = TableRequest();
+    if (StaticText1 && table && table->ListView())
+        StaticText1->setText(QString::number(table->ListView()->topLevelItemCount()));
+}
+
+QString TAclRuleDialogBase::ControlText(const QWidget* control)
+{
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(control))
+        return combo->currentIndex() < 0 ? QString() : combo->currentText();
+    return {};
+}
+
+QString TAclRuleDialogBase::SelectedRowText(int column) const
+{
+    const QTreeWidget* view = TableRequest() ? TableRequest()->ListView() : nullptr;
+    if (!view || view->selectedItems().isEmpty() || column < 0 || column >= TableRequest()->VarList().Count())
+        return {};
+    const QString label = TableRequest()->VarList().Item(column).Label;
+    const QTreeWidgetItem* header = view->headerItem();
+    for (int c = 0; header && c < view->columnCount(); ++c)
+        if (header->text(c) == label)
+            return view->selectedItems().first()->text(c);
+    return {};
+}
+
+// ---- what a write sends ------------------------------------------------------------------
+
+std::set<int> TAclRuleDialogBase::ApplyFieldChecks() const
+{
+    std::set<int> leftOut;
+    for (const RuleField& field : m_setup.fields)
+        if (!field.box->isChecked())
+            leftOut.insert(field.column);
+    return leftOut;
+}
+
+void TAclRuleDialogBase::PriorityRule(std::set<int>& leftOut) const
+{
+    if (m_setup.enablePriorityCombo == nullptr)
+        return;
+    const bool ticked = m_setup.enablePriorityBox && m_setup.enablePriorityBox->isChecked();
+    const QString chosen = ControlText(m_setup.enablePriorityCombo);
+    bool disabled = false;
+    if (RowSelected()) {
+        const QString rowText = SelectedRowText(m_setup.enablePriorityColumn);
+        if (rowText.isEmpty())
+            return;
+        disabled = (ticked ? chosen : rowText) == QLatin1String("disabled");
+    } else {
+        disabled = !(ticked && chosen != QLatin1String("disabled"));
+    }
+    if (disabled) {
+        leftOut.insert(m_setup.priorityColumn);
+        leftOut.insert(m_setup.replaceColumn);
+    }
+}
+
+std::vector<int> TAclRuleDialogBase::SendSet()
+{
+    std::set<int> leftOut = ApplyFieldChecks();
+    DialogRules(leftOut);
+    PriorityRule(leftOut);
+    return WritableExcept(TableRequest()->VarList(), leftOut);
+}
+
+std::vector<int> TAclRuleDialogBase::CheckedColumns(const std::vector<int>& send) const
+{
+    // The keys name the row: their edits are checked with what is sent.
+    std::vector<int> columns;
+    for (int k = 0; k < TableRequest()->VarList().KeyCount; ++k)
+        columns.push_back(k);
+    columns.insert(columns.end(), send.begin(), send.end());
+    return columns;
+}
+
+// ---- checks ------------------------------------------------------------------------------
+
+bool TAclRuleDialogBase::CountCheckedPorts()
+{
+    const std::vector<QCheckBox*> boxes = PortGrid ? PortGrid->FirstBoxes(kPortBits) : std::vector<QCheckBox*>{};
+    const bool any = std::any_of(boxes.begin(), boxes.end(), [](const QCheckBox* box) { return box->isChecked(); });
+    return Require(any, kNoPort);
+}
+
+bool TAclRuleDialogBase::RequireTickedFilled(const QString& emptyMessage,
+                                             const std::function<bool(const RuleField&)>& extra)
+{
+    for (const RuleField& field : m_setup.fields) {
+        if (!field.box->isChecked())
+            continue;
+        if (!RequireAt(!ControlText(field.control).isEmpty(), emptyMessage, field.control))
+            return false;
+        if (extra && !extra(field))
+            return false;
+    }
+    return true;
+}
+
+// ---- commands ----------------------------------------------------------------------------
+
+void TAclRuleDialogBase::RefreshRules()
+{
+    Reload();
+    ShowRowCount();
+}
+
+void TAclRuleDialogBase::AddRule()
+{
+    std::vector<int> send;
+    RunCommand([&] { SendRow(*TableRequest(), send); },
+               [&] {
+                   QStringList keys;
+                   for (const QLineEdit* edit : m_setup.keyEdits)
+                       keys << edit->text();
+                   if (!ValidateInputs()
+                       || !RequireNewKey(keys, m_setup.duplicateMessage, m_setup.keyEdits.front())
+                       || !RequireAt(m_setup.permitBox->isChecked(), kPermitNotChecked, m_setup.permitControl)
+                       || !RequireCreateAndGo(m_setup.rowCombo, kRowStateNotCreateAndGo, m_setup.rowBox))
+                       return false;
+                   send = SendSet();
+                   return CheckEdits(*TableRequest(), CheckedColumns(send));
+               });
+    ShowRowCount();
+}
+
+void TAclRuleDialogBase::EditRule()
+{
+    if (!RowSelected())
+        return;
+    const int position = m_setup.rowCombo->currentIndex();
+    if (m_setup.editHandsOver
+        && (position == AclOptions::kCreateAndGoPosition || position == AclOptions::kDestroyPosition)) {
+        if (!ValidateInputs())
+            return;
+        if (position == AclOptions::kCreateAndGoPosition)
+            AddRule();
+        else
+            DeleteRule();
+        return;
+    }
+    std::vector<int> send;
+    RunCommand([&] { SendRow(*TableRequest(), send); },
+               [&] {
+                   if (!ValidateInputs())
+                       return false;
+                   if (position == AclOptions::kDestroyPosition && m_setup.rowBox->isChecked()) {
+                       send = {m_setup.statusColumn};
+                       return true;
+                   }
+                   send = SendSet();
+                   return CheckEdits(*TableRequest(), CheckedColumns(send));
+               });
+    ShowRowCount();
+}
+
+void TAclRuleDialogBase::DeleteRule()
+{
+    if (!RowSelected())
+        return;
+    RunCommand([&] {
+        DestroyRow(*TableRequest(), m_setup.statusColumn, m_setup.rowCombo, AclOptions::kDestroyPosition);
+    });
+    ShowRowCount();
+}
+
+// ---- tick boxes --------------------------------------------------------------------------
+
+bool TAclRuleDialogBase::Skips(const QCheckBox* box, bool checkAll) const
+{
+    if (checkAll && Contains(m_setup.untouchedByCheckAll, box))
+        return true;
+    return Contains(m_setup.onlyWhileEnabled, box) && !box->isEnabled();
+}
+
+void TAclRuleDialogBase::CheckAllFields()
+{
+    for (const RuleField& field : m_setup.fields)
+        if (!Skips(field.box, true))
+            field.box->setChecked(true);
+}
+
+void TAclRuleDialogBase::ClearFieldChecks()
+{
+    for (const RuleField& field : m_setup.fields)
+        if (!Skips(field.box, true))
+            field.box->setChecked(false);
+}
+
+void TAclRuleDialogBase::EnablePriorityChange()
+{
+    const QString text = ControlText(m_setup.enablePriorityCombo);
+    const bool enabled = text == QLatin1String("enabled");
+    if (!enabled && text != QLatin1String("disabled"))
+        return;
+    for (QWidget* w : {static_cast<QWidget*>(m_setup.priorityBox), m_setup.priorityControl,
+                       static_cast<QWidget*>(m_setup.replaceBox), m_setup.replaceControl})
+        if (w)
+            w->setEnabled(enabled);
+    for (QCheckBox* box : {m_setup.priorityBox, m_setup.replaceBox})
+        if (box)
+            box->setChecked(false);
+}
+
+// ---- states ------------------------------------------------------------------------------
+
+void TAclRuleDialogBase::ClearInputs()
+{
+    for (QLineEdit* edit : m_setup.keyEdits)
+        edit->clear();
+    for (QLineEdit* edit : m_setup.clearEdits)
+        edit->clear();
+    for (const RuleField& field : m_setup.fields)
+        if (!Skips(field.box, false))
+            field.box->setChecked(false);
+    if (PortGrid)
+        PortGrid->UncheckAll();
+    ShowRowCount();
+}
+
+void TAclRuleDialogBase::OnSelectionChanged(bool rowSelected)
+{
+    ShowState(rowSelected);
+    if (rowSelected)
+        EnablePriorityChange();
+    else
+        ClearInputs();
+}
+
+void TAclRuleDialogBase::FreeControls()
+{
+    // The grid goes first; the binding holds its boxes weakly.
+    delete PortGrid;
+    PortGrid = nullptr;
+}
+
+// ---- building ----------------------------------------------------------------------------
+
+QCheckBox* TAclRuleDialogBase::FieldBox(const char* name, const QString& text)
+{
+    auto* box = new QCheckBox(text, this);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QPushButton* TAclRuleDialogBase::Button(const char* name, const QString& text)
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void TAclRuleDialogBase::AddField(QGridLayout* grid, int& slot, QCheckBox* box, QWidget* control)
+{
+    // Two fields a row: box, control, box, control.
+    const int row = slot / 2;
+    const int column = (slot % 2) * 2;
+    grid->addWidget(box, row, column);
+    grid->addWidget(control, row, column + 1);
+    ++slot;
+}

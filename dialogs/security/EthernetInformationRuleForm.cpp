@@ -1,0 +1,243 @@
+#include "dialogs/security/EthernetInformationRuleForm.h"
+
+#include "dialogs/InputChecks.h"
+#include "dialogs/security/AclOptions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <iterator>
+
+namespace {
+
+constexpr KtSNMPVarDef kEthernetRule[] = {
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.1", "Mask ID", KtSyn::Integer, KtAcc::NotAccess},
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.2", "Access ID", KtSyn::Integer, KtAcc::NotAccess},
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.3", "Rule VLAN", KtSyn::DisplayStr, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.4", "Rule Source MAC Address", KtSyn::MacAddress, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.5", "Rule Destination MAC Address", KtSyn::MacAddress, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.6", "Rule 8021P", KtSyn::Integer, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.7", "Rule Ethernet Type", KtSyn::OctetStr, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.8", "Rule Enable Priority", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.9", "Rule Priority", KtSyn::Integer, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.10", "Rule Replace Priority", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.13", "Permit Rule", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::Permit},
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.14", "Rule Port", KtSyn::BitStr, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.15", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
+    {"1.3.6.1.4.1.32473.12.9.3.1.1.17", "Rule RX Rate", KtSyn::Integer, KtAcc::ReadWrite},
+    {},
+};
+// Fourteen variables and the end record.
+static_assert(std::size(kEthernetRule) == 14 + 1, "the Ethernet rule table holds 14 variables");
+
+enum : int {
+    kMaskId, kAccessId, kVlan, kSourceMac, kDestMac, k8021p, kEtherType, kEnablePriority, kPriority,
+    kReplacePriority, kPermit, kPort, kRowStatus, kRxRate
+};
+
+constexpr int kDisabledPosition = 1, kPermitPosition = 1;
+
+QLineEdit* Edit(QWidget* parent, const char* name)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QComboBox* Combo(QWidget* parent, const char* name)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    return combo;
+}
+
+} // namespace
+
+TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget* owner, bool enlarge)
+    : TAclRuleDialogBase(owner, enlarge)
+{
+    setObjectName(QStringLiteral("EthernetInformationRuleForm"));
+    BuildControls();
+    SetFormSize(760, 640);
+    FormCreate();
+}
+
+TEthernetInformationRuleForm::~TEthernetInformationRuleForm()
+{
+    FormClose();
+}
+
+void TEthernetInformationRuleForm::BuildControls()
+{
+    auto* outer = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    outer->addLayout(top, 1);
+    auto* left = new QVBoxLayout;
+    top->addLayout(left, 1);
+
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    left->addWidget(ListView1, 1);
+
+    auto* keys = new QHBoxLayout;
+    MaskIDEdit = Edit(this, "MaskIDEdit");
+    AccessEdit = Edit(this, "AccessEdit");
+    keys->addWidget(new QLabel(QStringLiteral("Mask ID"), this));
+    keys->addWidget(MaskIDEdit);
+    keys->addWidget(new QLabel(QStringLiteral("Access ID"), this));
+    keys->addWidget(AccessEdit);
+    left->addLayout(keys);
+
+    auto* grid = new QGridLayout;
+    int slot = 0;
+    AddField(grid, slot, cbxVlan = FieldBox("cbxVlan", QStringLiteral("VLAN Rule")), VlanRuleEdit = Edit(this, "VlanRuleEdit"));
+    AddField(grid, slot, cbxSource = FieldBox("cbxSource", QStringLiteral("Source MAC Address Rule")),
+             SourceMACEdit = Edit(this, "SourceMACEdit"));
+    AddField(grid, slot, cbxDestination = FieldBox("cbxDestination", QStringLiteral("Destination MAC Address Rule")),
+             DestMACEdit = Edit(this, "DestMACEdit"));
+    AddField(grid, slot, cbxIEEE802dot1P = FieldBox("cbxIEEE802dot1P", QStringLiteral("8021P Rule")),
+             IEEE8021pEdit = Edit(this, "IEEE8021pEdit"));
+    AddField(grid, slot, cbxEtherType = FieldBox("cbxEtherType", QStringLiteral("Ethernet Type Rule")),
+             EthTypeEdit = Edit(this, "EthTypeEdit"));
+    AddField(grid, slot, cbxEnablePriority = FieldBox("cbxEnablePriority", QStringLiteral("Enable Priority Rule")),
+             EnablePriorityComboBox = Combo(this, "EnablePriorityComboBox"));
+    AddField(grid, slot, cbxPriority = FieldBox("cbxPriority", QStringLiteral("Priority Rule")),
+             PriorityEdit = Edit(this, "PriorityEdit"));
+    AddField(grid, slot, cbxReplacePriority = FieldBox("cbxReplacePriority", QStringLiteral("Replace Priority Rule")),
+             ReplacePriorityComboBox = Combo(this, "ReplacePriorityComboBox"));
+    AddField(grid, slot, cbxPermit = FieldBox("cbxPermit", QStringLiteral("Permit")),
+             PermitComboBox = Combo(this, "PermitComboBox"));
+    AddField(grid, slot, cbxRxRate = FieldBox("cbxRxRate", QStringLiteral("RX Rate")), RxRateEdit = Edit(this, "RxRateEdit"));
+    AddField(grid, slot, cbxRow = FieldBox("cbxRow", QStringLiteral("Row Status Rule")), RowComboBox = Combo(this, "RowComboBox"));
+    left->addLayout(grid);
+
+    StackingPortPanel = new QWidget(this);
+    StackingPortPanel->setObjectName(QStringLiteral("StackingPortPanel"));
+    StackingPortPanel->setMinimumHeight(90);
+    auto* portLayout = new QVBoxLayout(StackingPortPanel);
+    portLayout->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(StackingPortPanel);
+
+    auto* buttons = new QVBoxLayout;
+    GetButton = Button("GetButton", QStringLiteral("Refresh"));
+    EditButton = Button("EditButton", QStringLiteral("Edit"));
+    AddButton = Button("AddButton", QStringLiteral("Add"));
+    DeleteButton = Button("DeleteButton", QStringLiteral("Delete"));
+    AddCheckButton = Button("AddCheckButton", QStringLiteral("Check All"));
+    CleanCheButton = Button("CleanCheButton", QStringLiteral("Clear Checks"));
+    for (QPushButton* b : {GetButton, EditButton, AddButton, DeleteButton, AddCheckButton, CleanCheButton})
+        buttons->addWidget(b);
+    StaticText1 = new QLabel(this);
+    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StaticText1->setAlignment(Qt::AlignCenter);
+    buttons->addWidget(StaticText1);
+    buttons->addStretch();
+    top->addLayout(buttons);
+
+    AddStatusBar(outer);
+
+    connect(GetButton, &QPushButton::clicked, this, [this] { GetButtonClick(); });
+    connect(EditButton, &QPushButton::clicked, this, [this] { EditButtonClick(); });
+    connect(AddButton, &QPushButton::clicked, this, [this] { AddButtonClick(); });
+    connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteButtonClick(); });
+    connect(AddCheckButton, &QPushButton::clicked, this, [this] { AddCheckButtonClick(); });
+    connect(CleanCheButton, &QPushButton::clicked, this, [this] { CleanCheButtonClick(); });
+}
+
+void TEthernetInformationRuleForm::FormCreate()
+{
+    PreparePortGrid(StackingPortPanel, 12);
+    KtSNMPRequest2Edits& table =
+        AddTableRequest(kEthernetRule, 2, QStringLiteral("Ethernet Information Rule"), ListView1);
+    table.BindFormatted(kMaskId, QStringLiteral("%i{n1x200}"), {MaskIDEdit});
+    table.BindFormatted(kAccessId, QStringLiteral("%i{n1x200}"), {AccessEdit});
+    table.BindFormatted(kVlan, QStringLiteral("%s{l32}"), {VlanRuleEdit});
+    table.BindFormatted(kSourceMac, QStringLiteral("%s{l12}"), {SourceMACEdit});
+    table.BindFormatted(kDestMac, QStringLiteral("%s{l12}"), {DestMACEdit});
+    table.BindFormatted(k8021p, QStringLiteral("%i{n0x7}"), {IEEE8021pEdit});
+    table.BindFormatted(kEtherType, QStringLiteral("%s{l4}"), {EthTypeEdit});
+    table.Bind(kEnablePriority, EnablePriorityComboBox);
+    table.BindFormatted(kPriority, QStringLiteral("%i{n0x7}"), {PriorityEdit});
+    table.Bind(kReplacePriority, ReplacePriorityComboBox);
+    table.Bind(kPermit, PermitComboBox);
+    table.Bind(kRowStatus, RowComboBox);
+    table.BindFormatted(kRxRate, QStringLiteral("%i{n0x156249}"), {RxRateEdit});
+
+    RuleSetup setup;
+    setup.fields = {
+        {cbxVlan, kVlan, VlanRuleEdit},
+        {cbxSource, kSourceMac, SourceMACEdit},
+        {cbxDestination, kDestMac, DestMACEdit},
+        {cbxIEEE802dot1P, k8021p, IEEE8021pEdit},
+        {cbxEtherType, kEtherType, EthTypeEdit},
+        {cbxEnablePriority, kEnablePriority, EnablePriorityComboBox},
+        {cbxPriority, kPriority, PriorityEdit},
+        {cbxReplacePriority, kReplacePriority, ReplacePriorityComboBox},
+        {cbxPermit, kPermit, PermitComboBox},
+        {cbxRxRate, kRxRate, RxRateEdit},
+        {cbxRow, kRowStatus, RowComboBox},
+    };
+    setup.keyEdits = {MaskIDEdit, AccessEdit};
+    setup.clearEdits = {VlanRuleEdit, SourceMACEdit, DestMACEdit, IEEE8021pEdit, EthTypeEdit, PriorityEdit, RxRateEdit};
+    setup.portColumn = kPort;
+    setup.statusColumn = kRowStatus;
+    setup.rowCombo = RowComboBox;
+    setup.rowBox = cbxRow;
+    setup.permitBox = cbxPermit;
+    setup.permitControl = PermitComboBox;
+    setup.enablePriorityColumn = kEnablePriority;
+    setup.enablePriorityCombo = EnablePriorityComboBox;
+    setup.enablePriorityBox = cbxEnablePriority;
+    setup.priorityColumn = kPriority;
+    setup.priorityBox = cbxPriority;
+    setup.priorityControl = PriorityEdit;
+    setup.replaceColumn = kReplacePriority;
+    setup.replaceBox = cbxReplacePriority;
+    setup.replaceControl = ReplacePriorityComboBox;
+    setup.duplicateMessage = kDuplicate;
+    SetRuleSetup(std::move(setup));
+    BindRuleTable();
+
+    ClearInputs();
+    EnablePriorityComboBox->setCurrentIndex(kDisabledPosition);
+    ReplacePriorityComboBox->setCurrentIndex(kDisabledPosition);
+    PermitComboBox->setCurrentIndex(kPermitPosition);
+    EnablePriorityChange();
+    RowComboBox->setCurrentIndex(AclOptions::kCreateAndGoPosition);
+
+    SetStateControls({EditButton, DeleteButton}, {MaskIDEdit, AccessEdit, AddButton});
+    RefreshRules();
+}
+
+bool TEthernetInformationRuleForm::ValidateInputs()
+{
+    if (!RequireAt(!MaskIDEdit->text().isEmpty(), QStringLiteral("Mask ID must be set."), MaskIDEdit)
+        || !RequireAt(!AccessEdit->text().isEmpty(), QStringLiteral("Access ID must be set."), AccessEdit)
+        || !RequireTickedFilled(QStringLiteral("Some check field is empty")))
+        return false;
+    const QString badMac = QStringLiteral("Invalid MAC Address");
+    if (cbxSource->isChecked() && !RequireAt(InputChecks::IsHexText(SourceMACEdit->text(), 12), badMac, SourceMACEdit))
+        return false;
+    if (cbxDestination->isChecked() && !RequireAt(InputChecks::IsHexText(DestMACEdit->text(), 12), badMac, DestMACEdit))
+        return false;
+    if (cbxEtherType->isChecked()
+        && !RequireAt(InputChecks::IsHexText(EthTypeEdit->text(), 4), QStringLiteral("Invalid Ethernet Type"), EthTypeEdit))
+        return false;
+    if (cbxPriority->isChecked()
+        && !RequireAt(InputChecks::IsWholeNumberIn(PriorityEdit->text(), 0, 7),
+                      QStringLiteral("Priority value should between 0-7"), PriorityEdit))
+        return false;
+    if (cbxRxRate->isChecked()
+        && !RequireAt(InputChecks::IsWholeNumberIn(RxRateEdit->text(), 0, kRxRateMax), kRxRateRange, RxRateEdit))
+        return false;
+    return CountCheckedPorts();
+}

@@ -1,0 +1,297 @@
+// The access rule dialogs (Ethernet, IP, IPv6) against the simulator: only the ticked fields
+// and the port list go out, a port the model lacks survives, and every refusal of the
+// operator's input leaves the request log without a SET.
+#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/security/AclOptions.h"
+#include "dialogs/security/EthernetInformationRuleForm.h"
+#include "tests/support/SimDialogFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString kEthRule = QStringLiteral("1.3.6.1.4.1.32473.12.9.3.1.1.");
+
+// Form, then the simulator's requests since the form was ready.
+template <class Form> class RuleDialog : public testutil::SimDialogFixture {
+protected:
+    void TearDown() override
+    {
+        form.reset();
+        SimDialogFixture::TearDown();
+    }
+    void Open(int rows)
+    {
+        ASSERT_TRUE(StartSim());
+        form = std::make_unique<Form>(nullptr);
+        ASSERT_EQ(form->ListView1->topLevelItemCount(), rows);
+        ASSERT_EQ(form->StaticText1->text(), QString::number(rows));
+        ASSERT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+        mark = Mark();
+    }
+    void Select(int row)
+    {
+        form->ListView1->setCurrentItem(form->ListView1->topLevelItem(row));
+        form->ListView1->topLevelItem(row)->setSelected(true);
+    }
+    void TickPort(int port) { form->PortGrid->PortBoxes[std::size_t(port - 1)]->setChecked(true); }
+    std::vector<QStringList> Sets() const { return Since(mark, "SET"); }
+    // Refused: one message box with this text, nothing sent.
+    void ExpectRefused(const QString& message)
+    {
+        EXPECT_EQ(boxes.texts, QStringList{message});
+        EXPECT_TRUE(Sets().empty()) << Sets().front().join(' ').toStdString();
+    }
+
+    std::unique_ptr<Form> form;
+    int mark = 0;
+};
+
+// ---- Ethernet rules ----------------------------------------------------------------------
+
+using EthernetRule = RuleDialog<TEthernetInformationRuleForm>;
+using EthForm = TEthernetInformationRuleForm;
+
+// The instance of rule mask.access, column c.
+QString EthCell(int column, const char* instance = "1.1")
+{
+    return kEthRule + QString::number(column) + '.' + QLatin1String(instance);
+}
+
+TEST_F(EthernetRule, OpensInTheNoRowStateWithTheDefaults)
+{
+    Open(2);
+    EXPECT_EQ(form->ListView1->topLevelItem(0)->text(0), "1");
+    EXPECT_EQ(form->ListView1->topLevelItem(0)->text(1), "1");
+    EXPECT_TRUE(form->AddButton->isEnabled());
+    EXPECT_TRUE(form->MaskIDEdit->isEnabled());
+    EXPECT_FALSE(form->EditButton->isEnabled());
+    EXPECT_FALSE(form->DeleteButton->isEnabled());
+    EXPECT_EQ(form->EnablePriorityComboBox->currentText(), "disabled");
+    EXPECT_FALSE(form->cbxPriority->isEnabled());
+    EXPECT_EQ(form->PermitComboBox->currentText(), "permit");
+    EXPECT_EQ(form->RowComboBox->currentText(), "createAndGo");
+    // Only the model's ten boxes show; all 32 are bound.
+    EXPECT_TRUE(form->PortGrid->PortBoxes[9]->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->PortGrid->PortBoxes[10]->isVisibleTo(form.get()));
+    Select(0);
+    EXPECT_TRUE(form->PortGrid->PortBoxes[11]->isChecked());  // port 12 of C0100000
+    EXPECT_EQ(form->MaskIDEdit->text(), "1");
+    EXPECT_FALSE(form->AddButton->isEnabled());
+    EXPECT_TRUE(form->EditButton->isEnabled());
+}
+
+// An Edit sends the ticked field and the port list, which keeps the port the model lacks.
+TEST_F(EthernetRule, EditSendsTheTickedFieldAndThePortListOnly)
+{
+    struct Case {
+        const char* name;
+        std::function<void(EthForm&)> tick;
+        QString varbind;
+    };
+    const Case cases[] = {
+        {"permit deny", [](EthForm& f) { f.cbxPermit->setChecked(true); f.PermitComboBox->setCurrentIndex(0); },
+         EthCell(13) + "=i:1"},
+        {"vlan", [](EthForm& f) { f.cbxVlan->setChecked(true); f.VlanRuleEdit->setText("lab"); },
+         EthCell(3) + "=x:6C6162"},
+        {"802.1p", [](EthForm& f) { f.cbxIEEE802dot1P->setChecked(true); f.IEEE8021pEdit->setText("6"); },
+         EthCell(6) + "=i:6"},
+        {"source mac", [](EthForm& f) { f.cbxSource->setChecked(true); f.SourceMACEdit->setText("00005E0053AA"); },
+         EthCell(4) + "=x:00005E0053AA"},
+        {"rx rate", [](EthForm& f) { f.cbxRxRate->setChecked(true); f.RxRateEdit->setText("156249"); },
+         EthCell(17) + "=i:156249"},
+    };
+    Open(2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Select(0);
+        mark = Mark();
+        c.tick(*form);
+        form->EditButtonClick();
+        EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+        // In table order: the RX rate comes after the port list.
+        const QString port = EthCell(14) + "=x:C0100000";
+        const bool beforePort = c.varbind.startsWith(kEthRule) && c.varbind.mid(kEthRule.size()).section('.', 0, 0).toInt() < 14;
+        const QStringList expected = beforePort ? QStringList{c.varbind, port} : QStringList{port, c.varbind};
+        EXPECT_EQ(Sets(), (std::vector<QStringList>{expected}));
+        // Re-read, back in the no-row state with nothing ticked.
+        EXPECT_TRUE(form->ListView1->selectedItems().isEmpty());
+        EXPECT_FALSE(form->cbxPermit->isChecked());
+        EXPECT_TRUE(form->AddButton->isEnabled());
+        EXPECT_TRUE(form->StatusBar1->currentMessage().contains("Ok")) << form->StatusBar1->currentMessage().toStdString();
+    }
+    EXPECT_EQ(form->ListView1->topLevelItem(0)->text(2), "lab");
+}
+
+TEST_F(EthernetRule, EditWithNothingTickedSendsThePortListAlone)
+{
+    Open(2);
+    Select(1);
+    form->PortGrid->PortBoxes[0]->setChecked(true);
+    form->EditButtonClick();
+    EXPECT_EQ(Sets(), (std::vector<QStringList>{{EthCell(14, "1.2") + "=x:A0001000"}}));
+}
+
+TEST_F(EthernetRule, DeleteAndAnEditToDestroySendTheRowStatusAlone)
+{
+    Open(2);
+    Select(1);
+    form->cbxRow->setChecked(true);
+    form->cbxVlan->setChecked(true);
+    form->RowComboBox->setCurrentIndex(AclOptions::kDestroyPosition);
+    form->EditButtonClick();
+    EXPECT_EQ(Sets(), (std::vector<QStringList>{{EthCell(15, "1.2") + "=i:6"}}));
+    ASSERT_EQ(form->ListView1->topLevelItemCount(), 1);
+    Select(0);
+    mark = Mark();
+    form->DeleteButtonClick();
+    EXPECT_EQ(Sets(), (std::vector<QStringList>{{EthCell(15) + "=i:6"}}));
+    EXPECT_EQ(form->ListView1->topLevelItemCount(), 0);
+    EXPECT_EQ(form->StaticText1->text(), "0");
+    EXPECT_TRUE(boxes.texts.isEmpty());
+}
+
+// A new rule: the keys, the ticked fields, permit, the ports and createAndGo; Priority and
+// Replace Priority only while the ticked enable-priority combo says "enabled".
+TEST_F(EthernetRule, AddSendsTheTickedFieldsAndPriorityOnlyWhenEnabled)
+{
+    struct Case {
+        const char* name;
+        bool enableTicked;
+        int enablePosition;
+        std::vector<QString> expected;  // after permit, port, status
+    };
+    const Case cases[] = {
+        {"enable priority unticked", false, 0, {}},
+        {"ticked disabled", true, 1, {EthCell(8, "2.1") + "=i:2"}},
+        {"ticked enabled", true, 0, {EthCell(8, "2.1") + "=i:1", EthCell(9, "2.1") + "=i:3", EthCell(10, "2.1") + "=i:1"}},
+    };
+    Open(2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        mark = Mark();
+        form->MaskIDEdit->setText("2");
+        form->AccessEdit->setText("1");
+        form->EnablePriorityComboBox->setCurrentIndex(c.enablePosition);
+        form->cbxEnablePriority->setChecked(c.enableTicked);
+        form->cbxPriority->setEnabled(true);  // ticked whatever the combo says: PriorityRule decides
+        form->cbxPriority->setChecked(true);
+        form->PriorityEdit->setText("3");
+        form->cbxReplacePriority->setEnabled(true);
+        form->cbxReplacePriority->setChecked(true);
+        form->ReplacePriorityComboBox->setCurrentIndex(0);
+        form->cbxPermit->setChecked(true);
+        form->cbxRow->setChecked(true);
+        form->RowComboBox->setCurrentIndex(AclOptions::kCreateAndGoPosition);
+        TickPort(2);
+        form->AddButtonClick();
+        EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+        QStringList expected(c.expected.begin(), c.expected.end());
+        expected << EthCell(13, "2.1") + "=i:2" << EthCell(14, "2.1") + "=x:40000000" << EthCell(15, "2.1") + "=i:4";
+        EXPECT_EQ(Sets(), (std::vector<QStringList>{expected}));
+        ASSERT_EQ(form->ListView1->topLevelItemCount(), 3);
+        // Gone again for the next case.
+        Select(2);
+        form->DeleteButtonClick();
+        ASSERT_EQ(form->ListView1->topLevelItemCount(), 2);
+    }
+}
+
+// Every refusal: its message alone, nothing sent, the inputs as typed.
+TEST_F(EthernetRule, BadInputIsRefusedWithItsMessageAndNothingSent)
+{
+    struct Case {
+        const char* name;
+        std::function<void(EthForm&)> change;
+        QString message;
+    };
+    const Case cases[] = {
+        {"no mask ID", [](EthForm& f) { f.MaskIDEdit->clear(); }, "Mask ID must be set."},
+        {"no access ID", [](EthForm& f) { f.AccessEdit->clear(); }, "Access ID must be set."},
+        {"ticked field empty", [](EthForm& f) { f.cbxVlan->setChecked(true); }, "Some check field is empty"},
+        {"no port", [](EthForm& f) { f.PortGrid->UncheckAll(); }, EthForm::kNoPort},
+        {"duplicate pair as numbers", [](EthForm& f) { f.MaskIDEdit->setText("01"); f.AccessEdit->setText("002"); },
+         EthForm::kDuplicate},
+        {"permit unticked", [](EthForm& f) { f.cbxPermit->setChecked(false); }, EthForm::kPermitNotChecked},
+        {"row status unticked", [](EthForm& f) { f.cbxRow->setChecked(false); }, EthForm::kRowStateNotCreateAndGo},
+        {"row status active", [](EthForm& f) { f.RowComboBox->setCurrentIndex(0); }, EthForm::kRowStateNotCreateAndGo},
+        {"MAC with hyphens",
+         [](EthForm& f) { f.cbxSource->setChecked(true); f.SourceMACEdit->setText("00-00-5E-00-53"); },
+         "Invalid MAC Address"},
+        {"MAC of 11 digits", [](EthForm& f) { f.cbxDestination->setChecked(true); f.DestMACEdit->setText("00005E00530"); },
+         "Invalid MAC Address"},
+        {"ethernet type", [](EthForm& f) { f.cbxEtherType->setChecked(true); f.EthTypeEdit->setText("08G0"); },
+         "Invalid Ethernet Type"},
+        {"priority 9", [](EthForm& f) { f.cbxPriority->setChecked(true); f.PriorityEdit->setText("9"); },
+         "Priority value should between 0-7"},
+        {"rx rate 156250", [](EthForm& f) { f.cbxRxRate->setChecked(true); f.RxRateEdit->setText("156250"); },
+         EthForm::kRxRateRange},
+        // Past the dialog's own checks: the edit's constraint, before anything is sent.
+        {"802.1p 9", [](EthForm& f) { f.cbxIEEE802dot1P->setChecked(true); f.IEEE8021pEdit->setText("9"); }, ""},
+        {"mask ID 201", [](EthForm& f) { f.MaskIDEdit->setText("201"); }, ""},
+    };
+    Open(2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form->ClearInputs();
+        boxes.texts.clear();
+        mark = Mark();
+        form->MaskIDEdit->setText("5");
+        form->AccessEdit->setText("5");
+        form->cbxPermit->setChecked(true);
+        form->cbxRow->setChecked(true);
+        form->RowComboBox->setCurrentIndex(AclOptions::kCreateAndGoPosition);
+        TickPort(1);
+        form->cbxPriority->setEnabled(true);
+        c.change(*form);
+        const QString maskId = form->MaskIDEdit->text();
+        form->AddButtonClick();
+        if (c.message.isEmpty()) {
+            ASSERT_EQ(boxes.texts.size(), 1);
+            EXPECT_TRUE(boxes.texts.front().contains("0")) << boxes.texts.front().toStdString();
+            EXPECT_TRUE(Sets().empty());
+        } else {
+            ExpectRefused(c.message);
+        }
+        EXPECT_EQ(form->MaskIDEdit->text(), maskId);
+    }
+    EXPECT_EQ(form->ListView1->topLevelItemCount(), 2);
+}
+
+// Check All ticks the Priority box even while enable priority keeps it disabled; the empty
+// Priority edit is then refused.
+TEST_F(EthernetRule, CheckAllTicksEveryBoxAndClearChecksUnticksThem)
+{
+    Open(2);
+    ASSERT_FALSE(form->cbxPriority->isEnabled());
+    form->AddCheckButtonClick();
+    for (QCheckBox* box : form->findChildren<QCheckBox*>(QRegularExpression("^cbx")))
+        EXPECT_TRUE(box->isChecked()) << box->objectName().toStdString();
+    form->MaskIDEdit->setText("5");
+    form->AccessEdit->setText("5");
+    form->VlanRuleEdit->setText("v");
+    form->SourceMACEdit->setText("00005E005301");
+    form->DestMACEdit->setText("00005E005302");
+    form->IEEE8021pEdit->setText("1");
+    form->EthTypeEdit->setText("0800");
+    form->RxRateEdit->setText("10");
+    TickPort(1);
+    form->AddButtonClick();
+    ExpectRefused("Some check field is empty");
+    form->CleanCheButtonClick();
+    for (QCheckBox* box : form->findChildren<QCheckBox*>(QRegularExpression("^cbx")))
+        EXPECT_FALSE(box->isChecked()) << box->objectName().toStdString();
+}
+
+} // namespace
