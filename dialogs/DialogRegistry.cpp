@@ -5,6 +5,7 @@
 #include "dialogs/security/Ipv6MaskInfoForm.h"
 #include "dialogs/security/MaskInformationForms.h"
 #include "dialogs/security/EthernetInformationRuleForm.h"
+#include "dialogs/security/IPRuleForm.h"
 
 #include <array>
 
@@ -30,6 +31,7 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TIBPEtherRuleForm", "IP-MAC Binding Ethernet Rule : ", Make<TIBPEtherRuleForm>},
         KtDialogEntry{"TIBPIPRuleForm", "IP-MAC Binding IP Rule : ", Make<TIBPIPRuleForm>},
         KtDialogEntry{"TEthernetInformationRuleForm", "Ethernet Information Rule: ", Make<TEthernetInformationRuleForm>},
+        KtDialogEntry{"TIPRuleForm", "IP Rule: ", Make<TIPRuleForm>},
     };
     return entries;
 }

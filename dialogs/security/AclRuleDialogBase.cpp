@@ -5,11 +5,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -319,7 +322,7 @@ QPushButton* TAclRuleDialogBase::Button(const char* name, const QString& text)
     return button;
 }
 
-void TAclRuleDialogBase::AddField(QGridLayout* grid, int& slot, QCheckBox* box, QWidget* control)
+void TAclRuleDialogBase::AddField(QGridLayout* grid, int& slot, QWidget* box, QWidget* control)
 {
     // Two fields a row: box, control, box, control.
     const int row = slot / 2;
@@ -327,4 +330,64 @@ void TAclRuleDialogBase::AddField(QGridLayout* grid, int& slot, QCheckBox* box, 
     grid->addWidget(box, row, column);
     grid->addWidget(control, row, column + 1);
     ++slot;
+}
+
+QLineEdit* TAclRuleDialogBase::NamedEdit(const char* name)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QComboBox* TAclRuleDialogBase::NamedCombo(const char* name)
+{
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(QLatin1String(name));
+    return combo;
+}
+
+QGridLayout* TAclRuleDialogBase::BuildRuleFrame(QTreeWidget*& listView, QLineEdit* firstKey, const QString& firstLabel,
+                                                QLineEdit* secondKey, const QString& secondLabel, QWidget*& portHost,
+                                                const std::vector<QPushButton*>& buttons)
+{
+    auto* outer = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    outer->addLayout(top, 1);
+    auto* left = new QVBoxLayout;
+    top->addLayout(left, 1);
+
+    listView = new QTreeWidget(this);
+    listView->setObjectName(QStringLiteral("ListView1"));
+    left->addWidget(listView, 1);
+
+    auto* keys = new QHBoxLayout;
+    keys->addWidget(new QLabel(firstLabel, this));
+    keys->addWidget(firstKey);
+    keys->addWidget(new QLabel(secondLabel, this));
+    keys->addWidget(secondKey);
+    left->addLayout(keys);
+
+    auto* grid = new QGridLayout;
+    left->addLayout(grid);
+
+    portHost = new QWidget(this);
+    portHost->setObjectName(QStringLiteral("StackingPortPanel"));
+    portHost->setMinimumHeight(90);
+    auto* portLayout = new QVBoxLayout(portHost);
+    portLayout->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(portHost);
+
+    auto* column = new QVBoxLayout;
+    for (QPushButton* b : buttons)
+        column->addWidget(b);
+    StaticText1 = new QLabel(this);
+    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StaticText1->setAlignment(Qt::AlignCenter);
+    column->addWidget(StaticText1);
+    column->addStretch();
+    top->addLayout(column);
+
+    AddStatusBar(outer);
+    return grid;
 }

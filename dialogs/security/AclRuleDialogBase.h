@@ -141,10 +141,18 @@ protected:
     void OnSelectionChanged(bool rowSelected) override;
     void FreeControls() override;
 
-    // Form building: a tick box captioned text and named name, and a row of a field grid.
+    // Form building: controls named as the form names them, a field grid two fields a row,
+    // and the frame every rule dialog shares: the list view, the two key edits with their
+    // labels, the field grid (returned, for AddField), the host of the port grid, the buttons
+    // on the right above the row count StaticText1, and the status bar.
     QCheckBox* FieldBox(const char* name, const QString& text);
     QPushButton* Button(const char* name, const QString& text);
-    static void AddField(QGridLayout* grid, int& slot, QCheckBox* box, QWidget* control);
+    QLineEdit* NamedEdit(const char* name);
+    QComboBox* NamedCombo(const char* name);
+    static void AddField(QGridLayout* grid, int& slot, QWidget* box, QWidget* control);
+    QGridLayout* BuildRuleFrame(QTreeWidget*& listView, QLineEdit* firstKey, const QString& firstLabel,
+                                QLineEdit* secondKey, const QString& secondLabel, QWidget*& portHost,
+                                const std::vector<QPushButton*>& buttons);
 
 private:
     bool Skips(const QCheckBox* box, bool checkAll) const;

@@ -5,14 +5,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include <iterator>
 
@@ -45,20 +40,6 @@ enum : int {
 
 constexpr int kDisabledPosition = 1, kPermitPosition = 1;
 
-QLineEdit* Edit(QWidget* parent, const char* name)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    return edit;
-}
-
-QComboBox* Combo(QWidget* parent, const char* name)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    return combo;
-}
-
 } // namespace
 
 TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget* owner, bool enlarge)
@@ -77,73 +58,37 @@ TEthernetInformationRuleForm::~TEthernetInformationRuleForm()
 
 void TEthernetInformationRuleForm::BuildControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    ListView1 = new QTreeWidget(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    left->addWidget(ListView1, 1);
-
-    auto* keys = new QHBoxLayout;
-    MaskIDEdit = Edit(this, "MaskIDEdit");
-    AccessEdit = Edit(this, "AccessEdit");
-    keys->addWidget(new QLabel(QStringLiteral("Mask ID"), this));
-    keys->addWidget(MaskIDEdit);
-    keys->addWidget(new QLabel(QStringLiteral("Access ID"), this));
-    keys->addWidget(AccessEdit);
-    left->addLayout(keys);
-
-    auto* grid = new QGridLayout;
-    int slot = 0;
-    AddField(grid, slot, cbxVlan = FieldBox("cbxVlan", QStringLiteral("VLAN Rule")), VlanRuleEdit = Edit(this, "VlanRuleEdit"));
-    AddField(grid, slot, cbxSource = FieldBox("cbxSource", QStringLiteral("Source MAC Address Rule")),
-             SourceMACEdit = Edit(this, "SourceMACEdit"));
-    AddField(grid, slot, cbxDestination = FieldBox("cbxDestination", QStringLiteral("Destination MAC Address Rule")),
-             DestMACEdit = Edit(this, "DestMACEdit"));
-    AddField(grid, slot, cbxIEEE802dot1P = FieldBox("cbxIEEE802dot1P", QStringLiteral("8021P Rule")),
-             IEEE8021pEdit = Edit(this, "IEEE8021pEdit"));
-    AddField(grid, slot, cbxEtherType = FieldBox("cbxEtherType", QStringLiteral("Ethernet Type Rule")),
-             EthTypeEdit = Edit(this, "EthTypeEdit"));
-    AddField(grid, slot, cbxEnablePriority = FieldBox("cbxEnablePriority", QStringLiteral("Enable Priority Rule")),
-             EnablePriorityComboBox = Combo(this, "EnablePriorityComboBox"));
-    AddField(grid, slot, cbxPriority = FieldBox("cbxPriority", QStringLiteral("Priority Rule")),
-             PriorityEdit = Edit(this, "PriorityEdit"));
-    AddField(grid, slot, cbxReplacePriority = FieldBox("cbxReplacePriority", QStringLiteral("Replace Priority Rule")),
-             ReplacePriorityComboBox = Combo(this, "ReplacePriorityComboBox"));
-    AddField(grid, slot, cbxPermit = FieldBox("cbxPermit", QStringLiteral("Permit")),
-             PermitComboBox = Combo(this, "PermitComboBox"));
-    AddField(grid, slot, cbxRxRate = FieldBox("cbxRxRate", QStringLiteral("RX Rate")), RxRateEdit = Edit(this, "RxRateEdit"));
-    AddField(grid, slot, cbxRow = FieldBox("cbxRow", QStringLiteral("Row Status Rule")), RowComboBox = Combo(this, "RowComboBox"));
-    left->addLayout(grid);
-
-    StackingPortPanel = new QWidget(this);
-    StackingPortPanel->setObjectName(QStringLiteral("StackingPortPanel"));
-    StackingPortPanel->setMinimumHeight(90);
-    auto* portLayout = new QVBoxLayout(StackingPortPanel);
-    portLayout->setContentsMargins(0, 0, 0, 0);
-    left->addWidget(StackingPortPanel);
-
-    auto* buttons = new QVBoxLayout;
     GetButton = Button("GetButton", QStringLiteral("Refresh"));
     EditButton = Button("EditButton", QStringLiteral("Edit"));
     AddButton = Button("AddButton", QStringLiteral("Add"));
     DeleteButton = Button("DeleteButton", QStringLiteral("Delete"));
     AddCheckButton = Button("AddCheckButton", QStringLiteral("Check All"));
     CleanCheButton = Button("CleanCheButton", QStringLiteral("Clear Checks"));
-    for (QPushButton* b : {GetButton, EditButton, AddButton, DeleteButton, AddCheckButton, CleanCheButton})
-        buttons->addWidget(b);
-    StaticText1 = new QLabel(this);
-    StaticText1->setObjectName(QStringLiteral("StaticText1"));
-    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->setAlignment(Qt::AlignCenter);
-    buttons->addWidget(StaticText1);
-    buttons->addStretch();
-    top->addLayout(buttons);
-
-    AddStatusBar(outer);
+    MaskIDEdit = NamedEdit("MaskIDEdit");
+    AccessEdit = NamedEdit("AccessEdit");
+    QGridLayout* grid = BuildRuleFrame(ListView1, MaskIDEdit, QStringLiteral("Mask ID"), AccessEdit,
+                                       QStringLiteral("Access ID"), StackingPortPanel,
+                                       {GetButton, EditButton, AddButton, DeleteButton, AddCheckButton, CleanCheButton});
+    int slot = 0;
+    AddField(grid, slot, cbxVlan = FieldBox("cbxVlan", QStringLiteral("VLAN Rule")), VlanRuleEdit = NamedEdit("VlanRuleEdit"));
+    AddField(grid, slot, cbxSource = FieldBox("cbxSource", QStringLiteral("Source MAC Address Rule")),
+             SourceMACEdit = NamedEdit("SourceMACEdit"));
+    AddField(grid, slot, cbxDestination = FieldBox("cbxDestination", QStringLiteral("Destination MAC Address Rule")),
+             DestMACEdit = NamedEdit("DestMACEdit"));
+    AddField(grid, slot, cbxIEEE802dot1P = FieldBox("cbxIEEE802dot1P", QStringLiteral("8021P Rule")),
+             IEEE8021pEdit = NamedEdit("IEEE8021pEdit"));
+    AddField(grid, slot, cbxEtherType = FieldBox("cbxEtherType", QStringLiteral("Ethernet Type Rule")),
+             EthTypeEdit = NamedEdit("EthTypeEdit"));
+    AddField(grid, slot, cbxEnablePriority = FieldBox("cbxEnablePriority", QStringLiteral("Enable Priority Rule")),
+             EnablePriorityComboBox = NamedCombo("EnablePriorityComboBox"));
+    AddField(grid, slot, cbxPriority = FieldBox("cbxPriority", QStringLiteral("Priority Rule")),
+             PriorityEdit = NamedEdit("PriorityEdit"));
+    AddField(grid, slot, cbxReplacePriority = FieldBox("cbxReplacePriority", QStringLiteral("Replace Priority Rule")),
+             ReplacePriorityComboBox = NamedCombo("ReplacePriorityComboBox"));
+    AddField(grid, slot, cbxPermit = FieldBox("cbxPermit", QStringLiteral("Permit")),
+             PermitComboBox = NamedCombo("PermitComboBox"));
+    AddField(grid, slot, cbxRxRate = FieldBox("cbxRxRate", QStringLiteral("RX Rate")), RxRateEdit = NamedEdit("RxRateEdit"));
+    AddField(grid, slot, cbxRow = FieldBox("cbxRow", QStringLiteral("Row Status Rule")), RowComboBox = NamedCombo("RowComboBox"));
 
     connect(GetButton, &QPushButton::clicked, this, [this] { GetButtonClick(); });
     connect(EditButton, &QPushButton::clicked, this, [this] { EditButtonClick(); });

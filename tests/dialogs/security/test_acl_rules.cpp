@@ -4,6 +4,7 @@
 #include "dialogs/Stackingportuitformunit.h"
 #include "dialogs/security/AclOptions.h"
 #include "dialogs/security/EthernetInformationRuleForm.h"
+#include "dialogs/security/IPRuleForm.h"
 #include "tests/support/SimDialogFixture.h"
 
 #include <QCheckBox>
@@ -18,10 +19,12 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 
 namespace {
 
 const QString kEthRule = QStringLiteral("1.3.6.1.4.1.32473.12.9.3.1.1.");
+const QString kIpRule = QStringLiteral("1.3.6.1.4.1.32473.12.9.3.2.1.");
 
 // Form, then the simulator's requests since the form was ready.
 template <class Form> class RuleDialog : public testutil::SimDialogFixture {
@@ -292,6 +295,192 @@ TEST_F(EthernetRule, CheckAllTicksEveryBoxAndClearChecksUnticksThem)
     form->CleanCheButtonClick();
     for (QCheckBox* box : form->findChildren<QCheckBox*>(QRegularExpression("^cbx")))
         EXPECT_FALSE(box->isChecked()) << box->objectName().toStdString();
+}
+
+
+// ---- IP rules ----------------------------------------------------------------------------
+
+using IpRule = RuleDialog<TIPRuleForm>;
+
+QString IpCell(int column, const char* instance)
+{
+    return kIpRule + QString::number(column) + '.' + QLatin1String(instance);
+}
+
+// The columns of a SET's varbinds under the IP rule entry.
+std::set<int> IpColumns(const QStringList& varbinds)
+{
+    std::set<int> columns;
+    for (const QString& vb : varbinds)
+        if (vb.startsWith(kIpRule))
+            columns.insert(vb.mid(kIpRule.size()).section('.', 0, 0).toInt());
+    return columns;
+}
+
+// Every box ticked and every field filled: the protocol alone decides which of the protocol
+// fields (ICMP .8 to user mask .14) go out; the protocol itself (.7) never does.
+TEST_F(IpRule, AddSendsOnlyTheFieldsOfTheTickedProtocol)
+{
+    struct Case {
+        const char* name;
+        bool protocolTicked;
+        int position;
+        std::set<int> protocolColumns;
+    };
+    const Case cases[] = {
+        {"none", true, 0, {}},
+        {"icmp", true, 1, {8}},
+        {"igmp", true, 2, {9}},
+        {"tcp", true, 3, {10, 11, 12}},
+        {"udp", true, 4, {10, 11}},
+        {"protocolId", true, 5, {13, 14}},
+        {"protocol box unticked", false, 3, {8, 9, 10, 11, 12, 13, 14}},
+    };
+    Open(2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        mark = Mark();
+        form->IPRuleEdit->setText("9");
+        form->AccessIDEdit->setText("9");
+        form->CheckButtonClick();
+        EXPECT_FALSE(form->cbxPriority->isChecked());  // disabled: Check All leaves it
+        form->cbxProtocol->setChecked(c.protocolTicked);
+        form->ProtocolComboBox->setCurrentIndex(c.position);
+        form->VLANEdit->setText("v");
+        form->SourceIPEdit->setText("10.0.0.1");
+        form->DestIPEdit->setText("10.0.0.2");
+        form->DSCPEdit->setText("10");
+        form->SourcePortEdit->setText("1000");
+        form->DestPortEdit->setText("80");
+        form->FlagEdit->setText("3");
+        form->ProtocolIDEdit->setText("6");
+        form->UserMaskEdit->setText("0000FFFF");
+        form->DSCPValueEdit->setText("5");
+        form->RxRateEdit->setText("100");
+        form->RowComboBox->setCurrentIndex(AclOptions::kCreateAndGoPosition);
+        TickPort(1);
+        form->AddButtonClick();
+        EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+        const auto sets = Sets();
+        ASSERT_EQ(sets.size(), 1u);
+        // Enable priority "disabled" is sent; Priority and Replace Priority are not.
+        std::set<int> expected = {3, 4, 5, 6, 15, 18, 19, 20, 21, 22, 24};
+        expected.insert(c.protocolColumns.begin(), c.protocolColumns.end());
+        EXPECT_EQ(IpColumns(sets.front()), expected);
+        EXPECT_TRUE(sets.front().contains(IpCell(22, "9.9") + "=i:4"));
+        ASSERT_EQ(form->ListView1->topLevelItemCount(), 3);
+        Select(2);
+        form->DeleteButtonClick();
+        ASSERT_EQ(form->ListView1->topLevelItemCount(), 2);
+    }
+}
+
+// A row's protocol takes no part in an Edit; Priority goes out only while the setting in
+// force (the ticked combo, else the row's) is "enabled".
+TEST_F(IpRule, EditSendsTheTickedFieldsUnderThePriorityInForce)
+{
+    struct Case {
+        const char* name;
+        int row;
+        std::function<void(TIPRuleForm&)> change;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"dscp", 0, [](TIPRuleForm& f) { f.cbxDscp->setChecked(true); f.DSCPEdit->setText("12"); },
+         {IpCell(6, "2.1") + "=i:12", IpCell(21, "2.1") + "=x:C0100000"}},
+        {"priority of an enabled row", 1,
+         [](TIPRuleForm& f) { f.cbxPriority->setChecked(true); f.PriorityEdit->setText("2"); },
+         {IpCell(16, "3.1") + "=i:2", IpCell(21, "3.1") + "=x:00001000"}},
+        {"priority with enable priority ticked disabled", 1,
+         [](TIPRuleForm& f) {
+             f.cbxEnablePriority->setChecked(true);
+             f.PriorityComboBox->setCurrentIndex(1);
+             f.cbxPriority->setEnabled(true);
+             f.cbxPriority->setChecked(true);
+             f.PriorityEdit->setText("2");
+         },
+         {IpCell(15, "3.1") + "=i:2", IpCell(21, "3.1") + "=x:00001000"}},
+        {"priority of a disabled row", 0,
+         [](TIPRuleForm& f) {
+             f.cbxPriority->setEnabled(true);
+             f.cbxPriority->setChecked(true);
+             f.PriorityEdit->setText("2");
+         },
+         {IpCell(21, "2.1") + "=x:C0100000"}},
+    };
+    Open(2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Select(c.row);
+        EXPECT_FALSE(form->cbxProtocol->isEnabled());
+        EXPECT_FALSE(form->ProtocolComboBox->isEnabled());
+        EXPECT_EQ(form->cbxPriority->isEnabled(), c.row == 1);
+        mark = Mark();
+        c.change(*form);
+        form->EditButtonClick();
+        EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+        EXPECT_EQ(Sets(), (std::vector<QStringList>{c.expected}));
+        EXPECT_TRUE(form->cbxProtocol->isEnabled());
+    }
+}
+
+TEST_F(IpRule, BadInputIsRefusedWithItsMessageAndNothingSent)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TIPRuleForm&)> change;
+        QString message;  // empty: the edit constraint's range message
+    };
+    const Case cases[] = {
+        {"no rule ID", [](TIPRuleForm& f) { f.IPRuleEdit->clear(); }, "IP Rule ID must be set."},
+        {"no access ID", [](TIPRuleForm& f) { f.AccessIDEdit->clear(); }, "IP Rule Access ID must be set."},
+        {"ticked field empty", [](TIPRuleForm& f) { f.cbxDestPort->setChecked(true); }, "Some checked field is empty"},
+        {"three octets", [](TIPRuleForm& f) { f.cbxSourceIP->setChecked(true); f.SourceIPEdit->setText("1.2.3"); },
+         TIPRuleForm::kBadIp},
+        {"octet 256", [](TIPRuleForm& f) { f.cbxDestIP->setChecked(true); f.DestIPEdit->setText("256.1.1.1"); },
+         TIPRuleForm::kBadIp},
+        {"user mask of 7 digits", [](TIPRuleForm& f) { f.cbxUserMask->setChecked(true); f.UserMaskEdit->setText("0000FFF"); },
+         "Invalid User Mask"},
+        {"rx rate 156250", [](TIPRuleForm& f) { f.cbxRxRate->setChecked(true); f.RxRateEdit->setText("156250"); },
+         TIPRuleForm::kRxRateRange},
+        {"no port", [](TIPRuleForm& f) { f.PortGrid->UncheckAll(); }, TIPRuleForm::kNoPort},
+        {"duplicate pair as numbers", [](TIPRuleForm& f) { f.IPRuleEdit->setText("02"); f.AccessIDEdit->setText("01"); },
+         TIPRuleForm::kDuplicate},
+        {"row status unticked", [](TIPRuleForm& f) { f.cbxRow->setChecked(false); }, TIPRuleForm::kRowStateNotCreateAndGo},
+        {"dscp 64", [](TIPRuleForm& f) { f.cbxDscp->setChecked(true); f.DSCPEdit->setText("64"); }, ""},
+        {"source port 65536", [](TIPRuleForm& f) { f.cbxSourcePort->setChecked(true); f.SourcePortEdit->setText("65536"); },
+         ""},
+        {"priority 9 while enabled",
+         [](TIPRuleForm& f) {
+             f.cbxEnablePriority->setChecked(true);
+             f.PriorityComboBox->setCurrentIndex(0);
+             f.cbxPriority->setChecked(true);
+             f.PriorityEdit->setText("9");
+         },
+         ""},
+    };
+    Open(2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form->ClearInputs();
+        boxes.texts.clear();
+        mark = Mark();
+        form->IPRuleEdit->setText("5");
+        form->AccessIDEdit->setText("5");
+        form->cbxPermit->setChecked(true);
+        form->cbxRow->setChecked(true);
+        form->RowComboBox->setCurrentIndex(AclOptions::kCreateAndGoPosition);
+        TickPort(1);
+        c.change(*form);
+        form->AddButtonClick();
+        if (c.message.isEmpty()) {
+            ASSERT_EQ(boxes.texts.size(), 1);
+            EXPECT_TRUE(Sets().empty());
+        } else {
+            ExpectRefused(c.message);
+        }
+    }
+    EXPECT_EQ(form->ListView1->topLevelItemCount(), 2);
 }
 
 } // namespace
