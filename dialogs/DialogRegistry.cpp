@@ -6,6 +6,7 @@
 #include "dialogs/security/MaskInformationForms.h"
 #include "dialogs/security/EthernetInformationRuleForm.h"
 #include "dialogs/security/IPRuleForm.h"
+#include "dialogs/security/Ipv6RuleForm.h"
 
 #include <array>
 
@@ -32,6 +33,7 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TIBPIPRuleForm", "IP-MAC Binding IP Rule : ", Make<TIBPIPRuleForm>},
         KtDialogEntry{"TEthernetInformationRuleForm", "Ethernet Information Rule: ", Make<TEthernetInformationRuleForm>},
         KtDialogEntry{"TIPRuleForm", "IP Rule: ", Make<TIPRuleForm>},
+        KtDialogEntry{"TIpv6RuleForm", "IPV6 Rule: ", Make<TIpv6RuleForm>},
     };
     return entries;
 }

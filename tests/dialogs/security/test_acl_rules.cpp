@@ -5,6 +5,7 @@
 #include "dialogs/security/AclOptions.h"
 #include "dialogs/security/EthernetInformationRuleForm.h"
 #include "dialogs/security/IPRuleForm.h"
+#include "dialogs/security/Ipv6RuleForm.h"
 #include "tests/support/SimDialogFixture.h"
 
 #include <QCheckBox>
@@ -25,6 +26,7 @@ namespace {
 
 const QString kEthRule = QStringLiteral("1.3.6.1.4.1.32473.12.9.3.1.1.");
 const QString kIpRule = QStringLiteral("1.3.6.1.4.1.32473.12.9.3.2.1.");
+const QString kIpv6Rule = QStringLiteral("1.3.6.1.4.1.32473.12.9.3.4.1.");
 
 // Form, then the simulator's requests since the form was ready.
 template <class Form> class RuleDialog : public testutil::SimDialogFixture {
@@ -467,6 +469,186 @@ TEST_F(IpRule, BadInputIsRefusedWithItsMessageAndNothingSent)
         mark = Mark();
         form->IPRuleEdit->setText("5");
         form->AccessIDEdit->setText("5");
+        form->cbxPermit->setChecked(true);
+        form->cbxRow->setChecked(true);
+        form->RowComboBox->setCurrentIndex(AclOptions::kCreateAndGoPosition);
+        TickPort(1);
+        c.change(*form);
+        form->AddButtonClick();
+        if (c.message.isEmpty()) {
+            ASSERT_EQ(boxes.texts.size(), 1);
+            EXPECT_TRUE(Sets().empty());
+        } else {
+            ExpectRefused(c.message);
+        }
+    }
+    EXPECT_EQ(form->ListView1->topLevelItemCount(), 2);
+}
+
+
+// ---- IPv6 rules --------------------------------------------------------------------------
+
+using Ipv6Rule = RuleDialog<TIpv6RuleForm>;
+
+QString Ipv6Cell(int column, const char* instance)
+{
+    return kIpv6Rule + QString::number(column) + '.' + QLatin1String(instance);
+}
+
+const QString kAddress = QStringLiteral("20010DB8000000000000000000000002");
+
+TEST_F(Ipv6Rule, AddSendsClassAndFlowLabelOrOneAddress)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TIpv6RuleForm&)> tick;
+        QStringList fields;  // before permit, port and status
+    };
+    const Case cases[] = {
+        {"class and flow label",
+         [](TIpv6RuleForm& f) {
+             f.cbxRuleClass->setChecked(true);
+             f.edtRuleClass->setText("255");
+             f.cbxRuleFlowlabel->setChecked(true);
+             f.edtRuleFlowlabel->setText("000FFFFF");
+         },
+         {Ipv6Cell(3, "4.1") + "=i:255", Ipv6Cell(4, "4.1") + "=x:000FFFFF"}},
+        {"source address",
+         [](TIpv6RuleForm& f) { f.cbxRuleSrcIpv6addr->setChecked(true); f.edtRuleSrcIpv6addr->setText(kAddress); },
+         {Ipv6Cell(5, "4.1") + "=x:" + kAddress}},
+    };
+    Open(2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        mark = Mark();
+        form->edtRuleID->setText("4");
+        form->edtRuleAccessID->setText("1");
+        c.tick(*form);
+        form->cbxPermit->setChecked(true);
+        form->cbxRow->setChecked(true);
+        form->RowComboBox->setCurrentIndex(AclOptions::kCreateAndGoPosition);
+        TickPort(3);
+        form->AddButtonClick();
+        EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+        QStringList expected = c.fields;
+        expected << Ipv6Cell(10, "4.1") + "=i:2" << Ipv6Cell(11, "4.1") + "=x:20000000" << Ipv6Cell(12, "4.1") + "=i:4";
+        EXPECT_EQ(Sets(), (std::vector<QStringList>{expected}));
+        ASSERT_EQ(form->ListView1->topLevelItemCount(), 3);
+        Select(2);
+        form->DeleteButtonClick();
+        ASSERT_EQ(form->ListView1->topLevelItemCount(), 2);
+    }
+}
+
+// The row status decides an Edit whatever its box says: "destroy" deletes (one varbind),
+// "createAndGo" is an Add, refused for a listed rule; any other sends the ticked fields.
+TEST_F(Ipv6Rule, EditByRowStatus)
+{
+    Open(2);
+    Select(0);
+    form->cbxRuleClass->setChecked(true);
+    form->edtRuleClass->setText("7");
+    form->EditButtonClick();
+    EXPECT_EQ(Sets(), (std::vector<QStringList>{{Ipv6Cell(3, "1.1") + "=i:7", Ipv6Cell(11, "1.1") + "=x:C0100000"}}));
+
+    Select(0);
+    mark = Mark();
+    form->RowComboBox->setCurrentIndex(AclOptions::kCreateAndGoPosition);
+    form->EditButtonClick();
+    ExpectRefused(TIpv6RuleForm::kDuplicate);
+
+    boxes.texts.clear();
+    form->ListView1->clearSelection();
+    Select(1);
+    ASSERT_FALSE(form->cbxRow->isChecked());
+    form->cbxPermit->setChecked(true);
+    form->RowComboBox->setCurrentIndex(AclOptions::kDestroyPosition);
+    form->EditButtonClick();
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+    EXPECT_EQ(Sets(), (std::vector<QStringList>{{Ipv6Cell(12, "2.1") + "=i:6"}}));
+    EXPECT_EQ(form->ListView1->topLevelItemCount(), 1);
+    EXPECT_TRUE(form->edtRuleID->text().isEmpty());
+}
+
+TEST_F(Ipv6Rule, CheckAllAndClearChecksLeaveTheRxRateBox)
+{
+    Open(2);
+    form->cbxRxRate->setChecked(false);
+    form->CheckButtonClick();
+    EXPECT_TRUE(form->cbxRuleClass->isChecked());
+    EXPECT_TRUE(form->cbxRow->isChecked());
+    EXPECT_FALSE(form->cbxPriority->isChecked());  // disabled while enable priority is "disabled"
+    EXPECT_FALSE(form->cbxRxRate->isChecked());
+    form->cbxRxRate->setChecked(true);
+    form->UncheckButtonClick();
+    EXPECT_FALSE(form->cbxRuleClass->isChecked());
+    EXPECT_TRUE(form->cbxRxRate->isChecked());
+    form->ClearInputs();
+    EXPECT_FALSE(form->cbxRxRate->isChecked());
+}
+
+TEST_F(Ipv6Rule, BadInputIsRefusedWithItsMessageAndNothingSent)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TIpv6RuleForm&)> change;
+        QString message;  // empty: the edit constraint's range message
+    };
+    const Case cases[] = {
+        {"no rule ID", [](TIpv6RuleForm& f) { f.edtRuleID->clear(); }, "Rule ID must be set."},
+        {"no access ID", [](TIpv6RuleForm& f) { f.edtRuleAccessID->clear(); }, "Rule Access ID must be set."},
+        {"both addresses",
+         [](TIpv6RuleForm& f) { f.cbxRuleSrcIpv6addr->setChecked(true); f.cbxRuleDstIpv6addr->setChecked(true); },
+         TIpv6RuleForm::kBothAddresses},
+        // Before the empty fields are looked at.
+        {"class with an address",
+         [](TIpv6RuleForm& f) { f.cbxRuleClass->setChecked(true); f.cbxRuleSrcIpv6addr->setChecked(true); },
+         TIpv6RuleForm::kMutex},
+        {"flow label with an address",
+         [](TIpv6RuleForm& f) { f.cbxRuleFlowlabel->setChecked(true); f.cbxRuleDstIpv6addr->setChecked(true); },
+         TIpv6RuleForm::kMutex},
+        {"ticked field empty", [](TIpv6RuleForm& f) { f.cbxRuleClass->setChecked(true); }, "Some checked field is empty"},
+        {"31 digits",
+         [](TIpv6RuleForm& f) { f.cbxRuleSrcIpv6addr->setChecked(true); f.edtRuleSrcIpv6addr->setText(kAddress.left(31)); },
+         TIpv6RuleForm::kBadAddress},
+        {"33 digits",
+         [](TIpv6RuleForm& f) { f.cbxRuleDstIpv6addr->setChecked(true); f.edtRuleDstIpv6addr->setText(kAddress + "0"); },
+         TIpv6RuleForm::kBadAddress},
+        {"not hexadecimal",
+         [](TIpv6RuleForm& f) {
+             f.cbxRuleDstIpv6addr->setChecked(true);
+             f.edtRuleDstIpv6addr->setText("2001:DB8:0:0:0:0:0:2:00000000000");
+         },
+         TIpv6RuleForm::kBadAddress},
+        {"flow label of 7 digits",
+         [](TIpv6RuleForm& f) { f.cbxRuleFlowlabel->setChecked(true); f.edtRuleFlowlabel->setText("0000FFF"); },
+         "Invalid data!"},
+        {"rx rate 156250", [](TIpv6RuleForm& f) { f.cbxRxRate->setChecked(true); f.RxRateEdit->setText("156250"); },
+         TIpv6RuleForm::kRxRateRange},
+        {"no port", [](TIpv6RuleForm& f) { f.PortGrid->UncheckAll(); }, TIpv6RuleForm::kNoPort},
+        {"duplicate pair as numbers", [](TIpv6RuleForm& f) { f.edtRuleID->setText("001"); f.edtRuleAccessID->setText("1"); },
+         TIpv6RuleForm::kDuplicate},
+        {"permit unticked", [](TIpv6RuleForm& f) { f.cbxPermit->setChecked(false); }, TIpv6RuleForm::kPermitNotChecked},
+        {"row status unticked", [](TIpv6RuleForm& f) { f.cbxRow->setChecked(false); },
+         TIpv6RuleForm::kRowStateNotCreateAndGo},
+        {"class 256", [](TIpv6RuleForm& f) { f.cbxRuleClass->setChecked(true); f.edtRuleClass->setText("256"); }, ""},
+        {"priority 9 while enabled",
+         [](TIpv6RuleForm& f) {
+             f.cbxEnablePriority->setChecked(true);
+             f.PriorityComboBox->setCurrentIndex(0);
+             f.cbxPriority->setChecked(true);
+             f.PriorityEdit->setText("9");
+         },
+         ""},
+    };
+    Open(2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form->ClearInputs();
+        boxes.texts.clear();
+        mark = Mark();
+        form->edtRuleID->setText("5");
+        form->edtRuleAccessID->setText("5");
         form->cbxPermit->setChecked(true);
         form->cbxRow->setChecked(true);
         form->RowComboBox->setCurrentIndex(AclOptions::kCreateAndGoPosition);
