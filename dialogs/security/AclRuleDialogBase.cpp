@@ -170,6 +170,19 @@ bool TAclRuleDialogBase::RequireTickedFilled(const QString& emptyMessage,
 
 // ---- commands ----------------------------------------------------------------------------
 
+void TAclRuleDialogBase::SendOrDeselect(const std::function<void()>& send)
+{
+    try {
+        send();
+    } catch (...) {
+        // The table is not read again after a refused write: no row may stay highlighted
+        // while the form is in the no-row state.
+        if (m_listView)
+            m_listView->clearSelection();
+        throw;
+    }
+}
+
 void TAclRuleDialogBase::RefreshRules()
 {
     Reload();
@@ -179,7 +192,7 @@ void TAclRuleDialogBase::RefreshRules()
 void TAclRuleDialogBase::AddRule()
 {
     std::vector<int> send;
-    RunCommand([&] { SendRow(*TableRequest(), send); },
+    RunCommand([&] { SendOrDeselect([&] { SendRow(*TableRequest(), send); }); },
                [&] {
                    QStringList keys;
                    for (const QLineEdit* edit : m_setup.keyEdits)
@@ -211,7 +224,7 @@ void TAclRuleDialogBase::EditRule()
         return;
     }
     std::vector<int> send;
-    RunCommand([&] { SendRow(*TableRequest(), send); },
+    RunCommand([&] { SendOrDeselect([&] { SendRow(*TableRequest(), send); }); },
                [&] {
                    if (!ValidateInputs())
                        return false;
@@ -230,7 +243,9 @@ void TAclRuleDialogBase::DeleteRule()
     if (!RowSelected())
         return;
     RunCommand([&] {
-        DestroyRow(*TableRequest(), m_setup.statusColumn, m_setup.rowCombo, AclOptions::kDestroyPosition);
+        SendOrDeselect([&] {
+            DestroyRow(*TableRequest(), m_setup.statusColumn, m_setup.rowCombo, AclOptions::kDestroyPosition);
+        });
     });
     ShowRowCount();
 }

@@ -156,6 +156,8 @@ protected:
 
 private:
     bool Skips(const QCheckBox* box, bool checkAll) const;
+    // send, and the selection cleared when it raises (what it raises goes on).
+    void SendOrDeselect(const std::function<void()>& send);
     std::vector<int> CheckedColumns(const std::vector<int>& send) const;
 
     RuleSetup m_setup;

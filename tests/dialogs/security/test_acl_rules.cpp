@@ -167,6 +167,25 @@ TEST_F(EthernetRule, DeleteAndAnEditToDestroySendTheRowStatusAlone)
     EXPECT_TRUE(boxes.texts.isEmpty());
 }
 
+// The agent's refusal: its message stands in the status bar, the form in the no-row state.
+TEST_F(EthernetRule, ARefusedWriteLeavesItsMessageInTheStatusBar)
+{
+    Open(2);
+    Select(0);
+    form->cbxRow->setChecked(true);
+    form->RowComboBox->setCurrentIndex(AclOptions::kCreateAndGoPosition);  // the row exists
+    form->EditButtonClick();
+    EXPECT_EQ(Sets(), (std::vector<QStringList>{{EthCell(14) + "=x:C0100000", EthCell(15) + "=i:4"}}));
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+    const QString status = form->StatusBar1->currentMessage();
+    EXPECT_FALSE(status.isEmpty());
+    EXPECT_FALSE(status.contains("Ok")) << status.toStdString();
+    EXPECT_TRUE(form->ListView1->selectedItems().isEmpty());
+    EXPECT_TRUE(form->MaskIDEdit->text().isEmpty());
+    EXPECT_TRUE(form->AddButton->isEnabled());
+    EXPECT_FALSE(form->EditButton->isEnabled());
+}
+
 // A new rule: the keys, the ticked fields, permit, the ports and createAndGo; Priority and
 // Replace Priority only while the ticked enable-priority combo says "enabled".
 TEST_F(EthernetRule, AddSendsTheTickedFieldsAndPriorityOnlyWhenEnabled)
