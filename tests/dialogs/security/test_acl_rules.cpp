@@ -564,7 +564,10 @@ TEST_F(Ipv6Rule, AddSendsClassAndFlowLabelOrOneAddress)
 TEST_F(Ipv6Rule, EditByRowStatus)
 {
     Open(2);
+    // Eleven units of boxes; the port list binds the first 32 and loads port 12 into them.
+    EXPECT_EQ(form->PortGrid->PortBoxes.size(), 11u * 32u);
     Select(0);
+    EXPECT_TRUE(form->PortGrid->PortBoxes[11]->isChecked());
     form->cbxRuleClass->setChecked(true);
     form->edtRuleClass->setText("7");
     form->EditButtonClick();
