@@ -559,6 +559,11 @@ void Store::parseLine(const std::vector<std::string>& tok, const std::string&)
             st.column = col;
             if (tok[3] == "rowstatus") {
                 optFrom = 4;
+                if (tok.size() > 4 && tok[4].rfind("go=", 0) == 0) {
+                    if (!parseInt(tok[4].substr(3), 1, 2, st.goValue))
+                        fail("go= takes the status createAndGo leaves: 1 (active) or 2 (notInService)");
+                    optFrom = 5;
+                }
             } else {
                 if (tok.size() < 5 || !parseInt(tok[3], kInt32Min, kInt32Max, st.createValue)
                     || !parseInt(tok[4], kInt32Min, kInt32Max, st.destroyValue) || st.createValue == st.destroyValue)
@@ -950,7 +955,7 @@ UndoLog Store::applySet(const std::vector<SetItem>& items)
         inst.value = it.value;
         if (t && t->status && t->status->rowStatus && it.oid[t->entry.size()] == t->status->column
             && it.value.num == 4)
-            inst.value.num = 1;  // createAndGo leaves the row active
+            inst.value.num = t->status->goValue;  // createAndGo leaves the row active (or as go= says)
         put(log, it.oid, std::move(inst));
     }
     for (auto& [key, p] : plans) {
@@ -1042,7 +1047,7 @@ void Store::fillTable(const std::string& name, std::size_t n)
             inst.table = ti;
             if (t.status && col == t.status->column) {
                 inst.value.type = Type::Integer;
-                inst.value.num = t.status->rowStatus ? 1 : t.status->createValue;
+                inst.value.num = t.status->rowStatus ? t.status->goValue : t.status->createValue;
             } else if (auto v = defaultFor(t, c, suffix)) {
                 inst.value = *v;
             } else {

@@ -90,6 +90,9 @@ struct StatusColumn {
     bool rowStatus = true;
     std::int64_t createValue = 4;
     std::int64_t destroyValue = 6;
+    // What createAndGo leaves in a rowstatus column: active (1), or notInService (2) for
+    // tables whose new rows start disabled until enabled on their own ("go=2").
+    std::int64_t goValue = 1;
 };
 
 struct ColumnDef {

@@ -212,6 +212,39 @@ TEST_F(StoreSet, UndoRestoresCreatedAndDestroyedRows)
     EXPECT_TRUE(store.instances() == before);
 }
 
+// A switch whose new rows start disabled: createAndGo leaves notInService ("go=2"), and the
+// row is enabled (active) or disabled again on its own later.
+TEST(StoreSetGo, CreateAndGoCanLeaveTheRowNotInService)
+{
+    const std::string head = "subtree 1.3.6.1.4.1.32473\ntable t 1.3.6.1.4.1.32473.5.1 integer\n"
+                             "column t 2 integer rw\n";
+    Store s;
+    s.loadText(head + "status t 3 rowstatus go=2\n", "go.sim");
+    const Oid st = O("1.3.6.1.4.1.32473.5.1.3.4");
+    const std::vector<SetItem> create{{O("1.3.6.1.4.1.32473.5.1.2.4"), I(7)}, {st, I(4)}};
+    ASSERT_FALSE(s.checkSet(create));
+    s.applySet(create);
+    EXPECT_EQ(s.find(st)->value.num, 2);
+    for (std::int64_t next : {1, 2}) {
+        ASSERT_FALSE(s.checkSet({{st, I(next)}}));
+        s.applySet({{st, I(next)}});
+        EXPECT_EQ(s.find(st)->value.num, next);
+    }
+    s.fillTable("t", 1);
+    EXPECT_EQ(s.find(O("1.3.6.1.4.1.32473.5.1.3.5"))->value.num, 2);
+
+    for (const char* bad : {"go=3", "go=0", "go=x"}) {
+        SCOPED_TRACE(bad);
+        Store b;
+        try {
+            b.loadText(head + "status t 3 rowstatus " + bad + "\n", "go.sim");
+            ADD_FAILURE() << "accepted";
+        } catch (const DataError& e) {
+            EXPECT_NE(std::string(e.what()).find("go.sim:4: go= takes"), std::string::npos) << e.what();
+        }
+    }
+}
+
 TEST(StoreFill, GeneratedRowsContinueAfterExistingOnes)
 {
     Store s;
