@@ -7,6 +7,7 @@
 #include "dialogs/security/EthernetInformationRuleForm.h"
 #include "dialogs/security/IPRuleForm.h"
 #include "dialogs/security/Ipv6RuleForm.h"
+#include "dialogs/layer2/Portmirror.h"
 
 #include <array>
 
@@ -34,6 +35,7 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TEthernetInformationRuleForm", "Ethernet Information Rule: ", Make<TEthernetInformationRuleForm>},
         KtDialogEntry{"TIPRuleForm", "IP Rule: ", Make<TIPRuleForm>},
         KtDialogEntry{"TIpv6RuleForm", "IPV6 Rule: ", Make<TIpv6RuleForm>},
+        KtDialogEntry{"TPortMirrorForm", "Port Mirror: ", Make<TPortMirrorForm>},
     };
     return entries;
 }
