@@ -8,6 +8,7 @@
 #include "dialogs/security/IPRuleForm.h"
 #include "dialogs/security/Ipv6RuleForm.h"
 #include "dialogs/layer2/Portmirror.h"
+#include "dialogs/layer2/Porttrunk.h"
 
 #include <array>
 
@@ -36,6 +37,7 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TIPRuleForm", "IP Rule: ", Make<TIPRuleForm>},
         KtDialogEntry{"TIpv6RuleForm", "IPV6 Rule: ", Make<TIpv6RuleForm>},
         KtDialogEntry{"TPortMirrorForm", "Port Mirror: ", Make<TPortMirrorForm>},
+        KtDialogEntry{"TPortTrunkForm", "Port Trunk: ", Make<TPortTrunkForm>},
     };
     return entries;
 }
