@@ -4,6 +4,7 @@
 #include "KtNML/KtSNMPSession.h"
 #include "dialogs/DialogRegistry.h"
 #include "shell/MainMenu.h"
+#include "tests/support/SimProcess.h"
 
 #include <QDialog>
 #include <QSet>
@@ -54,8 +55,15 @@ TEST(DialogRegistry, EachFactoryMakesADialogOfItsClass)
 {
     QTemporaryDir dir;
     KtSNMPInitSession(dir.path());
-    KtSNMPDefaults.device.address = "127.0.0.1";
-    KtSNMPDefaults.device.port = 9;  // nothing answers: only the classes are looked at
+    // Only the classes are looked at; the simulator answers, so that the dialogs that read
+    // synchronously while they are made do not wait out time-outs.
+    testutil::SimProcess sim;
+    ASSERT_TRUE(sim.start({"--freeze"})) << sim.errorText().toStdString();
+    KtSNMPDefaults.device.address = sim.address();
+    KtSNMPDefaults.device.port = sim.port();
+    KtSNMPDefaults.security.version = 1;
+    KtSNMPDefaults.security.readCommunity = "public";
+    KtSNMPDefaults.security.writeCommunity = "private";
     KtSNMPDefaults.timeout = 100;
     for (const KtDialogEntry& entry : KtDialogRegistry()) {
         std::unique_ptr<QDialog> dialog(entry.factory(nullptr, false));
