@@ -196,21 +196,30 @@ void TPortMirrorForm::ET_TargetPortChange()
     m_target->ShowNumber(ET_TargetPort->text());
 }
 
+bool TPortMirrorForm::TrunksRead()
+{
+    // The trunk walk lets events in while its rows are shown: no command may start then.
+    return Require(!m_trunk->Busy(), kNotComplete);
+}
+
 void TPortMirrorForm::BT_RefreshClick()
 {
-    RunOperation(*m_mirror, [this] {
-        m_mirror->Get();
-        m_trunk->Request().Alive = true;
-        m_trunk->Get();
-        ET_TargetPortChange();
-    });
+    RunOperation(
+        *m_mirror,
+        [this] {
+            m_mirror->Get();
+            m_trunk->Request().Alive = true;
+            m_trunk->Get();
+            ET_TargetPortChange();
+        },
+        [this] { return TrunksRead(); });
 }
 
 void TPortMirrorForm::BT_SetClick()
 {
     RunOperation(
         *m_mirror, [this] { SendRow(*m_mirror, {kTarget, kIngress, kEgress, kState}); },
-        [this] { return CheckTarget(); });
+        [this] { return TrunksRead() && CheckTarget(); });
 }
 
 bool TPortMirrorForm::CheckTarget()

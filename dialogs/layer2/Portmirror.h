@@ -62,6 +62,8 @@ private:
     void BuildControls();
     void FormCreate();
     void ET_TargetPortChange();
+    // False (and the guard message) while the trunk table is being walked.
+    bool TrunksRead();
     // The checks of Set Member in order; the first that fails shows its message.
     bool CheckTarget();
     // True when port n is a member of an enabled trunk (a message for each such trunk).

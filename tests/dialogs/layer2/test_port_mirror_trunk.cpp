@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -45,7 +46,7 @@ protected:
     void SetUp() override
     {
         SimDialogFixture::SetUp();
-        ASSERT_TRUE(StartSim());
+        ASSERT_TRUE(StartSim(simArgs));
         form = std::make_unique<TPortMirrorForm>(nullptr);
     }
     void TearDown() override
@@ -53,6 +54,7 @@ protected:
         form.reset();
         SimDialogFixture::TearDown();
     }
+    QStringList simArgs;
     std::unique_ptr<TPortMirrorForm> form;
 };
 
@@ -153,6 +155,28 @@ TEST_F(PortMirror, SetMemberSendsOneWriteOfAllFourWhenTheChecksPass)
     EXPECT_EQ(Ticked(form->EgressGrid), QStringList({"1", "9"}));
 }
 
+// A switch slow enough that the trunk walk shows its first row while the next is awaited (the
+// binding lets events in then).
+class PortMirrorSlowSwitch : public PortMirror {
+protected:
+    PortMirrorSlowSwitch() { simArgs = QStringList({"--delay", "60"}); }
+};
+
+TEST_F(PortMirrorSlowSwitch, CommandsDuringTheTrunkWalkAreRefused)
+{
+    form->PortEdit->setText("5");
+    const int before = Mark();
+    QTimer::singleShot(0, form.get(), [this] {
+        form->BT_Set->click();
+        form->BT_Refresh->click();
+    });
+    form->BT_Refresh->click();
+    testutil::Pump(50);
+    EXPECT_EQ(boxes.texts, QStringList(2, TDialogBase::kNotComplete));
+    EXPECT_TRUE(Since(before, "SET").empty());
+    EXPECT_EQ(form->LV_PortTrunk->topLevelItemCount(), 2);
+}
+
 // ---- trunk --------------------------------------------------------------------------------
 
 class PortTrunk : public testutil::SimDialogFixture {
@@ -160,7 +184,7 @@ protected:
     void SetUp() override
     {
         SimDialogFixture::SetUp();
-        ASSERT_TRUE(StartSim());
+        ASSERT_TRUE(StartSim(simArgs));
         form = std::make_unique<TPortTrunkForm>(nullptr);
     }
     void TearDown() override
@@ -199,6 +223,7 @@ protected:
         Tick(form->MemberGrid, members);
         form->ComboBox1->setCurrentText(status);
     }
+    QStringList simArgs;
     std::unique_ptr<TPortTrunkForm> form;
 };
 
@@ -343,6 +368,32 @@ TEST_F(PortTrunk, DeleteSendsTheDestroyStateAlone)
     form->BT_DeleteClick();
     EXPECT_EQ(boxes.texts, QStringList({TPortTrunkForm::kNoGroup}));
     EXPECT_TRUE(Since(again, "SET").empty());
+}
+
+class PortTrunkReadOnlyType : public PortTrunk {
+protected:
+    PortTrunkReadOnlyType()
+    {
+        simArgs = QStringList({"--data", testutil::sourceDir() + "/tests/dialogs/layer2/data/trunk-narrow.sim"});
+    }
+};
+
+TEST_F(PortTrunkReadOnlyType, AnAgentErrorIsShownAndClearsTheInputs)
+{
+    SelectTrunk("1");
+    ASSERT_EQ(form->PortEdit->text(), "3");
+    const int before = Mark();
+    form->SetBtn->click();
+    EXPECT_EQ(Since(before, "SET").size(), 1u);
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+    const QString status = form->StatusPanel->text();
+    EXPECT_TRUE(status.startsWith("Set: (SNMP) ") && status.contains("Not Writable")) << status.toStdString();
+    EXPECT_TRUE(form->UnitEdit->text().isEmpty());
+    EXPECT_TRUE(form->PortEdit->text().isEmpty());
+    EXPECT_TRUE(Ticked(form->MemberGrid).isEmpty());
+    EXPECT_FALSE(form->SetBtn->isEnabled());
+    EXPECT_FALSE(form->BT_Delete->isEnabled());
+    EXPECT_TRUE(form->BT_Set->isEnabled());
 }
 
 } // namespace
