@@ -9,6 +9,11 @@
 #include "dialogs/security/Ipv6RuleForm.h"
 #include "dialogs/layer2/Portmirror.h"
 #include "dialogs/layer2/Porttrunk.h"
+// spanning tree
+#include "dialogs/layer2/Garpformunit.h"
+#include "dialogs/layer2/Mstpportstateformunit.h"
+#include "dialogs/layer2/Spanningtreealgorithmformunit.h"
+#include "dialogs/layer2/Stpinfounit.h"
 
 #include <array>
 
@@ -38,6 +43,11 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TIpv6RuleForm", "IPV6 Rule: ", Make<TIpv6RuleForm>},
         KtDialogEntry{"TPortMirrorForm", "Port Mirror: ", Make<TPortMirrorForm>},
         KtDialogEntry{"TPortTrunkForm", "Port Trunk: ", Make<TPortTrunkForm>},
+        // spanning tree
+        KtDialogEntry{"TSpanningTreeAlgorithmForm", "Spanning Tree Algorithm: ", Make<TSpanningTreeAlgorithmForm>},
+        KtDialogEntry{"TSTP_Info", "Spanning Tree Information: ", Make<TSTP_Info>},
+        KtDialogEntry{"TMSTPPortStateForm", "MSTP Port State Information: ", Make<TMSTPPortStateForm>},
+        KtDialogEntry{"TGARPForm", "GARP: ", Make<TGARPForm>},
     };
     return entries;
 }

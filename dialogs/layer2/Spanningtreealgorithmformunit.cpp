@@ -1,0 +1,138 @@
+#include "dialogs/layer2/Spanningtreealgorithmformunit.h"
+
+#include "KtNML/KtMessages.h"
+#include "dialogs/ProgressForm.h"
+#include "dialogs/layer2/StpTables.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* Button(QWidget* parent, const char* name, const char* text)
+{
+    auto* b = new QPushButton(QString::fromLatin1(text), parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
+{
+    setObjectName(QStringLiteral("SpanningTreeAlgorithmForm"));
+    BuildControls();
+    SetFormSize(330, 130);
+    FormCreate();
+}
+
+TSpanningTreeAlgorithmForm::~TSpanningTreeAlgorithmForm()
+{
+    FormClose();
+}
+
+void TSpanningTreeAlgorithmForm::BuildControls()
+{
+    auto* outer = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    form->addRow(QStringLiteral("Spanning Tree Algorithm"), ComboBox1);
+    outer->addLayout(form);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    BT_Get = Button(this, "BT_Get", "Refresh");
+    BT_Set = Button(this, "BT_Set", "Set");
+    buttons->addWidget(BT_Get);
+    buttons->addWidget(BT_Set);
+    outer->addLayout(buttons);
+    outer->addStretch();
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel = new QLabel(StatusBar1);
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    StatusBar1->addWidget(StatusPanel, 1);
+    outer->addWidget(StatusBar1);
+
+    connect(BT_Get, &QPushButton::clicked, this, [this] { BT_GetClick(); });
+    connect(BT_Set, &QPushButton::clicked, this, [this] { BT_SetClick(); });
+}
+
+void TSpanningTreeAlgorithmForm::FormCreate()
+{
+    m_request = &AddRequest(StpTables::kAlgorithm, KtItem::SVT_SV, 0, QStringLiteral("stpAlgorithm"));
+    try {
+        m_request->BindDropDown(0, ComboBox1);
+        m_request->SetStatusTarget(StatusPanel);
+    } catch (const KtException& e) {
+        StatusPanel->setText(e.Message());
+        return;
+    }
+    Read();
+}
+
+void TSpanningTreeAlgorithmForm::Read()
+{
+    try {
+        m_request->Request().Alive = true;
+        m_request->Get();
+    } catch (const KtException& e) {
+        m_request->ShowStatus(0, e.Message());
+    }
+}
+
+void TSpanningTreeAlgorithmForm::BT_GetClick()
+{
+    if (m_request->Busy())
+        return;  // the answer is on its way
+    Read();
+}
+
+void TSpanningTreeAlgorithmForm::BT_SetClick()
+{
+    // A write now would race the read that is to fill the combo box.
+    if (m_request->Busy()) {
+        ShowMessage(kNotComplete);
+        return;
+    }
+    const QString state = ComboBox1->currentText();
+    if (state == QLatin1String("disabled")) {
+        try {
+            m_request->Request().Alive = true;
+            m_request->Set(true, true);
+        } catch (const KtException& e) {
+            // Reading again would replace the message at once.
+            m_request->ShowStatus(1, e.Message());
+            return;
+        }
+        Read();
+    } else if (state == QLatin1String("enabled")) {
+        Enable();
+    }
+}
+
+void TSpanningTreeAlgorithmForm::Enable()
+{
+    bool failed = false;
+    if (KtMessageService().AskOkCancel(this, KtMessages::DisplayCaption(), kEnableQuestion)) {
+        m_request->Request().Alive = true;
+        TProgressForm progress(this, *m_request);
+        progress.setWindowTitle(kProgressCaption);
+        progress.SetPrompt(kProgressPrompt);
+        progress.ShowModal();
+        failed = progress.WriteFailed();
+    }
+    // A failed write leaves its message in the status bar for the operator to read: a read
+    // now would replace it.
+    if (!failed)
+        Read();
+}
