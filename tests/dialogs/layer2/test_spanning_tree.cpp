@@ -180,6 +180,18 @@ TEST_F(SpanningTree, SettingsShowTheFixedHelloTimeOutsideMstpAndNoneInMstp)
     info->Combo_STPVersion->setCurrentText("stp");
     EXPECT_EQ(info->ET_HelloTime->text(), "200");
     EXPECT_TRUE(info->ET_HelloTime->isEnabled());
+
+    // Refresh follows the version the switch reports.
+    SetOnSwitch(kScalars + "2.0", 2);
+    info->BT_Get->click();
+    EXPECT_EQ(info->Combo_STPVersion->currentText(), "mstp");
+    EXPECT_TRUE(info->ET_HelloTime->text().isEmpty());
+    EXPECT_FALSE(info->ET_HelloTime->isEnabled());
+    SetOnSwitch(kScalars + "2.0", 0);
+    info->BT_Get->click();
+    EXPECT_EQ(info->Combo_STPVersion->currentText(), "stp");
+    EXPECT_EQ(info->ET_HelloTime->text(), "200");
+    EXPECT_EQ(info->lbstpversion->text(), "stp");
 }
 
 TEST_F(SpanningTree, SettingsRefusalsSendNothing)
