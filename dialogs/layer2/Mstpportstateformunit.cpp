@@ -48,7 +48,7 @@ const KtSNMPVarDef kMstpPort[] = {
 constexpr int kAdminHelloTime = 2;
 // The writable columns but the admin hello time, in table order.
 const std::vector<int> kWritable = {3, 4, 5, 6, 8, 10, 11, 12};
-constexpr int kTimeoutMs = 3000;
+constexpr int kTimeout = 300;  // 3 s, in hundredths of a second
 
 QPushButton* Button(QWidget* parent, const char* name, const char* text)
 {
@@ -185,7 +185,7 @@ void TMSTPPortStateForm::FormCreate()
     }
 
     m_table = &AddRequest(kMstpPort, KtItem::MVT_UMV, 1, QStringLiteral("mstpPortTable"));
-    m_table->Request().Params.timeout = kTimeoutMs;
+    m_table->Request().Params.timeout = kTimeout;
     RunOperation(*m_table, [this] {
         TMSTPPortStateEditForm* e = EditForm;
         m_table->BindListView(lvMSTPPortState, false);

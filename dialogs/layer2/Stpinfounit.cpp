@@ -21,7 +21,7 @@ namespace {
 
 using namespace StpTables;
 
-constexpr int kTimeoutMs = 3000;
+constexpr int kTimeout = 300;  // 3 s, in hundredths of a second
 const QString kMstp = QStringLiteral("mstp");
 
 struct Constrained {
@@ -142,8 +142,8 @@ void TSTP_Info::FormCreate()
         request->Mode = 0;
         request->SetStatusTarget(StatusPanel);
     }
-    m_bridge->Request().Params.timeout = kTimeoutMs;
-    m_mstp->Request().Params.timeout = kTimeoutMs;
+    m_bridge->Request().Params.timeout = kTimeout;
+    m_mstp->Request().Params.timeout = kTimeout;
     try {
         m_bridge->BindDropDown(kVersionColumn, Combo_STPVersion);
         for (const Constrained& c : kConstraints) {
