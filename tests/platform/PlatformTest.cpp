@@ -1,6 +1,7 @@
 // The registry file, the INI-profile reader and KtIni on top of it.
 #include "KtNML/KtIni.h"
 #include "platform/IniProfile.h"
+#include "platform/Process.h"
 #include "platform/Registry.h"
 
 #include <QDir>
@@ -205,6 +206,42 @@ TEST(PlatformPaths, WindowsSeparatorsBecomeSlashes)
 {
     EXPECT_EQ(platform::ToLocalPath(QStringLiteral("..\\Conf\\MBF\\")), QStringLiteral("../Conf/MBF/"));
     EXPECT_EQ(platform::ToLocalPath(QStringLiteral("/already/posix")), QStringLiteral("/already/posix"));
+}
+
+// A tool is looked for in the program's folder first, then on PATH; only executable files count.
+TEST(PlatformProcess, FindsProgramsInTheFirstFolderThenOnPath)
+{
+    QTemporaryDir first, onPath;
+    ASSERT_TRUE(first.isValid() && onPath.isValid());
+    auto make = [](const QString& name, bool executable) {
+        WriteFile(name, "#!/bin/sh\n");
+        QFile::setPermissions(name, executable ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                               : QFile::ReadOwner | QFile::WriteOwner);
+    };
+    make(first.filePath("MIB"), true);
+    make(onPath.filePath("MIB"), true);
+    make(onPath.filePath("Rmon"), true);
+    make(first.filePath("Bridge"), false);  // not executable: not a tool
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", onPath.path().toLocal8Bit());
+    const std::pair<const char*, QString> cases[] = {
+        {"MIB", first.filePath("MIB")},
+        {"Rmon", onPath.filePath("Rmon")},
+        {"Bridge", QString()},
+        {"IFMib", QString()},
+        {"", QString()},
+    };
+    for (const auto& [name, expected] : cases)
+        EXPECT_EQ(platform::FindProgram(QString::fromUtf8(name), first.path()), expected) << name;
+    EXPECT_EQ(platform::FindProgram(QStringLiteral("Rmon"), QString()), onPath.filePath("Rmon"));
+    qputenv("PATH", oldPath);
+}
+
+TEST(PlatformProcess, AProgramThatDoesNotExistDoesNotStart)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EXPECT_FALSE(platform::StartDetached(dir.filePath("no-such-tool"), {QStringLiteral("/Ix")}));
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 // The command line and the per-device configuration file (no widgets, no session).
 #include "shell/LaunchParams.h"
+#include "shell/ToolCommand.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtGlobal>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -308,6 +311,155 @@ TEST(LaunchConversion, UnrecognisedSwitchIsNotConverted)
     LaunchParser parser(defaults, QStringLiteral("/nonexistent/"));
     EXPECT_NO_THROW(parser.ApplyArguments({"/Idev", "/tnot-a-port", "/lx"}));
     EXPECT_EQ(defaults.device.port, 161);
+}
+
+// ---- the host suite's MIB tools --------------------------------------------------------------
+
+struct ToolCase {
+    const char* name;
+    const char* cfg;  // the device file 10.0.0.1.cfg, or nullptr
+    QStringList args;
+    const char* menuArgument;
+    const char* tool;
+    QStringList expected;  // the tool's arguments, one per switch
+};
+
+void PrintTo(const ToolCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+const ToolCase kToolCases[] = {
+    {"SnmpV1", nullptr, {"/I10.0.0.1", "/Rpublic", "/Wprivate"}, "/TMIB_IFTable", "MIB",
+     {"/I10.0.0.1", "/Rpublic", "/Wprivate", "/TMIB_IFTable"}},
+    {"SnmpV2cFromTheCommandLine", nullptr, {"/I10.0.0.1", "/Rpublic", "/Wprivate", "/v1", "/t1161"},
+     "/TRmon_Statistics", "Rmon", {"/I10.0.0.1", "/Rpublic", "/Wprivate", "/TRmon_Statistics"}},
+    {"SnmpV2cFromTheDeviceFile",
+     "[Program Information]\nAgentPort=1161\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
+     "AuthProtocol=0\nPrivProtocol=0\nSecurityName=nobody\n",
+     {"/I10.0.0.1", "/Rpublic", "/Wprivate"}, "/TBridge_TpPortInfo", "Bridge",
+     {"/I10.0.0.1", "/Rpublic", "/Wprivate", "/TBridge_TpPortInfo"}},
+    // Without a device file the version text is empty, and so are the switches never given.
+    {"SnmpV3FromTheCommandLineOnly", nullptr,
+     {"/I10.0.0.1", "/Rpublic", "/Wprivate", "/v3", "/t16100", "/nvkrmd5", "/l3", "/a2", "/Aauth pass", "/p2",
+      "/Ppriv"},
+     "/TIFMib_LastChangeTable", "IFMib",
+     {"/I10.0.0.1", "/Rpublic", "/Wprivate", "/TIFMib_LastChangeTable", "/t16100", "/v", "/d", "/m", "/nvkrmd5",
+      "/l3", "/a2", "/Aauth pass", "/p2", "/Ppriv"}},
+    {"SnmpV3FromTheDeviceFile", kV3File, {"/I10.0.0.1", "/Rpublic", "/Wprivate"}, "/TEthernetLike_dot3StatsTable",
+     "EthernetLike",
+     {"/I10.0.0.1", "/Rpublic", "/Wprivate", "/TEthernetLike_dot3StatsTable", "/t1161", "/v3", "/d80001f88", "/m3",
+      "/nfileuser", "/cfilectx", "/l3", "/a3", "/Afileauth", "/p2", "/Pfilepriv"}},
+    // The file marks nothing optional; the password of the command line still goes along.
+    {"SnmpV3FileWithoutOptionsAndPasswordOnTheCommandLine", kSparseV3File,
+     {"/I10.0.0.1", "/Rpublic", "/Wprivate", "/ncliuser", "/Aclipass"}, "/TMIB_Info", "MIB",
+     {"/I10.0.0.1", "/Rpublic", "/Wprivate", "/TMIB_Info", "/t161", "/v3", "/d", "/m3", "/ncliuser",
+      "/Aclipass"}},
+    // Blanks and quotes stay inside their argument: nothing goes through a shell.
+    {"CommunitiesWithBlanksAndQuotes", nullptr, {"/I10.0.0.1", "/Rmy public", "/Wit's \"private\""},
+     "/TMIB_ARP", "MIB", {"/I10.0.0.1", "/Rmy public", "/Wit's \"private\"", "/TMIB_ARP"}},
+};
+
+class ToolCommandTest : public ::testing::TestWithParam<ToolCase> {};
+
+TEST_P(ToolCommandTest, BuildsTheArgumentVector)
+{
+    const ToolCase& c = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    if (c.cfg) {
+        QFile f(dir.filePath("10.0.0.1.cfg"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.cfg);
+    }
+    KtSNMPDefaultParams defaults;
+    LaunchParser parser(defaults, dir.path() + u'/');
+    parser.ApplyArguments(c.args);
+    const ToolCommand command =
+        BuildToolCommand(QString::fromUtf8(c.menuArgument), parser.Record(), parser.Flags(), defaults.security.version);
+    EXPECT_EQ(command.toolName.toStdString(), c.tool);
+    EXPECT_EQ(command.arguments.join(u'|').toStdString(), c.expected.join(u'|').toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tools, ToolCommandTest, ::testing::ValuesIn(kToolCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The registry's finding on the host installation, and a tool that is missing or refuses to
+// start, reach the status bar; the starter replaces the process start.
+TEST(ToolLaunch, RegistryCasesAndFailuresGiveTheirStatusText)
+{
+    const char* appPath = "[SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\meridan51.exe]\n";
+    const char* oldAppPath = "[SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\meridan5.exe]\n";
+    const char* openView = "[SOFTWARE\\Hewlett-Packard\\OpenView]\nOV_PATH=/opt/OV\n";
+    const char* openViewEmpty = "[SOFTWARE\\Hewlett-Packard\\OpenView]\nOV_PATH=\n";
+    const char* openViewNoValue = "[SOFTWARE\\Hewlett-Packard\\OpenView]\nOther=1\n";
+    enum Found { Installed, Missing, Refuses };
+    const struct {
+        const char* registry;  // nullptr: no registry file
+        Found found;
+        std::optional<QString> status;
+    } cases[] = {
+        {appPath, Installed, std::nullopt},
+        {oldAppPath, Installed, std::nullopt},
+        {openView, Installed, std::nullopt},
+        // The host suite's key wins over an OpenView without a path.
+        {"[SOFTWARE\\Hewlett-Packard\\OpenView]\nOV_PATH=\n"
+         "[SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\meridan5.exe]\n",
+         Installed, std::nullopt},
+        {openViewEmpty, Installed, QStringLiteral("OpenView : File Path Error!")},
+        {openViewNoValue, Installed, QStringLiteral("OpenView : File Path Error!")},
+        {"[SOFTWARE\\Other]\n", Installed, QStringLiteral("No Path!")},
+        {nullptr, Installed, QStringLiteral("No Path!")},
+        {appPath, Missing, QStringLiteral("MIB: not installed")},
+        {nullptr, Missing, QStringLiteral("MIB: not installed (No Path!)")},
+        {openViewEmpty, Refuses, QStringLiteral("MIB: could not be started (OpenView : File Path Error!)")},
+    };
+    LaunchRecord launch;
+    launch.deviceAddress = QStringLiteral("10.0.0.1");
+    launch.readCommunity = QStringLiteral("public");
+    const QStringList expectedArgs = {"/I10.0.0.1", "/Rpublic", "/W", "/TMIB_Info"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.registry ? c.registry : "(no file)") + " found " + std::to_string(c.found));
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString registry = dir.filePath("registry.ini");
+        if (c.registry) {
+            QFile f(registry);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.registry);
+        }
+        qputenv("VKR_REGISTRY_FILE", registry.toLocal8Bit());
+        QStringList looked, started;
+        ToolStarter starter{
+            [&](const QString& tool) {
+                looked << tool;
+                return c.found == Missing ? QString() : "/opt/tools/" + tool;
+            },
+            [&](const QString& program, const QStringList& args) {
+                started << program << args;
+                return c.found == Installed;
+            },
+        };
+        EXPECT_EQ(LaunchTool(QStringLiteral("/TMIB_Info"), launch, PresenceFlags{}, 0, starter), c.status);
+        EXPECT_EQ(looked, QStringList{"MIB"});
+        if (c.found == Missing)
+            EXPECT_TRUE(started.isEmpty());
+        else
+            EXPECT_EQ(started, QStringList{"/opt/tools/MIB"} + expectedArgs);
+        // The keys were only looked at.
+        EXPECT_EQ(QFile::exists(registry), c.registry != nullptr);
+        qunsetenv("VKR_REGISTRY_FILE");
+    }
+}
+
+TEST(ToolLaunch, ToolNameRunsFromTheThirdCharacterToTheUnderscore)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"/TMIB_Info", "MIB"}, {"/TIFMib_LastChangeTable", "IFMib"}, {"/TEthernetLike_dot3StatsTable", "EthernetLike"},
+        {"/TRmon_AlarmEvent", "Rmon"}, {"/TBridge_StaticFilter", "Bridge"}, {"/TVLan_x_y", "VLan"},
+    };
+    for (const auto& [argument, tool] : cases)
+        EXPECT_EQ(ToolNameOf(QString::fromUtf8(argument)).toStdString(), tool) << argument;
 }
 
 } // namespace
