@@ -7,12 +7,16 @@
 #include "panel/PanelHost.h"
 #include "panel/PortViews.h"
 #include "platform/Registry.h"
+#include "shell/Aboutunit.h"
 #include "shell/DeviceGates.h"
+#include "shell/HelpWindow.h"
 #include "shell/MainMenu.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -86,6 +90,14 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QMainWindo
             if (auto* host = findChild<TPanelHost*>(QStringLiteral("PanelHost"), Qt::FindDirectChildrenOnly))
                 host->RefreshPanel();
         });
+    // External tools, help and About.
+    m_toolStarter = DefaultToolStarter(QCoreApplication::applicationDirPath());
+    m_helpFile = HelpFileIn(QCoreApplication::applicationDirPath());
+    if (TMainMenu* menu = TMainMenu::Of(this)) {
+        menu->SetToolLauncher([this](const QString& argument) { RunTool(argument); });
+        menu->SetShellHandler(KtShellCommand::Help, [this] { ShowHelp(); });
+        menu->SetShellHandler(KtShellCommand::About, [this] { ShowAbout(); });
+    }
     // The port popup's views, on the button the popup was opened on.
     for (const auto& [command, kind] : {std::pair{KtShellCommand::PortInformation, TPortView::Information},
                                         std::pair{KtShellCommand::PortConfiguration, TPortView::Configuration}})
@@ -235,6 +247,42 @@ void TMainForm::OnCreate()
     setWindowTitle(m_launch.deviceAddress);
     m_deviceStatus = std::make_unique<TDeviceStatus>(this, ST_RmonState, ST_STPVersion, ST_8021xStatus,
                                                      [this](const QString& message) { SetStatusText(message); });
+}
+
+void TMainForm::RunTool(const QString& argument)
+{
+    if (const auto status = LaunchTool(argument, m_launch, m_presence, KtSNMPDefaults.security.version, m_toolStarter))
+        SetStatusText(*status);
+}
+
+// One help window at a time; asked again, the open one comes to the front.
+void TMainForm::ShowHelp()
+{
+    if (auto* open = findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly)) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    const QFileInfo file(m_helpFile);
+    const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
+    if (!file.isFile()) {
+        KtMessageService().Error(this, QApplication::applicationName(),
+                                 QStringLiteral("The help file %1 was not found.").arg(shown));
+        return;
+    }
+    if (!file.isReadable()) {
+        KtMessageService().Error(this, QApplication::applicationName(),
+                                 QStringLiteral("The help file %1 cannot be read.").arg(shown));
+        return;
+    }
+    auto* help = new THelpWindow(this, m_helpFile);
+    help->show();
+}
+
+void TMainForm::ShowAbout()
+{
+    TAboutForm about(this);
+    about.exec();
 }
 
 void TMainForm::SetStatusText(const QString& text)

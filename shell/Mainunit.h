@@ -2,6 +2,7 @@
 // The main window: start-up of the module (session, registry, catalogues, command line), the
 // menu bar, the scroll box that hosts the front panel and the hidden status texts.
 #include "shell/LaunchParams.h"
+#include "shell/ToolCommand.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -66,6 +67,12 @@ public:
     void SetStatusText(const QString& text);
     QString StatusText() const;
 
+    // How the tool menu items find and start their tools (the program's folder, then PATH).
+    void SetToolStarter(ToolStarter starter) { m_toolStarter = std::move(starter); }
+    // The help document "Help" shows (help/vkr2207.html in the program's folder).
+    const QString& HelpFile() const { return m_helpFile; }
+    void SetHelpFile(const QString& fileName) { m_helpFile = fileName; }
+
     QScrollArea* ScrollBox1 = nullptr;
     QLabel* ST_RmonState = nullptr;
     QLabel* ST_STPVersion = nullptr;
@@ -87,6 +94,9 @@ private:
     void ReadConfigFolder();
     void ApplyCommandLine(const QStringList& arguments);
     void OnCreate();
+    void RunTool(const QString& argument);
+    void ShowHelp();
+    void ShowAbout();
 
     DisplayScale m_scale;
     LaunchRecord m_launch;
@@ -98,6 +108,8 @@ private:
     bool m_activated = false;
     bool m_centred = false;
     std::unique_ptr<TDeviceStatus> m_deviceStatus;
+    ToolStarter m_toolStarter;
+    QString m_helpFile;
 };
 
 // The main window while it exists (views read the device address and the scale from it).

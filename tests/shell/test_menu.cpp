@@ -1,10 +1,13 @@
 // The main menu: its tree against the catalogue of generic views, the commands and their extra
 // steps, the start-up rules on a real main window, and one view opened against the simulator.
 #include "KtNML/KtSNMPSession.h"
+#include "shell/Aboutunit.h"
+#include "shell/HelpWindow.h"
 #include "shell/MainMenu.h"
 #include "shell/Mainunit.h"
 #include "tests/support/MainFormFolder.h"
 #include "tests/support/MessageRecorder.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/SimProcess.h"
 #include "views/Guiconfigform.h"
 #include "views/SNMPListViewPanel.h"
@@ -20,7 +23,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QLabel>
 #include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -511,6 +517,139 @@ TEST_F(MainFormMenuTest, GenericViewFromItsMenuItemReadsTheSimulator)
     EXPECT_TRUE(memo.contains("(ZiDUVA++) Ok!")) << memo.toStdString();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(form->findChildren<TConfigForm*>().isEmpty()) << "the view outlived its command";
+}
+
+// Every tool item is enabled on the main window and starts its tool with the launch
+// parameters; one that cannot be found says so in the status bar, and nothing starts.
+TEST_F(MainFormMenuTest, ToolItemsStartTheirToolOrSayItIsNotInstalled)
+{
+    auto form = Start({"/I192.0.2.7", "/Rpublic", "/Wpriv ate"});
+    ASSERT_TRUE(form);
+    TMainMenu* menu = TMainMenu::Of(form.get());
+    ASSERT_TRUE(menu);
+    const auto items = KtMainMenuItems();
+    int tools = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].kind != KtMenuKind::Tool)
+            continue;
+        QAction* a = menu->FindItem(KtMenuPath(items, i));
+        ASSERT_TRUE(a);
+        a->setVisible(true);
+        EXPECT_TRUE(a->isEnabled()) << items[i].caption;
+        ++tools;
+    }
+    EXPECT_EQ(tools, 19);
+
+    bool installed = true;
+    QStringList looked, started;
+    form->SetToolStarter({[&](const QString& tool) {
+                              looked << tool;
+                              return installed ? "/opt/host/" + tool : QString();
+                          },
+                          [&](const QString& program, const QStringList& args) {
+                              started << program << args;
+                              return true;
+                          }});
+    QAction* ifTable = menu->FindItem("Basic Configuration / MIB II / IF Table");
+    ASSERT_TRUE(ifTable);
+    ifTable->trigger();
+    EXPECT_EQ(started, QStringList({"/opt/host/MIB", "/I192.0.2.7", "/Rpublic", "/Wpriv ate", "/TMIB_IFTable"}));
+    EXPECT_EQ(form->StatusText(), "No Path!");  // the registry file names no host installation
+
+    installed = false;
+    started.clear();
+    menu->FindItem("Bridge / Transparent Bridge / Port Counters")->trigger();
+    EXPECT_EQ(looked, QStringList({"MIB", "Bridge"}));
+    EXPECT_TRUE(started.isEmpty());
+    EXPECT_EQ(form->StatusText(), "Bridge: not installed (No Path!)");
+    EXPECT_TRUE(boxes.texts.isEmpty());
+}
+
+// "Help" shows the document shipped beside the program in one help window; a missing
+// document is named in a message and no window opens.
+TEST_F(MainFormMenuTest, HelpShowsTheShippedDocumentOrNamesTheMissingFile)
+{
+    auto form = Start({"/I192.0.2.7", "/Rpublic"});
+    ASSERT_TRUE(form);
+    TMainMenu* menu = TMainMenu::Of(form.get());
+    QAction* help = menu->FindItem("Help / Help");
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->isEnabled());
+    EXPECT_EQ(form->HelpFile(), HelpFileIn(QCoreApplication::applicationDirPath()));
+    help->trigger();
+    help->trigger();  // the open window comes to the front; no second one
+    const auto windows = form->findChildren<THelpWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows[0]->isVisible());
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('\n').toStdString();
+    // The document covers every menu of the menu bar and the LED colours.
+    const QString text = windows[0]->Browser()->toPlainText();
+    const auto items = KtMainMenuItems();
+    for (const KtMenuItem& item : items) {
+        if (item.depth == 0 && !item.hidden) {
+            EXPECT_TRUE(text.contains(QString::fromUtf8(item.caption))) << item.caption;
+        }
+    }
+    for (const char* word : {"/I", ".cfg", "registry.ini", "Power", "Console", "orange", "1000 Mbit/s", "Combo",
+                             "Refresh Panel", "not installed"})
+        EXPECT_TRUE(text.contains(QLatin1String(word), Qt::CaseInsensitive)) << word;
+    windows[0]->close();  // deletes itself
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form->findChildren<THelpWindow*>().isEmpty());
+
+    const QString missing = QDir::current().filePath("nowhere/vkr2207.html");
+    form->SetHelpFile(missing);
+    help->trigger();
+    EXPECT_EQ(boxes.texts, QStringList{"The help file " + missing + " was not found."});
+    EXPECT_TRUE(form->findChildren<THelpWindow*>().isEmpty());
+}
+
+// "About" shows its box modally with the release texts; Shift+Alt+F3 on OK, and only that,
+// shows the debug release; OK closes and frees the box.
+TEST_F(MainFormMenuTest, AboutShowsTheReleaseAndShiftAltF3TheDebugRelease)
+{
+    auto form = Start({"/I192.0.2.7", "/Rpublic"});
+    ASSERT_TRUE(form);
+    QAction* about = TMainMenu::Of(form.get())->FindItem("Help / About");
+    ASSERT_TRUE(about);
+    EXPECT_TRUE(about->isEnabled());
+
+    QString caption, title, copyright;
+    QStringList versions;
+    QRect okGeometry;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<TAboutForm*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        caption = box->windowTitle();
+        title = box->AboutLabel->text();
+        copyright = box->CopyrightLabel->text();
+        okGeometry = box->BT_Ok->geometry();
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+            {Qt::Key_F3, Qt::NoModifier},
+            {Qt::Key_F3, Qt::ShiftModifier},
+            {Qt::Key_F3, Qt::AltModifier},
+            {Qt::Key_F2, Qt::ShiftModifier | Qt::AltModifier},
+            {Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier},
+        };
+        versions << box->VersionLabel->text();
+        for (const auto& [key, modifiers] : keys) {
+            QTest::keyClick(box->BT_Ok, key, modifiers);
+            versions << box->VersionLabel->text();
+        }
+        QTest::mouseClick(box->BT_Ok, Qt::LeftButton);
+    });
+    about->trigger();  // returns when the box has closed
+
+    EXPECT_EQ(caption, "About VKR-2207 Module");
+    EXPECT_EQ(title, "Norvale VKR-2207 Management Module");
+    EXPECT_FALSE(copyright.isEmpty());
+    EXPECT_EQ(okGeometry.size(), QSize(51, 20));
+    const QString release = "Release Version 1.00(Build 2007/08/28)";
+    EXPECT_EQ(versions, QStringList({release, release, release, release, release,
+                                     "Release Version 1.00D05(Build 2007/09/28)"}));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(form->findChildren<TAboutForm*>().isEmpty());
 }
 
 } // namespace
