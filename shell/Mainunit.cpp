@@ -259,6 +259,7 @@ void TMainForm::RunTool(const QString& argument)
 void TMainForm::ShowHelp()
 {
     if (auto* open = findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly)) {
+        open->show();  // Escape only hides it
         open->raise();
         open->activateWindow();
         return;

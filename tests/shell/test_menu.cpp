@@ -593,6 +593,10 @@ TEST_F(MainFormMenuTest, HelpShowsTheShippedDocumentOrNamesTheMissingFile)
     for (const char* word : {"/I", ".cfg", "registry.ini", "Power", "Console", "orange", "1000 Mbit/s", "Combo",
                              "Refresh Panel", "not installed"})
         EXPECT_TRUE(text.contains(QLatin1String(word), Qt::CaseInsensitive)) << word;
+    QTest::keyClick(windows[0], Qt::Key_Escape);
+    help->trigger();  // the same window, shown again
+    ASSERT_EQ(form->findChildren<THelpWindow*>(), windows);
+    EXPECT_TRUE(windows[0]->isVisible());
     windows[0]->close();  // deletes itself
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form->findChildren<THelpWindow*>().isEmpty());
