@@ -68,6 +68,9 @@ KtSNMPRequest2Edits& TAclDialogBase::AddTableRequest(const KtSNMPVarDef* defs, i
         m_table->SetStatusTarget(StatusBar1);
     // After the binding's own handler, which has loaded the row into the controls.
     connect(listView, &QTreeWidget::itemSelectionChanged, this, [this] {
+        // Once closed, the request is gone; the view may still signal while it is destroyed.
+        if (Requests().empty())
+            return;
         try {
             OnSelectionChanged(RowSelected());
         } catch (const KtException& e) {
@@ -79,7 +82,7 @@ KtSNMPRequest2Edits& TAclDialogBase::AddTableRequest(const KtSNMPVarDef* defs, i
 
 bool TAclDialogBase::RowSelected() const
 {
-    const QTreeWidget* view = m_table ? m_table->ListView() : nullptr;
+    const QTreeWidget* view = m_table && !Requests().empty() ? m_table->ListView() : nullptr;
     return view && !view->selectedItems().isEmpty();
 }
 

@@ -20,7 +20,7 @@ constexpr int kBoxesPerUnit = 32, kColumns = 12;
 constexpr const char* kModel = "VKR-2207";
 constexpr int kModelPorts = 10;
 
-using Field = TIbpViewerSpec::Field;
+using Field = TIbpViewerDef::Field;
 
 const KtSNMPVarDef kEtherMask[] = {
     {"1.3.6.1.4.1.32473.12.9.2.6.1.1", "Profile ID", KtSyn::Integer, KtAcc::NotAccess},
@@ -67,18 +67,18 @@ constexpr Field kIpRuleFields[] = {{0, "edtMaskID", "%i{n1x14}"},
                                    {3, "edtSrcIP", "%s"},
                                    {4, "cbxPermit", nullptr}};
 
-const TIbpViewerSpec kEtherMaskSpec{kEtherMask, 1, "ibpEtherMaskTable", "BT_Get", kEtherMaskFields};
-const TIbpViewerSpec kIpMaskSpec{kIpMask, 1, "ibpIpMaskTable", "BT_Get", kIpMaskFields};
-const TIbpViewerSpec kEtherRuleSpec{kEtherRule, 2, "ibpEtherRuleTable", "btnRefresh", kEtherRuleFields, 4};
-const TIbpViewerSpec kIpRuleSpec{kIpRule, 2, "ibpIpRuleTable", "btnRefresh", kIpRuleFields, 5};
+const TIbpViewerDef kEtherMaskDef{kEtherMask, 1, "ibpEtherMaskTable", "BT_Get", kEtherMaskFields};
+const TIbpViewerDef kIpMaskDef{kIpMask, 1, "ibpIpMaskTable", "BT_Get", kIpMaskFields};
+const TIbpViewerDef kEtherRuleDef{kEtherRule, 2, "ibpEtherRuleTable", "btnRefresh", kEtherRuleFields, 4};
+const TIbpViewerDef kIpRuleDef{kIpRule, 2, "ibpIpRuleTable", "btnRefresh", kIpRuleFields, 5};
 
 } // namespace
 
-TIbpViewerForm::TIbpViewerForm(QWidget* owner, bool enlarge, const TIbpViewerSpec& spec) : TAclDialogBase(owner, enlarge)
+TIbpViewerForm::TIbpViewerForm(QWidget* owner, bool enlarge, const TIbpViewerDef& def) : TAclDialogBase(owner, enlarge)
 {
-    BuildControls(spec);
-    SetFormSize(spec.portIndex >= 0 ? 640 : 520, spec.portIndex >= 0 ? 520 : 420);
-    FormCreate(spec);
+    BuildControls(def);
+    SetFormSize(def.portIndex >= 0 ? 640 : 520, def.portIndex >= 0 ? 520 : 420);
+    FormCreate(def);
 }
 
 TIbpViewerForm::~TIbpViewerForm()
@@ -87,7 +87,7 @@ TIbpViewerForm::~TIbpViewerForm()
     disconnect(ListView1, nullptr, this, nullptr);
 }
 
-void TIbpViewerForm::BuildControls(const TIbpViewerSpec& spec)
+void TIbpViewerForm::BuildControls(const TIbpViewerDef& def)
 {
     auto* outer = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -100,8 +100,8 @@ void TIbpViewerForm::BuildControls(const TIbpViewerSpec& spec)
 
     auto* form = new QFormLayout;
     left->addLayout(form);
-    for (const Field& f : spec.fields) {
-        const char* label = spec.variables[f.index].label;
+    for (const Field& f : def.fields) {
+        const char* label = def.variables[f.index].label;
         if (f.format) {
             // Read-only rather than disabled: the values can still be selected and copied.
             QLineEdit* edit = AclForm::Edit(this, form, f.name, label);
@@ -111,7 +111,7 @@ void TIbpViewerForm::BuildControls(const TIbpViewerSpec& spec)
             Combo = AclForm::Combo(this, form, f.name, label, true);
         }
     }
-    if (spec.portIndex >= 0) {
+    if (def.portIndex >= 0) {
         StackingPortPanel = new QWidget(this);
         StackingPortPanel->setObjectName(QStringLiteral("StackingPortPanel"));
         new QVBoxLayout(StackingPortPanel);
@@ -124,30 +124,30 @@ void TIbpViewerForm::BuildControls(const TIbpViewerSpec& spec)
 
     auto* buttons = new QVBoxLayout;
     top->addLayout(buttons);
-    RefreshButton = AclForm::Button(this, spec.refreshName, "Refresh");
+    RefreshButton = AclForm::Button(this, def.refreshName, "Refresh");
     buttons->addWidget(RefreshButton);
     buttons->addStretch();
     AddStatusBar(outer);
     connect(RefreshButton, &QPushButton::clicked, this, [this] { RefreshClick(); });
 }
 
-void TIbpViewerForm::FormCreate(const TIbpViewerSpec& spec)
+void TIbpViewerForm::FormCreate(const TIbpViewerDef& def)
 {
     if (PortGrid) {
         PortGrid->AddUnit(QStringLiteral("Unit1"), kBoxesPerUnit, kColumns);
         PortGrid->ShowUnit(QLatin1String(kModel), kModelPorts);
     }
     KtSNMPRequest2Edits& table =
-        AddTableRequest(spec.variables, spec.keyCount, QLatin1String(spec.listName), ListView1);
+        AddTableRequest(def.variables, def.keyCount, QLatin1String(def.listName), ListView1);
     std::size_t edit = 0;
-    for (const Field& f : spec.fields) {
+    for (const Field& f : def.fields) {
         if (f.format)
             table.BindFormatted(f.index, QLatin1String(f.format), {Edits[edit++]});
         else
             table.Bind(f.index, Combo);
     }
     if (PortGrid)
-        table.BindBitsList(spec.portIndex, TStackingPortUitForm::BitIndexText(kBoxesPerUnit),
+        table.BindBitsList(def.portIndex, TStackingPortUitForm::BitIndexText(kBoxesPerUnit),
                            PortGrid->FirstBoxes(kBoxesPerUnit));
     SetStateControls({}, {});
     Reload();
@@ -185,22 +185,22 @@ void TIbpViewerForm::RefreshClick()
     Reload();
 }
 
-TIBPACLEtherMaskForm::TIBPACLEtherMaskForm(QWidget* owner, bool enlarge) : TIbpViewerForm(owner, enlarge, kEtherMaskSpec)
+TIBPACLEtherMaskForm::TIBPACLEtherMaskForm(QWidget* owner, bool enlarge) : TIbpViewerForm(owner, enlarge, kEtherMaskDef)
 {
     setObjectName(QStringLiteral("IBPACLEtherMaskForm"));
 }
 
-TIBPIPMaskForm::TIBPIPMaskForm(QWidget* owner, bool enlarge) : TIbpViewerForm(owner, enlarge, kIpMaskSpec)
+TIBPIPMaskForm::TIBPIPMaskForm(QWidget* owner, bool enlarge) : TIbpViewerForm(owner, enlarge, kIpMaskDef)
 {
     setObjectName(QStringLiteral("IBPIPMaskForm"));
 }
 
-TIBPEtherRuleForm::TIBPEtherRuleForm(QWidget* owner, bool enlarge) : TIbpViewerForm(owner, enlarge, kEtherRuleSpec)
+TIBPEtherRuleForm::TIBPEtherRuleForm(QWidget* owner, bool enlarge) : TIbpViewerForm(owner, enlarge, kEtherRuleDef)
 {
     setObjectName(QStringLiteral("IBPEtherRuleForm"));
 }
 
-TIBPIPRuleForm::TIBPIPRuleForm(QWidget* owner, bool enlarge) : TIbpViewerForm(owner, enlarge, kIpRuleSpec)
+TIBPIPRuleForm::TIBPIPRuleForm(QWidget* owner, bool enlarge) : TIbpViewerForm(owner, enlarge, kIpRuleDef)
 {
     setObjectName(QStringLiteral("IBPIPRuleForm"));
 }

@@ -17,7 +17,7 @@ class QTreeWidget;
 class TStackingPortUitForm;
 
 // What a viewer shows.
-struct TIbpViewerSpec {
+struct TIbpViewerDef {
     // A variable shown in an edit (format given) or in the combo (format null).
     struct Field {
         int index;
@@ -51,14 +51,14 @@ public:
     TStackingPortUitForm* PortGrid = nullptr;
 
 protected:
-    TIbpViewerForm(QWidget* owner, bool enlarge, const TIbpViewerSpec& spec);
+    TIbpViewerForm(QWidget* owner, bool enlarge, const TIbpViewerDef& def);
 
     void ClearInputs() override;
     void FreeControls() override;
 
 private:
-    void BuildControls(const TIbpViewerSpec& spec);
-    void FormCreate(const TIbpViewerSpec& spec);
+    void BuildControls(const TIbpViewerDef& def);
+    void FormCreate(const TIbpViewerDef& def);
 };
 
 // Ethernet masks of IP-MAC binding (profiles 1 to 14).
