@@ -1,5 +1,7 @@
 #include "dialogs/layer2/Garpformunit.h"
 
+#include "dialogs/FormControls.h"
+
 #include "dialogs/layer2/StpTables.h"
 
 #include <QFrame>
@@ -20,13 +22,7 @@ const KtSNMPVarDef kGarp[] = {
     {},
 };
 
-QPushButton* Button(QWidget* parent, const char* name, const char* text)
-{
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
+using FormControls::Button;
 
 } // namespace
 

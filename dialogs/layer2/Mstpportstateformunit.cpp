@@ -1,5 +1,7 @@
 #include "dialogs/layer2/Mstpportstateformunit.h"
 
+#include "dialogs/FormControls.h"
+
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtSNMPSession.h"
 #include "dialogs/layer2/StpTables.h"
@@ -50,13 +52,7 @@ constexpr int kAdminHelloTime = 2;
 const std::vector<int> kWritable = {3, 4, 5, 6, 8, 10, 11, 12};
 constexpr int kTimeout = 300;  // 3 s, in hundredths of a second
 
-QPushButton* Button(QWidget* parent, const char* name, const char* text)
-{
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
+using FormControls::Button;
 
 template <class Control> Control* Named(QWidget* parent, const char* name)
 {

@@ -1,5 +1,7 @@
 #include "dialogs/layer2/Portmirror.h"
 
+#include "dialogs/FormControls.h"
+
 #include "KtNML/KtOptionList.h"
 #include "dialogs/Stackingportuitformunit.h"
 #include "dialogs/layer2/TrunkTable.h"
@@ -34,13 +36,7 @@ constexpr int kBoxesPerUnit = 32, kColumns = 12;
 constexpr const char* kModel = "VKR-2207";
 constexpr int kModelPorts = 10;
 
-QPushButton* Button(QWidget* parent, const char* name, const char* text)
-{
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
+using FormControls::Button;
 
 QLineEdit* Edit(QWidget* parent, const char* name)
 {

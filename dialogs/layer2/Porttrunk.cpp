@@ -1,5 +1,7 @@
 #include "dialogs/layer2/Porttrunk.h"
 
+#include "dialogs/FormControls.h"
+
 #include "dialogs/InputChecks.h"
 #include "dialogs/Stackingportuitformunit.h"
 #include "dialogs/layer2/TrunkTable.h"
@@ -29,13 +31,7 @@ constexpr int kModelPorts = 10;
 // The trunk request's time-out per attempt, in hundredths of a second.
 constexpr int kTrunkTimeout = 300;
 
-QPushButton* Button(QWidget* parent, const char* name, const char* text)
-{
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
+using FormControls::Button;
 
 QLineEdit* Edit(QWidget* parent, const char* name)
 {

@@ -1,5 +1,7 @@
 #include "dialogs/layer2/Spanningtreealgorithmformunit.h"
 
+#include "dialogs/FormControls.h"
+
 #include "KtNML/KtMessages.h"
 #include "dialogs/ProgressForm.h"
 #include "dialogs/layer2/StpTables.h"
@@ -14,13 +16,7 @@
 
 namespace {
 
-QPushButton* Button(QWidget* parent, const char* name, const char* text)
-{
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
+using FormControls::Button;
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "dialogs/layer2/Stpinfounit.h"
 
+#include "dialogs/FormControls.h"
+
 #include "KtNML/KtEditConstraint.h"
 #include "dialogs/InputChecks.h"
 #include "dialogs/ProgressForm.h"
@@ -33,13 +35,7 @@ constexpr Constrained kConstraints[] = {
     {kMaxHops, "%i{n1x20l2a}"},      {kTxHoldCount, "%i{n1x10l2a}"},
 };
 
-QPushButton* Button(QWidget* parent, const char* name, const char* text)
-{
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
+using FormControls::Button;
 
 QLineEdit* Edit(QWidget* parent, const char* name)
 {

@@ -1,5 +1,7 @@
 #include "dialogs/security/AclRuleDialogBase.h"
 
+#include "dialogs/FormControls.h"
+
 #include "dialogs/Stackingportuitformunit.h"
 #include "dialogs/security/AclOptions.h"
 
@@ -331,10 +333,7 @@ QCheckBox* TAclRuleDialogBase::FieldBox(const char* name, const QString& text)
 
 QPushButton* TAclRuleDialogBase::Button(const char* name, const QString& text)
 {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
+    return FormControls::Button(this, name, text.toLatin1().constData());
 }
 
 void TAclRuleDialogBase::AddField(QGridLayout* grid, int& slot, QWidget* box, QWidget* control)

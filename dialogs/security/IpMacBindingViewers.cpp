@@ -1,7 +1,7 @@
 #include "dialogs/security/IpMacBindingViewers.h"
 
 #include "dialogs/Stackingportuitformunit.h"
-#include "dialogs/security/AclFormControls.h"
+#include "dialogs/FormControls.h"
 #include "dialogs/security/AclOptions.h"
 
 #include <QComboBox>
@@ -104,11 +104,11 @@ void TIbpViewerForm::BuildControls(const TIbpViewerDef& def)
         const char* label = def.variables[f.index].label;
         if (f.format) {
             // Read-only rather than disabled: the values can still be selected and copied.
-            QLineEdit* edit = AclForm::Edit(this, form, f.name, label);
+            QLineEdit* edit = FormControls::Edit(this, form, f.name, label);
             edit->setReadOnly(true);
             Edits.push_back(edit);
         } else {
-            Combo = AclForm::Combo(this, form, f.name, label, true);
+            Combo = FormControls::Combo(this, form, f.name, label, true);
         }
     }
     if (def.portIndex >= 0) {
@@ -124,7 +124,7 @@ void TIbpViewerForm::BuildControls(const TIbpViewerDef& def)
 
     auto* buttons = new QVBoxLayout;
     top->addLayout(buttons);
-    RefreshButton = AclForm::Button(this, def.refreshName, "Refresh");
+    RefreshButton = FormControls::Button(this, def.refreshName, "Refresh");
     buttons->addWidget(RefreshButton);
     buttons->addStretch();
     AddStatusBar(outer);

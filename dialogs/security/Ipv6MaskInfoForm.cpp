@@ -1,7 +1,7 @@
 #include "dialogs/security/Ipv6MaskInfoForm.h"
 
 #include "dialogs/InputChecks.h"
-#include "dialogs/security/AclFormControls.h"
+#include "dialogs/FormControls.h"
 #include "dialogs/security/AclOptions.h"
 
 #include <QComboBox>
@@ -66,7 +66,7 @@ TIPv6MaskInfoForm::~TIPv6MaskInfoForm()
 
 void TIPv6MaskInfoForm::BuildControls()
 {
-    using namespace AclForm;
+    using namespace FormControls;
     auto* outer = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     outer->addLayout(top, 1);

@@ -1,7 +1,7 @@
 #include "dialogs/security/MaskInformationForms.h"
 
 #include "dialogs/InputChecks.h"
-#include "dialogs/security/AclFormControls.h"
+#include "dialogs/FormControls.h"
 #include "dialogs/security/AclOptions.h"
 
 #include <QComboBox>
@@ -135,7 +135,7 @@ TEthernetMaskInformationForm::~TEthernetMaskInformationForm()
 
 void TEthernetMaskInformationForm::BuildControls()
 {
-    using namespace AclForm;
+    using namespace FormControls;
     const Frame f = MakeFrame(this);
     ListView1 = ListView(this, f.left);
     auto* form = new QFormLayout;
@@ -280,7 +280,7 @@ TIPMaskInformationForm::~TIPMaskInformationForm()
 
 void TIPMaskInformationForm::BuildControls()
 {
-    using namespace AclForm;
+    using namespace FormControls;
     const Frame f = MakeFrame(this);
     ListView1 = ListView(this, f.left);
     auto* columns = new QHBoxLayout;

@@ -1,6 +1,6 @@
 #pragma once
-// The controls the access-control mask dialogs and viewers build their forms from: each made
-// with its form name, buttons that never act as the default (Enter must not press Add).
+// The controls dialogs build their forms from: each made with its form name; buttons never act
+// as the default (Enter in a field must not press Add).
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -8,7 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace AclForm {
+namespace FormControls {
 
 inline QPushButton* Button(QWidget* parent, const char* name, const char* text)
 {
@@ -37,4 +37,4 @@ inline QComboBox* Combo(QWidget* parent, QFormLayout* form, const char* name, co
     return c;
 }
 
-} // namespace AclForm
+} // namespace FormControls
