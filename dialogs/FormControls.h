@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -35,6 +36,16 @@ inline QComboBox* Combo(QWidget* parent, QFormLayout* form, const char* name, co
     c->setEnabled(!display);
     form->addRow(QString::fromLatin1(label), c);
     return c;
+}
+
+// The read-only status memo under a dialog's controls (about six lines of status and errors).
+inline QPlainTextEdit* StatusMemo(QWidget* parent, const char* name)
+{
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(QLatin1String(name));
+    memo->setReadOnly(true);
+    memo->setMaximumHeight(70);
+    return memo;
 }
 
 } // namespace FormControls

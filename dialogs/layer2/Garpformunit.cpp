@@ -69,10 +69,7 @@ void TGARPForm::BuildControls()
     count->addStretch();
     outer->addLayout(count);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setMaximumHeight(70);
+    Memo1 = FormControls::StatusMemo(this, "Memo1");
     outer->addWidget(Memo1);
 
     connect(RefreshBtn, &QPushButton::clicked, this, [this] { RefreshBtnClick(); });

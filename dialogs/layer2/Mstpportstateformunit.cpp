@@ -154,9 +154,7 @@ void TMSTPPortStateForm::BuildControls()
         buttons->addWidget(b);
     buttons->addStretch();
     top->addLayout(buttons);
-    memMsg = Named<QPlainTextEdit>(this, "memMsg");
-    memMsg->setReadOnly(true);
-    memMsg->setMaximumHeight(70);
+    memMsg = FormControls::StatusMemo(this, "memMsg");
     outer->addWidget(memMsg);
     lblSTPVersion = Named<QLabel>(this, "lblSTPVersion");
     lblSTPVersion->hide();

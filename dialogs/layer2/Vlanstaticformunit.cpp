@@ -133,10 +133,7 @@ void TVlanStaticForm::BuildControls()
     buttons->addStretch();
     top->addLayout(buttons);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setMaximumHeight(70);
+    Memo1 = FormControls::StatusMemo(this, "Memo1");
     outer->addWidget(Memo1);
 
     connect(RefreshBtn, &QPushButton::clicked, this, [this] { RefreshBtnClick(); });
