@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
 #include <QLineEdit>
 #include <QTreeWidget>
 
@@ -110,7 +112,7 @@ bool TDialogBase::ReadyFor(const KtSNMPRequest2Edits& request)
     if (m_closing)
         return false;
     if (!GetComplete() || request.Busy()) {
-        ShowMessage(kNotComplete);
+        ShowMessage(m_guardMessage);
         return false;
     }
     return true;
@@ -140,6 +142,55 @@ bool TDialogBase::RunOperation(KtSNMPRequest2Edits& request, const std::function
     if (!request.Busy())
         SetGetComplete(true);
     return true;
+}
+
+void TDialogBase::WatchRowCount(QTreeWidget* list, QLabel* counter)
+{
+    m_rowCounters.emplace_back(list, counter);
+    QAbstractItemModel* model = list->model();
+    // From the model: it also signals while the list itself is being destroyed.
+    const auto show = [model, counter] { counter->setText(QString::number(model->rowCount())); };
+    connect(model, &QAbstractItemModel::rowsInserted, counter, show);
+    connect(model, &QAbstractItemModel::rowsRemoved, counter, show);
+    connect(model, &QAbstractItemModel::modelReset, counter, show);
+    show();
+}
+
+void TDialogBase::ShowRowCounts()
+{
+    for (const auto& [list, counter] : m_rowCounters)
+        counter->setText(QString::number(list->topLevelItemCount()));
+}
+
+bool TDialogBase::SelectRowByKey(QTreeWidget* list, const QString& key)
+{
+    for (int r = 0; r < list->topLevelItemCount(); ++r) {
+        QTreeWidgetItem* item = list->topLevelItem(r);
+        if (item->text(0) != key)
+            continue;
+        list->clearSelection();
+        list->setCurrentItem(item);
+        item->setSelected(true);
+        list->scrollToItem(item);
+        return true;
+    }
+    return false;
+}
+
+void TDialogBase::ReselectAfterRead(KtSNMPRequest2Edits& request, const QString& key,
+                                    const std::function<void(bool)>& onSelected)
+{
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    QPointer<QTreeWidget> list = request.ListView();
+    *connection = connect(&request, &KtSNMPRequest2Controls::ReadDone, this,
+                          [this, connection, list, key, onSelected] {
+                              disconnect(*connection);
+                              if (m_closing || !list)
+                                  return;
+                              const bool found = SelectRowByKey(list, key);
+                              if (onSelected)
+                                  onSelected(found);
+                          });
 }
 
 QString TDialogBase::IndexListText(const std::vector<int>& columns)
@@ -185,7 +236,7 @@ bool TDialogBase::FormCloseQuery()
     if (m_closing)
         return false;
     if (!GetComplete()) {
-        ShowMessage(kNotComplete);
+        ShowMessage(m_guardMessage);
         return false;
     }
     return true;

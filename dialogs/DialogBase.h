@@ -16,6 +16,11 @@
 //  - Synchronous dialogs (SetSynchronous, for dialogs whose requests block): no completion
 //    guard; closing is always allowed.
 //  - Stop: the walk ends after the reply that is outstanding.
+//  - SetGuardMessage: a dialog whose guard says something else ("Refresh not complete").
+//  - WatchRowCount(list, counter): the counter box shows the list's row count as it changes
+//    (it grows while a walk fills the list); FormControls::CountBox makes the box.
+//  - ReselectAfterRead(request, key): once the walk a command started reports done, the row
+//    whose first column is key is selected again (its values reload into the controls).
 //  - Closing: refused with the guard message while an operation is outstanding (close button,
 //    Escape, window manager; never in a synchronous dialog); otherwise list selections are
 //    cleared, FreeControls runs, and each request in turn is stopped, waited for and destroyed.
@@ -58,10 +63,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
+class QTreeWidget;
 
 class TDialogBase : public QDialog {
     Q_OBJECT
@@ -82,6 +90,9 @@ public:
 
     // Closing as the Close button does: false (and the guard message) while busy.
     bool FormCloseQuery();
+
+    // The message a command or a close gets while an operation is outstanding.
+    const QString& GuardMessage() const { return m_guardMessage; }
 
     // The guard message box, and the dialogs' other input messages (a warning through
     // KtMessageService, KtNML/KtMessages.h; tests record it with one recorder).
@@ -108,6 +119,19 @@ protected:
     void WatchGetDone(KtSNMPRequest2Edits& request);
     // No completion guard: for dialogs whose requests are synchronous (call in the constructor).
     void SetSynchronous(bool synchronous) { m_synchronous = synchronous; }
+    void SetGuardMessage(const QString& message) { m_guardMessage = message; }
+
+    // counter shows list's row count now and whenever rows come or go.
+    void WatchRowCount(QTreeWidget* list, QLabel* counter);
+    // Writes the row count of every watched list into its counter (after a clear, say).
+    void ShowRowCounts();
+    // When request's next read reports done (with or without error), the row of its list view
+    // whose first column is key is selected again; onSelected(found) runs afterwards, with
+    // found false when no row matched (nothing is selected then). One shot per call.
+    void ReselectAfterRead(KtSNMPRequest2Edits& request, const QString& key,
+                           const std::function<void(bool found)>& onSelected = {});
+    // The row of list whose first column is key, selected and made current; false if none.
+    static bool SelectRowByKey(QTreeWidget* list, const QString& key);
 
     // A command on request: refused with the guard message while busy (nothing while closing),
     // then refused by check (which shows its own message) when given; otherwise GetComplete
@@ -172,5 +196,7 @@ private:
     bool m_getComplete = true;
     bool m_closing = false;
     bool m_closed = false;
+    QString m_guardMessage = kNotComplete;
+    std::vector<std::pair<QTreeWidget*, QLabel*>> m_rowCounters;
     std::vector<std::unique_ptr<KtSNMPRequest2Edits>> m_requests;
 };

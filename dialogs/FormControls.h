@@ -3,6 +3,8 @@
 // as the default (Enter in a field must not press Add).
 #include <QComboBox>
 #include <QFormLayout>
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -46,6 +48,17 @@ inline QPlainTextEdit* StatusMemo(QWidget* parent, const char* name)
     memo->setReadOnly(true);
     memo->setMaximumHeight(70);
     return memo;
+}
+
+// The sunken box a dialog shows its list's row count in (TDialogBase::WatchRowCount fills it).
+inline QLabel* CountBox(QWidget* parent, const char* name)
+{
+    auto* box = new QLabel(QStringLiteral("0"), parent);
+    box->setObjectName(QLatin1String(name));
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setAlignment(Qt::AlignCenter);
+    box->setMinimumWidth(60);
+    return box;
 }
 
 } // namespace FormControls

@@ -61,10 +61,7 @@ void TGARPForm::BuildControls()
 
     auto* count = new QHBoxLayout;
     count->addWidget(new QLabel(QStringLiteral("Samples"), this));
-    ST_Count = new QLabel(this);
-    ST_Count->setObjectName(QStringLiteral("ST_Count"));
-    ST_Count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ST_Count->setMinimumWidth(60);
+    ST_Count = FormControls::CountBox(this, "ST_Count");
     count->addWidget(ST_Count);
     count->addStretch();
     outer->addLayout(count);
@@ -90,10 +87,7 @@ void TGARPForm::FormCreate()
         GarpCompletion().GetComplete = true;
         GarpCompletion().SetComplete = true;
     });
-    QAbstractItemModel* model = LV_dot1dPortGarpEntry->model();
-    connect(model, &QAbstractItemModel::rowsInserted, this, [this] { ShowCount(); });
-    connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { ShowCount(); });
-    connect(model, &QAbstractItemModel::modelReset, this, [this] { ShowCount(); });
+    WatchRowCount(LV_dot1dPortGarpEntry, ST_Count);
     Walk();
 }
 
@@ -107,12 +101,7 @@ void TGARPForm::Walk()
         GarpCompletion().GetComplete = true;
         m_table->ShowStatus(0, e.Message());
     }
-    ShowCount();
-}
-
-void TGARPForm::ShowCount()
-{
-    ST_Count->setText(QString::number(LV_dot1dPortGarpEntry->topLevelItemCount()));
+    ShowRowCounts();
 }
 
 void TGARPForm::RefreshBtnClick()

@@ -28,7 +28,6 @@ private:
     void BuildControls();
     void FormCreate();
     void Walk();
-    void ShowCount();
 
     KtSNMPRequest2Edits* m_table = nullptr;
 };

@@ -113,10 +113,7 @@ void TVlanStaticForm::BuildControls()
 
     auto* count = new QHBoxLayout;
     count->addWidget(new QLabel(QStringLiteral("Samples"), this));
-    ST_Count2 = new QLabel(this);
-    ST_Count2->setObjectName(QStringLiteral("ST_Count2"));
-    ST_Count2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ST_Count2->setMinimumWidth(60);
+    ST_Count2 = FormControls::CountBox(this, "ST_Count2");
     count->addWidget(ST_Count2);
     count->addStretch();
     left->addLayout(count);
@@ -166,12 +163,8 @@ void TVlanStaticForm::FormCreate()
         // After the binding's own handler, which has loaded the row into the controls.
         connect(LV_dot1qVlanStaticEntry, &QTreeWidget::itemSelectionChanged, this,
                 [this] { LV_dot1qVlanStaticEntrySelectItem(); });
-        QAbstractItemModel* model = LV_dot1qVlanStaticEntry->model();
-        connect(model, &QAbstractItemModel::rowsInserted, this, [this] { LV_dot1qVlanStaticEntryChange(); });
-        connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { LV_dot1qVlanStaticEntryChange(); });
-        connect(model, &QAbstractItemModel::modelReset, this, [this] { LV_dot1qVlanStaticEntryChange(); });
+        WatchRowCount(LV_dot1qVlanStaticEntry, ST_Count2);
         m_table->Get();
-        ShowCount();
     });
 
     m_nextFree = &AddRequest(kNextFree, KtItem::SVT_SV, 0, QStringLiteral("dot1qNextFreeLocalVlanIndex"));
@@ -195,11 +188,6 @@ void TVlanStaticForm::FreeControls()
     }
 }
 
-void TVlanStaticForm::ShowCount()
-{
-    ST_Count2->setText(QString::number(LV_dot1qVlanStaticEntry->topLevelItemCount()));
-}
-
 void TVlanStaticForm::SetButtons(bool rowSelected)
 {
     SetBtn->setEnabled(rowSelected);
@@ -213,11 +201,6 @@ void TVlanStaticForm::LV_dot1qVlanStaticEntrySelectItem()
     if (!selected)
         ClearInputs();
     SetButtons(selected);
-}
-
-void TVlanStaticForm::LV_dot1qVlanStaticEntryChange()
-{
-    ShowCount();
 }
 
 void TVlanStaticForm::ClearInputs()
@@ -263,10 +246,10 @@ void TVlanStaticForm::RefreshBtnClick()
         return;
     RunOperation(*m_table, [this] {
         m_table->Get();
-        ShowCount();
+        ShowRowCounts();
         ClearInputs();
     });
-    ShowCount();
+    ShowRowCounts();
     SetButtons(false);
 }
 

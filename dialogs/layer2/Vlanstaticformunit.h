@@ -62,9 +62,7 @@ private:
     void BuildControls();
     void FormCreate();
     void LV_dot1qVlanStaticEntrySelectItem();
-    void LV_dot1qVlanStaticEntryChange();
     void ClearInputs();
-    void ShowCount();
     void SetButtons(bool rowSelected);
     // The mend of a loose binding: "12x" would go out as VLAN 12 and "abc" as VLAN 0.
     bool CheckVlanId();

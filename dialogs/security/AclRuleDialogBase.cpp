@@ -60,19 +60,10 @@ void TAclRuleDialogBase::BindRuleTable()
     table.BindBitsList(m_setup.portColumn, TStackingPortUitForm::BitIndexText(kPortBits),
                        PortGrid->FirstBoxes(kPortBits));
     m_listView = table.ListView();
-    QAbstractItemModel* model = m_listView->model();
-    connect(model, &QAbstractItemModel::rowsInserted, this, [this] { ShowRowCount(); });
-    connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { ShowRowCount(); });
-    connect(model, &QAbstractItemModel::modelReset, this, [this] { ShowRowCount(); });
+    if (StaticText1)
+        WatchRowCount(m_listView, StaticText1);
     if (m_setup.enablePriorityCombo)
         connect(m_setup.enablePriorityCombo, &QComboBox::currentIndexChanged, this, [this] { EnablePriorityChange(); });
-}
-
-void TAclRuleDialogBase::ShowRowCount()
-{
-    const KtSNMPRequest2Edits* table = TableRequest();
-    if (StaticText1 && table && table->ListView())
-        StaticText1->setText(QString::number(table->ListView()->topLevelItemCount()));
 }
 
 QString TAclRuleDialogBase::ControlText(const QWidget* control)
@@ -188,7 +179,7 @@ void TAclRuleDialogBase::SendOrDeselect(const std::function<void()>& send)
 void TAclRuleDialogBase::RefreshRules()
 {
     Reload();
-    ShowRowCount();
+    ShowRowCounts();
 }
 
 void TAclRuleDialogBase::AddRule()
@@ -207,7 +198,7 @@ void TAclRuleDialogBase::AddRule()
                    send = SendSet();
                    return CheckEdits(*TableRequest(), CheckedColumns(send));
                });
-    ShowRowCount();
+    ShowRowCounts();
 }
 
 void TAclRuleDialogBase::EditRule()
@@ -237,7 +228,7 @@ void TAclRuleDialogBase::EditRule()
                    send = SendSet();
                    return CheckEdits(*TableRequest(), CheckedColumns(send));
                });
-    ShowRowCount();
+    ShowRowCounts();
 }
 
 void TAclRuleDialogBase::DeleteRule()
@@ -249,7 +240,7 @@ void TAclRuleDialogBase::DeleteRule()
             DestroyRow(*TableRequest(), m_setup.statusColumn, m_setup.rowCombo, AclOptions::kDestroyPosition);
         });
     });
-    ShowRowCount();
+    ShowRowCounts();
 }
 
 // ---- tick boxes --------------------------------------------------------------------------
@@ -303,7 +294,7 @@ void TAclRuleDialogBase::ClearInputs()
             field.box->setChecked(false);
     if (PortGrid)
         PortGrid->UncheckAll();
-    ShowRowCount();
+    ShowRowCounts();
 }
 
 void TAclRuleDialogBase::OnSelectionChanged(bool rowSelected)
@@ -394,10 +385,7 @@ QGridLayout* TAclRuleDialogBase::BuildRuleFrame(QTreeWidget*& listView, QLineEdi
     auto* column = new QVBoxLayout;
     for (QPushButton* b : buttons)
         column->addWidget(b);
-    StaticText1 = new QLabel(this);
-    StaticText1->setObjectName(QStringLiteral("StaticText1"));
-    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->setAlignment(Qt::AlignCenter);
+    StaticText1 = FormControls::CountBox(this, "StaticText1");
     column->addWidget(StaticText1);
     column->addStretch();
     top->addLayout(column);

@@ -115,7 +115,6 @@ protected:
     void CheckAllFields();
     void ClearFieldChecks();
     void EnablePriorityChange();
-    void ShowRowCount();
 
     // The dialog's input checks (messages and focus its own); false stops the command.
     virtual bool ValidateInputs() = 0;

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <memory>
 
 using testutil::Pump;
@@ -71,6 +73,9 @@ public:
         return Run([this] { table->Get(); });
     }
     using TDialogBase::CheckEdits;
+    using TDialogBase::ReselectAfterRead;
+    using TDialogBase::SetGuardMessage;
+    using TDialogBase::WatchRowCount;
     using TDialogBase::DestroyRow;
     using TDialogBase::SendColumn;
     using TDialogBase::SendRow;
@@ -163,6 +168,52 @@ TEST_F(DialogBaseTest, ColumnWritesAreNotEachFollowedByAWalk)
               (std::vector<QStringList>{{kEntry + "1.10=x:6C6162"}, {kEntry + "5.10=i:1"}}));
     EXPECT_EQ(WalksSince(mark, kEntry + "1"), 1);
     EXPECT_EQ(Types(mark).mid(0, 2), QStringList({"SET", "SET"}));
+}
+
+TEST_F(DialogBaseTest, AWriteThenWalkReselectsItsRowOnlyWhenTheWalkHasEndedAndTheCounterFollows)
+{
+    ASSERT_TRUE(StartSim({"--delay", "100"}));
+    Open();
+    auto* counter = new QLabel(form.get());
+    form->WatchRowCount(form->List, counter);
+    EXPECT_EQ(counter->text(), "3");
+
+    QTreeWidgetItem* row = form->List->topLevelItem(1);
+    const QString key = row->text(0);
+    form->List->setCurrentItem(row);
+    row->setSelected(true);
+    ASSERT_EQ(form->Key->text(), key);
+    form->Name->setText("renamed");
+    std::optional<bool> found;
+    ASSERT_TRUE(form->Run([&] {
+        form->SendColumn(*form->table, kName);
+        form->table->Get();
+        form->ReselectAfterRead(*form->table, key, [&](bool f) { found = f; });
+    }));
+    // The walk has cleared the list; nothing is selected before it ends.
+    EXPECT_FALSE(found.has_value());
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_EQ(found, std::optional<bool>(true));
+    ASSERT_EQ(form->List->selectedItems().size(), 1);
+    EXPECT_EQ(form->List->selectedItems().front()->text(0), key);
+    EXPECT_EQ(form->Name->text(), "renamed");
+    EXPECT_EQ(counter->text(), "3");
+
+    // A key that is gone: nothing selected, and the caller hears it.
+    ASSERT_TRUE(form->Run([&] {
+        form->table->Get();
+        form->ReselectAfterRead(*form->table, QStringLiteral("4095"), [&](bool f) { found = f; });
+    }));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(found, std::optional<bool>(false));
+    EXPECT_TRUE(form->List->selectedItems().isEmpty());
+
+    // The guard speaks the dialog's own words.
+    form->SetGuardMessage(QStringLiteral("Refresh not complete"));
+    ASSERT_TRUE(form->Read());
+    EXPECT_FALSE(form->Read());
+    EXPECT_EQ(boxes.texts, QStringList({"Refresh not complete"}));
+    ASSERT_TRUE(WaitIdle());
 }
 
 struct WriteCase {
