@@ -193,6 +193,61 @@ void TDialogBase::ReselectAfterRead(KtSNMPRequest2Edits& request, const QString&
                           });
 }
 
+void TDialogBase::SendChain(KtSNMPRequest2Edits& request, std::vector<std::function<void()>> steps)
+{
+    if (steps.empty())
+        return;
+    struct Chain {
+        std::vector<std::function<void()>> steps;
+        std::size_t next = 1;
+        QMetaObject::Connection connection;
+    };
+    auto chain = std::make_shared<Chain>();
+    chain->steps = std::move(steps);
+    if (chain->steps.size() > 1) {
+        chain->connection = connect(&request, &KtSNMPRequest2Controls::WriteDone, this,
+                                    [this, chain, &request](const KtSNMPError& error) {
+            const auto end = [&] {
+                disconnect(chain->connection);
+                SetGetComplete(!request.Busy());
+            };
+            if (error.code != 0 || m_closing) {
+                end();
+                return;
+            }
+            const std::function<void()> step = chain->steps[chain->next++];
+            if (chain->next == chain->steps.size())
+                disconnect(chain->connection);
+            try {
+                step();
+            } catch (const KtException& e) {
+                request.ShowStatus(e.Message());
+                end();
+                return;
+            } catch (const std::exception& e) {
+                request.ShowStatus(QString::fromLocal8Bit(e.what()));
+                end();
+                return;
+            }
+            SetGetComplete(!request.Busy());
+        });
+    }
+    try {
+        chain->steps.front()();
+    } catch (...) {
+        disconnect(chain->connection);
+        throw;
+    }
+    // A write that completed at once (a synchronous request) has already run the rest.
+    if (request.Busy())
+        SetGetComplete(false);
+}
+
+bool TDialogBase::AskYesNo(const QString& text)
+{
+    return KtMessageService().AskYesNo(this, KtMessages::DisplayCaption(), text);
+}
+
 QString TDialogBase::IndexListText(const std::vector<int>& columns)
 {
     QStringList names;

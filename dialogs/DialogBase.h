@@ -32,6 +32,7 @@
 //   DestroyRow(request, 5, combo, 5) the row-status combo to "destroy", that variable alone
 //   SendTicked(request, fields, ...) the variables whose tick boxes are ticked: one SET, or
 //                                    one SET per field in the order given
+//   SendChain(request, {a, b, get})  b only after a's write succeeded, then the read
 //
 // A new dialog, in outline (dialogs/layer2/Vlanstaticformunit.cpp is the worked example):
 //
@@ -171,6 +172,16 @@ protected:
                            bool onePerField);
     // "1,2,5".
     static QString IndexListText(const std::vector<int>& columns);
+
+    // Steps that must follow one another on request, started inside a command's body: each
+    // step after the first runs only once the write the previous step sent has succeeded. A
+    // failed write ends the chain (the framework has shown why), and so does an error a step
+    // raises (shown in the status target). The last step may start a read. GetComplete stays
+    // false until the chain has ended.
+    void SendChain(KtSNMPRequest2Edits& request, std::vector<std::function<void()>> steps);
+
+    // A Yes/No question with the dialogs' caption: true for Yes.
+    bool AskYesNo(const QString& text);
 
     // Stop: the walk ends after the reply that is outstanding.
     static void StopRequest(KtSNMPRequest2Edits& request) { request.Request().Alive = false; }

@@ -37,7 +37,7 @@ const KtSNMPVarDef kTable[] = {
     {},
 };
 constexpr int kName = 1, kStatus = 2;
-constexpr int kActivePosition = 0, kDestroyPosition = 5;
+constexpr int kActivePosition = 0, kCreateAndWaitPosition = 4, kDestroyPosition = 5;
 
 // A dialog with nothing of its own: the base's commands, opened up for the tests.
 class TStubForm : public TDialogBase {
@@ -74,6 +74,7 @@ public:
     }
     using TDialogBase::CheckEdits;
     using TDialogBase::ReselectAfterRead;
+    using TDialogBase::SendChain;
     using TDialogBase::SetGuardMessage;
     using TDialogBase::WatchRowCount;
     using TDialogBase::DestroyRow;
@@ -213,6 +214,61 @@ TEST_F(DialogBaseTest, AWriteThenWalkReselectsItsRowOnlyWhenTheWalkHasEndedAndTh
     ASSERT_TRUE(form->Read());
     EXPECT_FALSE(form->Read());
     EXPECT_EQ(boxes.texts, QStringList({"Refresh not complete"}));
+    ASSERT_TRUE(WaitIdle());
+}
+
+TEST_F(DialogBaseTest, AChainSendsEachWriteOnlyAfterThePreviousOneSucceeded)
+{
+    ASSERT_TRUE(StartSim());
+    Open();
+    // The row goes first (waiting for its port lists), a second name after it; then the table is read again.
+    form->Key->setText("30");
+    form->Name->setText("lab");
+    form->Status->setCurrentIndex(kCreateAndWaitPosition);
+    int mark = Mark();
+    ASSERT_TRUE(form->Run([&] {
+        form->SendChain(*form->table, {[&] { form->SendRow(*form->table, {kName, kStatus}); },
+                                       [&] {
+                                           form->Name->setText("lab2");
+                                           form->SendColumn(*form->table, kName);
+                                       },
+                                       [&] { form->table->Get(); }});
+    }));
+    EXPECT_FALSE(form->GetComplete());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Since(mark, "SET"), (std::vector<QStringList>{{kEntry + "1.30=x:6C6162", kEntry + "5.30=i:5"},
+                                                            {kEntry + "1.30=x:6C616232"}}))
+        << form->Memo1->toPlainText().toStdString();
+    EXPECT_EQ(WalksSince(mark, kEntry + "1"), 1);
+    EXPECT_EQ(form->List->topLevelItemCount(), 4);
+
+    // A name for a row that does not exist is refused: nothing after it goes out.
+    form->Key->setText("31");
+    mark = Mark();
+    bool secondRan = false;
+    ASSERT_TRUE(form->Run([&] {
+        form->SendChain(*form->table, {[&] { form->SendColumn(*form->table, kName); },
+                                       [&] {
+                                           secondRan = true;
+                                           form->SendColumn(*form->table, kStatus);
+                                       },
+                                       [&] { form->table->Get(); }});
+    }));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_FALSE(secondRan);
+    EXPECT_EQ(Since(mark, "SET").size(), 1u);
+    EXPECT_EQ(WalksSince(mark, kEntry + "1"), 0);
+    EXPECT_FALSE(form->Memo1->toPlainText().isEmpty());
+
+    // A step that raises ends the chain with its message; the dialog stays usable.
+    form->Key->setText("10");
+    ASSERT_TRUE(form->Run([&] {
+        form->SendChain(*form->table, {[&] { form->SendColumn(*form->table, kName); },
+                                       [&] { throw KtException(-1, QStringLiteral("second step refused")); }});
+    }));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_TRUE(form->Memo1->toPlainText().contains("second step refused"));
+    EXPECT_TRUE(form->Read());
     ASSERT_TRUE(WaitIdle());
 }
 
