@@ -14,6 +14,10 @@
 #include "dialogs/layer2/Mstpportstateformunit.h"
 #include "dialogs/layer2/Spanningtreealgorithmformunit.h"
 #include "dialogs/layer2/Stpinfounit.h"
+// bulwark, SSL and port-security delete
+#include "dialogs/security/BulwarkCtrlForm.h"
+#include "dialogs/security/PrtSecDelCtrlForm.h"
+#include "dialogs/security/SSLManagementForm.h"
 
 #include <array>
 
@@ -48,6 +52,10 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TSTP_Info", "Spanning Tree Information: ", Make<TSTP_Info>},
         KtDialogEntry{"TMSTPPortStateForm", "MSTP Port State Information: ", Make<TMSTPPortStateForm>},
         KtDialogEntry{"TGARPForm", "GARP: ", Make<TGARPForm>},
+        // bulwark, SSL and port-security delete
+        KtDialogEntry{"TBulwarkCtrlForm", "Bulwark Control: ", Make<TBulwarkCtrlForm>},
+        KtDialogEntry{"TSSLManagementForm", "SSL Management: ", Make<TSSLManagementForm>},
+        KtDialogEntry{"TPrtSecDelCtrlForm", "Port Security Delete: ", Make<TPrtSecDelCtrlForm>},
     };
     return entries;
 }
