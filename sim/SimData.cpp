@@ -75,7 +75,8 @@ std::optional<IndexSyntax> parseIndexSyntax(const std::string& s)
     static const std::map<std::string, IndexSyntax> names = {
         {"integer", IndexSyntax::Integer},         {"string", IndexSyntax::String},
         {"implied-string", IndexSyntax::ImpliedString}, {"ipaddress", IndexSyntax::IpAddress},
-        {"mac", IndexSyntax::Mac},                 {"oid", IndexSyntax::ObjectId},
+        {"mac", IndexSyntax::Mac},                 {"ipv6address", IndexSyntax::Ipv6Address},
+        {"oid", IndexSyntax::ObjectId},
         {"implied-oid", IndexSyntax::ImpliedObjectId},
     };
     auto it = names.find(s);
@@ -107,6 +108,7 @@ std::optional<std::vector<Oid>> splitIndex(const std::vector<IndexSyntax>& synta
         case IndexSyntax::Integer: ok = take(1, false); break;
         case IndexSyntax::IpAddress: ok = take(4, true); break;
         case IndexSyntax::Mac: ok = take(6, true); break;
+        case IndexSyntax::Ipv6Address: ok = take(16, true); break;
         case IndexSyntax::String:
         case IndexSyntax::ObjectId:
             if (pos < suffix.size()) {
@@ -146,6 +148,7 @@ bool indexFitsType(IndexSyntax s, Type t)
     case IndexSyntax::String:
     case IndexSyntax::ImpliedString:
     case IndexSyntax::Mac:
+    case IndexSyntax::Ipv6Address:
         return t == Type::OctetString;
     case IndexSyntax::IpAddress:
         return t == Type::IpAddress || t == Type::OctetString;
@@ -515,7 +518,7 @@ void Store::parseLine(const std::vector<std::string>& tok, const std::string&)
         for (std::size_t i = 3; i < tok.size(); ++i) {
             auto s = parseIndexSyntax(tok[i]);
             if (!s)
-                fail("unknown index syntax '" + tok[i] + "' (integer, string, implied-string, ipaddress, mac, oid, implied-oid)");
+                fail("unknown index syntax '" + tok[i] + "' (integer, string, implied-string, ipaddress, mac, ipv6address, oid, implied-oid)");
             if ((*s == IndexSyntax::ImpliedString || *s == IndexSyntax::ImpliedObjectId) && i + 1 != tok.size())
                 fail("only the last index can be implied");
             t.index.push_back(*s);
@@ -1019,6 +1022,8 @@ void Store::fillTable(const std::string& name, std::size_t n)
         case IndexSyntax::Integer: return {varying ? base + k : 1};
         case IndexSyntax::IpAddress: return {10, (k >> 16) & 255, (k >> 8) & 255, k & 255};
         case IndexSyntax::Mac: return {2, 0, 0, (k >> 16) & 255, (k >> 8) & 255, k & 255};
+        case IndexSyntax::Ipv6Address: // fd00::k
+            return {0xfd, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, (k >> 16) & 255, (k >> 8) & 255, k & 255};
         case IndexSyntax::ObjectId:
         case IndexSyntax::ImpliedObjectId: return {1, k};
         case IndexSyntax::String:

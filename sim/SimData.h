@@ -81,7 +81,7 @@ struct ObjectDef {
     bool operator==(const ObjectDef&) const = default;
 };
 
-enum class IndexSyntax { Integer, String, ImpliedString, IpAddress, Mac, ObjectId, ImpliedObjectId };
+enum class IndexSyntax { Integer, String, ImpliedString, IpAddress, Mac, Ipv6Address, ObjectId, ImpliedObjectId };
 
 // A row-status column: "rowstatus" follows the RowStatus textual convention; the others name one
 // value that creates a row and one that removes it ("enabled"/"disabled", "add"/"delete").

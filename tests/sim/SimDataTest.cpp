@@ -109,6 +109,31 @@ TEST(DataFile, TableRowsAreCheckedAgainstTheirDeclaration)
     }
 }
 
+TEST(DataFile, Ipv6AddressIndexIsSixteenBytesWithoutALength)
+{
+    const std::string head = "subtree 1.3.6.1.4.1.32473\ntable g 1.3.6.1.4.1.32473.6.1 integer ipv6address\n"
+                             "column g 3 integer ro default=0\n";
+    const std::string ff02_1 = "255.2.0.0.0.0.0.0.0.0.0.0.0.0.0.1";
+    Store s;
+    s.loadText(head + "1.3.6.1.4.1.32473.6.1.3.10." + ff02_1 + " integer 4\n", "g.sim");
+    EXPECT_EQ(s.find(O("1.3.6.1.4.1.32473.6.1.3.10." + ff02_1))->value.num, 4);
+    s.fillTable("g", 1);
+    EXPECT_EQ(s.find(O("1.3.6.1.4.1.32473.6.1.3.11.253.0.0.0.0.0.0.0.0.0.0.0.0.0.0.1"))->value.num, 0);
+
+    for (const char* index : {"255.2.0.0.0.0.0.0.0.0.0.0.0.0.1",         // 15 bytes
+                              "16.255.2.0.0.0.0.0.0.0.0.0.0.0.0.0.1",    // length-prefixed
+                              "255.2.0.0.0.0.0.0.0.0.0.0.0.0.0.256"}) {  // no byte
+        SCOPED_TRACE(index);
+        Store bad;
+        try {
+            bad.loadText(head + "1.3.6.1.4.1.32473.6.1.3.10." + index + " integer 4\n", "g.sim");
+            ADD_FAILURE() << "accepted";
+        } catch (const DataError& e) {
+            EXPECT_NE(std::string(e.what()).find("does not match the index syntax"), std::string::npos) << e.what();
+        }
+    }
+}
+
 TEST(DataFile, ValuesAndDuplicates)
 {
     Store s;
