@@ -18,6 +18,10 @@
 #include "dialogs/security/BulwarkCtrlForm.h"
 #include "dialogs/security/PrtSecDelCtrlForm.h"
 #include "dialogs/security/SSLManagementForm.h"
+// igmp and mld snooping
+#include "dialogs/layer2/IgmpMulticastVlanForm.h"
+#include "dialogs/layer2/MldSnoopingGroupForm.h"
+#include "dialogs/layer2/SnoopingRouterPorts.h"
 
 #include <array>
 
@@ -56,6 +60,11 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TBulwarkCtrlForm", "Bulwark Control: ", Make<TBulwarkCtrlForm>},
         KtDialogEntry{"TSSLManagementForm", "SSL Management: ", Make<TSSLManagementForm>},
         KtDialogEntry{"TPrtSecDelCtrlForm", "Port Security Delete: ", Make<TPrtSecDelCtrlForm>},
+        // igmp and mld snooping
+        KtDialogEntry{"TIGMPRouterPortsForm", "IGMP Snooping Router Ports: ", Make<TIGMPRouterPortsForm>},
+        KtDialogEntry{"TMLD_SnoopingRouterPortsForm", "MLD Snooping Router Ports: ", Make<TMLD_SnoopingRouterPortsForm>},
+        KtDialogEntry{"TMLD_SnoopingGroupForm", "MLD Snooping Group Information: ", Make<TMLD_SnoopingGroupForm>},
+        KtDialogEntry{"TIGMPMulticastVlanForm", "IGMP Multicast VLAN Table: ", Make<TIGMPMulticastVlanForm>},
     };
     return entries;
 }
