@@ -22,6 +22,9 @@
 #include "dialogs/layer2/IgmpMulticastVlanForm.h"
 #include "dialogs/layer2/MldSnoopingGroupForm.h"
 #include "dialogs/layer2/SnoopingRouterPorts.h"
+// VLAN information, IP-MAC binding
+#include "dialogs/layer2/VlanInformationForms.h"
+#include "dialogs/security/IpMacBindingForms.h"
 
 #include <array>
 
@@ -65,6 +68,13 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TMLD_SnoopingRouterPortsForm", "MLD Snooping Router Ports: ", Make<TMLD_SnoopingRouterPortsForm>},
         KtDialogEntry{"TMLD_SnoopingGroupForm", "MLD Snooping Group Information: ", Make<TMLD_SnoopingGroupForm>},
         KtDialogEntry{"TIGMPMulticastVlanForm", "IGMP Multicast VLAN Table: ", Make<TIGMPMulticastVlanForm>},
+        // VLAN information, IP-MAC binding
+        KtDialogEntry{"TVLanCurrentTableForm", "VLAN Current: ", Make<TVLanCurrentTableForm>},
+        KtDialogEntry{"TVLanGeneralInfoForm", "802.1Q Basic Configure: ", Make<TVLanGeneralInfoForm>},
+        KtDialogEntry{"TVLanPortInfomationForm", "VLAN Port Information Form: ", Make<TVLanPortInfomationForm>},
+        KtDialogEntry{"TGuestVlanForm", "Guest VLAN: ", Make<TGuestVlanForm>},
+        KtDialogEntry{"TIPMACBindingForm", "IP-MAC Binding: ", Make<TIPMACBindingForm>},
+        KtDialogEntry{"TIpMacBindBlockedForm", "IP-MAC Binding Blocked: ", Make<TIpMacBindBlockedForm>},
     };
     return entries;
 }

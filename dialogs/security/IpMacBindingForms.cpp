@@ -1,0 +1,266 @@
+#include "dialogs/security/IpMacBindingForms.h"
+
+#include "dialogs/FormControls.h"
+#include "dialogs/InputChecks.h"
+#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/security/AclOptions.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kBoxesPerUnit = 32, kColumns = 12;
+constexpr const char* kModel = "VKR-2207";
+constexpr int kModelPorts = 10;
+
+const KtOptionList olMode({{1, "arp"}, {2, "acl"}});
+const KtOptionList olBlockedType({{2, "blockByAddrBind"}, {3, "delete"}});
+
+const KtSNMPVarDef kBinding[] = {
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.1", "IP Index", KtSyn::IpAddress, KtAcc::NotAccess},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.2", "MAC Address", KtSyn::MacAddress, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.3", "Ports", KtSyn::BitStr, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.4", "Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
+    {"1.3.6.1.4.1.32473.12.23.4.1.1.5", "Mode", KtSyn::Integer, KtAcc::ReadWrite, &olMode},
+    {},
+};
+constexpr int kIp = 0, kMac = 1, kPorts = 2, kStatus = 3, kMode = 4;
+
+const KtSNMPVarDef kBlocked[] = {
+    {"1.3.6.1.4.1.32473.12.23.4.2.1.1", "Blocked VID", KtSyn::Integer, KtAcc::NotAccess},
+    {"1.3.6.1.4.1.32473.12.23.4.2.1.2", "Blocked MAC Address", KtSyn::MacAddress, KtAcc::NotAccess},
+    {"1.3.6.1.4.1.32473.12.23.4.2.1.3", "Blocked VLAN Name", KtSyn::DisplayStr, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.12.23.4.2.1.4", "Blocked Port", KtSyn::Integer, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.12.23.4.2.1.5", "Blocked Type", KtSyn::Integer, KtAcc::ReadWrite, &olBlockedType},
+    {},
+};
+constexpr int kBlockedType = 4;
+constexpr int kDeletePosition = 1;
+
+using FormControls::Button;
+
+} // namespace
+
+// ---- binding table ------------------------------------------------------------------------
+
+TIPMACBindingForm::TIPMACBindingForm(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge)
+{
+    setObjectName(QStringLiteral("IPMACBindingForm"));
+    BuildControls();
+    SetFormSize(640, 520);
+    FormCreate();
+}
+
+TIPMACBindingForm::~TIPMACBindingForm()
+{
+    FormClose();
+    disconnect(ListView1, nullptr, this, nullptr);
+}
+
+void TIPMACBindingForm::BuildControls()
+{
+    auto* outer = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    outer->addLayout(top, 1);
+    auto* left = new QVBoxLayout;
+    top->addLayout(left, 1);
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    left->addWidget(ListView1, 1);
+
+    auto* form = new QFormLayout;
+    left->addLayout(form);
+    edtIpAddr = FormControls::Edit(this, form, "edtIpAddr", "IP Address");
+    edtMacAddr = FormControls::Edit(this, form, "edtMacAddr", "MAC Address");
+    cbxMode = FormControls::Combo(this, form, "cbxMode", "Mode");
+    ComboStatus = new QComboBox(this);
+    ComboStatus->setObjectName(QStringLiteral("ComboStatus"));
+    ComboStatus->setVisible(false);
+
+    StackingPortPanel = new QWidget(this);
+    StackingPortPanel->setObjectName(QStringLiteral("StackingPortPanel"));
+    new QVBoxLayout(StackingPortPanel);
+    StackingPortPanel->layout()->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(StackingPortPanel);
+    PortGrid = new TStackingPortUitForm(StackingPortPanel);
+
+    auto* buttons = new QVBoxLayout;
+    btnGet = Button(this, "btnGet", "Refresh");
+    btnEdit = Button(this, "btnEdit", "Edit");
+    btnAdd = Button(this, "btnAdd", "Add");
+    btnDelete = Button(this, "btnDelete", "Delete");
+    btnClose = Button(this, "btnClose", "Close");
+    for (QPushButton* b : {btnGet, btnEdit, btnAdd, btnDelete, btnClose})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    top->addLayout(buttons);
+    AddStatusBar(outer);
+
+    connect(btnGet, &QPushButton::clicked, this, [this] { btnGetClick(); });
+    connect(btnEdit, &QPushButton::clicked, this, [this] { btnEditClick(); });
+    connect(btnAdd, &QPushButton::clicked, this, [this] { btnAddClick(); });
+    connect(btnDelete, &QPushButton::clicked, this, [this] { btnDeleteClick(); });
+    connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
+}
+
+void TIPMACBindingForm::FormCreate()
+{
+    PortGrid->AddUnit(QStringLiteral("Unit1"), kBoxesPerUnit, kColumns);
+    PortGrid->ShowUnit(QLatin1String(kModel), kModelPorts);
+    m_table = &AddTableRequest(kBinding, 1, QStringLiteral("ipMacBindTable"), ListView1);
+    m_table->BindFormatted(kIp, QStringLiteral("%s{l16}"), {edtIpAddr});
+    m_table->BindFormatted(kMac, QStringLiteral("%s{l12}"), {edtMacAddr});
+    m_table->BindBitsList(kPorts, TStackingPortUitForm::BitIndexText(kBoxesPerUnit),
+                          PortGrid->FirstBoxes(kBoxesPerUnit));
+    m_table->Bind(kStatus, ComboStatus);
+    m_table->Bind(kMode, cbxMode);
+    SetStateControls({btnEdit, btnDelete}, {edtIpAddr});
+    Reload();
+}
+
+void TIPMACBindingForm::ClearInputs()
+{
+    edtIpAddr->clear();
+    edtMacAddr->clear();
+    cbxMode->setCurrentIndex(0);
+    if (PortGrid)
+        PortGrid->UncheckAll();
+}
+
+void TIPMACBindingForm::FreeControls()
+{
+    // The grid goes first; the binding holds its boxes weakly.
+    delete PortGrid;
+    PortGrid = nullptr;
+}
+
+bool TIPMACBindingForm::CheckAddresses()
+{
+    return RequireAt(InputChecks::IsIpv4Text(edtIpAddr->text()), kBadIp, edtIpAddr)
+        && RequireAt(InputChecks::IsMacText(edtMacAddr->text()), kBadMac, edtMacAddr);
+}
+
+void TIPMACBindingForm::SendBinding(int statusPosition, const std::function<bool()>& check)
+{
+    if (m_table->Busy())
+        return;
+    RunCommand(
+        [this, statusPosition] {
+            if (statusPosition >= 0)
+                ComboStatus->setCurrentIndex(statusPosition);
+            SendAllBut(*m_table, {});
+        },
+        check);
+}
+
+void TIPMACBindingForm::btnGetClick()
+{
+    if (m_table->Busy())
+        return;
+    Reload();
+}
+
+void TIPMACBindingForm::btnAddClick()
+{
+    SendBinding(AclOptions::kCreateAndGoPosition, [this] { return CheckAddresses(); });
+}
+
+void TIPMACBindingForm::btnEditClick()
+{
+    // The row status goes out as it was read.
+    SendBinding(-1, [this] { return CheckAddresses(); });
+}
+
+void TIPMACBindingForm::btnDeleteClick()
+{
+    // The whole row goes with "destroy", the other columns as the controls show them.
+    SendBinding(AclOptions::kDestroyPosition, {});
+}
+
+void TIPMACBindingForm::btnCloseClick()
+{
+    close();
+}
+
+// ---- blocked table ------------------------------------------------------------------------
+
+TIpMacBindBlockedForm::TIpMacBindBlockedForm(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge)
+{
+    setObjectName(QStringLiteral("IpMacBindBlockedForm"));
+    BuildControls();
+    SetFormSize(560, 400);
+    FormCreate();
+}
+
+TIpMacBindBlockedForm::~TIpMacBindBlockedForm()
+{
+    FormClose();
+    disconnect(ListView1, nullptr, this, nullptr);
+}
+
+void TIpMacBindBlockedForm::BuildControls()
+{
+    auto* outer = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    outer->addLayout(top, 1);
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    top->addWidget(ListView1, 1);
+    ComboType = new QComboBox(this);
+    ComboType->setObjectName(QStringLiteral("ComboType"));
+    ComboType->setVisible(false);
+
+    auto* buttons = new QVBoxLayout;
+    btnGet = Button(this, "btnGet", "Refresh");
+    btnDelete = Button(this, "btnDelete", "Delete");
+    btnClose = Button(this, "btnClose", "Close");
+    for (QPushButton* b : {btnGet, btnDelete, btnClose})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    top->addLayout(buttons);
+
+    Memo1 = FormControls::StatusMemo(this, "Memo1");
+    outer->addWidget(Memo1);
+
+    connect(btnGet, &QPushButton::clicked, this, [this] { btnGetClick(); });
+    connect(btnDelete, &QPushButton::clicked, this, [this] { btnDeleteClick(); });
+    connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
+}
+
+void TIpMacBindBlockedForm::FormCreate()
+{
+    m_table = &AddTableRequest(kBlocked, 2, QStringLiteral("ipMacBindBlockedTable"), ListView1);
+    m_table->SetStatusTarget(Memo1);
+    m_table->Bind(kBlockedType, ComboType);
+    SetStateControls({btnDelete}, {});
+    Reload();
+}
+
+void TIpMacBindBlockedForm::btnGetClick()
+{
+    if (m_table->Busy())
+        return;
+    Reload();
+}
+
+void TIpMacBindBlockedForm::btnDeleteClick()
+{
+    if (m_table->Busy() || !RowSelected())
+        return;
+    RunCommand([this] {
+        ComboType->setCurrentIndex(kDeletePosition);
+        SendColumn(*m_table, kBlockedType);
+    });
+}
+
+void TIpMacBindBlockedForm::btnCloseClick()
+{
+    close();
+}

@@ -1,0 +1,82 @@
+#pragma once
+// The IP-MAC binding table (an IPv4 address tied to a MAC address, ports and a mode: add,
+// change, delete) and the table of hosts the switch has blocked by address binding (view,
+// release one).
+#include "dialogs/security/AclDialogBase.h"
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+class TStackingPortUitForm;
+
+class TIPMACBindingForm : public TAclDialogBase {
+    Q_OBJECT
+public:
+    static inline const QString kBadIp = QStringLiteral("Please input a valid ip");
+    static inline const QString kBadMac = QStringLiteral("Invalid MAC address");
+
+    explicit TIPMACBindingForm(QWidget* owner, bool enlarge = false);
+    ~TIPMACBindingForm() override;
+
+    void btnGetClick();
+    void btnAddClick();
+    void btnEditClick();
+    void btnDeleteClick();
+    void btnCloseClick();
+
+    QTreeWidget* ListView1 = nullptr;
+    QLineEdit* edtIpAddr = nullptr;
+    QLineEdit* edtMacAddr = nullptr;
+    QComboBox* cbxMode = nullptr;
+    QComboBox* ComboStatus = nullptr;  // never shown: the row status a write carries
+    QWidget* StackingPortPanel = nullptr;
+    TStackingPortUitForm* PortGrid = nullptr;
+    QPushButton* btnGet = nullptr;
+    QPushButton* btnEdit = nullptr;
+    QPushButton* btnAdd = nullptr;
+    QPushButton* btnDelete = nullptr;
+    QPushButton* btnClose = nullptr;
+
+protected:
+    void ClearInputs() override;
+    void FreeControls() override;
+
+private:
+    void BuildControls();
+    void FormCreate();
+    bool CheckAddresses();
+    // One SET of the whole row (MAC, ports, status, mode) at the typed address, then the
+    // re-read; the status combo first moved to statusPosition (-1: the status as read).
+    void SendBinding(int statusPosition, const std::function<bool()>& check);
+
+    KtSNMPRequest2Edits* m_table = nullptr;
+};
+
+class TIpMacBindBlockedForm : public TAclDialogBase {
+    Q_OBJECT
+public:
+    explicit TIpMacBindBlockedForm(QWidget* owner, bool enlarge = false);
+    ~TIpMacBindBlockedForm() override;
+
+    void btnGetClick();
+    void btnDeleteClick();
+    void btnCloseClick();
+
+    QTreeWidget* ListView1 = nullptr;
+    QComboBox* ComboType = nullptr;  // never shown: the value Delete writes
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* btnGet = nullptr;
+    QPushButton* btnDelete = nullptr;
+    QPushButton* btnClose = nullptr;
+
+protected:
+    void ClearInputs() override {}
+
+private:
+    void BuildControls();
+    void FormCreate();
+
+    KtSNMPRequest2Edits* m_table = nullptr;
+};
