@@ -306,14 +306,22 @@ void TVLanGeneralInfoForm::FormCreate()
     });
 }
 
+bool TVLanGeneralInfoForm::Idle() const
+{
+    return GetComplete() && !m_base->Busy();
+}
+
 void TVLanGeneralInfoForm::RefreshBtnClick()
 {
-    RunOperation(*m_base, [this] { m_base->Get(); });
+    // Refused without a word while the last read or write is outstanding.
+    if (Idle())
+        RunOperation(*m_base, [this] { m_base->Get(); });
 }
 
 void TVLanGeneralInfoForm::SetBtnClick()
 {
-    RunOperation(*m_base, [this] { SendColumn(*m_base, kBaseGvrp); });
+    if (Idle())
+        RunOperation(*m_base, [this] { SendColumn(*m_base, kBaseGvrp); });
 }
 
 // ---- VLAN port information ----------------------------------------------------------------
@@ -515,12 +523,21 @@ void TGuestVlanForm::RunQuietly(KtSNMPRequest2Edits& request, const std::functio
 
 void TGuestVlanForm::BT_GetClick()
 {
-    if (m_settings->Busy())
-        return;
-    RunOperation(*m_settings, [this] { m_settings->Get(); });
-    if (m_delete->Busy())
-        return;
-    RunOperation(*m_delete, [this] { m_delete->Get(); });
+    // A switch that does not answer costs one time-out, not one per request.
+    KtSNMPRequest2Edits* reading = m_settings;
+    try {
+        if (m_settings->Busy())
+            return;
+        m_settings->Request().Alive = true;
+        m_settings->Get();
+        if (m_delete->Busy())
+            return;
+        reading = m_delete;
+        m_delete->Request().Alive = true;
+        m_delete->Get();
+    } catch (const KtException& e) {
+        reading->ShowStatus(e.Message());
+    }
 }
 
 void TGuestVlanForm::SetBtnClick()

@@ -78,6 +78,7 @@ public:
 private:
     void BuildControls();
     void FormCreate();
+    bool Idle() const;
 
     KtSNMPRequest2Edits* m_base = nullptr;
 };
