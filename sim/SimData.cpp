@@ -562,10 +562,14 @@ void Store::parseLine(const std::vector<std::string>& tok, const std::string&)
             st.column = col;
             if (tok[3] == "rowstatus") {
                 optFrom = 4;
-                if (tok.size() > 4 && tok[4].rfind("go=", 0) == 0) {
-                    if (!parseInt(tok[4].substr(3), 1, 2, st.goValue))
+                if (tok.size() > optFrom && tok[optFrom].rfind("go=", 0) == 0) {
+                    if (!parseInt(tok[optFrom].substr(3), 1, 2, st.goValue))
                         fail("go= takes the status createAndGo leaves: 1 (active) or 2 (notInService)");
-                    optFrom = 5;
+                    ++optFrom;
+                }
+                if (tok.size() > optFrom && tok[optFrom] == "destroy=with-columns") {
+                    st.destroyTakesColumns = true;
+                    ++optFrom;
                 }
             } else {
                 if (tok.size() < 5 || !parseInt(tok[3], kInt32Min, kInt32Max, st.createValue)
@@ -841,8 +845,11 @@ std::optional<SetFailure> Store::checkSet(const std::vector<SetItem>& items) con
         std::uint32_t col = it.oid[t->entry.size()];
         const bool isStatus = t->status && col == t->status->column;
         if (!isStatus) {
-            if (p.destroys())
+            if (p.destroys()) {
+                if (t->status->destroyTakesColumns)
+                    continue;  // removed with the row
                 return failAt(SetStatus::InconsistentValue, i);
+            }
             if (!p.exists && !p.creates())
                 return failAt(SetStatus::NoCreation, i);
             continue;

@@ -93,6 +93,10 @@ struct StatusColumn {
     // What createAndGo leaves in a rowstatus column: active (1), or notInService (2) for
     // tables whose new rows start disabled until enabled on their own ("go=2").
     std::int64_t goValue = 1;
+    // Whether a destroy may come with other columns of the same row in one set (they go with
+    // the row): some tables' managers name the row by a column besides the status
+    // ("destroy=with-columns"); elsewhere such a set is inconsistent.
+    bool destroyTakesColumns = false;
 };
 
 struct ColumnDef {
