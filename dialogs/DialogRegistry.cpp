@@ -25,6 +25,8 @@
 // VLAN information, IP-MAC binding
 #include "dialogs/layer2/VlanInformationForms.h"
 #include "dialogs/security/IpMacBindingForms.h"
+// login and enable method lists
+#include "dialogs/security/MethodListForms.h"
 
 #include <array>
 
@@ -75,6 +77,9 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TGuestVlanForm", "Guest VLAN: ", Make<TGuestVlanForm>},
         KtDialogEntry{"TIPMACBindingForm", "IP-MAC Binding: ", Make<TIPMACBindingForm>},
         KtDialogEntry{"TIpMacBindBlockedForm", "IP-MAC Binding Blocked: ", Make<TIpMacBindBlockedForm>},
+        // login and enable method lists
+        KtDialogEntry{"TLoginMethodListForm", "Login Method List: ", Make<TLoginMethodListForm>},
+        KtDialogEntry{"TEnableMethodForm", "Enable Method: ", Make<TEnableMethodForm>},
     };
     return entries;
 }
