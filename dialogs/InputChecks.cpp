@@ -51,6 +51,62 @@ bool IsIpv4Text(const QString& text)
     return true;
 }
 
+std::optional<quint32> ParseIpv4(const QString& text)
+{
+    if (!IsIpv4Text(text))
+        return std::nullopt;
+    quint32 address = 0;
+    for (const QString& octet : text.split(u'.'))
+        address = (address << 8) | quint32(octet.toUInt());
+    return address;
+}
+
+bool SameIpv4Address(const QString& a, const QString& b)
+{
+    const std::optional<quint32> left = ParseIpv4(a);
+    const std::optional<quint32> right = ParseIpv4(b);
+    if (left && right)
+        return *left == *right;
+    return a == b;
+}
+
+QString RadiusAddressRefusal(const QString& text)
+{
+    if (ParseIpv4(text) == 0xFFFFFFFFu)
+        return QStringLiteral("you can't input this ip address");
+    // The first octet as typed, when it can be one: the range refusals come before the
+    // dotted-quad check, so that "127.1" is told it is a loopback address.
+    const QString first = text.section(u'.', 0, 0);
+    bool number = !first.isEmpty() && first.size() <= 3;
+    for (QChar c : first)
+        number = number && IsDigit(c);
+    if (number) {
+        const int value = first.toInt();
+        if (value == 127)
+            return QStringLiteral("you can't input ip address like 127.*.*.*");
+        if (value >= 224 && value <= 239)
+            return QStringLiteral("Ip address can not in class d");
+        if (value >= 240 && value <= 247)
+            return QStringLiteral("Ip address can not in class e");
+    }
+    const QStringList parts = text.split(u'.');
+    for (qsizetype k = 0; k + 1 < parts.size(); ++k)
+        if (parts[k].size() > 3)
+            return QStringLiteral("Please input a valid ip");
+    if (!IsIpv4Text(text))
+        return QStringLiteral("Please input a valid ip!");
+    return QString();
+}
+
+bool IsLogHostAddress(const QString& text)
+{
+    const std::optional<quint32> address = ParseIpv4(text);
+    if (!address || *address == 0xFFFFFFFFu)
+        return false;
+    const quint32 first = *address >> 24;
+    return first != 127 && !(first >= 224 && first <= 247);
+}
+
 bool IsWholeNumberIn(const QString& text, qint64 low, qint64 high)
 {
     const qsizetype start = text.startsWith(u'-') ? 1 : 0;

@@ -6,6 +6,8 @@
 #include <cctype>
 #include <functional>
 #include <string>
+#include <utility>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -53,6 +55,12 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"range -5..70000", [](const QString& t) { return InputChecks::IsWholeNumberIn(t, -5, 70000); },
                   {"-5", "0", "70000", "007"},
                   {"", "-", "-6", "70001", "+1", " 1", "1 ", "1.0", "1e3", "12x", "99999999999999999999999"}},
+        CheckCase{"log host", InputChecks::IsLogHostAddress,
+                  {"0.0.0.0", "1.2.3.4", "223.1.1.1", "126.255.255.255", "128.0.0.1", "248.1.1.1",
+                   "255.255.255.254", "010.1.1.1"},
+                  {"", "1.2.3", "127.0.0.1", "127.1.2.3", "224.0.0.1", "239.255.255.255", "240.1.1.1",
+                   "247.1.1.1", "255.255.255.255", "1.2.3.4.5", "1.2.3.0255", "0001.2.3.4", "1.2.3.4 ",
+                   "a.b.c.d", "1.2.3.256"}},
         CheckCase{"vlan id", InputChecks::IsVlanIdText,
                   {"1", "10", "4094", "0001"},
                   {"", "0", "4095", "abc", "12x", "-1", "+5", " 5", "1.5", "99999", "00001"}}),
@@ -63,5 +71,52 @@ INSTANTIATE_TEST_SUITE_P(
                 ch = '_';
         return name;
     });
+
+TEST(RadiusAddress, EachRefusalHasItsOwnMessageAndComesBeforeTheDottedQuadCheck)
+{
+    const QString broadcast = "you can't input this ip address";
+    const QString loopback = "you can't input ip address like 127.*.*.*";
+    const QString classD = "Ip address can not in class d";
+    const QString classE = "Ip address can not in class e";
+    const QString longOctet = "Please input a valid ip";
+    const QString notQuad = "Please input a valid ip!";
+    const std::pair<const char*, QString> cases[] = {
+        {"255.255.255.255", broadcast},
+        {"127.0.0.1", loopback},
+        {"127.1", loopback},
+        {"224.0.0.1", classD},
+        {"230.1.1.1", classD},
+        {"239.255.255.255", classD},
+        {"240.1.1.1", classE},
+        {"245.1.1.1", classE},
+        {"247.0.0.1", classE},
+        {"2301.1.1.1", longOctet},
+        {"10.1000.1.1", longOctet},
+        {"10.1.1.1000", notQuad},
+        {"10.1.1", notQuad},
+        {"", notQuad},
+        {"256.1.1.1", notQuad},
+        {"250.1.1.1", QString()},
+        {"248.0.0.1", QString()},
+        {"255.255.255.254", QString()},
+        {"10.1.1.1", QString()},
+        {"223.255.255.255", QString()},
+    };
+    for (const auto& [text, message] : cases)
+        EXPECT_EQ(InputChecks::RadiusAddressRefusal(QString::fromLatin1(text)).toStdString(), message.toStdString())
+            << text;
+}
+
+TEST(SameIpv4Address, ComparesAddressesNotTexts)
+{
+    EXPECT_TRUE(InputChecks::SameIpv4Address("010.1.1.1", "10.1.1.1"));
+    EXPECT_TRUE(InputChecks::SameIpv4Address("10.1.1.001", "10.1.1.1"));
+    EXPECT_FALSE(InputChecks::SameIpv4Address("10.1.1.1", "10.1.1.2"));
+    EXPECT_FALSE(InputChecks::SameIpv4Address("1.10.1.1", "11.0.1.1"));
+    EXPECT_TRUE(InputChecks::SameIpv4Address("x", "x"));
+    EXPECT_FALSE(InputChecks::SameIpv4Address("10.1.1.1x", "10.1.1.1"));
+    EXPECT_EQ(InputChecks::ParseIpv4("192.168.1.2"), std::optional<quint32>(0xC0A80102u));
+    EXPECT_EQ(InputChecks::ParseIpv4("192.168.1"), std::nullopt);
+}
 
 } // namespace
