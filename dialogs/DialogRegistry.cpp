@@ -27,6 +27,9 @@
 #include "dialogs/security/IpMacBindingForms.h"
 // login and enable method lists
 #include "dialogs/security/MethodListForms.h"
+// RADIUS servers and system log hosts
+#include "dialogs/security/RadiusServerForm.h"
+#include "dialogs/security/SystemLogHostForm.h"
 
 #include <array>
 
@@ -80,6 +83,9 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         // login and enable method lists
         KtDialogEntry{"TLoginMethodListForm", "Login Method List: ", Make<TLoginMethodListForm>},
         KtDialogEntry{"TEnableMethodForm", "Enable Method: ", Make<TEnableMethodForm>},
+        // RADIUS servers and system log hosts
+        KtDialogEntry{"TRadiusServerForm", "RADIUS Server: ", Make<TRadiusServerForm>},
+        KtDialogEntry{"TSystemLogHostForm", "System Log Host: ", Make<TSystemLogHostForm>},
     };
     return entries;
 }
