@@ -152,6 +152,20 @@ TEST_F(CompanionDialogs, RadiusListsTheUsedSlotsAndEnablesEditAndDeleteOnlyWithA
     EXPECT_EQ(radius->Editor->PortIndexEdit->text(), "1645");
     radius->ListView1->clearSelection();
     EXPECT_FALSE(radius->EditButton->isEnabled());
+
+    // A double click obeys Edit's state: with Edit disabled no editor opens.
+    bool shown = false;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, radius.get(), [&] {
+        shown = radius->Editor->isVisible();
+        if (shown)
+            radius->Editor->CloseButton->click();
+    });
+    timer.start(0);
+    emit radius->ListView1->itemDoubleClicked(radius->ListView1->topLevelItem(0), 0);
+    Pump(50);
+    EXPECT_FALSE(shown);
     EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
 }
 
@@ -279,7 +293,7 @@ TEST_F(CompanionDialogs, RadiusEditSendsOnlyWhatChangedWithTheStatusAndRefusesAn
 
     SelectRow(radius->ListView1, "RadiusServerIndex-1");
     from = Mark();
-    EXPECT_FALSE(RunEditor(*radius, [&] { radius->ListView1->itemDoubleClicked(radius->ListView1->topLevelItem(0), 0); },
+    EXPECT_FALSE(RunEditor(*radius, [&] { emit radius->ListView1->itemDoubleClicked(radius->ListView1->topLevelItem(0), 0); },
                            [&](TCompanionEditor& e) {
                                radius->Editor->KeyEdit->clear();
                                e.SetButton->click();
@@ -443,7 +457,7 @@ TEST_F(CompanionDialogs, EveryCommandDuringAWalkGetsTheGuardMessageAndRefreshIsI
         boxes.Clear();
         form.AddButton->click();
         form.EditButton->click();
-        form.ListView1->itemDoubleClicked(form.ListView1->topLevelItem(0), 0);
+        emit form.ListView1->itemDoubleClicked(form.ListView1->topLevelItem(0), 0);
         form.CompanionEditor()->SetButton->click();
         form.ListView1->setCurrentItem(form.ListView1->topLevelItem(0));
         form.ListView1->topLevelItem(0)->setSelected(true);
