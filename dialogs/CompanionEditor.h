@@ -11,7 +11,8 @@
 //    enabled) loads the selected row into the editor's controls before showing it, so the
 //    editor never shows what an earlier Add left there; Delete takes its keys from the selected
 //    row; after the editor closes, and after a Delete, no row is selected and Edit and Delete
-//    are disabled. Commands are refused with the guard message while a walk or write runs.
+//    are disabled. While a walk or write runs, Add, Edit, Delete and the editor's Set are
+//    refused with the guard message and Refresh is ignored.
 //
 //   TFooForm::TFooForm(QWidget* owner, bool enlarge) : TCompanionTableBase(owner, enlarge)
 //   {
