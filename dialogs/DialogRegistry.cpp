@@ -30,6 +30,9 @@
 // RADIUS servers and system log hosts
 #include "dialogs/security/RadiusServerForm.h"
 #include "dialogs/security/SystemLogHostForm.h"
+// authentication servers and time ranges
+#include "dialogs/security/AuthServerForms.h"
+#include "dialogs/security/TimeRangeForm.h"
 
 #include <array>
 
@@ -86,6 +89,10 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         // RADIUS servers and system log hosts
         KtDialogEntry{"TRadiusServerForm", "RADIUS Server: ", Make<TRadiusServerForm>},
         KtDialogEntry{"TSystemLogHostForm", "System Log Host: ", Make<TSystemLogHostForm>},
+        // authentication servers and time ranges
+        KtDialogEntry{"TServerInformationForm", "Server Information: ", Make<TServerInformationForm>},
+        KtDialogEntry{"TAAASrvCtrlForm", "Server Control: ", Make<TAAASrvCtrlForm>},
+        KtDialogEntry{"TTimeRangeForm", "Time Range Management: ", Make<TTimeRangeForm>},
     };
     return entries;
 }

@@ -1,0 +1,327 @@
+#include "dialogs/security/AuthServerForms.h"
+
+#include "dialogs/FormControls.h"
+#include "dialogs/InputChecks.h"
+#include "dialogs/security/AclOptions.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStringList>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <iterator>
+
+namespace {
+
+// The protocols a server answers in; the server table and the group control share them.
+const KtOptionList AuthProtocol({{1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"}});
+
+const KtSNMPVarDef kServerTable[] = {
+    {"1.3.6.1.4.1.32473.12.5.10.1.1", "Server IP", KtSyn::IpAddress, KtAcc::NotAccess},
+    {"1.3.6.1.4.1.32473.12.5.10.1.2", "Server Auth Protocol", KtSyn::Integer, KtAcc::NotAccess, &AuthProtocol},
+    {"1.3.6.1.4.1.32473.12.5.10.1.3", "Server Auth Port", KtSyn::Integer, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.5.10.1.4", "Server Auth Key", KtSyn::DisplayStr, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.5.10.1.5", "Server Timeout", KtSyn::Integer, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.5.10.1.6", "Server Retry Count", KtSyn::Integer, KtAcc::ReadWrite},
+    {"1.3.6.1.4.1.32473.12.5.10.1.7", "Server Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
+    {},
+};
+static_assert(std::size(kServerTable) == 7 + 1, "server table: seven variables");
+constexpr int kPort = 2, kKey = 3, kTimeout = 4, kRetry = 5, kRowStatus = 6;
+
+const KtOptionList ServerGroupOperation({{1, "add"}, {2, "delete"}});
+
+const KtSNMPVarDef kServerControl[] = {
+    {"1.3.6.1.4.1.32473.12.5.12.1.1", "AAC Control Server Group Name", KtSyn::DisplayStr, KtAcc::NotAccess},
+    {"1.3.6.1.4.1.32473.12.5.12.1.2", "AAC Control Server IP Address", KtSyn::IpAddress, KtAcc::NotAccess},
+    {"1.3.6.1.4.1.32473.12.5.12.1.3", "AAC Control Server Auth Protocol", KtSyn::Integer, KtAcc::NotAccess,
+     &AuthProtocol},
+    {"1.3.6.1.4.1.32473.12.5.12.1.4", "AAC Control Server Row State", KtSyn::Integer, KtAcc::ReadWrite,
+     &ServerGroupOperation},
+    {},
+};
+static_assert(std::size(kServerControl) == 4 + 1, "server control: four variables");
+constexpr int kRowState = 3;
+
+// The address a dotted quad names, or nothing for text that is none.
+std::optional<quint32> Ipv4Value(const QString& text)
+{
+    if (!InputChecks::IsIpv4Text(text))
+        return std::nullopt;
+    quint32 value = 0;
+    for (const QString& octet : text.split(u'.'))
+        value = value << 8 | quint32(octet.toUInt());
+    return value;
+}
+
+// The chosen option's text; empty with nothing chosen.
+QString Choice(const QComboBox* combo)
+{
+    return combo->currentIndex() < 0 ? QString() : combo->currentText();
+}
+
+} // namespace
+
+// ---- server table ---------------------------------------------------------------------------
+
+TServerInformationForm::TServerInformationForm(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge)
+{
+    setObjectName(QStringLiteral("ServerInformationForm"));
+    BuildControls();
+    SetFormSize(640, 460);
+    FormCreate();
+}
+
+TServerInformationForm::~TServerInformationForm()
+{
+    FormClose();
+    disconnect(ListView1->model(), nullptr, this, nullptr);
+    disconnect(ListView1, nullptr, this, nullptr);
+}
+
+void TServerInformationForm::BuildControls()
+{
+    using namespace FormControls;
+    auto* outer = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    outer->addLayout(top, 1);
+    auto* left = new QVBoxLayout;
+    top->addLayout(left, 1);
+
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    left->addWidget(ListView1, 1);
+    auto* form = new QFormLayout;
+    left->addLayout(form);
+    IPEdit = Edit(this, form, "IPEdit", "Server IP");
+    ProtocolComboBox = Combo(this, form, "ProtocolComboBox", "Server Auth Protocol");
+    PortEdit = Edit(this, form, "PortEdit", "Server Auth Port");
+    KeyEdit = Edit(this, form, "KeyEdit", "Server Auth Key");
+    TimeoutEdit = Edit(this, form, "TimeoutEdit", "Server Timeout");
+    RetryCEdit = Edit(this, form, "RetryCEdit", "Server Retry Count");
+    RowComboBox = Combo(this, form, "RowComboBox", "Server Row Status");
+
+    auto* buttons = new QVBoxLayout;
+    top->addLayout(buttons);
+    GetButton = Button(this, "GetButton", "Refresh");
+    EditButton = Button(this, "EditButton", "Edit");
+    AddButton = Button(this, "AddButton", "Add");
+    DeleteButton = Button(this, "DeleteButton", "Delete");
+    for (QPushButton* b : {GetButton, EditButton, AddButton, DeleteButton})
+        buttons->addWidget(b);
+    Static = CountBox(this, "Static");
+    buttons->addWidget(Static);
+    buttons->addStretch();
+    AddStatusBar(outer);
+
+    connect(GetButton, &QPushButton::clicked, this, [this] { GetButtonClick(); });
+    connect(EditButton, &QPushButton::clicked, this, [this] { EditButtonClick(); });
+    connect(AddButton, &QPushButton::clicked, this, [this] { AddButtonClick(); });
+    connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteButtonClick(); });
+}
+
+void TServerInformationForm::FormCreate()
+{
+    KtSNMPRequest2Edits& table = AddTableRequest(kServerTable, 2, QStringLiteral("aacServerTable"), ListView1);
+    table.BindFormatted(0, QStringLiteral("%s{l16}"), {IPEdit});
+    table.Bind(1, ProtocolComboBox);
+    table.BindFormatted(kPort, QStringLiteral("%i{n1x65535l5}"), {PortEdit});
+    table.BindFormatted(kKey, QStringLiteral("%s{l254}"), {KeyEdit});
+    table.BindFormatted(kTimeout, QStringLiteral("%i{n1x255l3}"), {TimeoutEdit});
+    table.BindFormatted(kRetry, QStringLiteral("%i{n1x255l3}"), {RetryCEdit});
+    table.Bind(kRowStatus, RowComboBox);
+    RowComboBox->setCurrentIndex(AclOptions::kCreateAndGoPosition);
+    WatchRowCount(ListView1, Static);
+
+    SetStateControls({EditButton, DeleteButton}, {IPEdit, ProtocolComboBox, AddButton});
+    Reload();
+}
+
+void TServerInformationForm::ClearInputs()
+{
+    for (QLineEdit* e : {IPEdit, PortEdit, KeyEdit, TimeoutEdit, RetryCEdit})
+        e->clear();
+}
+
+std::set<int> TServerInformationForm::EmptyValues() const
+{
+    std::set<int> empty;
+    for (const auto& [column, edit] : {std::pair{kPort, PortEdit}, std::pair{kKey, KeyEdit},
+                                       std::pair{kTimeout, TimeoutEdit}, std::pair{kRetry, RetryCEdit}})
+        if (edit->text().isEmpty())
+            empty.insert(column);
+    return empty;
+}
+
+bool TServerInformationForm::IsListedServer(const QString& address, const QString& protocol) const
+{
+    const std::optional<quint32> wanted = Ipv4Value(address.trimmed());
+    if (!wanted)
+        return false;
+    for (int r = 0; r < ListView1->topLevelItemCount(); ++r) {
+        const QTreeWidgetItem* row = ListView1->topLevelItem(r);
+        if (Ipv4Value(row->text(0)) == wanted && row->text(1) == protocol)
+            return true;
+    }
+    return false;
+}
+
+bool TServerInformationForm::CheckKeys(bool focus)
+{
+    QLineEdit* ip = focus ? IPEdit : nullptr;
+    QComboBox* protocol = focus ? ProtocolComboBox : nullptr;
+    return RequireAt(!IPEdit->text().isEmpty(), kNoIp, ip)
+           && RequireAt(!Choice(ProtocolComboBox).isEmpty(), kNoProtocol, protocol)
+           // The address names the row: text that is no address would name another one.
+           && RequireAt(InputChecks::IsIpv4Text(IPEdit->text()), kBadIp, ip);
+}
+
+bool TServerInformationForm::CheckSent(const std::set<int>& leftOut)
+{
+    std::vector<int> columns{0};
+    for (int i : WritableExcept(TableRequest()->VarList(), leftOut))
+        columns.push_back(i);
+    return CheckEdits(*TableRequest(), columns);
+}
+
+void TServerInformationForm::GetButtonClick()
+{
+    Reload();
+}
+
+void TServerInformationForm::AddButtonClick()
+{
+    std::set<int> leftOut;
+    RunCommand([&] { SendAllBut(*TableRequest(), leftOut); },
+               [&] {
+                   if (!CheckKeys(true)
+                       || !RequireAt(!IsListedServer(IPEdit->text(), Choice(ProtocolComboBox)), kDuplicate, IPEdit)
+                       || !RequireCreateAndGo(RowComboBox, kMustCreateAndGo))
+                       return false;
+                   leftOut = EmptyValues();
+                   return CheckSent(leftOut);
+               });
+}
+
+void TServerInformationForm::EditButtonClick()
+{
+    if (!RowSelected())
+        return;
+    const bool destroy = RowComboBox->currentIndex() == AclOptions::kDestroyPosition;
+    std::set<int> leftOut;
+    if (destroy) {
+        leftOut = {kPort, kKey, kTimeout, kRetry};
+    } else {
+        // The row status goes out only to destroy the row.
+        leftOut = EmptyValues();
+        leftOut.insert(kRowStatus);
+    }
+    RunCommand(
+        [&] {
+            // Every edit emptied: there is nothing to change, only the list to read again.
+            if (!WritableExcept(TableRequest()->VarList(), leftOut).empty())
+                SendAllBut(*TableRequest(), leftOut);
+        },
+        [&] { return CheckKeys(false) && CheckSent(leftOut); });
+}
+
+void TServerInformationForm::DeleteButtonClick()
+{
+    // Only a selected row has its keys in the address and protocol controls.
+    if (!RowSelected())
+        return;
+    RunCommand([&] { DestroyRow(*TableRequest(), kRowStatus, RowComboBox, AclOptions::kDestroyPosition); });
+}
+
+// ---- server group control -------------------------------------------------------------------
+
+TAAASrvCtrlForm::TAAASrvCtrlForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
+{
+    setObjectName(QStringLiteral("AAASrvCtrlForm"));
+    BuildControls();
+    SetFormSize(400, 260);
+    FormCreate();
+}
+
+TAAASrvCtrlForm::~TAAASrvCtrlForm()
+{
+    FormClose();
+    disconnect(lvOper, nullptr, this, nullptr);
+}
+
+void TAAASrvCtrlForm::BuildControls()
+{
+    using namespace FormControls;
+    auto* outer = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    outer->addLayout(form);
+    edtSrvGrpName = Edit(this, form, "edtSrvGrpName", "Server Group Name");
+    edtSrvIP = Edit(this, form, "edtSrvIP", "Server IP Address");
+    cbxAuthPtcl = Combo(this, form, "cbxAuthPtcl", "Server Authentication Protocol");
+    cbxOper = Combo(this, form, "cbxOper", "Operate");
+
+    // Filled by the walk at creation; the form shows none of it.
+    lvOper = new QTreeWidget(this);
+    lvOper->setObjectName(QStringLiteral("lvOper"));
+    lvOper->setVisible(false);
+    outer->addWidget(lvOper);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    btnSet = Button(this, "btnSet", "Set");
+    btnClose = Button(this, "btnClose", "Close");
+    buttons->addWidget(btnSet);
+    buttons->addWidget(btnClose);
+    outer->addLayout(buttons);
+    outer->addStretch();
+
+    stbResult = new QStatusBar(this);
+    stbResult->setObjectName(QStringLiteral("stbResult"));
+    stbResult->setSizeGripEnabled(false);
+    outer->addWidget(stbResult);
+
+    connect(btnSet, &QPushButton::clicked, this, [this] { btnSetClick(); });
+    connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
+}
+
+void TAAASrvCtrlForm::FormCreate()
+{
+    m_control = &AddRequest(kServerControl, KtItem::MVT_UMV, 3, QStringLiteral("aacServerControlTable"));
+    m_control->RefreshAfterSet = false;
+    m_control->SetStatusTarget(stbResult);
+    RunOperation(*m_control, [this] {
+        m_control->BindListView(lvOper, false);
+        m_control->BindFormatted(0, QStringLiteral("%s{l15}"), {edtSrvGrpName});
+        m_control->BindFormatted(1, QStringLiteral("%s{l16}"), {edtSrvIP});
+        m_control->Bind(2, cbxAuthPtcl);
+        m_control->Bind(kRowState, cbxOper);
+        WatchGetDone(*m_control);
+        m_control->Get();
+    });
+}
+
+bool TAAASrvCtrlForm::CheckInputs()
+{
+    return Require(!edtSrvGrpName->text().isEmpty(), kNoGroup) && Require(!edtSrvIP->text().isEmpty(), kNoIp)
+           && Require(cbxAuthPtcl->currentIndex() >= 0, kNoProtocol)
+           && Require(cbxOper->currentIndex() >= 0, kNoOperation)
+           // The name and the address make the instance: they must be what they claim.
+           && CheckEdits(*m_control, {0, 1}) && Require(InputChecks::IsIpv4Text(edtSrvIP->text()), kBadIp);
+}
+
+void TAAASrvCtrlForm::btnSetClick()
+{
+    // The inputs stay, so that the same group can be given the next server.
+    RunOperation(*m_control, [this] { SendColumn(*m_control, kRowState); }, [this] { return CheckInputs(); });
+}
+
+void TAAASrvCtrlForm::btnCloseClick()
+{
+    close();
+}
