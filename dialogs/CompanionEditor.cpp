@@ -89,10 +89,6 @@ TCompanionTableBase::TCompanionTableBase(QWidget* owner, bool enlarge) : TDialog
 TCompanionTableBase::~TCompanionTableBase()
 {
     FormClose();
-    // The list view signals its model's reset while the base destroys it: nothing of this
-    // form may answer by then.
-    disconnect(ListView1->model(), nullptr, this, nullptr);
-    disconnect(ListView1, nullptr, this, nullptr);
 }
 
 void TCompanionTableBase::StartTable(const KtSNMPVarDef* defs, const QString& listName, TCompanionEditor* editor,

@@ -337,5 +337,11 @@ void TDialogBase::FormClose()
         request.reset();
     }
     m_requests.clear();
+    // The list views signal their models' resets while the form's widgets are destroyed, after
+    // the derived parts of the form are gone: none of those signals may reach the form now.
+    for (QTreeWidget* view : findChildren<QTreeWidget*>()) {
+        disconnect(view->model(), nullptr, this, nullptr);
+        disconnect(view, nullptr, this, nullptr);
+    }
     m_closed = true;
 }

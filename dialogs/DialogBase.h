@@ -48,7 +48,8 @@
 //       RunOperation(*m_table, [&] { SendColumn(*m_table, 2); m_table->Get(); },
 //                    [&] { return CheckFoo(); });     // InputChecks.h; a message and false
 //   }
-//   ~TFooForm(): FormClose(), then disconnect what the form connected to its own controls.
+//   ~TFooForm(): FormClose() (it also cuts the list views' signals to the form), then
+//   disconnect whatever else the form connected to its own controls.
 //
 // Where it goes: dialogs/<subsystem>/ (layer2/, security/, ...), one line in
 // DialogRegistry.cpp (class name as the menu item names it, caption prefix, factory), and its

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 #include <QString>
 #include <QWidget>
 
@@ -48,6 +50,30 @@ inline QPlainTextEdit* StatusMemo(QWidget* parent, const char* name)
     memo->setReadOnly(true);
     memo->setMaximumHeight(70);
     return memo;
+}
+
+// The frame of a table dialog: outer holds top (stretching) over whatever the dialog adds
+// below (memo, status bar); top holds left (stretching) and whatever the dialog adds to the
+// right (its button column); left starts with the list view, named listName, over the
+// dialog's own controls.
+struct ListFrameLayouts {
+    QVBoxLayout* outer;
+    QHBoxLayout* top;
+    QVBoxLayout* left;
+    QTreeWidget* list;
+};
+
+inline ListFrameLayouts ListFrame(QWidget* form, const char* listName)
+{
+    auto* outer = new QVBoxLayout(form);
+    auto* top = new QHBoxLayout;
+    outer->addLayout(top, 1);
+    auto* left = new QVBoxLayout;
+    top->addLayout(left, 1);
+    auto* list = new QTreeWidget(form);
+    list->setObjectName(QLatin1String(listName));
+    left->addWidget(list, 1);
+    return {outer, top, left, list};
 }
 
 // The sunken box a dialog shows its list's row count in (TDialogBase::WatchRowCount fills it).

@@ -37,7 +37,6 @@ TGARPForm::TGARPForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 TGARPForm::~TGARPForm()
 {
     FormClose();
-    disconnect(LV_dot1dPortGarpEntry->model(), nullptr, this, nullptr);
     // A walk stopped by closing never reports its end: the flags are not left to block the
     // next dialog that shares them.
     GarpCompletion() = TGarpCompletion{};

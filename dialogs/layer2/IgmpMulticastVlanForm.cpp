@@ -91,22 +91,12 @@ TIGMPMulticastVlanForm::TIGMPMulticastVlanForm(QWidget* owner, bool enlarge) : T
 TIGMPMulticastVlanForm::~TIGMPMulticastVlanForm()
 {
     FormClose();
-    // The list view signals its model's reset while the base destroys it.
-    disconnect(LV_IGMPMulticastVlanEntry->model(), nullptr, this, nullptr);
-    disconnect(LV_IGMPMulticastVlanEntry, nullptr, this, nullptr);
 }
 
 void TIGMPMulticastVlanForm::BuildControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    LV_IGMPMulticastVlanEntry = new QTreeWidget(this);
-    LV_IGMPMulticastVlanEntry->setObjectName(QStringLiteral("LV_IGMPMulticastVlanEntry"));
-    left->addWidget(LV_IGMPMulticastVlanEntry, 1);
+    auto [outer, top, left, list] = FormControls::ListFrame(this, "LV_IGMPMulticastVlanEntry");
+    LV_IGMPMulticastVlanEntry = list;
 
     auto* form = new QFormLayout;
     VlanIDEdit = FormControls::Edit(this, form, "VlanIDEdit", "Multicast VLAN ID(2-4094)");

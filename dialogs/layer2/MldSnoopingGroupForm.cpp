@@ -41,21 +41,12 @@ TMLD_SnoopingGroupForm::TMLD_SnoopingGroupForm(QWidget* owner, bool enlarge) : T
 TMLD_SnoopingGroupForm::~TMLD_SnoopingGroupForm()
 {
     FormClose();
-    disconnect(ListView1->model(), nullptr, this, nullptr);
-    disconnect(ListView1, nullptr, this, nullptr);
 }
 
 void TMLD_SnoopingGroupForm::BuildControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    ListView1 = new QTreeWidget(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    left->addWidget(ListView1, 1);
+    auto [outer, top, left, list] = FormControls::ListFrame(this, "ListView1");
+    ListView1 = list;
 
     auto* form = new QFormLayout;
     stVID = new QLabel(this);

@@ -134,8 +134,6 @@ TMSTPPortStateForm::TMSTPPortStateForm(QWidget* owner, bool enlarge) : TDialogBa
 TMSTPPortStateForm::~TMSTPPortStateForm()
 {
     FormClose();
-    disconnect(lvMSTPPortState->model(), nullptr, this, nullptr);
-    disconnect(lvMSTPPortState, nullptr, this, nullptr);
 }
 
 void TMSTPPortStateForm::BuildControls()

@@ -72,15 +72,8 @@ TPortTrunkForm::~TPortTrunkForm()
 
 void TPortTrunkForm::BuildControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    LV_PortTrunk = new QTreeWidget(this);
-    LV_PortTrunk->setObjectName(QStringLiteral("LV_PortTrunk"));
-    left->addWidget(LV_PortTrunk, 1);
+    auto [outer, top, left, list] = FormControls::ListFrame(this, "LV_PortTrunk");
+    LV_PortTrunk = list;
 
     auto* form = new QFormLayout;
     ED_Index = Edit(this, "ED_Index");

@@ -133,21 +133,12 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* owner, bool enlarge) : TDi
 TVLanCurrentTableForm::~TVLanCurrentTableForm()
 {
     FormClose();
-    disconnect(LV_dot1qVlanCurrentEntry->model(), nullptr, this, nullptr);
-    disconnect(LV_dot1qVlanCurrentEntry, nullptr, this, nullptr);
 }
 
 void TVLanCurrentTableForm::BuildControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    LV_dot1qVlanCurrentEntry = new QTreeWidget(this);
-    LV_dot1qVlanCurrentEntry->setObjectName(QStringLiteral("LV_dot1qVlanCurrentEntry"));
-    left->addWidget(LV_dot1qVlanCurrentEntry, 1);
+    auto [outer, top, left, list] = FormControls::ListFrame(this, "LV_dot1qVlanCurrentEntry");
+    LV_dot1qVlanCurrentEntry = list;
 
     auto* form = new QFormLayout;
     VlanNumDeletes = ValueLabel(this, form, "VlanNumDeletes", "VLAN Delete Numbers");
@@ -338,21 +329,12 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget* owner, bool enlarge) :
 TVLanPortInfomationForm::~TVLanPortInfomationForm()
 {
     FormClose();
-    disconnect(LV_dot1qPortVlanEntry->model(), nullptr, this, nullptr);
-    disconnect(LV_dot1qPortVlanEntry, nullptr, this, nullptr);
 }
 
 void TVLanPortInfomationForm::BuildControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    LV_dot1qPortVlanEntry = new QTreeWidget(this);
-    LV_dot1qPortVlanEntry->setObjectName(QStringLiteral("LV_dot1qPortVlanEntry"));
-    left->addWidget(LV_dot1qPortVlanEntry, 1);
+    auto [outer, top, left, list] = FormControls::ListFrame(this, "LV_dot1qPortVlanEntry");
+    LV_dot1qPortVlanEntry = list;
 
     auto* form = new QFormLayout;
     PortVLanID = FormControls::Edit(this, form, "PortVLanID", "Port VLAN ID");

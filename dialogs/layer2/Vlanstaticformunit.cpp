@@ -62,23 +62,12 @@ TVlanStaticForm::TVlanStaticForm(QWidget* owner, bool enlarge) : TDialogBase(own
 TVlanStaticForm::~TVlanStaticForm()
 {
     FormClose();
-    // The list view signals its model's reset while the base destroys it: nothing of this
-    // form may answer by then.
-    disconnect(LV_dot1qVlanStaticEntry->model(), nullptr, this, nullptr);
-    disconnect(LV_dot1qVlanStaticEntry, nullptr, this, nullptr);
 }
 
 void TVlanStaticForm::BuildControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    LV_dot1qVlanStaticEntry = new QTreeWidget(this);
-    LV_dot1qVlanStaticEntry->setObjectName(QStringLiteral("LV_dot1qVlanStaticEntry"));
-    left->addWidget(LV_dot1qVlanStaticEntry, 1);
+    auto [outer, top, left, list] = FormControls::ListFrame(this, "LV_dot1qVlanStaticEntry");
+    LV_dot1qVlanStaticEntry = list;
 
     auto* form = new QFormLayout;
     ED_VLANID = new QLineEdit(this);

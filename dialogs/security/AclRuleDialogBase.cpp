@@ -36,10 +36,6 @@ TAclRuleDialogBase::~TAclRuleDialogBase()
 {
     FormClose();
     // The widgets outlive this part of the form: none of their signals may reach it now.
-    if (m_listView) {
-        disconnect(m_listView->model(), nullptr, this, nullptr);
-        disconnect(m_listView, nullptr, this, nullptr);
-    }
     if (m_setup.enablePriorityCombo)
         disconnect(m_setup.enablePriorityCombo, nullptr, this, nullptr);
 }
@@ -355,15 +351,8 @@ QGridLayout* TAclRuleDialogBase::BuildRuleFrame(QTreeWidget*& listView, QLineEdi
                                                 QLineEdit* secondKey, const QString& secondLabel, QWidget*& portHost,
                                                 const std::vector<QPushButton*>& buttons)
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    listView = new QTreeWidget(this);
-    listView->setObjectName(QStringLiteral("ListView1"));
-    left->addWidget(listView, 1);
+    auto [outer, top, left, list] = FormControls::ListFrame(this, "ListView1");
+    listView = list;
 
     auto* keys = new QHBoxLayout;
     keys->addWidget(new QLabel(firstLabel, this));

@@ -81,22 +81,13 @@ TServerInformationForm::TServerInformationForm(QWidget* owner, bool enlarge) : T
 TServerInformationForm::~TServerInformationForm()
 {
     FormClose();
-    disconnect(ListView1->model(), nullptr, this, nullptr);
-    disconnect(ListView1, nullptr, this, nullptr);
 }
 
 void TServerInformationForm::BuildControls()
 {
     using namespace FormControls;
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    ListView1 = new QTreeWidget(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    left->addWidget(ListView1, 1);
+    auto [outer, top, left, list] = FormControls::ListFrame(this, "ListView1");
+    ListView1 = list;
     auto* form = new QFormLayout;
     left->addLayout(form);
     IPEdit = Edit(this, form, "IPEdit", "Server IP");

@@ -67,14 +67,8 @@ TIPv6MaskInfoForm::~TIPv6MaskInfoForm()
 void TIPv6MaskInfoForm::BuildControls()
 {
     using namespace FormControls;
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-    ListView1 = new QTreeWidget(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    left->addWidget(ListView1, 1);
+    auto [outer, top, left, list] = FormControls::ListFrame(this, "ListView1");
+    ListView1 = list;
 
     auto* form = new QFormLayout;
     left->addLayout(form);
