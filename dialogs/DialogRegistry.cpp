@@ -33,6 +33,8 @@
 // authentication servers and time ranges
 #include "dialogs/security/AuthServerForms.h"
 #include "dialogs/security/TimeRangeForm.h"
+// flow control
+#include "dialogs/layer2/FlowControlForms.h"
 
 #include <array>
 
@@ -93,6 +95,9 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TServerInformationForm", "Server Information: ", Make<TServerInformationForm>},
         KtDialogEntry{"TAAASrvCtrlForm", "Server Control: ", Make<TAAASrvCtrlForm>},
         KtDialogEntry{"TTimeRangeForm", "Time Range Management: ", Make<TTimeRangeForm>},
+        // Flow control.
+        KtDialogEntry{"Tdot3ControlForm", "Dot3 Control: ", Make<Tdot3ControlForm>},
+        KtDialogEntry{"Tdot3PauseForm", "Dot3 Pause: ", Make<Tdot3PauseForm>},
     };
     return entries;
 }
