@@ -242,7 +242,10 @@ TEST_F(PauseForm, SetWritesTheAdminModeOfTheSelectedPortOnly)
     mark = Mark();
     form->btnSet->click();
     EXPECT_FALSE(form->GetComplete()) << "complete only once the walk after the write is done";
+    // Refresh while that walk runs starts no second one.
+    form->btnGet->click();
     ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(WalksSince(mark, "1.3.6.1.2.1.10.7.10.1.1"), 1);
     const auto sets = Since(mark, "SET");
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets[0], QStringList({kAdminMode + "3=i:4"}));
