@@ -35,6 +35,8 @@
 #include "dialogs/security/TimeRangeForm.h"
 // flow control
 #include "dialogs/layer2/FlowControlForms.h"
+// bridge, port and device information
+#include "dialogs/layer2/BridgeInfoForms.h"
 
 #include <array>
 
@@ -98,6 +100,13 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         // Flow control.
         KtDialogEntry{"Tdot3ControlForm", "Dot3 Control: ", Make<Tdot3ControlForm>},
         KtDialogEntry{"Tdot3PauseForm", "Dot3 Pause: ", Make<Tdot3PauseForm>},
+        // bridge, port and device information
+        KtDialogEntry{"TPortCapabilities8021dForm", "Port Capability Form: ", Make<TPortCapabilities8021dForm>},
+        KtDialogEntry{"TPBridgeConfigForm", "802.1P Basic Configure: ", Make<TPBridgeConfigForm>},
+        KtDialogEntry{"TMacStatisticTableForm", "MAC Statistic: ", Make<TMacStatisticTableForm>},
+        KtDialogEntry{"TDiagnosticsInformationForm", "Diagnostics Information: ", Make<TDiagnosticsInformationForm>},
+        KtDialogEntry{"TEquipmentBasicInfoForm", "Equipment Basic Information: ", Make<TEquipmentBasicInfoForm>},
+        KtDialogEntry{"TProbeBasicInformationForm", "Probe Basic Information: ", Make<TProbeBasicInformationForm>},
     };
     return entries;
 }
