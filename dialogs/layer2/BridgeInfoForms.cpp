@@ -34,11 +34,9 @@ const KtSNMPVarDef kPortCapabilities[] = {
 };
 
 // The 802.1X port access entity's rows are keyed by supplicant MAC and port.
-#define PAE_KEYS(mac, port)                                                                           \
-    {"1.3.6.1.4.1.32473.12.3.6.1.1.1", mac, KtSyn::MacAddress, KtAcc::NotAccess},                    \
-    {                                                                                                 \
-        "1.3.6.1.4.1.32473.12.3.6.1.1.2", port, KtSyn::Integer, KtAcc::NotAccess                     \
-    }
+#define PAE_KEYS(mac, port)                                                              \
+    {"1.3.6.1.4.1.32473.12.3.6.1.1.1", mac, KtSyn::MacAddress, KtAcc::NotAccess},       \
+        {"1.3.6.1.4.1.32473.12.3.6.1.1.2", port, KtSyn::Integer, KtAcc::NotAccess}
 
 #define PAE_COUNTER(table, n, label) {"1.3.6.1.4.1.32473.12.3.6." #table ".1." #n, label, KtSyn::Counter, KtAcc::ReadOnly}
 
