@@ -37,6 +37,9 @@
 #include "dialogs/layer2/FlowControlForms.h"
 // bridge, port and device information
 #include "dialogs/layer2/BridgeInfoForms.h"
+// forwarding information and traffic segmentation
+#include "dialogs/layer2/ForwardingInformationForms.h"
+#include "dialogs/layer2/TrafficSegmentationForm.h"
 
 #include <array>
 
@@ -107,6 +110,11 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TDiagnosticsInformationForm", "Diagnostics Information: ", Make<TDiagnosticsInformationForm>},
         KtDialogEntry{"TEquipmentBasicInfoForm", "Equipment Basic Information: ", Make<TEquipmentBasicInfoForm>},
         KtDialogEntry{"TProbeBasicInformationForm", "Probe Basic Information: ", Make<TProbeBasicInformationForm>},
+        // forwarding information and traffic segmentation
+        KtDialogEntry{"TTpGroupDestinationForwardedForm", "Tp Group Destination Forwarded: ", Make<TTpGroupDestinationForwardedForm>},
+        KtDialogEntry{"TMulticastForwardingInformationForm", "Multicast Forwarding Information: ", Make<TMulticastForwardingInformationForm>},
+        KtDialogEntry{"TForwardUnregisteredInformationForm", "Forward Unregistered Information: ", Make<TForwardUnregisteredInformationForm>},
+        KtDialogEntry{"TTrafficSegmentationForm", "Traffic Segmentation Table: ", Make<TTrafficSegmentationForm>},
     };
     return entries;
 }

@@ -1,0 +1,185 @@
+#include "dialogs/layer2/TrafficSegmentationForm.h"
+
+#include "dialogs/FormControls.h"
+#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/UnitPortEdits.h"
+#include "dialogs/layer2/PortGridPages.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <iterator>
+
+namespace {
+
+const KtSNMPVarDef kTrafficSegmentation[] = {
+    {"1.3.6.1.4.1.32473.11.101.1.2.14.1.1.1", "Traffic Port", KtSyn::Integer, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.11.101.1.2.14.1.1.2", "Traffic Forward Ports", KtSyn::BitStr, KtAcc::ReadWrite},
+    {},
+};
+static_assert(std::size(kTrafficSegmentation) == 2 + 1, "traffic segmentation: two variables");
+
+constexpr int kPort = 0, kForwardPorts = 1;
+
+using FormControls::Button;
+
+} // namespace
+
+TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
+{
+    setObjectName(QStringLiteral("TrafficSegmentationForm"));
+    SetGuardMessage(kRefreshNotComplete);
+    BuildControls();
+    SetFormSize(520, 460);
+    FormCreate();
+}
+
+TTrafficSegmentationForm::~TTrafficSegmentationForm()
+{
+    FormClose();
+    // The list view signals its model's reset while the base destroys it.
+    disconnect(LV_TrafficForward->model(), nullptr, this, nullptr);
+    disconnect(LV_TrafficForward, nullptr, this, nullptr);
+}
+
+void TTrafficSegmentationForm::BuildControls()
+{
+    auto* outer = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    outer->addLayout(top, 1);
+    auto* left = new QVBoxLayout;
+    top->addLayout(left, 1);
+
+    LV_TrafficForward = new QTreeWidget(this);
+    LV_TrafficForward->setObjectName(QStringLiteral("LV_TrafficForward"));
+    left->addWidget(LV_TrafficForward, 1);
+
+    auto* form = new QFormLayout;
+    StaticText1 = FormControls::CountBox(this, "StaticText1");
+    form->addRow(QStringLiteral("Samples"), StaticText1);
+    Combo_Port = FormControls::Edit(this, form, "Combo_Port", "Port : ");
+    Combo_Port->setReadOnly(true);
+    Combo_Unit = new QLineEdit(this);
+    Combo_Unit->setObjectName(QStringLiteral("Combo_Unit"));
+    Combo_Unit->setReadOnly(true);
+    Combo_Unit->hide();
+    ST_Port = new QLabel(this);
+    ST_Port->setObjectName(QStringLiteral("ST_Port"));
+    ST_Port->hide();
+    left->addLayout(form);
+    m_port = std::make_unique<TUnitPortEdits>(Combo_Unit, Combo_Port, UnitPorts::kMirrorPortsPerUnit);
+
+    auto* gridHost = new QWidget(this);
+    new QVBoxLayout(gridHost);
+    gridHost->layout()->setContentsMargins(0, 0, 0, 0);
+    PortGrid = new TStackingPortUitForm(gridHost);
+    PortGrid->setObjectName(QStringLiteral("StackingPortUitForm"));
+    PortGrid->AddUnit(QStringLiteral("Unit1"), PortGridPages::kBoxesPerUnit, PortGridPages::kColumns);
+    PortGrid->ShowUnit(QLatin1String(PortGridPages::kModel), PortGridPages::kModelPorts);
+    left->addWidget(gridHost);
+
+    auto* buttons = new QVBoxLayout;
+    BT_Get = Button(this, "BT_Get", "Refresh");
+    BT_Set = Button(this, "BT_Set", "Set");
+    StopBtn = Button(this, "StopBtn", "Stop");
+    CloseBtn = Button(this, "CloseBtn", "Close");
+    for (QPushButton* b : {BT_Get, BT_Set, StopBtn, CloseBtn})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    top->addLayout(buttons);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    outer->addWidget(StatusBar1);
+
+    connect(BT_Get, &QPushButton::clicked, this, [this] { BT_GetClick(); });
+    connect(BT_Set, &QPushButton::clicked, this, [this] { BT_SetClick(); });
+    connect(StopBtn, &QPushButton::clicked, this, [this] { StopBtnClick(); });
+    connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
+}
+
+void TTrafficSegmentationForm::FormCreate()
+{
+    m_table = &AddRequest(kTrafficSegmentation, KtItem::MVT_UMV, 1, QStringLiteral("trafficSegTable"));
+    BT_Set->setEnabled(false);
+    RunOperation(*m_table, [this] {
+        m_table->BindListView(LV_TrafficForward, false);
+        m_table->Bind(kPort, ST_Port);
+        m_table->BindBitsList(kForwardPorts, PortGridPages::BitIndex(), PortGrid->PortBoxes);
+        m_table->SetStatusTarget(StatusBar1);
+        WatchGetDone(*m_table);
+        WatchRowCount(LV_TrafficForward, StaticText1);
+        // After the binding's own handler, which has loaded the row into the controls.
+        connect(LV_TrafficForward, &QTreeWidget::itemSelectionChanged, this, [this] { ListSelectItem(); });
+        m_table->Get();
+    });
+}
+
+void TTrafficSegmentationForm::FreeControls()
+{
+    // The grid goes first; the bindings hold its boxes weakly.
+    delete PortGrid;
+    PortGrid = nullptr;
+}
+
+bool TTrafficSegmentationForm::RowSelected() const
+{
+    return !LV_TrafficForward->selectedItems().isEmpty();
+}
+
+void TTrafficSegmentationForm::ListSelectItem()
+{
+    if (!RowSelected()) {
+        ClearDetails();
+        return;
+    }
+    m_port->ShowNumber(ST_Port->text());
+    BT_Set->setEnabled(true);
+}
+
+void TTrafficSegmentationForm::ClearDetails()
+{
+    if (PortGrid)
+        PortGrid->UncheckAll();
+    m_port->Clear();
+    BT_Set->setEnabled(false);
+}
+
+void TTrafficSegmentationForm::BT_GetClick()
+{
+    RunOperation(*m_table, [this] {
+        m_table->Get();
+        ClearDetails();
+    });
+}
+
+void TTrafficSegmentationForm::BT_SetClick()
+{
+    RunOperation(
+        *m_table,
+        [this] {
+            SendColumn(*m_table, kForwardPorts);
+            m_table->Get();
+            ClearDetails();
+        },
+        // Set writes the selected ingress port only.
+        [this] { return RowSelected() && !ST_Port->text().isEmpty(); });
+}
+
+void TTrafficSegmentationForm::StopBtnClick()
+{
+    // The walk's get-done, once its outstanding reply is in, marks it complete.
+    StopRequest(*m_table);
+}
+
+void TTrafficSegmentationForm::CloseBtnClick()
+{
+    close();
+}
