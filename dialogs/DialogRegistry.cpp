@@ -40,6 +40,8 @@
 // forwarding information and traffic segmentation
 #include "dialogs/layer2/ForwardingInformationForms.h"
 #include "dialogs/layer2/TrafficSegmentationForm.h"
+// static unicast and multicast filtering
+#include "dialogs/layer2/StaticFilterForms.h"
 
 #include <array>
 
@@ -115,6 +117,9 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TMulticastForwardingInformationForm", "Multicast Forwarding Information: ", Make<TMulticastForwardingInformationForm>},
         KtDialogEntry{"TForwardUnregisteredInformationForm", "Forward Unregistered Information: ", Make<TForwardUnregisteredInformationForm>},
         KtDialogEntry{"TTrafficSegmentationForm", "Traffic Segmentation Table: ", Make<TTrafficSegmentationForm>},
+        // Static unicast and multicast filtering.
+        KtDialogEntry{"TUnicastFilterInformationForm", "Unicast Filter Information: ", Make<TUnicastFilterInformationForm>},
+        KtDialogEntry{"TMulticastFilterInformationForm", "Multicast Filter Information: ", Make<TMulticastFilterInformationForm>},
     };
     return entries;
 }

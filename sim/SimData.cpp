@@ -577,6 +577,10 @@ void Store::parseLine(const std::vector<std::string>& tok, const std::string&)
                     fail("status kind is 'rowstatus' or two different integers: the value that creates a row and the one that removes it");
                 st.rowStatus = false;
                 optFrom = 5;
+                if (tok.size() > optFrom && tok[optFrom] == "destroy=with-columns") {
+                    st.destroyTakesColumns = true;
+                    ++optFrom;
+                }
             }
             t.status = st;
             typeName = "integer";
