@@ -272,31 +272,42 @@ TEST(StoreSetGo, CreateAndGoCanLeaveTheRowNotInService)
 
 // A table whose manager names the row it destroys by another column too: the destroy and the
 // column go in one set, and the row goes with them; elsewhere the same set stays inconsistent.
+// Row status and a status of the table's own values (3 creates, 2 removes) alike.
 TEST(StoreSetDestroy, DestroyWithColumnsRemovesTheRowWhereTheTableAllowsIt)
 {
-    const std::string head = "subtree 1.3.6.1.4.1.32473\ntable t 1.3.6.1.4.1.32473.5.1 string\n"
-                             "column t 2 integer rw default=9\ncolumn t 3 string rw default=\"\"\n";
-    const std::string row = "1.3.6.1.4.1.32473.5.1.2.1.97 integer 6\n1.3.6.1.4.1.32473.5.1.4.1.97 integer 1\n";
-    const Oid type = O("1.3.6.1.4.1.32473.5.1.2.1.97");
-    const Oid status = O("1.3.6.1.4.1.32473.5.1.4.1.97");
-    const std::vector<SetItem> destroy{{type, I(6)}, {status, I(6)}};
+    struct Kind {
+        const char* status;  // the status declaration after the column number
+        int rowValue;        // the status of the seed row
+        int destroyValue;
+    };
+    for (const Kind k : {Kind{"rowstatus", 1, 6}, Kind{"3 2", 3, 2}}) {
+        SCOPED_TRACE(k.status);
+        const std::string head = "subtree 1.3.6.1.4.1.32473\ntable t 1.3.6.1.4.1.32473.5.1 string\n"
+                                 "column t 2 integer rw default=9\ncolumn t 3 string rw default=\"\"\n";
+        const std::string row = "1.3.6.1.4.1.32473.5.1.2.1.97 integer 6\n1.3.6.1.4.1.32473.5.1.4.1.97 integer "
+                              + std::to_string(k.rowValue) + "\n";
+        const std::string status = std::string("status t 4 ") + k.status;
+        const Oid type = O("1.3.6.1.4.1.32473.5.1.2.1.97");
+        const Oid statusOid = O("1.3.6.1.4.1.32473.5.1.4.1.97");
+        const std::vector<SetItem> destroy{{type, I(6)}, {statusOid, I(k.destroyValue)}};
 
-    Store strict;
-    strict.loadText(head + "status t 4 rowstatus\n" + row, "strict.sim");
-    const auto refused = strict.checkSet(destroy);
-    ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->status, SetStatus::InconsistentValue);
+        Store strict;
+        strict.loadText(head + status + "\n" + row, "strict.sim");
+        const auto refused = strict.checkSet(destroy);
+        ASSERT_TRUE(refused);
+        EXPECT_EQ(refused->status, SetStatus::InconsistentValue);
 
-    Store s;
-    s.loadText(head + "status t 4 rowstatus destroy=with-columns\n" + row, "with.sim");
-    ASSERT_FALSE(s.checkSet(destroy));
-    s.applySet(destroy);
-    EXPECT_EQ(s.find(type), nullptr);
-    EXPECT_EQ(s.find(status), nullptr);
-    // Columns of a row that is not destroyed are still checked as before.
-    const auto wrong = s.checkSet({{O("1.3.6.1.4.1.32473.5.1.2.1.98"), I(6)}});
-    ASSERT_TRUE(wrong);
-    EXPECT_EQ(wrong->status, SetStatus::NoCreation);
+        Store s;
+        s.loadText(head + status + " destroy=with-columns\n" + row, "with.sim");
+        ASSERT_FALSE(s.checkSet(destroy));
+        s.applySet(destroy);
+        EXPECT_EQ(s.find(type), nullptr);
+        EXPECT_EQ(s.find(statusOid), nullptr);
+        // Columns of a row that is not destroyed are still checked as before.
+        const auto wrong = s.checkSet({{O("1.3.6.1.4.1.32473.5.1.2.1.98"), I(6)}});
+        ASSERT_TRUE(wrong);
+        EXPECT_EQ(wrong->status, SetStatus::NoCreation);
+    }
 }
 
 TEST(StoreFill, GeneratedRowsContinueAfterExistingOnes)
