@@ -97,22 +97,12 @@ TForwardingInformationForm::TForwardingInformationForm(QWidget* owner, bool enla
 TForwardingInformationForm::~TForwardingInformationForm()
 {
     FormClose();
-    // The list view signals its model's reset while the base destroys it.
-    disconnect(ListView1->model(), nullptr, this, nullptr);
-    disconnect(ListView1, nullptr, this, nullptr);
 }
 
 void TForwardingInformationForm::BuildControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    ListView1 = new QTreeWidget(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    left->addWidget(ListView1, 1);
+    auto [outer, top, left, list] = FormControls::ListFrame(this, "ListView1");
+    ListView1 = list;
 
     auto* form = new QFormLayout;
     ST_Count = FormControls::CountBox(this, "ST_Count");

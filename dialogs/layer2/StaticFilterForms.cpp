@@ -130,21 +130,12 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget* owner, boo
 TUnicastFilterInformationForm::~TUnicastFilterInformationForm()
 {
     FormClose();
-    disconnect(LV_dot1qStaticUnicastEntry->model(), nullptr, this, nullptr);
-    disconnect(LV_dot1qStaticUnicastEntry, nullptr, this, nullptr);
 }
 
 void TUnicastFilterInformationForm::BuildControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    LV_dot1qStaticUnicastEntry = new QTreeWidget(this);
-    LV_dot1qStaticUnicastEntry->setObjectName(QStringLiteral("LV_dot1qStaticUnicastEntry"));
-    left->addWidget(LV_dot1qStaticUnicastEntry, 1);
+    auto [outer, top, left, list] = FormControls::ListFrame(this, "LV_dot1qStaticUnicastEntry");
+    LV_dot1qStaticUnicastEntry = list;
 
     auto* form = new QFormLayout;
     left->addLayout(form);
@@ -288,21 +279,12 @@ TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget* owner,
 TMulticastFilterInformationForm::~TMulticastFilterInformationForm()
 {
     FormClose();
-    disconnect(LV_dot1qStaticMulticastEntry->model(), nullptr, this, nullptr);
-    disconnect(LV_dot1qStaticMulticastEntry, nullptr, this, nullptr);
 }
 
 void TMulticastFilterInformationForm::BuildControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    LV_dot1qStaticMulticastEntry = new QTreeWidget(this);
-    LV_dot1qStaticMulticastEntry->setObjectName(QStringLiteral("LV_dot1qStaticMulticastEntry"));
-    left->addWidget(LV_dot1qStaticMulticastEntry, 1);
+    auto [outer, top, left, list] = FormControls::ListFrame(this, "LV_dot1qStaticMulticastEntry");
+    LV_dot1qStaticMulticastEntry = list;
 
     auto* form = new QFormLayout;
     left->addLayout(form);

@@ -43,22 +43,12 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget* owner, bool enlarge)
 TTrafficSegmentationForm::~TTrafficSegmentationForm()
 {
     FormClose();
-    // The list view signals its model's reset while the base destroys it.
-    disconnect(LV_TrafficForward->model(), nullptr, this, nullptr);
-    disconnect(LV_TrafficForward, nullptr, this, nullptr);
 }
 
 void TTrafficSegmentationForm::BuildControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
-
-    LV_TrafficForward = new QTreeWidget(this);
-    LV_TrafficForward->setObjectName(QStringLiteral("LV_TrafficForward"));
-    left->addWidget(LV_TrafficForward, 1);
+    auto [outer, top, left, list] = FormControls::ListFrame(this, "LV_TrafficForward");
+    LV_TrafficForward = list;
 
     auto* form = new QFormLayout;
     StaticText1 = FormControls::CountBox(this, "StaticText1");
