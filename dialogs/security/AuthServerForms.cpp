@@ -49,17 +49,6 @@ const KtSNMPVarDef kServerControl[] = {
 static_assert(std::size(kServerControl) == 4 + 1, "server control: four variables");
 constexpr int kRowState = 3;
 
-// The address a dotted quad names, or nothing for text that is none.
-std::optional<quint32> Ipv4Value(const QString& text)
-{
-    if (!InputChecks::IsIpv4Text(text))
-        return std::nullopt;
-    quint32 value = 0;
-    for (const QString& octet : text.split(u'.'))
-        value = value << 8 | quint32(octet.toUInt());
-    return value;
-}
-
 // The chosen option's text; empty with nothing chosen.
 QString Choice(const QComboBox* combo)
 {
@@ -152,12 +141,12 @@ std::set<int> TServerInformationForm::EmptyValues() const
 
 bool TServerInformationForm::IsListedServer(const QString& address, const QString& protocol) const
 {
-    const std::optional<quint32> wanted = Ipv4Value(address.trimmed());
+    const std::optional<quint32> wanted = InputChecks::ParseIpv4(address.trimmed());
     if (!wanted)
         return false;
     for (int r = 0; r < ListView1->topLevelItemCount(); ++r) {
         const QTreeWidgetItem* row = ListView1->topLevelItem(r);
-        if (Ipv4Value(row->text(0)) == wanted && row->text(1) == protocol)
+        if (InputChecks::ParseIpv4(row->text(0)) == wanted && row->text(1) == protocol)
             return true;
     }
     return false;
