@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -12,6 +13,8 @@
 #include <QVBoxLayout>
 #include <QString>
 #include <QWidget>
+
+#include <initializer_list>
 
 namespace FormControls {
 
@@ -85,6 +88,29 @@ inline QLabel* CountBox(QWidget* parent, const char* name)
     box->setAlignment(Qt::AlignCenter);
     box->setMinimumWidth(60);
     return box;
+}
+
+// A "Samples" caption and the count box (named name) on a row of their own at the end of
+// layout; the box is returned for TDialogBase::WatchRowCount.
+inline QLabel* SamplesRow(QWidget* parent, QBoxLayout* layout, const char* name)
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Samples"), parent));
+    QLabel* box = CountBox(parent, name);
+    row->addWidget(box);
+    row->addStretch();
+    layout->addLayout(row);
+    return box;
+}
+
+// The buttons stacked from the top in a column added to layout (the right of a ListFrame).
+inline void ButtonColumn(QBoxLayout* layout, std::initializer_list<QPushButton*> buttons)
+{
+    auto* column = new QVBoxLayout;
+    for (QPushButton* button : buttons)
+        column->addWidget(button);
+    column->addStretch();
+    layout->addLayout(column);
 }
 
 } // namespace FormControls

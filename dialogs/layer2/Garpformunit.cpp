@@ -58,12 +58,7 @@ void TGARPForm::BuildControls()
     buttons->addStretch();
     top->addLayout(buttons);
 
-    auto* count = new QHBoxLayout;
-    count->addWidget(new QLabel(QStringLiteral("Samples"), this));
-    ST_Count = FormControls::CountBox(this, "ST_Count");
-    count->addWidget(ST_Count);
-    count->addStretch();
-    outer->addLayout(count);
+    ST_Count = FormControls::SamplesRow(this, outer, "ST_Count");
 
     Memo1 = FormControls::StatusMemo(this, "Memo1");
     outer->addWidget(Memo1);

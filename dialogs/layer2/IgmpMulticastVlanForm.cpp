@@ -115,16 +115,12 @@ void TIGMPMulticastVlanForm::BuildControls()
     TagMemberGrid = grids[2];
     left->addWidget(PortPages);
 
-    auto* buttons = new QVBoxLayout;
     RefreshBtn = Button(this, "RefreshBtn", "Refresh");
     SetBtn = Button(this, "SetBtn", "Set");
     AddBtn = Button(this, "AddBtn", "Add");
     DeleteBtn = Button(this, "DeleteBtn", "Delete");
     CloseBtn = Button(this, "CloseBtn", "Close");
-    for (QPushButton* b : {RefreshBtn, SetBtn, AddBtn, DeleteBtn, CloseBtn})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {RefreshBtn, SetBtn, AddBtn, DeleteBtn, CloseBtn});
 
     Memo1 = FormControls::StatusMemo(this, "Memo1");
     outer->addWidget(Memo1);

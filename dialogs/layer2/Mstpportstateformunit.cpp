@@ -143,15 +143,11 @@ void TMSTPPortStateForm::BuildControls()
     outer->addLayout(top, 1);
     lvMSTPPortState = Named<QTreeWidget>(this, "lvMSTPPortState");
     top->addWidget(lvMSTPPortState, 1);
-    auto* buttons = new QVBoxLayout;
     btnRefresh = Button(this, "btnRefresh", "Refresh");
     btnEdit = Button(this, "btnEdit", "Edit");
     btnStop = Button(this, "btnStop", "Stop");
     btnClose = Button(this, "btnClose", "Close");
-    for (QPushButton* b : {btnRefresh, btnEdit, btnStop, btnClose})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {btnRefresh, btnEdit, btnStop, btnClose});
     memMsg = FormControls::StatusMemo(this, "memMsg");
     outer->addWidget(memMsg);
     lblSTPVersion = Named<QLabel>(this, "lblSTPVersion");

@@ -110,16 +110,12 @@ void TPortTrunkForm::BuildControls()
     PortPages->setTabVisible(1, false);
     left->addWidget(PortPages);
 
-    auto* buttons = new QVBoxLayout;
     BT_Get = Button(this, "BT_Get", "Refresh");
     BT_Set = Button(this, "BT_Set", "Add");
     BT_Delete = Button(this, "BT_Delete", "Delete");
     SetBtn = Button(this, "SetBtn", "Set");
     BT_Close = Button(this, "BT_Close", "Close");
-    for (QPushButton* b : {BT_Get, BT_Set, BT_Delete, SetBtn, BT_Close})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {BT_Get, BT_Set, BT_Delete, SetBtn, BT_Close});
 
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));

@@ -80,15 +80,11 @@ void TSnoopingRouterPortsForm::BuildControls()
     ForbiddenGrid = grids[2];
     left->addWidget(PortPages);
 
-    auto* buttons = new QVBoxLayout;
     btnGet = Button(this, "btnGet", "Refresh");
     btnSet = Button(this, "btnSet", "Set");
     btnStop = Button(this, "btnStop", "Stop");
     btnClose = Button(this, "btnClose", "Close");
-    for (QPushButton* b : {btnGet, btnSet, btnStop, btnClose})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {btnGet, btnSet, btnStop, btnClose});
 
     if (m_def.statusBar) {
         StatusBar1 = new QStatusBar(this);

@@ -154,21 +154,12 @@ void TUnicastFilterInformationForm::BuildControls()
     left->addWidget(group);
     PortGrid = MakePortGrid(host);
 
-    auto* count = new QHBoxLayout;
-    count->addWidget(new QLabel(QStringLiteral("Samples"), this));
-    ST_Count = FormControls::CountBox(this, "ST_Count");
-    count->addWidget(ST_Count);
-    count->addStretch();
-    left->addLayout(count);
+    ST_Count = FormControls::SamplesRow(this, left, "ST_Count");
 
-    auto* buttons = new QVBoxLayout;
     RefreshBtn = Button(this, "RefreshBtn", "Refresh");
     SetBtn = Button(this, "SetBtn", "Add");
     DeleteBtn = Button(this, "DeleteBtn", "Delete");
-    for (QPushButton* b : {RefreshBtn, SetBtn, DeleteBtn})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {RefreshBtn, SetBtn, DeleteBtn});
 
     Memo1 = FormControls::StatusMemo(this, "Memo1");
     outer->addWidget(Memo1);
@@ -302,22 +293,13 @@ void TMulticastFilterInformationForm::BuildControls()
     left->addWidget(PortPages);
     EgressGrid = MakePortGrid(host);
 
-    auto* count = new QHBoxLayout;
-    count->addWidget(new QLabel(QStringLiteral("Samples"), this));
-    ST_Count = FormControls::CountBox(this, "ST_Count");
-    count->addWidget(ST_Count);
-    count->addStretch();
-    left->addLayout(count);
+    ST_Count = FormControls::SamplesRow(this, left, "ST_Count");
 
-    auto* buttons = new QVBoxLayout;
     RefreshBtn = Button(this, "RefreshBtn", "Refresh");
     SetBtn = Button(this, "SetBtn", "Set");
     AddBtn = Button(this, "AddBtn", "Add");
     DeleteBtn = Button(this, "DeleteBtn", "Delete");
-    for (QPushButton* b : {RefreshBtn, SetBtn, AddBtn, DeleteBtn})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {RefreshBtn, SetBtn, AddBtn, DeleteBtn});
 
     Memo1 = FormControls::StatusMemo(this, "Memo1");
     outer->addWidget(Memo1);

@@ -74,15 +74,11 @@ void TTrafficSegmentationForm::BuildControls()
     PortGrid->ShowUnit(QLatin1String(PortGridPages::kModel), PortGridPages::kModelPorts);
     left->addWidget(gridHost);
 
-    auto* buttons = new QVBoxLayout;
     BT_Get = Button(this, "BT_Get", "Refresh");
     BT_Set = Button(this, "BT_Set", "Set");
     StopBtn = Button(this, "StopBtn", "Stop");
     CloseBtn = Button(this, "CloseBtn", "Close");
-    for (QPushButton* b : {BT_Get, BT_Set, StopBtn, CloseBtn})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {BT_Get, BT_Set, StopBtn, CloseBtn});
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

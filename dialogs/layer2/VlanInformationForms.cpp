@@ -154,12 +154,7 @@ void TVLanCurrentTableForm::BuildControls()
     UntaggedGrid->setEnabled(false);
     left->addWidget(PageControl1);
 
-    auto* count = new QHBoxLayout;
-    count->addWidget(new QLabel(QStringLiteral("Samples"), this));
-    ST_Count2 = FormControls::CountBox(this, "ST_Count2");
-    count->addWidget(ST_Count2);
-    count->addStretch();
-    left->addLayout(count);
+    ST_Count2 = FormControls::SamplesRow(this, left, "ST_Count2");
 
     auto* buttons = new QVBoxLayout;
     RefreshBtn = Button(this, "RefreshBtn", "Refresh");
@@ -343,12 +338,7 @@ void TVLanPortInfomationForm::BuildControls()
     GvrpStatus = FormControls::Combo(this, form, "GvrpStatus", "GVRP Status");
     left->addLayout(form);
 
-    auto* count = new QHBoxLayout;
-    count->addWidget(new QLabel(QStringLiteral("Samples"), this));
-    ST_Count = FormControls::CountBox(this, "ST_Count");
-    count->addWidget(ST_Count);
-    count->addStretch();
-    left->addLayout(count);
+    ST_Count = FormControls::SamplesRow(this, left, "ST_Count");
 
     auto* buttons = new QVBoxLayout;
     RefreshBtn = Button(this, "RefreshBtn", "Refresh");
@@ -453,15 +443,11 @@ void TGuestVlanForm::BuildControls()
     cbxDel->setObjectName(QStringLiteral("cbxDel"));
     cbxDel->setVisible(false);
 
-    auto* buttons = new QVBoxLayout;
     BT_Get = Button(this, "BT_Get", "Refresh");
     SetBtn = Button(this, "SetBtn", "Set");
     DelBtn = Button(this, "DelBtn", "Delete");
     BT_Close = Button(this, "BT_Close", "Close");
-    for (QPushButton* b : {BT_Get, SetBtn, DelBtn, BT_Close})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {BT_Get, SetBtn, DelBtn, BT_Close});
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

@@ -100,24 +100,15 @@ void TVlanStaticForm::BuildControls()
     }
     left->addWidget(PortPages);
 
-    auto* count = new QHBoxLayout;
-    count->addWidget(new QLabel(QStringLiteral("Samples"), this));
-    ST_Count2 = FormControls::CountBox(this, "ST_Count2");
-    count->addWidget(ST_Count2);
-    count->addStretch();
-    left->addLayout(count);
+    ST_Count2 = FormControls::SamplesRow(this, left, "ST_Count2");
 
-    auto* buttons = new QVBoxLayout;
     RefreshBtn = Button(this, "RefreshBtn", "Refresh");
     SetBtn = Button(this, "SetBtn", "Set");
     AddBtn = Button(this, "AddBtn", "Add");
     DeleteBtn = Button(this, "DeleteBtn", "Delete");
     btnStop = Button(this, "btnStop", "Stop");
     btnClose = Button(this, "btnClose", "Close");
-    for (QPushButton* b : {RefreshBtn, SetBtn, AddBtn, DeleteBtn, btnStop, btnClose})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {RefreshBtn, SetBtn, AddBtn, DeleteBtn, btnStop, btnClose});
 
     Memo1 = FormControls::StatusMemo(this, "Memo1");
     outer->addWidget(Memo1);

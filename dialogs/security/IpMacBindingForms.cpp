@@ -85,16 +85,12 @@ void TIPMACBindingForm::BuildControls()
     left->addWidget(StackingPortPanel);
     PortGrid = new TStackingPortUitForm(StackingPortPanel);
 
-    auto* buttons = new QVBoxLayout;
     btnGet = Button(this, "btnGet", "Refresh");
     btnEdit = Button(this, "btnEdit", "Edit");
     btnAdd = Button(this, "btnAdd", "Add");
     btnDelete = Button(this, "btnDelete", "Delete");
     btnClose = Button(this, "btnClose", "Close");
-    for (QPushButton* b : {btnGet, btnEdit, btnAdd, btnDelete, btnClose})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {btnGet, btnEdit, btnAdd, btnDelete, btnClose});
     AddStatusBar(outer);
 
     connect(btnGet, &QPushButton::clicked, this, [this] { btnGetClick(); });
@@ -211,14 +207,10 @@ void TIpMacBindBlockedForm::BuildControls()
     ComboType->setObjectName(QStringLiteral("ComboType"));
     ComboType->setVisible(false);
 
-    auto* buttons = new QVBoxLayout;
     btnGet = Button(this, "btnGet", "Refresh");
     btnDelete = Button(this, "btnDelete", "Delete");
     btnClose = Button(this, "btnClose", "Close");
-    for (QPushButton* b : {btnGet, btnDelete, btnClose})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {btnGet, btnDelete, btnClose});
 
     Memo1 = FormControls::StatusMemo(this, "Memo1");
     outer->addWidget(Memo1);
