@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QString>
@@ -111,6 +112,21 @@ inline void ButtonColumn(QBoxLayout* layout, std::initializer_list<QPushButton*>
         column->addWidget(button);
     column->addStretch();
     layout->addLayout(column);
+}
+
+// A status bar (named barName, no size grip) added to layout, whose one stretching panel
+// (named panelName, stored in panel) takes the dialog's status lines.
+inline QStatusBar* PanelStatusBar(QWidget* parent, QBoxLayout* layout, const char* barName, QLabel*& panel,
+                                  const char* panelName)
+{
+    auto* bar = new QStatusBar(parent);
+    bar->setObjectName(QLatin1String(barName));
+    bar->setSizeGripEnabled(false);
+    panel = new QLabel(bar);
+    panel->setObjectName(QLatin1String(panelName));
+    bar->addWidget(panel, 1);
+    layout->addWidget(bar);
+    return bar;
 }
 
 } // namespace FormControls

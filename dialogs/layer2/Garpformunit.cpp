@@ -50,13 +50,9 @@ void TGARPForm::BuildControls()
     LV_dot1dPortGarpEntry = new QTreeWidget(this);
     LV_dot1dPortGarpEntry->setObjectName(QStringLiteral("LV_dot1dPortGarpEntry"));
     top->addWidget(LV_dot1dPortGarpEntry, 1);
-    auto* buttons = new QVBoxLayout;
     RefreshBtn = Button(this, "RefreshBtn", "Refresh");
     btnClose = Button(this, "btnClose", "Close");
-    buttons->addWidget(RefreshBtn);
-    buttons->addWidget(btnClose);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {RefreshBtn, btnClose});
 
     ST_Count = FormControls::SamplesRow(this, outer, "ST_Count");
 

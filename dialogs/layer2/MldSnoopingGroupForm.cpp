@@ -71,11 +71,8 @@ void TMLD_SnoopingGroupForm::BuildControls()
     PortGrid->AddUnit(QStringLiteral("Unit1"), PortGridPages::kBoxesPerUnit, PortGridPages::kColumns);
     PortGrid->ShowUnit(QLatin1String(PortGridPages::kModel), PortGridPages::kModelPorts);
 
-    auto* buttons = new QVBoxLayout;
     btnRefresh = FormControls::Button(this, "btnRefresh", "Refresh");
-    buttons->addWidget(btnRefresh);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {btnRefresh});
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

@@ -131,13 +131,7 @@ void TPortMirrorForm::BuildControls()
     TrunkPanel->hide();
     outer->addWidget(TrunkPanel);
 
-    StatusBar = new QStatusBar(this);
-    StatusBar->setObjectName(QStringLiteral("StatusBar"));
-    StatusBar->setSizeGripEnabled(false);
-    StatusPanel = new QLabel(StatusBar);
-    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
-    StatusBar->addWidget(StatusPanel, 1);
-    outer->addWidget(StatusBar);
+    StatusBar = FormControls::PanelStatusBar(this, outer, "StatusBar", StatusPanel, "StatusPanel");
 
     connect(BT_Refresh, &QPushButton::clicked, this, [this] { BT_RefreshClick(); });
     connect(BT_Set, &QPushButton::clicked, this, [this] { BT_SetClick(); });

@@ -117,13 +117,7 @@ void TPortTrunkForm::BuildControls()
     BT_Close = Button(this, "BT_Close", "Close");
     FormControls::ButtonColumn(top, {BT_Get, BT_Set, BT_Delete, SetBtn, BT_Close});
 
-    StatusBar = new QStatusBar(this);
-    StatusBar->setObjectName(QStringLiteral("StatusBar"));
-    StatusBar->setSizeGripEnabled(false);
-    StatusPanel = new QLabel(StatusBar);
-    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
-    StatusBar->addWidget(StatusPanel, 1);
-    outer->addWidget(StatusBar);
+    StatusBar = FormControls::PanelStatusBar(this, outer, "StatusBar", StatusPanel, "StatusPanel");
 
     connect(BT_Get, &QPushButton::clicked, this, [this] { BT_GetClick(); });
     connect(BT_Set, &QPushButton::clicked, this, [this] { BT_SetClick(); });

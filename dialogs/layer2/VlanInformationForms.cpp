@@ -262,13 +262,9 @@ void TVLanGeneralInfoForm::BuildControls()
     GvrpStatus = FormControls::Combo(this, form, "GvrpStatus", "GVRP Status");
     top->addLayout(form, 1);
 
-    auto* buttons = new QVBoxLayout;
     RefreshBtn = Button(this, "RefreshBtn", "Refresh");
     SetBtn = Button(this, "SetBtn", "Set");
-    buttons->addWidget(RefreshBtn);
-    buttons->addWidget(SetBtn);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {RefreshBtn, SetBtn});
 
     Memo1 = FormControls::StatusMemo(this, "Memo1");
     outer->addWidget(Memo1);
@@ -340,13 +336,9 @@ void TVLanPortInfomationForm::BuildControls()
 
     ST_Count = FormControls::SamplesRow(this, left, "ST_Count");
 
-    auto* buttons = new QVBoxLayout;
     RefreshBtn = Button(this, "RefreshBtn", "Refresh");
     SetBtn = Button(this, "SetBtn", "Set");
-    buttons->addWidget(RefreshBtn);
-    buttons->addWidget(SetBtn);
-    buttons->addStretch();
-    top->addLayout(buttons);
+    FormControls::ButtonColumn(top, {RefreshBtn, SetBtn});
 
     Memo1 = FormControls::StatusMemo(this, "Memo1");
     outer->addWidget(Memo1);

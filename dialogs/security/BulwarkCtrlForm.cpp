@@ -113,13 +113,7 @@ void TBulwarkCtrlForm::BuildControls()
     outer->addLayout(buttons);
     outer->addStretch();
 
-    stbStatus = new QStatusBar(this);
-    stbStatus->setObjectName(QStringLiteral("stbStatus"));
-    stbStatus->setSizeGripEnabled(false);
-    StatusPanel = new QLabel(stbStatus);
-    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
-    stbStatus->addWidget(StatusPanel, 1);
-    outer->addWidget(stbStatus);
+    stbStatus = FormControls::PanelStatusBar(this, outer, "stbStatus", StatusPanel, "StatusPanel");
 
     connect(btnGet, &QPushButton::clicked, this, [this] { btnGetClick(); });
     connect(btnSet, &QPushButton::clicked, this, [this] { btnSetClick(); });

@@ -81,13 +81,7 @@ void TPrtSecDelCtrlForm::BuildControls()
     outer->addLayout(buttons);
     outer->addStretch();
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusPanel = new QLabel(StatusBar1);
-    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
-    StatusBar1->addWidget(StatusPanel, 1);
-    outer->addWidget(StatusBar1);
+    StatusBar1 = FormControls::PanelStatusBar(this, outer, "StatusBar1", StatusPanel, "StatusPanel");
 
     connect(btnRefresh, &QPushButton::clicked, this, [this] { btnRefreshClick(); });
     connect(btnSet, &QPushButton::clicked, this, [this] { btnSetClick(); });
