@@ -42,6 +42,8 @@
 #include "dialogs/layer2/TrafficSegmentationForm.h"
 // static unicast and multicast filtering
 #include "dialogs/layer2/StaticFilterForms.h"
+// link aggregation ports
+#include "dialogs/layer2/AggregatorPortTableForm.h"
 
 #include <array>
 
@@ -120,6 +122,8 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         // Static unicast and multicast filtering.
         KtDialogEntry{"TUnicastFilterInformationForm", "Unicast Filter Information: ", Make<TUnicastFilterInformationForm>},
         KtDialogEntry{"TMulticastFilterInformationForm", "Multicast Filter Information: ", Make<TMulticastFilterInformationForm>},
+        // Link aggregation ports.
+        KtDialogEntry{"TAggregatorPortTableForm", "Aggregator Port: ", Make<TAggregatorPortTableForm>},
     };
     return entries;
 }
