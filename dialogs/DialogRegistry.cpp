@@ -44,6 +44,8 @@
 #include "dialogs/layer2/StaticFilterForms.h"
 // link aggregation ports
 #include "dialogs/layer2/AggregatorPortTableForm.h"
+// layer-2 device control
+#include "dialogs/layer2/Layer2ControlForm.h"
 
 #include <array>
 
@@ -124,6 +126,8 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TMulticastFilterInformationForm", "Multicast Filter Information: ", Make<TMulticastFilterInformationForm>},
         // Link aggregation ports.
         KtDialogEntry{"TAggregatorPortTableForm", "Aggregator Port: ", Make<TAggregatorPortTableForm>},
+        // layer-2 device control
+        KtDialogEntry{"TLayer2ControlForm", "Layer2 Control: ", Make<TLayer2ControlForm>},
     };
     return entries;
 }
