@@ -46,6 +46,8 @@
 #include "dialogs/layer2/AggregatorPortTableForm.h"
 // layer-2 device control
 #include "dialogs/layer2/Layer2ControlForm.h"
+// summer time
+#include "dialogs/layer2/SummerTimeForm.h"
 
 #include <array>
 
@@ -128,6 +130,8 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TAggregatorPortTableForm", "Aggregator Port: ", Make<TAggregatorPortTableForm>},
         // layer-2 device control
         KtDialogEntry{"TLayer2ControlForm", "Layer2 Control: ", Make<TLayer2ControlForm>},
+        // Summer time.
+        KtDialogEntry{"TSummerTimeForm", "Summer Time: ", Make<TSummerTimeForm>},
     };
     return entries;
 }

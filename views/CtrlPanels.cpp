@@ -266,6 +266,8 @@ void TEditsPanel::ClearValues()
             edit->clear();
         else if (auto* combo = qobject_cast<QComboBox*>(RowAt(i).Value))
             combo->setCurrentIndex(-1);
+        else if (auto* composite = qobject_cast<TCompositePanel*>(RowAt(i).Value))
+            composite->ClearControls();
         list.Item(i).Value.clear();
     }
 }
@@ -330,6 +332,53 @@ void TEditsPanel::Layout(bool resize)
         this->resize(right + kEdgeRoom + frame, bottom + kEdgeRoom + frame);
 }
 
+TCompositePanel* TEditsPanel::MakeCompositeRow(int i)
+{
+    if (!m_request || i < 0 || i >= RowCount())
+        throw TViewError(QStringLiteral("Unknow UI Control type!"));
+    Row& row = RowAt(i);
+    auto* edit = qobject_cast<QLineEdit*>(row.Value);
+    if (!edit || (row.Kind != 1 && row.Kind != 2))
+        throw TViewError(QStringLiteral("Unknow UI Control type!"));
+    m_request->Unbind(i);
+    int height = edit->height();
+    if (height < kMinRowHeight)
+        height = std::max(edit->sizeHint().height(), kRaisedRowHeight);
+    auto* panel = new TCompositePanel(edit->parentWidget(), height);
+    panel->setObjectName(edit->objectName());
+    panel->setGeometry(edit->x(), edit->y(), edit->width(), height);
+    panel->setEnabled(edit->isEnabled());
+    panel->setVisible(!edit->isHidden());
+    panel->setPalette(edit->palette());
+    delete edit;
+    row.Kind = 5;
+    row.Format.clear();
+    row.Value = panel;
+    row.Controls = {panel};
+    return panel;
+}
+
+void TEditsPanel::AddCompositeControl(int i, QWidget* control)
+{
+    TCompositePanel* panel = CompositeAt(i);
+    if (!panel)
+        throw TViewError(QStringLiteral("Unknow UI Control type!"));
+    panel->AddControl(control);
+    RowAt(i).Controls.push_back(control);
+}
+
+TCompositePanel* TEditsPanel::CompositeAt(int i) const
+{
+    return i >= 0 && i < RowCount() ? qobject_cast<TCompositePanel*>(RowAt(i).Value) : nullptr;
+}
+
+void TEditsPanel::UpdateCompositeMarkers()
+{
+    for (int i = 0; i < RowCount(); ++i)
+        if (TCompositePanel* panel = CompositeAt(i))
+            panel->UpdateMarker();
+}
+
 void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel* buttons)
 {
     if (!m_request)
@@ -379,6 +428,50 @@ bool TEditsPanel::NoneEditable() const
         if (!IsKeyOrFixed(i))
             return false;
     return true;
+}
+
+// ---- TCompositePanel ----------------------------------------------------------------------
+
+TCompositePanel::TCompositePanel(QWidget* parent, int rowHeight) : QFrame(parent), m_rowHeight(rowHeight)
+{
+    setFrameStyle(QFrame::NoFrame);
+    setAutoFillBackground(false);
+}
+
+void TCompositePanel::AddControl(QWidget* control)
+{
+    control->setParent(this);
+    control->resize(control->width(), height());
+    control->show();
+    m_controls.push_back(control);
+}
+
+bool TCompositePanel::AnyEmpty() const
+{
+    for (const QWidget* c : m_controls) {
+        if (const auto* edit = qobject_cast<const QLineEdit*>(c); edit && edit->text().isEmpty())
+            return true;
+        if (const auto* combo = qobject_cast<const QComboBox*>(c);
+            combo && (combo->currentIndex() < 0 || combo->currentText().isEmpty()))
+            return true;
+    }
+    return false;
+}
+
+void TCompositePanel::UpdateMarker()
+{
+    m_text = AnyEmpty() ? QString() : QStringLiteral("-");
+}
+
+void TCompositePanel::ClearControls()
+{
+    for (QWidget* c : m_controls) {
+        if (auto* edit = qobject_cast<QLineEdit*>(c))
+            edit->clear();
+        else if (auto* combo = qobject_cast<QComboBox*>(c))
+            combo->setCurrentIndex(-1);
+    }
+    m_text.clear();
 }
 
 // ---- TListViewPanel -----------------------------------------------------------------------

@@ -76,17 +76,50 @@ public:
     virtual void ArrangeCtrlBtn(TCtrlBtnPanel* buttons) = 0;
 };
 
+// The value control of a composite row: a borderless panel whose controls each show one field
+// of the row's value. Its text is a marker the editor's emptiness test reads: empty while any
+// of its controls is empty, "-" otherwise (UpdateMarker).
+class TCompositePanel : public QFrame {
+    Q_OBJECT
+    Q_PROPERTY(QString text READ Text WRITE SetText)
+public:
+    // rowHeight: the height of the edit the panel replaces (rows are laid out by it).
+    TCompositePanel(QWidget* parent, int rowHeight);
+    QString Text() const { return m_text; }
+    void SetText(const QString& text) { m_text = text; }
+    QSize sizeHint() const override { return QSize(width(), m_rowHeight); }
+
+    // The sub-controls, left to right.
+    const std::vector<QWidget*>& Controls() const { return m_controls; }
+    // Takes control into the panel, at the panel's height.
+    void AddControl(QWidget* control);
+    // Whether any sub-control is empty (an edit without text, a list without a selection).
+    bool AnyEmpty() const;
+    // The marker: empty when AnyEmpty, else "-".
+    void UpdateMarker();
+    // Empties every edit and deselects every list.
+    void ClearControls();
+
+private:
+    QString m_text;
+    int m_rowHeight = 0;
+    std::vector<QWidget*> m_controls;
+};
+
 // One labelled row per variable of a request's list, in list order, in a scroll box.
 class TEditsPanel : public TContentPanel {
     Q_OBJECT
 public:
-    // Row kinds: 1 read-only edit, 2 writable edit, 3 drop-down list, 4 read-only option text.
+    // Row kinds: 1 read-only edit, 2 writable edit, 3 drop-down list, 4 read-only option text,
+    // 5 composite (a panel of controls bound to fields of the value, made by MakeCompositeRow).
     struct Row {
         int Kind = 0;
         QString Format;
-        QWidget* Value = nullptr;  // QLineEdit or QComboBox
+        QWidget* Value = nullptr;  // QLineEdit, QComboBox or TCompositePanel
         QCheckBox* Tick = nullptr;
         QLabel* Label = nullptr;
+        // Composite rows: the panel first, then its sub-controls left to right.
+        std::vector<QWidget*> Controls;
     };
     static constexpr int kTickWidth = 20;
     static constexpr int kDefaultValueWidth = 121;
@@ -108,6 +141,16 @@ public:
     void HideRow(int i);
     void ShowRow(int i);
     void Layout(bool resize);
+
+    // Puts a composite panel in the place of edit row i (parent, geometry, enabled and shown
+    // state): the edit is unbound and destroyed and the row becomes kind 5. The caller adds
+    // the sub-controls (AddCompositeControl) and binds them to fields of the variable.
+    // Only an edit row can become composite ("Unknow UI Control type!").
+    TCompositePanel* MakeCompositeRow(int i);
+    void AddCompositeControl(int i, QWidget* control);
+    TCompositePanel* CompositeAt(int i) const;
+    // The marker text of every composite row, from what its controls hold now.
+    void UpdateCompositeMarkers();
 
     void ArrangeCtrlBtn(TCtrlBtnPanel* buttons) override;
 

@@ -112,7 +112,12 @@ TSNMPPanel::TSNMPPanel(QWidget* parent, QPlainTextEdit* memo, KtSNMPRequest2Edit
 
     if (m_request && m_memo)
         m_request->SetStatusTarget(m_memo.data());
-    connect(m_buttons->btnRefresh, &QPushButton::clicked, this, [this] { Refresh(); });
+    connect(m_buttons->btnRefresh, &QPushButton::clicked, this, [this] {
+        if (m_refreshHandler)
+            RunGuarded(m_refreshHandler);
+        else
+            Refresh();
+    });
     connect(m_buttons->btnClose, &QPushButton::clicked, this, [this] { CloseHost(); });
 }
 
@@ -146,6 +151,19 @@ void TSNMPPanel::Refresh()
     }
 }
 
+void TSNMPPanel::RunGuarded(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const KtException& e) {
+        if (m_request)
+            m_request->ShowStatus(e.Message());
+    } catch (const std::exception& e) {
+        if (m_request)
+            m_request->ShowStatus(QString::fromLocal8Bit(e.what()));
+    }
+}
+
 void TSNMPPanel::CloseHost()
 {
     QWidget* host = m_hostForm ? m_hostForm.data() : window();
@@ -163,8 +181,13 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget* parent, KtSNMPRequest2Edits* request
     setObjectName(QStringLiteral("SNMPEditorPanel"));
     m_edits = new TEditsPanel(nullptr, request);
     m_activeButtons = m_buttons;
-    connect(m_buttons->btnSetChecked, &QPushButton::clicked, this,
-            [this] { SetChecked(m_buttons->btnSetChecked); });
+    connect(m_buttons->btnSetChecked, &QPushButton::clicked, this, [this] {
+        QPushButton* pressed = m_buttons->btnSetChecked;
+        if (m_setHandler)
+            RunGuarded([&] { m_setHandler(pressed); });
+        else
+            SetChecked(pressed);
+    });
     m_buttons->btnSetChecked->setEnabled(false);
     connect(m_buttons->btnCheckAll, &QPushButton::clicked, this, &TSNMPEditorPanel::CheckAll);
     connect(m_buttons->btnClearChecks, &QPushButton::clicked, this, &TSNMPEditorPanel::ClearChecks);
@@ -220,10 +243,15 @@ void TSNMPEditorPanel::SetVarFormat(int row, const QString& format)
     r.Format = format;
 }
 
-void TSNMPEditorPanel::SetChecked(QPushButton* pressed)
+bool TSNMPEditorPanel::RowEmpty(int i) const
+{
+    return i >= 0 && i < m_edits->RowCount() && IsEmptyControl(m_edits->RowAt(i).Value);
+}
+
+bool TSNMPEditorPanel::SetChecked(QPushButton* pressed)
 {
     if (!m_request)
-        return;
+        return false;
     KtSNMPRequest2Edits& bind = *m_request;
     KtSNMPVarList& list = bind.VarList();
     const int mode = bind.Mode;
@@ -240,6 +268,7 @@ void TSNMPEditorPanel::SetChecked(QPushButton* pressed)
         bind.Mode = mode;
     };
     bool empty = false;
+    bool written = false;
     try {
         bind.PrepareSet();
         for (int i = 0; i < list.Count() && i < m_edits->RowCount(); ++i)
@@ -251,8 +280,10 @@ void TSNMPEditorPanel::SetChecked(QPushButton* pressed)
         if (empty)
             KtMessageService().Warning(pressed ? pressed->window() : this, KtMessages::DisplayCaption(),
                                        QStringLiteral("Some items are empty!"));
-        else
+        else {
             bind.Set(false, false);
+            written = true;
+        }
     } catch (const KtException& e) {
         // Whether reading the controls back or sending failed, this was a write.
         bind.ShowStatus(1, e.Message());
@@ -260,4 +291,12 @@ void TSNMPEditorPanel::SetChecked(QPushButton* pressed)
     restore();
     if (!empty && pressed && TCtrlBtnPanel::Tag(pressed) == 1)
         pressed->window()->close();
+    return written;
+}
+
+TSNMPEditorPanel* HostEditorPanel(QDialog* form, KtSNMPRequest2Edits* request)
+{
+    auto* panel = new TSNMPEditorPanel(form, request);
+    FitPanelIntoHost(form, panel);
+    return panel;
 }

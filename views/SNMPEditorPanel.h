@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 
+#include <functional>
+
 class QDialog;
 class QPlainTextEdit;
 class QPushButton;
@@ -41,10 +43,16 @@ public:
 
     // Re-reads the request unless a read is running.
     virtual void Refresh();
+    // What the "Refresh" button runs in place of Refresh: a dialog hosting the panel reads
+    // in its own steps. An empty handler gives the button back to Refresh.
+    void SetRefreshHandler(std::function<void()> handler) { m_refreshHandler = std::move(handler); }
     // Closes the host form.
     void CloseHost();
 
 protected:
+    // Runs a button's work; what it raises goes to the status memo (nothing leaves a slot).
+    void RunGuarded(const std::function<void()>& work);
+
     // Gone once the host form has released its requests.
     QPointer<KtSNMPRequest2Edits> m_request;
     TCtrlBtnPanel* m_buttons = nullptr;
@@ -58,6 +66,7 @@ private:
     QPointer<QWidget> m_content;
     QPointer<QWidget> m_hostForm;
     QSize m_frameSize;
+    std::function<void()> m_refreshHandler;
 };
 
 class TSNMPEditorPanel : public TSNMPPanel {
@@ -74,7 +83,14 @@ public:
 
     // Writes the ticked rows. pressed is the button that asked (a tag of 1 closes its form
     // after the attempt); buttons is the column whose "Set Checked" the ticks drive.
-    void SetChecked(QPushButton* pressed);
+    // True when the write went out and succeeded; false when an item was empty or it failed.
+    bool SetChecked(QPushButton* pressed);
+    // What the "Set Checked" ("Set") button runs in place of SetChecked: a dialog hosting the
+    // panel writes in its own passes and calls SetChecked for each. Empty: SetChecked.
+    void SetSetHandler(std::function<void(QPushButton* pressed)> handler) { m_setHandler = std::move(handler); }
+    // The emptiness test of SetChecked on row i's value control (an edit or a composite
+    // panel without text, a drop-down list without a selection).
+    bool RowEmpty(int i) const;
     // The column whose "Set Checked" follows the ticks (the view's own, or that of a form the
     // rows are lent to).
     void SetActiveButtons(TCtrlBtnPanel* buttons) { m_activeButtons = buttons; }
@@ -88,8 +104,14 @@ protected:
 
 private:
     QPointer<TCtrlBtnPanel> m_activeButtons;
+    std::function<void(QPushButton*)> m_setHandler;
 };
 
 // Host sizing: centre form on the main window, grow its client area to the panel, cut it to
 // 800 x 550 at most; the panel fills the form.
 void FitPanelIntoHost(QDialog* form, TSNMPPanel* panel);
+
+// An editor of request inside a dialog of its own making (which owns the request and the
+// panel's lifetime): the panel fills the dialog and is sized as in a host form; "Close"
+// closes the dialog.
+TSNMPEditorPanel* HostEditorPanel(QDialog* form, KtSNMPRequest2Edits* request);

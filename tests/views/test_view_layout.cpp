@@ -213,6 +213,81 @@ TEST(EditorViewTest, HostIsSizedToThePanelWithinLimits)
     }
 }
 
+// A composite row: a panel in the edit's place whose marker text the set's emptiness test
+// reads; a hosting dialog's handlers replace Refresh and Set Checked.
+TEST(EditorViewTest, CompositeRowTakesTheEditsPlaceAndFeedsTheEmptinessTest)
+{
+    testutil::MessageRecorder boxes;
+    QDialog host;
+    auto request = MakeRequest(&host, kGroup, KtItem::SVT_SV, 0);
+    TSNMPEditorPanel* panel = HostEditorPanel(&host, request.get());
+    TEditsPanel* edits = panel->EditsPanel();
+    constexpr int kRow = 4;  // "Hold Time", a writable edit
+    const QRect place = edits->RowAt(kRow).Value->geometry();
+    EXPECT_THROW(edits->MakeCompositeRow(2), TViewError);  // a drop-down list row
+
+    TCompositePanel* composite = edits->MakeCompositeRow(kRow);
+    EXPECT_EQ(edits->RowAt(kRow).Kind, 5);
+    EXPECT_EQ(composite->geometry(), place);
+    EXPECT_EQ(composite->frameStyle(), int(QFrame::NoFrame));
+    EXPECT_EQ(edits->findChildren<QLineEdit*>(QStringLiteral("ED_4")).size(), 0);  // the edit is gone
+    EXPECT_EQ(request->Bindings().size(), std::size_t(edits->RowCount() - 1));   // and unbound
+    auto* hour = new QLineEdit;
+    auto* month = new QComboBox;
+    month->addItems({"Jan", "Feb"});
+    month->setCurrentIndex(-1);
+    edits->AddCompositeControl(kRow, hour);
+    edits->AddCompositeControl(kRow, month);
+    EXPECT_EQ(edits->RowAt(kRow).Controls, (std::vector<QWidget*>{composite, hour, month}));
+    EXPECT_EQ(hour->parentWidget(), composite);
+    EXPECT_EQ(month->height(), composite->height());
+
+    // The marker: empty while any control is empty.
+    hour->setText("2");
+    edits->UpdateCompositeMarkers();
+    EXPECT_EQ(composite->property("text").toString(), QString());
+    EXPECT_TRUE(panel->RowEmpty(kRow));
+    month->setCurrentIndex(1);
+    edits->UpdateCompositeMarkers();
+    EXPECT_EQ(composite->property("text").toString(), "-");
+    EXPECT_FALSE(panel->RowEmpty(kRow));
+
+    // A ticked composite row whose marker is empty stops the editor's own set.
+    month->setCurrentIndex(-1);
+    edits->UpdateCompositeMarkers();
+    edits->RowAt(kRow).Tick->setChecked(true);
+    EXPECT_FALSE(panel->SetChecked(panel->Buttons()->btnSetChecked));
+    EXPECT_EQ(boxes.texts, QStringList{"Some items are empty!"});
+
+    // Clearing the values empties the composite's controls.
+    month->setCurrentIndex(0);
+    edits->ClearValues();
+    EXPECT_TRUE(hour->text().isEmpty());
+    EXPECT_EQ(month->currentIndex(), -1);
+
+    // The host's handlers run in place of the editor's; what they raise reaches the memo.
+    int refreshed = 0;
+    QPushButton* setPressed = nullptr;
+    panel->SetRefreshHandler([&] { ++refreshed; });
+    panel->SetSetHandler([&](QPushButton* pressed) {
+        setPressed = pressed;
+        throw KtException(-530, QStringLiteral("refused by the host"));
+    });
+    boxes.Clear();
+    panel->Buttons()->btnRefresh->click();
+    panel->Buttons()->btnSetChecked->setEnabled(true);
+    panel->Buttons()->btnSetChecked->click();
+    EXPECT_EQ(refreshed, 1);
+    EXPECT_EQ(setPressed, panel->Buttons()->btnSetChecked);
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    EXPECT_TRUE(panel->Memo()->toPlainText().contains("refused by the host")) << panel->Memo()->toPlainText().toStdString();
+    // The editor fills its dialog and "Close" closes it.
+    EXPECT_EQ(panel->HostForm(), &host);
+    host.show();
+    panel->Buttons()->btnClose->click();
+    EXPECT_FALSE(host.isVisible());
+}
+
 TEST(ViewBuildTest, FaultsReachTheCommand)
 {
     struct Case {
