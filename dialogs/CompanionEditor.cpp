@@ -64,7 +64,7 @@ TCompanionTableBase::TCompanionTableBase(QWidget* owner, bool enlarge) : TDialog
     ListView1->setObjectName(QStringLiteral("ListView1"));
     top->addWidget(ListView1, 1);
 
-    auto* buttons = new QVBoxLayout;
+    auto* buttons = m_buttons = new QVBoxLayout;
     GetButton = Button(this, "GetButton", "Refresh");
     AddButton = Button(this, "AddButton", "Add");
     EditButton = Button(this, "EditButton", "Edit");
@@ -92,10 +92,11 @@ TCompanionTableBase::~TCompanionTableBase()
 }
 
 void TCompanionTableBase::StartTable(const KtSNMPVarDef* defs, const QString& listName, TCompanionEditor* editor,
-                                     const std::function<void(KtSNMPRequest2Edits&)>& bind)
+                                     const std::function<void(KtSNMPRequest2Edits&)>& bind,
+                                     std::uint8_t itemType, int keyCount)
 {
     m_editor = editor;
-    m_table = &AddRequest(defs, KtItem::MVT_UMV, 1, listName);
+    m_table = &AddRequest(defs, itemType, keyCount, listName);
     m_table->SetStatusTarget(Memo1);
     RunOperation(*m_table, [&] {
         m_table->BindListView(ListView1, false);
@@ -109,6 +110,14 @@ void TCompanionTableBase::StartTable(const KtSNMPVarDef* defs, const QString& li
     });
     EditButton->setEnabled(false);
     DeleteButton->setEnabled(false);
+}
+
+QPushButton* TCompanionTableBase::AddColumnButton(const char* name, const char* text)
+{
+    QPushButton* button = Button(this, name, text);
+    // Above the stretch and the row count.
+    m_buttons->insertWidget(m_buttons->count() - 2, button);
+    return button;
 }
 
 void TCompanionTableBase::FreeControls()

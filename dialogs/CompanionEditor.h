@@ -95,9 +95,13 @@ protected:
     TCompanionTableBase(QWidget* owner, bool enlarge);
 
     // The table request on defs, its list view, memo and editor controls (bind binds them),
-    // then the first walk. Errors go to Memo1.
+    // then the first walk. Errors go to Memo1. A table of several keys names its item type and
+    // key count.
     void StartTable(const KtSNMPVarDef* defs, const QString& listName, TCompanionEditor* editor,
-                    const std::function<void(KtSNMPRequest2Edits&)>& bind);
+                    const std::function<void(KtSNMPRequest2Edits&)>& bind,
+                    std::uint8_t itemType = KtItem::MVT_UMV, int keyCount = 1);
+    // A further button of the column (Close, Stop), placed above the row count.
+    QPushButton* AddColumnButton(const char* name, const char* text);
     KtSNMPRequest2Edits& Table() { return *m_table; }
 
     // The editor's caption for an Add or an Edit (by default the dialog's own, " (Add)" added
@@ -122,4 +126,5 @@ private:
 
     KtSNMPRequest2Edits* m_table = nullptr;
     TCompanionEditor* m_editor = nullptr;
+    QVBoxLayout* m_buttons = nullptr;
 };

@@ -48,6 +48,9 @@
 #include "dialogs/layer2/Layer2ControlForm.h"
 // summer time
 #include "dialogs/layer2/SummerTimeForm.h"
+// configuration control and dhcp relay
+#include "dialogs/layer2/ConfigControlForm.h"
+#include "dialogs/layer2/DhcpRelayForm.h"
 
 #include <array>
 
@@ -132,6 +135,9 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         KtDialogEntry{"TLayer2ControlForm", "Layer2 Control: ", Make<TLayer2ControlForm>},
         // Summer time.
         KtDialogEntry{"TSummerTimeForm", "Summer Time: ", Make<TSummerTimeForm>},
+        // configuration control and dhcp relay
+        KtDialogEntry{"TMultipleConfigControlForm", "Multiple Config Control: ", Make<TMultipleConfigControlForm>},
+        KtDialogEntry{"TBOOTCtrlTableForm", "DHCP Control Table: ", Make<TBOOTCtrlTableForm>},
     };
     return entries;
 }
