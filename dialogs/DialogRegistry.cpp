@@ -51,6 +51,8 @@
 // configuration control and dhcp relay
 #include "dialogs/layer2/ConfigControlForm.h"
 #include "dialogs/layer2/DhcpRelayForm.h"
+// MAC-based access control
+#include "dialogs/layer2/MbaControlForm.h"
 
 #include <array>
 
@@ -138,6 +140,8 @@ std::span<const KtDialogEntry> KtDialogRegistry()
         // configuration control and dhcp relay
         KtDialogEntry{"TMultipleConfigControlForm", "Multiple Config Control: ", Make<TMultipleConfigControlForm>},
         KtDialogEntry{"TBOOTCtrlTableForm", "DHCP Control Table: ", Make<TBOOTCtrlTableForm>},
+        // MAC-based access control
+        KtDialogEntry{"TMBAControlForm", "MBA Control: ", Make<TMBAControlForm>},
     };
     return entries;
 }
