@@ -565,6 +565,63 @@ TEST_F(MainFormMenuTest, ToolItemsStartTheirToolOrSayItIsNotInstalled)
     EXPECT_TRUE(boxes.texts.isEmpty());
 }
 
+// Dialogs still being built: their items stay greyed until they are registered. Remove each
+// name as its dialog joins the registry; the list is meant to end up empty.
+const QStringList kDialogsStillToCome = {
+    "TAggregatorPortTableForm", "TLayer2ControlForm", "TSummerTimeForm",
+    "TMultipleConfigControlForm", "TBOOTCtrlTableForm",
+};
+
+void CollectActions(const QList<QAction*>& actions, std::vector<QAction*>& out)
+{
+    for (QAction* a : actions) {
+        out.push_back(a);
+        if (a->menu())
+            CollectActions(a->menu()->actions(), out);
+    }
+}
+
+// The main window as the program builds it (dialogs, tools and shell functions all
+// registered): no command of the menu bar or the port popup is greyed for want of its
+// implementation. The device-state gates' items are left to the gates.
+TEST_F(MainFormMenuTest, NoCommandIsGreyedForWantOfItsImplementation)
+{
+    auto form = Start({"/I192.0.2.7", "/Rpublic"});
+    ASSERT_TRUE(form);
+    TMainMenu* menu = TMainMenu::Of(form.get());
+    ASSERT_TRUE(menu);
+    std::vector<QAction*> actions;
+    CollectActions(form->menuBar()->actions(), actions);
+    CollectActions(menu->PortInfoPopupMenu()->actions(), actions);
+
+    QStringList greyedDialogs, greyedOthers;
+    int commands = 0;
+    for (QAction* a : actions) {
+        const KtMenuItem* item = menu->ItemOf(a);
+        if (!item || item->gated
+            || (item->kind != KtMenuKind::Dialog && item->kind != KtMenuKind::Tool && item->kind != KtMenuKind::Shell))
+            continue;
+        ++commands;
+        a->setVisible(true);  // an invisible action reports itself disabled
+        if (a->isEnabled())
+            continue;
+        if (item->kind == KtMenuKind::Dialog)
+            greyedDialogs << QLatin1String(item->target);
+        else
+            greyedOthers << menu->PathOf(a);
+    }
+    EXPECT_EQ(commands, 57 + 19 - 3 + 6);  // dialogs, tools but the gated three, shell items
+    EXPECT_TRUE(greyedOthers.isEmpty()) << greyedOthers.join('\n').toStdString();
+    greyedDialogs.sort();
+    QStringList expected = kDialogsStillToCome;
+    expected.sort();
+    for (const QString& name : greyedDialogs)
+        EXPECT_TRUE(expected.contains(name)) << name.toStdString() << ": its item is greyed, no dialog is registered";
+    for (const QString& name : expected)
+        EXPECT_TRUE(greyedDialogs.contains(name))
+            << name.toStdString() << " is registered now: take it off kDialogsStillToCome";
+}
+
 // "Help" shows the document shipped beside the program in one help window; a missing
 // document is named in a message and no window opens.
 TEST_F(MainFormMenuTest, HelpShowsTheShippedDocumentOrNamesTheMissingFile)
