@@ -7,6 +7,7 @@
 #include "dialogs/layer2/Spanningtreealgorithmformunit.h"
 #include "dialogs/layer2/Stpinfounit.h"
 #include "dialogs/layer2/StpTables.h"
+#include "tests/support/CompanionRun.h"
 #include "tests/support/SimDialogFixture.h"
 #include "tests/support/SnmpTools.h"
 
@@ -22,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+using testutil::ProgressSpy;
 using testutil::Pump;
 using testutil::waitFor;
 
@@ -67,35 +69,6 @@ TEST(StpTimerChecks, RelationsEmptyFieldsAndMaxHopsInOrder)
 }
 
 // ---- the dialogs against the simulator -------------------------------------------------------
-
-// Records the progress windows shown while it lives: caption, prompt and the bar's last step.
-class ProgressSpy {
-public:
-    struct Seen {
-        QString caption, prompt;
-        int position = 0;
-    };
-    ProgressSpy()
-    {
-        m_timer.setInterval(0);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* window = qobject_cast<TProgressBase*>(QApplication::activeModalWidget());
-            if (!window)
-                return;
-            if (window != m_current) {
-                m_current = window;
-                seen.push_back({window->windowTitle(), window->LB_Prompt->text(), 0});
-            }
-            seen.back().position = window->ProgressBar->value();
-        });
-        m_timer.start();
-    }
-    std::vector<Seen> seen;
-
-private:
-    QTimer m_timer;
-    QPointer<TProgressBase> m_current;
-};
 
 class SpanningTree : public testutil::SimDialogFixture {
 protected:

@@ -4,6 +4,7 @@
 // guard while a walk runs.
 #include "dialogs/security/RadiusServerForm.h"
 #include "dialogs/security/SystemLogHostForm.h"
+#include "tests/support/CompanionRun.h"
 #include "tests/support/SimDialogFixture.h"
 #include "tests/support/SnmpTools.h"
 
@@ -21,6 +22,8 @@
 #include <memory>
 
 using testutil::Pump;
+using testutil::RunEditor;
+using testutil::WaitIdle;
 using testutil::waitFor;
 
 namespace {
@@ -85,38 +88,6 @@ protected:
         EXPECT_TRUE(WaitIdle(*form));
         return form;
     }
-    static bool WaitIdle(TCompanionTableBase& form)
-    {
-        return waitFor([&] { return form.GetComplete() && !form.TableRequest()->Busy(); }, 10000);
-    }
-
-    // Runs open (Add or Edit), which shows the editor modally; inside runs in the editor's loop
-    // (fill it in, press Set); an editor still open afterwards is closed without sending.
-    // True when the editor had closed itself.
-    static bool RunEditor(TCompanionTableBase& form, const std::function<void()>& open,
-                          const std::function<void(TCompanionEditor&)>& inside)
-    {
-        TCompanionEditor* editor = form.CompanionEditor();
-        bool closedItself = false;
-        bool ran = false;
-        // A timer of this call's own: when the editor never shows, it dies here unfired.
-        QTimer timer;
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, &form, [&] {
-            ran = true;
-            if (!editor->isVisible())
-                return;
-            inside(*editor);
-            closedItself = !editor->isVisible();
-            if (!closedItself)
-                editor->CloseButton->click();
-        });
-        timer.start(0);
-        open();
-        EXPECT_TRUE(ran) << "the editor was not shown";
-        return closedItself;
-    }
-
     // A RADIUS Add with the given inputs; true when the editor closed itself.
     bool AddRadius(const QString& index, const QString& ip, const QString& key, const QString& auth,
                    const QString& acct)
