@@ -56,9 +56,26 @@ inline QPlainTextEdit* StatusMemo(QWidget* parent, const char* name)
     return memo;
 }
 
-// The frame of a table dialog: outer holds top (stretching) over whatever the dialog adds
-// below (memo, status bar); top holds left (stretching) and whatever the dialog adds to the
-// right (its button column); left starts with the list view, named listName, over the
+// The frame of a dialog: outer holds top (stretching) over whatever the dialog adds below
+// (memo, status bar); top holds left (stretching), where the dialog's own controls go, and
+// whatever the dialog adds to the right (its button column).
+struct FrameLayouts {
+    QVBoxLayout* outer;
+    QHBoxLayout* top;
+    QVBoxLayout* left;
+};
+
+inline FrameLayouts ControlsFrame(QWidget* form)
+{
+    auto* outer = new QVBoxLayout(form);
+    auto* top = new QHBoxLayout;
+    outer->addLayout(top, 1);
+    auto* left = new QVBoxLayout;
+    top->addLayout(left, 1);
+    return {outer, top, left};
+}
+
+// The frame of a table dialog: left starts with the list view, named listName, over the
 // dialog's own controls.
 struct ListFrameLayouts {
     QVBoxLayout* outer;
@@ -69,15 +86,11 @@ struct ListFrameLayouts {
 
 inline ListFrameLayouts ListFrame(QWidget* form, const char* listName)
 {
-    auto* outer = new QVBoxLayout(form);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
+    const FrameLayouts frame = ControlsFrame(form);
     auto* list = new QTreeWidget(form);
     list->setObjectName(QLatin1String(listName));
-    left->addWidget(list, 1);
-    return {outer, top, left, list};
+    frame.left->addWidget(list, 1);
+    return {frame.outer, frame.top, frame.left, list};
 }
 
 // The sunken box a dialog shows its list's row count in (TDialogBase::WatchRowCount fills it).

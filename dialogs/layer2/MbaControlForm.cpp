@@ -69,11 +69,7 @@ TMBAControlForm::~TMBAControlForm()
 
 void TMBAControlForm::BuildControls()
 {
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    auto* left = new QVBoxLayout;
-    top->addLayout(left, 1);
+    const auto [outer, top, left] = FormControls::ControlsFrame(this);
 
     auto* form = new QFormLayout;
     edtName = FormControls::Edit(this, form, "edtName", "VLAN Name");
