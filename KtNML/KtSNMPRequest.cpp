@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMetaObject>
 #include <QThread>
 
 #include <algorithm>
@@ -47,6 +48,72 @@ bool insideColumn(const QString& base, const QString& oid)
     return oid.size() > base.size() && oid.startsWith(base) && oid.at(base.size()) == u'.';
 }
 
+bool insideColumn(const snmp::Oid& base, const snmp::Oid& oid)
+{
+    return oid.size() > base.size() && std::equal(base.begin(), base.end(), oid.begin());
+}
+
+// ---- get-bulk sizing ----
+// A response should fit an Ethernet frame without fragments: the rows asked for per request
+// follow the encoded size of the rows seen so far.
+constexpr std::size_t kBulkResponseOctets = 1400;
+constexpr std::size_t kBulkHeaderOctets = 120;  // message, security and PDU headers
+constexpr std::size_t kBulkGuessOctets = 40;     // per varbind, before anything has been seen
+constexpr int kBulkMaxRepetitions = 100;
+
+std::size_t berLengthOctets(std::size_t n)
+{
+    return n < 0x80 ? 1 : n < 0x100 ? 2 : n < 0x10000 ? 3 : 4;
+}
+
+std::size_t subIdOctets(std::uint64_t v)
+{
+    std::size_t n = 1;
+    while (v >= 0x80) {
+        v >>= 7;
+        ++n;
+    }
+    return n;
+}
+
+std::size_t oidOctets(const snmp::Oid& oid)
+{
+    std::size_t n = oid.size() >= 2 ? subIdOctets(std::uint64_t(oid[0]) * 40 + oid[1]) : 1;
+    for (std::size_t i = 2; i < oid.size(); ++i)
+        n += subIdOctets(oid[i]);
+    return n;
+}
+
+// The BER size of a varbind as the agent encodes it.
+std::size_t varbindOctets(const snmp::Varbind& vb)
+{
+    std::size_t value = 0;
+    switch (vb.syntax) {
+    case snmp::Syntax::OctetString:
+    case snmp::Syntax::Opaque:
+    case snmp::Syntax::IpAddress:
+    case snmp::Syntax::NsapAddress: value = vb.bytes.size(); break;
+    case snmp::Syntax::ObjectId: value = oidOctets(vb.objectId); break;
+    case snmp::Syntax::Counter64: value = 9; break;
+    case snmp::Syntax::Integer:
+    case snmp::Syntax::Counter32:
+    case snmp::Syntax::Gauge32:
+    case snmp::Syntax::TimeTicks:
+    case snmp::Syntax::UInteger32: value = 5; break;
+    default: break;
+    }
+    const std::size_t name = oidOctets(vb.oid);
+    const std::size_t body = 1 + berLengthOctets(name) + name + 1 + berLengthOctets(value) + value;
+    return 1 + berLengthOctets(body) + body;
+}
+
+int repetitionsFor(std::size_t rowOctets, int limit)
+{
+    const std::size_t room = kBulkResponseOctets - kBulkHeaderOctets;
+    const int fit = int(std::min<std::size_t>(room / std::max<std::size_t>(rowOctets, 1), kBulkMaxRepetitions));
+    return std::clamp(fit, 1, limit > 0 ? limit : kBulkMaxRepetitions);
+}
+
 } // namespace
 
 KtSNMPRequest::KtSNMPRequest()
@@ -58,6 +125,7 @@ KtSNMPRequest::~KtSNMPRequest()
 {
     Alive = false;
     m_destroying = true;
+    m_bulk.active = false;
     // Replies still on their way are let in (and dropped by the completion) for a while, so a
     // view can be closed in the middle of a walk.
     QElapsedTimer clock;
@@ -71,6 +139,7 @@ KtSNMPRequest::~KtSNMPRequest()
     }
     if (snmp::Session* s = KtSNMPGlobalSession())
         s->cancel(this);
+    *m_exists = false;
 }
 
 // ---- slots ------------------------------------------------------------------------------
@@ -322,6 +391,9 @@ bool KtSNMPRequest::Get(bool first)
     if (!Alive)
         return false;
     const PduKind kind = first ? FirstRead : NextRead;
+    if (UseBulk())
+        return GetBulk(kind);
+    m_bulk.active = false;
     snmp::Pdu pdu = BuildPdu(kind);
     Send(pdu);
     int code = MapStatus(pdu.errorStatus).code;
@@ -377,6 +449,7 @@ bool KtSNMPRequest::Set(bool readBack, const QString& indexList, const QStringLi
 {
     if (!Alive)
         return false;
+    m_bulk.active = false;  // the cells at hand may no longer be the agent's
     snmp::Pdu pdu = BuildWritePdu(indexList, values);
     snmp::Session& session = globalSession();
     const snmp::Target target = KtSNMPBuildTarget(Params, Retries);
@@ -413,6 +486,11 @@ void KtSNMPRequest::GetAsync(KtSNMPCallback callback, void* context, bool first)
     if (!Alive)
         return;
     const PduKind kind = first ? FirstRead : NextRead;
+    if (UseBulk()) {
+        GetBulkAsync(callback, context, kind);
+        return;
+    }
+    m_bulk.active = false;
     SendAsync(BuildPdu(kind), callback, context, true, kind);
 }
 
@@ -421,6 +499,7 @@ void KtSNMPRequest::SetAsync(KtSNMPCallback callback, void* context, bool readBa
 {
     if (!Alive)
         return;
+    m_bulk.active = false;
     SendAsync(BuildWritePdu(indexList, values), callback, context, readBack, Write);
 }
 
@@ -461,6 +540,304 @@ void KtSNMPRequest::Complete(int status, const snmp::Pdu& response, KtSNMPCallba
     // Count the reply as delivered before the callback: the callback may destroy this request.
     --Pending;
     // Replies let in while the request is destroyed go nowhere: their receiver is going away.
+    if (callback && !m_destroying)
+        callback(context, error, VarList);
+}
+
+// ---- get-bulk walks -----------------------------------------------------------------------
+// A get-bulk asks every column that has not ended from where it stands; its response holds a
+// run of cells per column. The rows are then formed from those cells exactly as the get-next
+// walk would: each variable's answer is the first cell of its column after the instance it
+// stands at (a column with a hole keeps standing still), a column whose run ran out of the
+// column, into endOfMibView or into nothing has ended (it answers the end from where it
+// stands, and is not asked again), and a run that stops increasing ends the walk with the
+// get-next walk's error once the rows before it are read. Parse turns the answers into the
+// row as it does for a get-next response.
+
+bool KtSNMPRequest::UseBulk() const
+{
+    return IsTable() && Params.getBulk && (Params.security.version == 1 || Params.security.version == 3)
+        && !KtSNMPBulkRefused(Params);
+}
+
+void KtSNMPRequest::StartBulkWalk(PduKind kind)
+{
+    m_bulk.active = true;
+    m_bulk.vars.clear();
+    m_bulk.columns.clear();
+    for (int i = 0; i < VarList.Count(); ++i) {
+        if (!VarList.IsReadable(i))
+            continue;
+        if (kind == FirstRead)
+            VarList.Item(i).InstanceOid.clear();
+        m_bulk.vars.push_back(i);
+    }
+    m_bulk.columns.resize(m_bulk.vars.size());
+}
+
+// Where variable i stands: the instance it read last, or its column before the first row.
+static snmp::Oid bulkPosition(const KtSNMPVarList& list, int i)
+{
+    const QString& instance = list.Item(i).InstanceOid;
+    return toOid(instance.isEmpty() ? list.Base(i) : instance);
+}
+
+bool KtSNMPRequest::BulkAnswers(std::vector<snmp::Varbind>& answers)
+{
+    answers.clear();
+    answers.reserve(m_bulk.vars.size());
+    bool ready = true;
+    for (std::size_t k = 0; k < m_bulk.vars.size(); ++k) {
+        BulkColumn& column = m_bulk.columns[k];
+        const snmp::Oid at = bulkPosition(VarList, m_bulk.vars[k]);
+        while (column.head < column.cells.size() && !(at < column.cells[column.head].oid))
+            ++column.head;
+        if (column.head < column.cells.size()) {
+            answers.push_back(column.cells[column.head]);
+        } else if (column.end == BulkColumn::Ended) {
+            snmp::Varbind end;
+            end.oid = at;
+            end.syntax = snmp::Syntax::EndOfMibView;
+            answers.push_back(std::move(end));
+        } else if (column.end == BulkColumn::NotIncreasing) {
+            KtRaise(KtErr::NonIncreasingWalk);
+        } else {
+            ready = false;
+        }
+    }
+    return ready;
+}
+
+snmp::Pdu KtSNMPRequest::BuildBulkPdu(BulkAsk& ask)
+{
+    snmp::Pdu pdu;
+    pdu.type = snmp::PduType::GetBulk;
+    for (std::size_t k = 0; k < m_bulk.columns.size(); ++k) {
+        BulkColumn& column = m_bulk.columns[k];
+        if (column.end != BulkColumn::Open)
+            continue;
+        column.cells.clear();
+        column.head = 0;
+        snmp::Varbind vb;
+        vb.oid = bulkPosition(VarList, m_bulk.vars[k]);
+        ask.columns.push_back(k);
+        ask.from.push_back(vb.oid);
+        pdu.varbinds.push_back(std::move(vb));
+    }
+    const std::size_t perVarbind = m_bulk.varbindOctets > 0 ? m_bulk.varbindOctets : kBulkGuessOctets;
+    ask.repetitions = repetitionsFor(perVarbind * std::max<std::size_t>(ask.columns.size(), 1), m_bulk.repetitionLimit);
+    pdu.nonRepeaters = 0;
+    pdu.maxRepetitions = ask.repetitions;
+    return pdu;
+}
+
+void KtSNMPRequest::TakeBulkResponse(const BulkAsk& ask, const std::vector<snmp::Varbind>& varbinds)
+{
+    const std::size_t asked = ask.columns.size();
+    std::size_t octets = 0;
+    for (const snmp::Varbind& vb : varbinds)
+        octets += varbindOctets(vb);
+    if (!varbinds.empty())
+        m_bulk.varbindOctets = std::max(m_bulk.varbindOctets, octets / varbinds.size() + 1);
+    for (std::size_t j = 0; j < asked; ++j) {
+        BulkColumn& column = m_bulk.columns[ask.columns[j]];
+        const snmp::Oid base = toOid(VarList.Base(m_bulk.vars[ask.columns[j]]));
+        const snmp::Oid* previous = &ask.from[j];
+        // The response lists the cells repetition by repetition; what follows a column's end
+        // belongs to nothing.
+        for (std::size_t at = j; at < varbinds.size() && column.end == BulkColumn::Open; at += asked) {
+            const snmp::Varbind& vb = varbinds[at];
+            const bool exception = vb.syntax == snmp::Syntax::EndOfMibView || vb.syntax == snmp::Syntax::NoSuchObject
+                || vb.syntax == snmp::Syntax::NoSuchInstance;
+            if (exception || !insideColumn(base, vb.oid))
+                column.end = BulkColumn::Ended;
+            else if (!(*previous < vb.oid))
+                column.end = BulkColumn::NotIncreasing;
+            else {
+                column.cells.push_back(vb);
+                previous = &column.cells.back().oid;
+            }
+        }
+        // A response without a cell for this column: it has nothing more to give.
+        if (column.cells.empty() && column.end == BulkColumn::Open)
+            column.end = BulkColumn::Ended;
+    }
+}
+
+bool KtSNMPRequest::BulkFallsBack(int status) const
+{
+    // The agent answered with an error (tooBig even for one repetition included), or it never
+    // answered although no get-bulk has worked with it yet: it may not know get-bulk at all.
+    if (status >= 1 && status <= 18)
+        return true;
+    return status == snmp::status::Timeout && !KtSNMPBulkAnswered(Params);
+}
+
+bool KtSNMPRequest::GetBulk(PduKind kind)
+{
+    if (kind == FirstRead || !m_bulk.active)
+        StartBulkWalk(kind);
+    snmp::Session& session = globalSession();
+    const snmp::Target target = KtSNMPBuildTarget(Params, Retries);
+    std::vector<snmp::Varbind> answers;
+    while (!BulkAnswers(answers)) {
+        BulkAsk ask;
+        snmp::Pdu pdu = BuildBulkPdu(ask);
+        const int status = session.send(target, pdu);
+        if (status == 0) {
+            KtSNMPSetBulkAnswered(Params);
+            TakeBulkResponse(ask, pdu.varbinds);
+            continue;
+        }
+        if (status == snmp::status::TooBig && ask.repetitions > 1) {
+            m_bulk.repetitionLimit = std::max(1, ask.repetitions / 2);
+            continue;
+        }
+        m_bulk.active = false;
+        if (!BulkFallsBack(status)) {
+            const KtMappedStatus mapped = MapStatus(status);
+            throw KtException(mapped.code, mapped.message);
+        }
+        // This step again with get-next; once that works, the agent is walked that way.
+        snmp::Pdu next = BuildPdu(kind);
+        Send(next);
+        KtSNMPSetBulkRefused(Params);
+        int code = MapStatus(next.errorStatus).code;
+        return Parse(next.varbinds, code, nullptr, kind);
+    }
+    int code = 0;
+    return Parse(answers, code, nullptr, kind);
+}
+
+void KtSNMPRequest::GetBulkAsync(KtSNMPCallback callback, void* context, PduKind kind)
+{
+    if (kind == FirstRead || !m_bulk.active)
+        StartBulkWalk(kind);
+    BulkNext(callback, context, kind);
+}
+
+// The next row: from the cells at hand through the event loop (a completion never runs
+// inside the call that asked for it), else with another get-bulk.
+void KtSNMPRequest::BulkNext(KtSNMPCallback callback, void* context, PduKind kind)
+{
+    std::vector<snmp::Varbind> answers;
+    int code = 0;
+    QString message;
+    bool ready = false;
+    try {
+        ready = BulkAnswers(answers);
+    } catch (const KtException& e) {
+        ready = true;
+        code = e.Code();
+        message = e.Message();
+    }
+    if (ready) {
+        ++Pending;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [this, exists = m_exists, answers = std::move(answers), code, message, callback, context, kind] {
+                if (!*exists)
+                    return;
+                if (code != 0) {
+                    Deliver(callback, context, code, message);
+                    return;
+                }
+                snmp::Pdu response;
+                response.varbinds = answers;
+                Complete(0, response, callback, context, true, kind);
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    BulkAsk ask;
+    const snmp::Pdu pdu = BuildBulkPdu(ask);
+    snmp::Session& session = globalSession();
+    const snmp::Target target = KtSNMPBuildTarget(Params, Retries);
+    const int status = session.sendAsync(
+        target, pdu,
+        [this, ask, callback, context, kind](int st, const snmp::Pdu& response) {
+            BulkCompleted(st, response, ask, callback, context, kind);
+        },
+        this);
+    if (status != 0) {
+        const KtMappedStatus mapped = MapStatus(status);
+        throw KtException(mapped.code, mapped.message);
+    }
+    ++Pending;
+}
+
+void KtSNMPRequest::BulkCompleted(int st, const snmp::Pdu& response, const BulkAsk& ask, KtSNMPCallback callback,
+                                  void* context, PduKind kind)
+{
+    --Pending;
+    if (st == snmp::status::SessionClosed)
+        return;
+    const int status = st != 0 ? st : response.errorStatus;
+    try {
+        if (status == 0) {
+            KtSNMPSetBulkAnswered(Params);
+            TakeBulkResponse(ask, response.varbinds);
+            std::vector<snmp::Varbind> answers;
+            if (BulkAnswers(answers)) {
+                snmp::Pdu rows;
+                rows.varbinds = std::move(answers);
+                ++Pending;
+                Complete(0, rows, callback, context, true, kind);
+            } else if (Alive) {
+                BulkNext(callback, context, kind);
+            } else {
+                Deliver(callback, context, 0, MapStatus(0).message);  // stopped between cells
+            }
+            return;
+        }
+        if (status == snmp::status::TooBig && ask.repetitions > 1 && Alive) {
+            m_bulk.repetitionLimit = std::max(1, ask.repetitions / 2);
+            BulkNext(callback, context, kind);
+            return;
+        }
+        m_bulk.active = false;
+        if (BulkFallsBack(status) && Alive) {
+            NextAfterRefusal(callback, context, kind);
+            return;
+        }
+        ++Pending;
+        Complete(st, response, callback, context, true, kind);
+    } catch (const KtException& e) {
+        Deliver(callback, context, e.Code(), e.Message());
+    }
+}
+
+// The step a refused get-bulk asked for, with get-next; when that is answered, the agent is
+// walked with get-next for the rest of the session.
+void KtSNMPRequest::NextAfterRefusal(KtSNMPCallback callback, void* context, PduKind kind)
+{
+    snmp::Session& session = globalSession();
+    const snmp::Target target = KtSNMPBuildTarget(Params, Retries);
+    const int status = session.sendAsync(
+        target, BuildPdu(kind),
+        [this, callback, context, kind](int st, const snmp::Pdu& response) {
+            if (st == 0 && response.errorStatus == 0)
+                KtSNMPSetBulkRefused(Params);
+            Complete(st, response, callback, context, true, kind);
+        },
+        this);
+    if (status != 0) {
+        const KtMappedStatus mapped = MapStatus(status);
+        throw KtException(mapped.code, mapped.message);
+    }
+    ++Pending;
+}
+
+// Ends a walk from inside the engine: code 0 (stopped) or the error that ended it.
+void KtSNMPRequest::Deliver(KtSNMPCallback callback, void* context, int code, const QString& message)
+{
+    KtSNMPError error;
+    error.code = code;
+    error.message = message;
+    error.agentAddress = Params.device.address;
+    error.agentPort = qint16(Params.device.port);
+    error.finished = true;
+    --Pending;
     if (callback && !m_destroying)
         callback(context, error, VarList);
 }

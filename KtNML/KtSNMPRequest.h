@@ -1,20 +1,26 @@
 #pragma once
 // KtSNMPRequest: one variable list bound to the device parameters copied from the global
 // defaults, with the SNMP operations on it: get of a scalar group or a table row, a row-by-row
-// get-next walk of a table, and set, synchronously or asynchronously. Results stay in the list:
-// each variable's display text and the instance OID last read.
+// walk of a table, and set, synchronously or asynchronously. Results stay in the list: each
+// variable's display text and the instance OID last read.
+//
+// A walk reads the table with get-bulk when the device speaks SNMPv2c or SNMPv3 (unless its
+// parameters turn that off): each response holds many rows of every column still going, and
+// the rows are then handed out one per Get / completion exactly as a get-next walk would have
+// read them. SNMPv1, and an agent that refuses get-bulk, are walked with get-next.
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPSession.h"
 #include "KtNML/KtSNMPVarList.h"
+#include "snmp/SnmpTypes.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 namespace snmp {
 struct Pdu;
-struct Varbind;
 }
 
 class KtSNMPRequest;
@@ -88,5 +94,46 @@ private:
     snmp::Pdu BuildWritePdu(const QString& indexList, const QStringList* values);
     void RestoreWrite(const std::vector<SavedItem>& saved);
 
+    // ---- get-bulk walks ----
+    // The cells one column's last get-bulk response held past where the list stands, and how
+    // the column ended in it.
+    struct BulkColumn {
+        std::vector<snmp::Varbind> cells;  // increasing OIDs, all inside the column
+        std::size_t head = 0;              // cells before it have been read
+        enum End { Open, Ended, NotIncreasing } end = Open;
+    };
+    struct BulkWalk {
+        bool active = false;
+        std::vector<int> vars;            // the readable variables, in list order
+        std::vector<BulkColumn> columns;  // one per entry of vars
+        int repetitionLimit = 0;          // lowered by tooBig answers (0: none yet)
+        std::size_t varbindOctets = 0;    // largest average varbind size seen so far
+    };
+    struct BulkAsk {
+        std::vector<std::size_t> columns;  // positions in BulkWalk::columns, in PDU order
+        std::vector<snmp::Oid> from;       // where each column stood
+        int repetitions = 0;
+    };
+    bool UseBulk() const;
+    void StartBulkWalk(PduKind kind);
+    // The next row's answers, one varbind per readable variable, as get-next would have
+    // received them; false when a column needs more cells. Throws -529 at a column whose
+    // answers stopped increasing.
+    bool BulkAnswers(std::vector<snmp::Varbind>& answers);
+    snmp::Pdu BuildBulkPdu(BulkAsk& ask);
+    void TakeBulkResponse(const BulkAsk& ask, const std::vector<snmp::Varbind>& varbinds);
+    // After a failed get-bulk: true when the step is to be read with get-next instead.
+    bool BulkFallsBack(int status) const;
+    bool GetBulk(PduKind kind);
+    void GetBulkAsync(KtSNMPCallback callback, void* context, PduKind kind);
+    void BulkNext(KtSNMPCallback callback, void* context, PduKind kind);
+    void BulkCompleted(int status, const snmp::Pdu& response, const BulkAsk& ask, KtSNMPCallback callback,
+                       void* context, PduKind kind);
+    void NextAfterRefusal(KtSNMPCallback callback, void* context, PduKind kind);
+    void Deliver(KtSNMPCallback callback, void* context, int code, const QString& message);
+
+    BulkWalk m_bulk;
+    // Read by rows handed out through the event loop: false once the request has gone.
+    std::shared_ptr<bool> m_exists = std::make_shared<bool>(true);
     bool m_destroying = false;
 };

@@ -7,12 +7,20 @@
 #include <QFileInfo>
 
 #include <memory>
+#include <set>
 
 KtSNMPDefaultParams KtSNMPDefaults;
 
 namespace {
 std::unique_ptr<snmp::Session> g_session;
 quint32 g_engineBoots = 0;
+std::set<QString> g_bulkRefused;
+std::set<QString> g_bulkAnswered;
+
+QString agentKey(const KtSNMPDefaultParams& p)
+{
+    return p.device.address + QLatin1Char('|') + QString::number(p.device.port);
+}
 }
 
 void KtSNMPInitSession(const QString& directory)
@@ -50,6 +58,28 @@ void KtSNMPCloseSession()
 {
     g_session.reset();
     g_engineBoots = 0;
+    g_bulkRefused.clear();
+    g_bulkAnswered.clear();
+}
+
+bool KtSNMPBulkRefused(const KtSNMPDefaultParams& params)
+{
+    return g_bulkRefused.count(agentKey(params)) > 0;
+}
+
+void KtSNMPSetBulkRefused(const KtSNMPDefaultParams& params)
+{
+    g_bulkRefused.insert(agentKey(params));
+}
+
+bool KtSNMPBulkAnswered(const KtSNMPDefaultParams& params)
+{
+    return g_bulkAnswered.count(agentKey(params)) > 0;
+}
+
+void KtSNMPSetBulkAnswered(const KtSNMPDefaultParams& params)
+{
+    g_bulkAnswered.insert(agentKey(params));
 }
 
 snmp::Session* KtSNMPGlobalSession()

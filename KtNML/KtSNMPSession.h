@@ -42,6 +42,9 @@ struct KtSNMPDefaultParams {
     KtSNMPScope scope;
     KtSNMPSecurity security;
     qint32 timeout = 100;  // hundredths of a second, per attempt
+    // Table walks use get-bulk with SNMPv2c and SNMPv3 (a device's .cfg can turn it off for a
+    // switch that mishandles it).
+    bool getBulk = true;
 };
 
 // Turns a request's parameters into a target of the SNMP adapter: a community target for
@@ -65,6 +68,14 @@ void KtSNMPInitSession(const QString& directory);
 
 // Closes the global session (at exit; tests use it to start over).
 void KtSNMPCloseSession();
+
+// What this session has learnt of an agent's get-bulk (keyed by address and port, forgotten
+// when the session closes): refused means walks of it use get-next from now on; answered
+// means a get-bulk has worked with it (a later time-out is then no sign of refusal).
+bool KtSNMPBulkRefused(const KtSNMPDefaultParams& params);
+void KtSNMPSetBulkRefused(const KtSNMPDefaultParams& params);
+bool KtSNMPBulkAnswered(const KtSNMPDefaultParams& params);
+void KtSNMPSetBulkAnswered(const KtSNMPDefaultParams& params);
 
 // The global session, or nullptr before KtSNMPInitSession succeeded.
 snmp::Session* KtSNMPGlobalSession();

@@ -219,6 +219,9 @@ void LaunchParser::ReadConfigFile(const QString& fileName)
     m_record.version = version;
     sec.version = number("Version", version, ToVersion);
 
+    // GetBulk=0: a switch whose get-bulk misbehaves is walked with get-next.
+    m_defaults.getBulk = read("GetBulk").trimmed() != zero;
+
     const QString contextName = read("ContextName");
     if (!contextName.isEmpty()) {
         m_defaults.scope.contextName = contextName;
@@ -325,6 +328,7 @@ QString UsageText(const QString& programName)
                "Numbers, all required: AgentPort, Version, SecurityModel, SecurityLevel,\n"
                "AuthProtocol, PrivProtocol (for the last three 0 keeps the default). Texts:\n"
                "ContextName, ContextEngineID, SecurityName, AuthPassword, PrivPassword.\n"
+               "Optional: GetBulk=0 reads tables with get-next instead of get-bulk.\n"
                "Levels and protocols count from 0 here: SecurityLevel 2 is authPriv, AuthProtocol\n"
                "1 MD5 and 2 SHA, PrivProtocol 1 DES and 4 AES-128. The file is the way to give an\n"
                "agent port with SNMPv1/v2c; it is read again before each switch after /I, and a\n"

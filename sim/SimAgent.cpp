@@ -53,6 +53,8 @@ struct Options {
     int delayMs = 0;
     long dropEvery = 0;  // 0: none, 1: all
     bool faultyGetNext = false;
+    enum class Bulk { Answer, GenErr, Drop } bulk = Bulk::Answer;
+    long maxVarbinds = 0;  // 0: no limit on a get-bulk's response
     std::vector<std::pair<std::string, std::size_t>> fills;
     std::string logPath;
     bool freeze = false;
@@ -65,6 +67,9 @@ std::FILE* g_log = nullptr;
 unsigned long g_received = 0;
 volatile std::sig_atomic_t g_stop = 0;
 int g_wakePipe[2] = {-1, -1};
+// The error status every varbind of the request being handled gets instead of an answer (a
+// get-bulk this switch refuses), or 0.
+int g_refuseWith = 0;
 std::mt19937 g_rng;
 const auto g_start = std::chrono::steady_clock::now();
 
@@ -89,6 +94,9 @@ void usage(std::FILE* to)
         "  --delay MS             wait MS milliseconds before answering each request\n"
         "  --drop N|all           drop every N-th received request, or all of them\n"
         "  --faulty-getnext       get-next answers repeat the requested OID (a broken switch)\n"
+        "  --getbulk generr|drop  a switch without get-bulk: answer it with genErr, or never\n"
+        "  --max-varbinds N       a get-bulk whose response could hold more than N varbinds is\n"
+        "                         answered tooBig (a switch with a small response buffer)\n"
         "  --fill TABLE=N         add N generated rows to a table of the data file (repeatable)\n"
         "  --log FILE             request log, one line per received request\n"
         "  --freeze               keep LEDs and counters still\n"
@@ -189,6 +197,16 @@ Options parseOptions(int argc, char** argv)
             o.dropEvery = v == "all" ? 1 : parseNumber(v, "drop interval", 1, 1000000000);
         } else if (a == "--faulty-getnext") {
             o.faultyGetNext = true;
+        } else if (a == "--getbulk") {
+            std::string v = value();
+            if (v == "generr")
+                o.bulk = Options::Bulk::GenErr;
+            else if (v == "drop")
+                o.bulk = Options::Bulk::Drop;
+            else
+                die("--getbulk wants generr or drop");
+        } else if (a == "--max-varbinds") {
+            o.maxVarbinds = parseNumber(value(), "varbind limit", 1, 1000000);
         } else if (a == "--fill") {
             std::string v = value();
             auto eq = v.find('=');
@@ -433,7 +451,9 @@ int receivePacket(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu,
 {
     if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu) {
         ++g_received;
-        const bool drop = g_opt.dropEvery > 0 && g_received % static_cast<unsigned long>(g_opt.dropEvery) == 0;
+        const bool bulk = pdu->command == SNMP_MSG_GETBULK;
+        const bool drop = (g_opt.dropEvery > 0 && g_received % static_cast<unsigned long>(g_opt.dropEvery) == 0)
+            || (bulk && g_opt.bulk == Options::Bulk::Drop);
         logPdu(pdu, drop);
         if (drop)
             return 1;  // handled: the library frees the PDU, nobody answers
@@ -442,6 +462,21 @@ int receivePacket(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu,
         while (!g_stop && std::chrono::steady_clock::now() < until)
             std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
                 until - std::chrono::steady_clock::now(), std::chrono::milliseconds(50)));
+        g_refuseWith = 0;
+        if (bulk && g_opt.bulk == Options::Bulk::GenErr) {
+            g_refuseWith = SNMP_ERR_GENERR;
+        } else if (bulk && g_opt.maxVarbinds > 0) {
+            long count = 0;
+            for (const netsnmp_variable_list* vb = pdu->variables; vb; vb = vb->next_variable)
+                ++count;
+            const long nonRepeaters = std::clamp<long>(pdu->non_repeaters, 0, count);
+            if (nonRepeaters + (count - nonRepeaters) * std::max<long>(pdu->max_repetitions, 0) > g_opt.maxVarbinds)
+                g_refuseWith = SNMP_ERR_TOOBIG;
+        }
+        // The agent handles the request inside this call: the refusal applies to it alone.
+        const int rc = handle_snmp_packet(op, session, reqid, pdu, magic);
+        g_refuseWith = 0;
+        return rc;
     }
     return handle_snmp_packet(op, session, reqid, pdu, magic);
 }
@@ -473,6 +508,10 @@ int handleRequests(netsnmp_mib_handler*, netsnmp_handler_registration* reg, nets
         }
         break;
     case MODE_GETNEXT:
+        if (g_refuseWith != 0) {
+            netsnmp_set_request_error(reqinfo, requests, g_refuseWith);
+            break;
+        }
         for (netsnmp_request_info* r = requests; r; r = r->next) {
             if (r->processed)
                 continue;

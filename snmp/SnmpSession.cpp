@@ -646,8 +646,14 @@ int Session::transmit(Peer* peer, Request* r)
         command = SNMP_MSG_GETNEXT;
     else if (r->pdu.type == PduType::Set)
         command = SNMP_MSG_SET;
+    else if (r->pdu.type == PduType::GetBulk)
+        command = SNMP_MSG_GETBULK;
     netsnmp_pdu* pdu = snmp_pdu_create(command);
     pdu->version = libraryVersion(t.version);
+    if (command == SNMP_MSG_GETBULK) {
+        pdu->non_repeaters = r->pdu.nonRepeaters;
+        pdu->max_repetitions = r->pdu.maxRepetitions;
+    }
 
     if (r->discovery) {
         pdu->securityModel = SNMP_SEC_MODEL_USM;

@@ -1,6 +1,6 @@
 #pragma once
-// The SNMP adapter: one manager session with synchronous and asynchronous get, get-next and
-// set, community and user-based targets, the engine boots file and the event pump.
+// The SNMP adapter: one manager session with synchronous and asynchronous get, get-next,
+// get-bulk (SNMPv2c and SNMPv3 only) and set, community and user-based targets, the engine boots file and the event pump.
 //
 // Statuses use one numbering throughout (the framework maps it to its error codes):
 //   0                success
@@ -26,6 +26,7 @@ namespace snmp {
 namespace status {
 enum : int {
     Success = 0,
+    TooBig = 1,
     GenErr = 5,
     ClassError = -1,
     ResourceUnavailable = -2,
@@ -58,7 +59,7 @@ enum : int {
 };
 }
 
-enum class PduType { Get, GetNext, Set };
+enum class PduType { Get, GetNext, Set, GetBulk };
 
 // Where a request goes and with which credentials. Protocol codes: auth 1 none, 2 HMAC-MD5,
 // 3 HMAC-SHA, 4..7 HMAC-SHA-224/-256/-384/-512; priv 1 none, 2 DES, 3 3DES, 4 IDEA,
@@ -87,6 +88,10 @@ struct Pdu {
     std::vector<Varbind> varbinds;
     int errorStatus = 0;  // of a response; for a report, the security status it stands for
     int errorIndex = 0;
+    // GetBulk: the first nonRepeaters varbinds are asked once, the others up to maxRepetitions
+    // times each; the response holds them repetition by repetition.
+    int nonRepeaters = 0;
+    int maxRepetitions = 0;
 };
 
 // Completion of an asynchronous request: status (numbering above) and the response (empty

@@ -49,6 +49,23 @@ constexpr KtSNMPVarDef kSparseFirst[] = {
     {},
 };
 
+// The 25-row table of the get-bulk walks: "Short" ends after row 3, "Holes" has no cells in
+// rows 10 and 20, and the names grow row by row.
+constexpr KtSNMPVarDef kLong[] = {
+    {"1.3.6.1.4.1.32473.98.3.1.1", "Index", KtSyn::Integer, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.98.3.1.2", "Name", KtSyn::DisplayStr, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.98.3.1.3", "Short", KtSyn::Integer, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.98.3.1.4", "Holes", KtSyn::Integer, KtAcc::ReadOnly},
+    {},
+};
+
+// Nothing is served under this entry.
+constexpr KtSNMPVarDef kEmpty[] = {
+    {"1.3.6.1.4.1.32473.98.5.1.1", "Address", KtSyn::IpAddress, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.98.5.1.2", "Name", KtSyn::DisplayStr, KtAcc::ReadOnly},
+    {},
+};
+
 using Row = std::vector<QString>;
 
 Row values(const KtSNMPVarList& list)
@@ -163,13 +180,7 @@ TEST_F(RequestTest, SynchronousAndAsynchronousWalksReadTheSameRows)
 TEST_F(RequestTest, AnEmptyTableWithAnAddressKeyReadsAsNoRows)
 {
     startSim();
-    // Nothing is served under this entry: the first read leaves every column at once, before
-    // any key has a value to encode.
-    constexpr KtSNMPVarDef kEmpty[] = {
-        {"1.3.6.1.4.1.32473.98.5.1.1", "Address", KtSyn::IpAddress, KtAcc::ReadOnly},
-        {"1.3.6.1.4.1.32473.98.5.1.2", "Name", KtSyn::DisplayStr, KtAcc::ReadOnly},
-        {},
-    };
+    // The first read leaves every column at once, before any key has a value to encode.
     auto r = request(kEmpty, KtItem::MVT_UMV, 1);
     EXPECT_TRUE(walkSync(*r).empty());
 }
@@ -416,19 +427,244 @@ TEST_F(RequestTest, DestroyingTheRequestInTheMiddleOfAWalkDropsTheLateReplies)
 TEST_F(RequestTest, AFaultyAgentWhoseAnswersDoNotIncreaseEndsTheWalkWithAnError)
 {
     startSim({"--faulty-getnext"});
-    auto r = request(kThree, KtItem::MVT_UMV, 1);
-    try {
-        walkSync(*r);
-        ADD_FAILURE() << "no exception";
-    } catch (const KtException& e) {
-        EXPECT_EQ(e.Code(), KtErr::NonIncreasingWalk);
+    // SNMPv1 walks with get-next, SNMPv2c with get-bulk: the same error after the same rows.
+    for (int version : {0, 1}) {
+        SCOPED_TRACE(version);
+        KtSNMPDefaults.security.version = quint8(version);
+        const int before = m_sim.requests().size();
+        auto r = request(kThree, KtItem::MVT_UMV, 1);
+        int rows = 0;
+        try {
+            for (bool more = r->Get(true); more; more = r->Get(false))
+                ++rows;
+            ADD_FAILURE() << "no exception";
+        } catch (const KtException& e) {
+            EXPECT_EQ(e.Code(), KtErr::NonIncreasingWalk);
+        }
+        EXPECT_EQ(rows, 1);
+        EXPECT_EQ(values(r->VarList), kThreeRows[0]) << "the list keeps the row read";
+        auto a = request(kThree, KtItem::MVT_UMV, 1);
+        AsyncWalk walk;
+        ASSERT_TRUE(walk.run(*a, 5000)) << "the walk must end";
+        EXPECT_EQ(walk.code, KtErr::NonIncreasingWalk);
+        EXPECT_EQ(walk.message.toStdString(),
+                  "(ZiDUVA++) The agent's get-next answers do not increase: the walk was stopped!");
+        EXPECT_EQ(walk.rows, std::vector<Row>{kThreeRows[0]}) << "the rows read stay";
+        EXPECT_EQ(a->Pending, 0);
+        for (const SimProcess::Request& q : m_sim.requests().mid(before))
+            EXPECT_EQ(q.type, version == 0 ? "GETNEXT" : "GETBULK");
     }
-    auto a = request(kThree, KtItem::MVT_UMV, 1);
-    AsyncWalk walk;
-    ASSERT_TRUE(walk.run(*a, 5000)) << "the walk must end";
-    EXPECT_EQ(walk.code, KtErr::NonIncreasingWalk);
-    EXPECT_EQ(walk.message.toStdString(), "(ZiDUVA++) The agent's get-next answers do not increase: the walk was stopped!");
-    EXPECT_EQ(walk.rows.size(), 1u) << "the rows read stay";
+}
+
+// ---- get-bulk walks ---------------------------------------------------------------------
+
+// Where a test walks: the defaults pointed at this simulator, SNMPv2c.
+void pointAt(const SimProcess& sim)
+{
+    KtSNMPDefaults.device.address = sim.address();
+    KtSNMPDefaults.device.port = sim.port();
+    KtSNMPDefaults.security.version = 1;
+}
+
+QStringList types(const QList<SimProcess::Request>& log)
+{
+    QStringList out;
+    for (const SimProcess::Request& q : log)
+        out << q.type;
+    return out;
+}
+
+std::vector<QString> instances(const KtSNMPVarList& list)
+{
+    std::vector<QString> out;
+    for (int i = 0; i < list.Count(); ++i)
+        out.push_back(list.Item(i).InstanceOid);
+    return out;
+}
+
+struct BulkCase {
+    const char* name;
+    const KtSNMPVarDef* table;
+    int keyCount;
+    std::size_t rows;
+    const char* endedColumn;  // a column that ends in the first response: never asked again
+};
+
+TEST_F(RequestTest, BulkWalksReadTheSameRowsAsGetNextWalks)
+{
+    startSim({"--fill", "three=60"});
+    const BulkCase cases[] = {
+        {"several responses", kThree, 1, 63, nullptr},
+        {"last row inside the first response, a column ending early", kSparse, 1, 3,
+         "1.3.6.1.4.1.32473.98.2.1.2."},
+        {"no key column, the short column first", kSparseFirst, 0, 3, nullptr},
+        {"empty table", kEmpty, 1, 0, nullptr},
+        {"holes and a column ending early", kLong, 1, 25, "1.3.6.1.4.1.32473.98.3.1.3."},
+    };
+    for (const BulkCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        pointAt(m_sim);
+        KtSNMPDefaults.getBulk = false;
+        auto next = request(c.table, KtItem::MVT_UMV, c.keyCount);
+        int before = m_sim.requests().size();
+        const std::vector<Row> expected = walkSync(*next);
+        ASSERT_EQ(expected.size(), c.rows);
+        EXPECT_EQ(types(m_sim.requests().mid(before)), QStringList(int(c.rows) + 1, "GETNEXT"));
+
+        KtSNMPDefaults.getBulk = true;
+        auto bulk = request(c.table, KtItem::MVT_UMV, c.keyCount);
+        before = m_sim.requests().size();
+        EXPECT_EQ(walkSync(*bulk), expected);
+        EXPECT_EQ(instances(bulk->VarList), instances(next->VarList)) << "the walk ends where get-next ends";
+        const QList<SimProcess::Request> log = m_sim.requests().mid(before);
+        ASSERT_FALSE(log.isEmpty());
+        for (const SimProcess::Request& q : log) {
+            EXPECT_EQ(q.type, "GETBULK");
+            EXPECT_EQ(q.nonRepeaters, 0);
+            EXPECT_GE(q.maxRepetitions, 1);
+        }
+        EXPECT_EQ(log.first().varbinds.size(), bulk->VarList.Count()) << "all columns in one request";
+        if (c.rows > 0) {
+            EXPECT_LT(log.size(), int(c.rows) / 4 + 2) << "many rows per request";
+        }
+        if (c.endedColumn) {
+            for (const SimProcess::Request& q : log.mid(1)) {
+                for (const SimProcess::VarBind& vb : q.varbinds)
+                    EXPECT_FALSE(vb.oid.startsWith(c.endedColumn)) << vb.oid.toStdString();
+            }
+        }
+
+        auto a = request(c.table, KtItem::MVT_UMV, c.keyCount);
+        AsyncWalk walk;
+        ASSERT_TRUE(walk.run(*a));
+        EXPECT_EQ(walk.code, 0) << walk.message.toStdString();
+        EXPECT_EQ(walk.rows, expected);
+        EXPECT_EQ(walk.calls, int(c.rows) + 1);
+        EXPECT_EQ(a->Pending, 0);
+        EXPECT_EQ(instances(a->VarList), instances(next->VarList));
+    }
+}
+
+// A reply that has to wait for the event loop (a row already at hand) and one that has to
+// wait for the agent (the next get-bulk): "Stop" lets that reply in and ends the walk there.
+TEST_F(RequestTest, StopInTheMiddleOfABulkWalkEndsAfterTheOutstandingReply)
+{
+    startSim({"--fill", "three=60"});
+    pointAt(m_sim);
+    struct StoppingWalk {
+        KtSNMPRequest* request = nullptr;
+        SimProcess* sim = nullptr;
+        bool stopAtFirstResponseEnd = false;
+        int stopAt = 3;
+        std::vector<Row> rows;
+        bool finished = false;
+        int code = -1;
+
+        static void onRow(void* context, const KtSNMPError& error, KtSNMPVarList& list)
+        {
+            auto* w = static_cast<StoppingWalk*>(context);
+            if (error.code != 0 || error.finished) {
+                w->code = error.code;
+                w->finished = true;
+                return;
+            }
+            w->rows.push_back(values(list));
+            if (w->rows.size() == 1 && w->stopAtFirstResponseEnd)
+                w->stopAt = w->sim->requests().last().maxRepetitions;  // the rows the first reply holds
+            if (!w->request->Alive) {
+                w->finished = true;
+                w->code = 0;
+                return;
+            }
+            w->request->GetAsync(&StoppingWalk::onRow, w, false);
+            if (int(w->rows.size()) == w->stopAt)
+                w->request->Alive = false;  // "Stop", with the next reply outstanding
+        }
+    };
+    for (bool atResponseEnd : {false, true}) {
+        SCOPED_TRACE(atResponseEnd);
+        const int before = m_sim.requests().size();
+        auto r = request(kThree, KtItem::MVT_UMV, 1);
+        StoppingWalk walk;
+        walk.request = r.get();
+        walk.sim = &m_sim;
+        walk.stopAtFirstResponseEnd = atResponseEnd;
+        r->GetAsync(&StoppingWalk::onRow, &walk, true);
+        ASSERT_TRUE(testutil::waitFor([&] { return walk.finished; }, 10000));
+        ASSERT_LT(walk.stopAt, 60);
+        EXPECT_EQ(walk.code, 0);
+        EXPECT_EQ(int(walk.rows.size()), walk.stopAt + 1) << "the outstanding reply is the last row";
+        EXPECT_EQ(walk.rows.back()[0], QString::number(walk.stopAt + 1));
+        EXPECT_EQ(r->Pending, 0);
+        EXPECT_EQ(types(m_sim.requests().mid(before)), QStringList(atResponseEnd ? 2 : 1, "GETBULK"))
+            << "nothing is sent after the stop";
+    }
+}
+
+struct FallbackCase {
+    const char* name;
+    QStringList simArgs;
+    bool refused;  // the agent is walked with get-next afterwards
+};
+
+// An agent that refuses get-bulk (genErr), ignores it, or answers tooBig even for one row is
+// walked with get-next; one that answers tooBig for many rows is asked for fewer.
+TEST_F(RequestTest, BulkWalksFallBackWhenTheAgentRefusesOrCapsThem)
+{
+    const FallbackCase cases[] = {
+        {"genErr", {"--getbulk", "generr"}, true},
+        {"no answer", {"--getbulk", "drop"}, true},
+        {"tooBig for one row", {"--max-varbinds", "3"}, true},
+        {"tooBig for many rows", {"--max-varbinds", "6"}, false},
+    };
+    for (const FallbackCase& c : cases) {
+        for (bool async : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (async ? " async" : " sync"));
+            // A fresh session each time: what it learnt of the previous agent is forgotten.
+            KtSNMPCloseSession();
+            KtSNMPInitSession(m_dir.path());
+            KtSNMPDefaults.security.readCommunity = "public";
+            KtSNMPDefaults.timeout = 20;
+            SimProcess sim;
+            ASSERT_TRUE(sim.start(QStringList(c.simArgs) << "--data"
+                                                         << testutil::sourceDir() + "/tests/KtNML/data/request.sim"
+                                                         << "--freeze"))
+                << sim.errorText().toStdString();
+            pointAt(sim);
+            auto r = request(kThree, KtItem::MVT_UMV, 1);
+            if (async) {
+                AsyncWalk walk;
+                ASSERT_TRUE(walk.run(*r));
+                EXPECT_EQ(walk.code, 0) << walk.message.toStdString();
+                EXPECT_EQ(walk.rows, kThreeRows);
+                EXPECT_EQ(r->Pending, 0);
+            } else {
+                EXPECT_EQ(walkSync(*r), kThreeRows);
+            }
+            const QList<SimProcess::Request> log = sim.requests();
+            ASSERT_FALSE(log.isEmpty());
+            EXPECT_EQ(log.first().type, "GETBULK");
+            int bulks = 0;
+            int lastRepetitions = log.first().maxRepetitions;
+            for (const SimProcess::Request& q : log) {
+                if (q.type != "GETBULK")
+                    break;
+                ++bulks;
+                EXPECT_LE(q.maxRepetitions, lastRepetitions) << "never more after a tooBig";
+                lastRepetitions = q.maxRepetitions;
+            }
+            if (c.refused) {
+                EXPECT_EQ(types(log.mid(bulks)), QStringList(4, "GETNEXT")) << "the walk goes on with get-next";
+                // The rest of the session walks this agent with get-next.
+                const int before = log.size();
+                EXPECT_EQ(walkSync(*r), kThreeRows);
+                EXPECT_EQ(types(sim.requests().mid(before)), QStringList(4, "GETNEXT"));
+            } else {
+                EXPECT_EQ(bulks, log.size()) << "get-bulk all the way";
+                EXPECT_LE(4 * lastRepetitions, 6) << "the size the agent accepts";
+            }
+        }
+    }
 }
 
 } // namespace
