@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -107,6 +108,46 @@ std::size_t varbindOctets(const snmp::Varbind& vb)
     return 1 + berLengthOctets(body) + body;
 }
 
+// A walk asks for its next row from inside the completion of the previous one. When that row
+// is already at hand it is handed out to the loop running the completions, which delivers it
+// as soon as the completion has returned: no trip through the event loop for every row, and
+// no completion running inside the call that asked for it.
+struct HandOut {
+    const KtSNMPRequest* request = nullptr;
+    std::function<void()> deliver;
+};
+
+std::vector<HandOut*>& handOuts()
+{
+    static std::vector<HandOut*> loops;
+    return loops;
+}
+
+HandOut* handOutFor(const KtSNMPRequest* request)
+{
+    for (auto it = handOuts().rbegin(); it != handOuts().rend(); ++it)
+        if ((*it)->request == request)
+            return *it;
+    return nullptr;
+}
+
+// Runs deliver, then each row handed out meanwhile, until the walk asks for nothing more at
+// hand or the request is gone.
+void runDeliveries(const KtSNMPRequest* request, const std::shared_ptr<bool>& exists, std::function<void()> deliver)
+{
+    HandOut slot;
+    slot.request = request;
+    handOuts().push_back(&slot);
+    while (deliver) {
+        slot.deliver = nullptr;
+        deliver();
+        if (!*exists)
+            break;
+        deliver = std::move(slot.deliver);
+    }
+    handOuts().erase(std::find(handOuts().begin(), handOuts().end(), &slot));
+}
+
 int repetitionsFor(std::size_t rowOctets, int limit)
 {
     const std::size_t room = kBulkResponseOctets - kBulkHeaderOctets;
@@ -126,6 +167,11 @@ KtSNMPRequest::~KtSNMPRequest()
     Alive = false;
     m_destroying = true;
     m_bulk.active = false;
+    // A row handed out to a completion loop further up would wait for this destructor to end.
+    if (HandOut* slot = handOutFor(this); slot && slot->deliver) {
+        slot->deliver = nullptr;
+        --Pending;
+    }
     // Replies still on their way are let in (and dropped by the completion) for a while, so a
     // view can be closed in the middle of a walk.
     QElapsedTimer clock;
@@ -733,19 +779,25 @@ void KtSNMPRequest::BulkNext(KtSNMPCallback callback, void* context, PduKind kin
     }
     if (ready) {
         ++Pending;
+        std::function<void()> deliver = [this, exists = m_exists, answers = std::move(answers), code, message,
+                                         callback, context, kind] {
+            if (!*exists)
+                return;
+            if (code != 0) {
+                Deliver(callback, context, code, message);
+                return;
+            }
+            snmp::Pdu response;
+            response.varbinds = answers;
+            Complete(0, response, callback, context, true, kind);
+        };
+        if (HandOut* slot = handOutFor(this); slot && !slot->deliver) {
+            slot->deliver = std::move(deliver);
+            return;
+        }
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [this, exists = m_exists, answers = std::move(answers), code, message, callback, context, kind] {
-                if (!*exists)
-                    return;
-                if (code != 0) {
-                    Deliver(callback, context, code, message);
-                    return;
-                }
-                snmp::Pdu response;
-                response.varbinds = answers;
-                Complete(0, response, callback, context, true, kind);
-            },
+            [this, exists = m_exists, deliver = std::move(deliver)] { runDeliveries(this, exists, deliver); },
             Qt::QueuedConnection);
         return;
     }
@@ -782,7 +834,8 @@ void KtSNMPRequest::BulkCompleted(int st, const snmp::Pdu& response, const BulkA
                 snmp::Pdu rows;
                 rows.varbinds = std::move(answers);
                 ++Pending;
-                Complete(0, rows, callback, context, true, kind);
+                // The rows after this one are in the same response: they follow in this loop.
+                runDeliveries(this, m_exists, [&] { Complete(0, rows, callback, context, true, kind); });
             } else if (Alive) {
                 BulkNext(callback, context, kind);
             } else {
@@ -790,13 +843,20 @@ void KtSNMPRequest::BulkCompleted(int st, const snmp::Pdu& response, const BulkA
             }
             return;
         }
-        if (status == snmp::status::TooBig && ask.repetitions > 1 && Alive) {
+        const bool smaller = status == snmp::status::TooBig && ask.repetitions > 1;
+        if ((smaller || BulkFallsBack(status)) && !Alive) {
+            // Stopped while the agent turned the get-bulk down: nothing more is asked.
+            m_bulk.active = false;
+            Deliver(callback, context, 0, MapStatus(0).message);
+            return;
+        }
+        if (smaller) {
             m_bulk.repetitionLimit = std::max(1, ask.repetitions / 2);
             BulkNext(callback, context, kind);
             return;
         }
         m_bulk.active = false;
-        if (BulkFallsBack(status) && Alive) {
+        if (BulkFallsBack(status)) {
             NextAfterRefusal(callback, context, kind);
             return;
         }

@@ -254,6 +254,9 @@ TEST_P(LedPolling, FailedPollTurnsLedsOffAndTheNextRestoresThem)
     EXPECT_EQ(colours(), lit);
     EXPECT_TRUE(status->text().startsWith("Get: (ZiDUVA++) Ok!")) << status->text().toStdString();
     EXPECT_EQ(sim.requests().size(), 3) << "one get per poll";
+    // SNMPv2c walks tables with get-bulk; the LED poll stays a get.
+    for (const testutil::SimProcess::Request& q : sim.requests())
+        EXPECT_EQ(q.type, "GET");
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, LedPolling, ::testing::Values(0, 1),
