@@ -132,8 +132,8 @@ HandOut* handOutFor(const KtSNMPRequest* request)
 }
 
 // Runs deliver, then each row handed out meanwhile, until the walk asks for nothing more at
-// hand or the request is gone.
-void runDeliveries(const KtSNMPRequest* request, const std::shared_ptr<bool>& exists, std::function<void()> deliver)
+// hand or the request is gone (exists is a copy: a completion may destroy the request).
+void runDeliveries(const KtSNMPRequest* request, std::shared_ptr<bool> exists, std::function<void()> deliver)
 {
     HandOut slot;
     slot.request = request;

@@ -179,11 +179,13 @@ const LaunchCase kCases[] = {
          EXPECT_TRUE(x.d.getBulk);  // no GetBulk key
      }},
     {"GetBulkKeyTurnsBulkWalksOff",
-     {{"10.0.0.3.cfg", "[Program Information]\nAgentPort=161\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\nGetBulk=0\n"}},
+     {{"10.0.0.3.cfg", "[Program Information]\nAgentPort=161\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
+                      "AuthProtocol=0\nPrivProtocol=0\nGetBulk=0\n"}},
      {"/I10.0.0.3", "/Rpublic"},
      [](const Result& x) { EXPECT_FALSE(x.d.getBulk); }},
     {"GetBulkStaysOnWithAnotherValue",
-     {{"10.0.0.4.cfg", "[Program Information]\nAgentPort=161\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\nGetBulk=1\n"}},
+     {{"10.0.0.4.cfg", "[Program Information]\nAgentPort=161\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
+                      "AuthProtocol=0\nPrivProtocol=0\nGetBulk=1\n"}},
      {"/I10.0.0.4", "/Rpublic"},
      [](const Result& x) { EXPECT_TRUE(x.d.getBulk); }},
     {"FirstListedSwitchWins", {}, {"/I10.0.0.2", "/v3", "/nuser/Rcomm", "/Rcomm2/Wx"},

@@ -122,6 +122,10 @@ protected:
 
     void StartSim(QStringList extra = {})
     {
+        // A slow switch is there to act while a walk runs: get-next brings one row per delayed
+        // reply, where get-bulk would bring the table in a few.
+        if (extra.contains(QStringLiteral("--delay")))
+            KtSNMPDefaults.getBulk = false;
         extra << "--data" << testutil::sourceDir() + "/tests/views/data/views.sim" << "--freeze";
         ASSERT_TRUE(sim.start(extra)) << sim.errorText().toStdString();
         KtSNMPDefaults.device.address = sim.address();
