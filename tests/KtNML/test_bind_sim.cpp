@@ -117,6 +117,7 @@ protected:
         KtSNMPDefaults.security.readCommunity = "public";
         KtSNMPDefaults.security.writeCommunity = "private";
         KtSNMPDefaults.timeout = 50;
+        KtSNMPDefaults.getBulk = true;  // a slow switch of an earlier test turned it off
     }
     void TearDown() override
     {

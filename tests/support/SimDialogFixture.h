@@ -36,6 +36,7 @@ protected:
         KtSNMPDefaults.security.readCommunity = "public";
         KtSNMPDefaults.security.writeCommunity = "private";
         KtSNMPDefaults.timeout = 1000;
+        KtSNMPDefaults.getBulk = true;  // a slow switch of an earlier test turned it off
     }
     void TearDown() override
     {
