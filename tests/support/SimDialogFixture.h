@@ -13,9 +13,11 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace testutil {
@@ -89,6 +91,49 @@ protected:
     QTemporaryDir m_sessionDir;
     SimProcess sim;
     MessageRecorder boxes;
+};
+
+// A table dialog with a completion flag (GetComplete, TableRequest, ListView1) over the
+// simulator: made once its first walk has ended, rows found by their first cell.
+template <class Form> class TableDialogFixture : public SimDialogFixture {
+protected:
+    void TearDown() override
+    {
+        form.reset();
+        SimDialogFixture::TearDown();
+    }
+    void StartLoaded(QStringList extra = {})
+    {
+        StartSim(extra);
+        form = std::make_unique<Form>(nullptr);
+        ASSERT_TRUE(WaitIdle());
+    }
+    bool WaitIdle(int ms = 10000)
+    {
+        return waitFor([&] { return form->GetComplete() && !form->TableRequest()->Busy(); }, ms);
+    }
+    // The first cells of the listed rows.
+    QStringList Ports()
+    {
+        QStringList ports;
+        for (int r = 0; r < form->ListView1->topLevelItemCount(); ++r)
+            ports << form->ListView1->topLevelItem(r)->text(0);
+        return ports;
+    }
+    void SelectPort(const QString& port)
+    {
+        for (int r = 0; r < form->ListView1->topLevelItemCount(); ++r) {
+            QTreeWidgetItem* item = form->ListView1->topLevelItem(r);
+            if (item->text(0) == port) {
+                form->ListView1->setCurrentItem(item);
+                item->setSelected(true);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no port " << port.toStdString();
+    }
+
+    std::unique_ptr<Form> form;
 };
 
 } // namespace testutil

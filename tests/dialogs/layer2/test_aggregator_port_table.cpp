@@ -24,42 +24,8 @@ namespace {
 
 const QString kEntry = QStringLiteral("1.3.6.1.4.1.32473.12.4.1.2.1.1.");
 
-class AggregatorPortTable : public testutil::SimDialogFixture {
+class AggregatorPortTable : public testutil::TableDialogFixture<TAggregatorPortTableForm> {
 protected:
-    void TearDown() override
-    {
-        form.reset();
-        SimDialogFixture::TearDown();
-    }
-    void StartLoaded(QStringList extra = {})
-    {
-        StartSim(extra);
-        form = std::make_unique<TAggregatorPortTableForm>(nullptr);
-        ASSERT_TRUE(WaitIdle());
-    }
-    bool WaitIdle(int ms = 10000)
-    {
-        return waitFor([&] { return form->GetComplete() && !form->TableRequest()->Busy(); }, ms);
-    }
-    QStringList Ports()
-    {
-        QStringList ports;
-        for (int r = 0; r < form->ListView1->topLevelItemCount(); ++r)
-            ports << form->ListView1->topLevelItem(r)->text(0);
-        return ports;
-    }
-    void SelectPort(const QString& port)
-    {
-        for (int r = 0; r < form->ListView1->topLevelItemCount(); ++r) {
-            QTreeWidgetItem* item = form->ListView1->topLevelItem(r);
-            if (item->text(0) == port) {
-                form->ListView1->setCurrentItem(item);
-                item->setSelected(true);
-                return;
-            }
-        }
-        ADD_FAILURE() << "no port " << port.toStdString();
-    }
     // The ticks of state page p (0 to 3) as "10100000", bit 0 first.
     QString PageBits(int p)
     {
@@ -76,8 +42,6 @@ protected:
             form->StateBoxes[std::size_t(p * TAggregatorPortTableForm::kBoxesPerPage + k)]->setChecked(
                 bits[k] == u'1');
     }
-
-    std::unique_ptr<TAggregatorPortTableForm> form;
 };
 
 TEST_F(AggregatorPortTable, OpensWithTheTenPortsAndShowsTheStateBitsOfTheSelectedOne)

@@ -80,68 +80,37 @@ TEST_F(CounterPollerTest, ATickIsSkippedWhileTheReadIsOutstandingAndAFailedReadS
 
 // ---- the dialogs against the simulator -------------------------------------------------------
 
-template <class Form> class FlowControl : public testutil::SimDialogFixture {
+template <class Form> class FlowControl : public testutil::TableDialogFixture<Form> {
+    using Base = testutil::TableDialogFixture<Form>;
 protected:
     void SetUp() override
     {
-        SimDialogFixture::SetUp();
+        Base::SetUp();
         TCounterPoller::TimeScale = 0.01;  // "2s" ticks every 20 ms
     }
     void TearDown() override
     {
-        form.reset();
+        Base::TearDown();
         TCounterPoller::TimeScale = 1.0;
-        SimDialogFixture::TearDown();
-    }
-    void StartLoaded(QStringList extra = {})
-    {
-        StartSim(extra);
-        form = std::make_unique<Form>(nullptr);
-        ASSERT_TRUE(WaitIdle());
-    }
-    bool WaitIdle(int ms = 10000)
-    {
-        return waitFor([&] { return form->GetComplete() && !form->TableRequest()->Busy(); }, ms);
-    }
-    QStringList Ports()
-    {
-        QStringList ports;
-        for (int r = 0; r < form->ListView1->topLevelItemCount(); ++r)
-            ports << form->ListView1->topLevelItem(r)->text(0);
-        return ports;
-    }
-    void SelectPort(const QString& port)
-    {
-        for (int r = 0; r < form->ListView1->topLevelItemCount(); ++r) {
-            QTreeWidgetItem* item = form->ListView1->topLevelItem(r);
-            if (item->text(0) == port) {
-                form->ListView1->setCurrentItem(item);
-                item->setSelected(true);
-                return;
-            }
-        }
-        ADD_FAILURE() << "no port " << port.toStdString();
     }
     QStringList Values()
     {
         QStringList values;
-        for (int r = 0; r < form->ListView2->topLevelItemCount(); ++r)
-            values << form->ListView2->topLevelItem(r)->text(1);
+        for (int r = 0; r < this->form->ListView2->topLevelItemCount(); ++r)
+            values << this->form->ListView2->topLevelItem(r)->text(1);
         return values;
     }
     // GETs since from that name oid (the counter of one port).
     int GetsOf(int from, const QString& oid)
     {
         int n = 0;
-        for (const QStringList& varbinds : Since(from, "GET"))
+        for (const QStringList& varbinds : this->Since(from, "GET"))
             if (varbinds.contains(oid))
                 ++n;
         return n;
     }
-    int Gets(int from) { return int(Since(from, "GET").size()); }
-    bool MemoSays(const QString& text) { return form->Memo1->toPlainText().contains(text); }
-
-    std::unique_ptr<Form> form;
+    int Gets(int from) { return int(this->Since(from, "GET").size()); }
+    bool MemoSays(const QString& text) { return this->form->Memo1->toPlainText().contains(text); }
 };
 
 using PauseForm = FlowControl<Tdot3PauseForm>;
