@@ -300,6 +300,11 @@ bool UsageRequested(const QStringList& arguments)
     return false;
 }
 
+bool ConnectRequested(const QStringList& arguments)
+{
+    return arguments.contains(QStringLiteral("--connect"));
+}
+
 QString UsageText(const QString& programName)
 {
     return QStringLiteral(
@@ -322,6 +327,7 @@ QString UsageText(const QString& programName)
                "  /c<name>        context name\n"
                "  /d<engine ID>   context engine ID\n"
                "  /m<model>       security model (3 USM)\n"
+               "  --connect       ask for the address and access parameters in a dialog\n"
                "  -h, --help, /?  show this text and end\n"
                "\n"
                "Device file: <configuration folder><address>.cfg, section [Program Information].\n"

@@ -65,6 +65,10 @@ inline constexpr const char* kConfigSection = "Program Information";
 // holds a switch, so they mean nothing else.
 bool UsageRequested(const QStringList& arguments);
 
+// The argument "--connect": the operator picks the switch and its access parameters in the
+// connect dialog, which then gives the command line.
+bool ConnectRequested(const QStringList& arguments);
+
 // How to start the module: the switches, their values and the device file.
 QString UsageText(const QString& programName);
 

@@ -1,6 +1,7 @@
 // vkr2207: the management module, started by the host with the switch's address and access
 // parameters on its command line.
 #include "KtNML/KtSNMPSession.h"
+#include "shell/ConnectForm.h"
 #include "shell/Mainunit.h"
 
 #include <QApplication>
@@ -26,6 +27,14 @@ int main(int argc, char** argv)
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
+
+    // From the desktop: the connect dialog gives the command line; Cancel ends the program.
+    if (ConnectRequested(arguments)) {
+        TConnectForm connect(RecentDevices::DefaultFileName());
+        if (connect.exec() != QDialog::Accepted)
+            return 0;
+        arguments = connect.Arguments();
+    }
 
     int exitCode = 0;
     std::unique_ptr<TMainForm> form = StartMainForm(arguments, &exitCode);
