@@ -118,6 +118,8 @@ void TConnectForm::Build()
 {
     setObjectName(QStringLiteral("ConnectForm"));
     setWindowTitle(QStringLiteral("Connect to a VKR-2207"));
+    // Room for an IPv6 address or a long host name without scrolling.
+    setMinimumWidth(460);
 
     auto* outer = new QVBoxLayout(this);
     auto* form = new QFormLayout;
