@@ -5,6 +5,7 @@
 #include "shell/LaunchParams.h"
 #include "shell/Mainunit.h"
 #include "snmp/SnmpSession.h"
+#include "tests/support/MainFormFolder.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
@@ -395,6 +396,29 @@ TEST_F(ConnectTestButton, ReportsTheError)
         EXPECT_FALSE(result.contains("Description"));
         EXPECT_TRUE(form->LB_Identity->isHidden());
     }
+}
+
+// OK's command line starts the main window for the device the dialog named, on its port.
+TEST_F(ConnectTestButton, MainWindowStartsForTheChosenDevice)
+{
+    testutil::MainFormFolder folder;
+    ASSERT_TRUE(folder.Entered());
+    ASSERT_TRUE(sim.start()) << sim.errorText().toStdString();
+    auto form = NewForm();
+    Fill(*form, V2c(sim.address(), sim.port()));
+    form->btnOK->click();
+    ASSERT_EQ(form->result(), QDialog::Accepted);
+
+    int exitCode = -1;
+    std::unique_ptr<TMainForm> main = StartMainForm(form->Arguments(), &exitCode);
+    ASSERT_TRUE(main) << boxes.texts.join('|').toStdString();
+    EXPECT_EQ(main->windowTitle(), sim.address());
+    EXPECT_EQ(KtSNMPDefaults.device.address, sim.address());
+    EXPECT_EQ(KtSNMPDefaults.device.port, sim.port());
+    EXPECT_EQ(KtSNMPDefaults.security.version, 1);
+    EXPECT_EQ(KtSNMPDefaults.security.readCommunity, "public");
+    EXPECT_EQ(KtSNMPDefaults.security.writeCommunity, "private");
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
 }
 
 // ---- recent devices ----
