@@ -58,6 +58,7 @@ struct Options {
     std::vector<std::pair<std::string, std::size_t>> fills;
     std::string logPath;
     bool freeze = false;
+    bool countersNearWrap = false;
     unsigned seed = 2207;
 };
 
@@ -66,12 +67,13 @@ Options g_opt;
 std::FILE* g_log = nullptr;
 unsigned long g_received = 0;
 volatile std::sig_atomic_t g_stop = 0;
+volatile std::sig_atomic_t g_restart = 0;  // SIGUSR1: restart the up time and the counters
 int g_wakePipe[2] = {-1, -1};
 // The error status every varbind of the request being handled gets instead of an answer (a
 // get-bulk this switch refuses), or 0.
 int g_refuseWith = 0;
 std::mt19937 g_rng;
-const auto g_start = std::chrono::steady_clock::now();
+auto g_start = std::chrono::steady_clock::now();
 
 std::uint32_t uptimeTicks()
 {
@@ -100,6 +102,7 @@ void usage(std::FILE* to)
         "  --fill TABLE=N         add N generated rows to a table of the data file (repeatable)\n"
         "  --log FILE             request log, one line per received request\n"
         "  --freeze               keep LEDs and counters still\n"
+        "  --counters-near-wrap   start the 32-bit octet counters just below 2^32\n"
         "  --seed N               seed of the LED animation\n",
         kAppName);
 }
@@ -218,6 +221,8 @@ Options parseOptions(int argc, char** argv)
             o.logPath = value();
         } else if (a == "--freeze") {
             o.freeze = true;
+        } else if (a == "--counters-near-wrap") {
+            o.countersNearWrap = true;
         } else if (a == "--seed") {
             o.seed = static_cast<unsigned>(parseNumber(value(), "seed", 0, 0x7fffffff));
         } else {
@@ -580,9 +585,12 @@ void animate(unsigned int, void*)
     g_store.animatePanel([] { return static_cast<std::uint32_t>(g_rng()); });
 }
 
-void onSignal(int)
+void onSignal(int signal)
 {
-    g_stop = 1;
+    if (signal == SIGUSR1)
+        g_restart = 1;
+    else
+        g_stop = 1;
     if (g_wakePipe[1] >= 0) {
         char c = 1;
         [[maybe_unused]] auto n = ::write(g_wakePipe[1], &c, 1);
@@ -621,6 +629,9 @@ int main(int argc, char** argv)
     if (g_store.subtrees().empty())
         die("the data files declare no subtree to serve");
     g_store.setUptimeSource(uptimeTicks);
+    g_store.alignInterfaceCounters();
+    if (g_opt.countersNearWrap)
+        g_store.setOctetCountersNearWrap(100000);
 
     const bool v6 = g_opt.address.find(':') != std::string::npos;
     const std::string confDir = g_opt.stateDir + "/conf";
@@ -701,6 +712,7 @@ int main(int argc, char** argv)
     sigemptyset(&sa.sa_mask);
     ::sigaction(SIGTERM, &sa, nullptr);
     ::sigaction(SIGINT, &sa, nullptr);
+    ::sigaction(SIGUSR1, &sa, nullptr);
 
     // The ready line names the address actually bound (the free port when asked for 0).
     int port = g_opt.port;
@@ -716,8 +728,15 @@ int main(int argc, char** argv)
                     : "udp:" + g_opt.address + ":" + std::to_string(port)).c_str());
     std::fflush(stdout);
 
-    while (!g_stop)
+    while (!g_stop) {
         agent_check_and_process(1);
+        if (g_restart) {
+            // A switch that rebooted: its up time and its interface counters begin again.
+            g_restart = 0;
+            g_start = std::chrono::steady_clock::now();
+            g_store.restartInterfaceCounters();
+        }
+    }
 
     unregister_readfd(g_wakePipe[0]);
     snmp_shutdown(kAppName);

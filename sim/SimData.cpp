@@ -1142,8 +1142,12 @@ void Store::animatePanel(const std::function<std::uint32_t()>& rand)
         if (!busy)
             continue;
         const std::uint32_t in = 64 + rand() % 150000, out = 64 + rand() % 150000;
+        // Frames of about 500 octets on average.
+        const std::uint32_t inPkts = in / 500 + 1, outPkts = out / 500 + 1;
         for (auto [col, add, base] : {std::tuple{10u, in, ifEntry}, std::tuple{16u, out, ifEntry},
-                                      std::tuple{6u, in, ifXEntry}, std::tuple{10u, out, ifXEntry}}) {
+                                      std::tuple{6u, in, ifXEntry}, std::tuple{10u, out, ifXEntry},
+                                      std::tuple{11u, inPkts, ifEntry}, std::tuple{17u, outPkts, ifEntry},
+                                      std::tuple{7u, inPkts, ifXEntry}, std::tuple{11u, outPkts, ifXEntry}}) {
             Instance* c = cell(col, p, base);
             if (!c)
                 continue;
@@ -1153,6 +1157,55 @@ void Store::animatePanel(const std::function<std::uint32_t()>& rand)
                 c->value.big += add;
         }
     }
+}
+
+// ---- interface counters -----------------------------------------------------------------------
+
+namespace {
+
+const Oid kIfEntry = {1, 3, 6, 1, 2, 1, 2, 2, 1};
+const Oid kIfXEntry = {1, 3, 6, 1, 2, 1, 31, 1, 1, 1};
+// ifTable column and its ifXTable twin: octets and unicast packets, in and out.
+constexpr std::pair<std::uint32_t, std::uint32_t> kCounterTwins[] = {{10, 6}, {11, 7}, {16, 10}, {17, 11}};
+constexpr int kCounterPorts = 10;
+
+} // namespace
+
+void Store::alignInterfaceCounters()
+{
+    for (int p = 1; p <= kCounterPorts; ++p)
+        for (auto [narrow, wide] : kCounterTwins) {
+            auto n = m_map.find(Oid{1, 3, 6, 1, 2, 1, 2, 2, 1, narrow, static_cast<std::uint32_t>(p)});
+            auto w = m_map.find(Oid{1, 3, 6, 1, 2, 1, 31, 1, 1, 1, wide, static_cast<std::uint32_t>(p)});
+            if (n == m_map.end() || w == m_map.end() || n->second.value.type != Type::Counter32
+                || w->second.value.type != Type::Counter64)
+                continue;
+            std::uint64_t& big = w->second.value.big;
+            big = (big & ~std::uint64_t{0xFFFFFFFF}) | (static_cast<std::uint64_t>(n->second.value.num) & 0xFFFFFFFF);
+        }
+}
+
+void Store::setOctetCountersNearWrap(std::uint32_t margin)
+{
+    for (int p = 1; p <= kCounterPorts; ++p)
+        for (std::uint32_t column : {10u, 16u}) {
+            auto n = m_map.find(Oid{1, 3, 6, 1, 2, 1, 2, 2, 1, column, static_cast<std::uint32_t>(p)});
+            if (n != m_map.end() && n->second.value.type == Type::Counter32)
+                n->second.value.num = std::int64_t{0x100000000} - margin - std::int64_t{1000} * p;
+        }
+    alignInterfaceCounters();
+}
+
+void Store::restartInterfaceCounters()
+{
+    for (const Oid* entry : {&kIfEntry, &kIfXEntry})
+        for (auto it = m_map.lower_bound(*entry); it != m_map.end() && isPrefix(*entry, it->first); ++it) {
+            Value& v = it->second.value;
+            if (v.type == Type::Counter32)
+                v.num = 0;
+            else if (v.type == Type::Counter64)
+                v.big = 0;
+        }
 }
 
 } // namespace vkrsim

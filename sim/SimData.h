@@ -184,6 +184,18 @@ public:
     // come up and go down, activity comes and goes. rand() returns uniform numbers.
     void animatePanel(const std::function<std::uint32_t()>& rand);
 
+    // The interface counters of the ten ports. The 64-bit (ifHC) counters of ifXTable track
+    // the 32-bit ones of ifTable: alignInterfaceCounters sets the low 32 bits of each ifHC
+    // counter to its 32-bit twin (ifInOctets, ifInUcastPkts, ifOutOctets, ifOutUcastPkts), and
+    // animatePanel adds the same amounts to both, so the relation holds while it runs.
+    void alignInterfaceCounters();
+    // Puts the 32-bit octet counters a little below 2^32 (port p at 2^32 - margin - p * 1000)
+    // so that they wrap within seconds of traffic; the ifHC counters follow.
+    void setOctetCountersNearWrap(std::uint32_t margin);
+    // A restarted switch: every Counter32 and Counter64 of ifTable and ifXTable starts again
+    // from zero (the agent restarts its up time with it).
+    void restartInterfaceCounters();
+
     const TableDef* tableOf(const Oid& oid) const;  // table whose entry is a prefix of oid
     int tableIndex(const std::string& name) const;
 

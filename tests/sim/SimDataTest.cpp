@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <unistd.h>
 
 using namespace vkrsim;
@@ -353,4 +354,81 @@ TEST(DataFileInclude, IncludedFilesResolveBesideTheIncluderAndNameThemselvesInEr
     write("loop.sim", "include loop.sim\n");
     EXPECT_THROW(Store().loadFile((dir / "loop.sim").string()), DataError);
     std::filesystem::remove_all(dir);
+}
+
+// The interface counters of the shipped data: the ifHC counters keep the low 32 bits of their
+// 32-bit twins while the panel animates, across a wrap of the 32-bit ones, and a restart zeroes
+// them all.
+class InterfaceCounters : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        store.loadFile(VKR_SIM_SHIPPED_DATA);
+        store.alignInterfaceCounters();
+    }
+    std::uint64_t narrow(std::uint32_t column, std::uint32_t port) const
+    {
+        return static_cast<std::uint64_t>(store.find({1, 3, 6, 1, 2, 1, 2, 2, 1, column, port})->value.num);
+    }
+    std::uint64_t wide(std::uint32_t column, std::uint32_t port) const
+    {
+        return store.find({1, 3, 6, 1, 2, 1, 31, 1, 1, 1, column, port})->value.big;
+    }
+    void animate(int seconds)
+    {
+        for (int i = 0; i < seconds; ++i)
+            store.animatePanel([this] { return static_cast<std::uint32_t>(rng()); });
+    }
+    // Low 32 bits of every ifHC counter equal its 32-bit twin.
+    void expectTwinsAgree() const
+    {
+        for (std::uint32_t p = 1; p <= 10; ++p)
+            for (auto [n, w] : {std::pair{10u, 6u}, {11u, 7u}, {16u, 10u}, {17u, 11u}}) {
+                SCOPED_TRACE("port " + std::to_string(p) + " column " + std::to_string(n));
+                EXPECT_EQ(wide(w, p) & 0xFFFFFFFFu, narrow(n, p));
+            }
+    }
+    Store store;
+    std::mt19937 rng{7};
+};
+
+TEST_F(InterfaceCounters, HighCapacityCountersTrackTheirThirtyTwoBitTwins)
+{
+    expectTwinsAgree();
+    const std::uint64_t inOctets = wide(6, 1), inPkts = wide(7, 1), outPkts = narrow(17, 1);
+    animate(30);
+    expectTwinsAgree();
+    // Port 1 has a link in the shipped LEDs: its octets and packets grow.
+    EXPECT_GT(wide(6, 1), inOctets);
+    EXPECT_GT(wide(7, 1), inPkts);
+    EXPECT_GT(narrow(17, 1), outPkts);
+}
+
+TEST_F(InterfaceCounters, NearWrapOctetCountersWrapWhileTheWideOnesGrow)
+{
+    store.setOctetCountersNearWrap(100000);
+    EXPECT_EQ(narrow(10, 1), 0x100000000u - 100000 - 1000);
+    EXPECT_EQ(narrow(16, 3), 0x100000000u - 100000 - 3000);
+    expectTwinsAgree();
+    const std::uint64_t before = wide(6, 1);
+    animate(60);
+    expectTwinsAgree();
+    EXPECT_LT(narrow(10, 1), 0x100000000u - 101000) << "the 32-bit counter wrapped";
+    EXPECT_GT(wide(6, 1), before) << "the 64-bit one went on";
+}
+
+TEST_F(InterfaceCounters, RestartZeroesEveryInterfaceCounter)
+{
+    animate(5);
+    store.restartInterfaceCounters();
+    int counters = 0;
+    for (const auto& [oid, inst] : store.instances()) {
+        const bool inIf = isPrefix({1, 3, 6, 1, 2, 1, 2, 2, 1}, oid) || isPrefix({1, 3, 6, 1, 2, 1, 31, 1, 1, 1}, oid);
+        if (!inIf || (inst.value.type != Type::Counter32 && inst.value.type != Type::Counter64))
+            continue;
+        ++counters;
+        EXPECT_EQ(inst.value.num, 0) << oidToString(oid);
+        EXPECT_EQ(inst.value.big, 0u) << oidToString(oid);
+    }
+    EXPECT_GT(counters, 100);
 }
