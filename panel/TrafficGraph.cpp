@@ -287,7 +287,7 @@ QString TTrafficGraphForm::Caption(int port, const QString& deviceAddress)
 }
 
 TTrafficGraphForm::TTrafficGraphForm(int port, const QString& deviceAddress, QWidget* parent,
-                                     TTrafficSeries::Clock clock)
+                                     TTrafficSeries::Clock clock, bool poll)
     : QWidget(parent, Qt::Window), m_port(port), m_deviceAddress(deviceAddress),
       m_series(clock ? std::move(clock) : TTrafficSeries::Clock([this] { return m_elapsed.elapsed(); })),
       m_poller(new TTrafficPoller(port, m_series, this)), m_plot(new TTrafficPlot(m_series, this)),
@@ -337,12 +337,13 @@ TTrafficGraphForm::TTrafficGraphForm(int port, const QString& deviceAddress, QWi
     layout->addLayout(bottom);
 
     connect(m_interval, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0)
+        if (index >= 0 && m_poller->Polling())
             m_poller->Start(m_interval->itemData(index).toInt());
     });
     connect(m_poller, &TTrafficPoller::Updated, this, &TTrafficGraphForm::Refresh);
     Refresh();
-    m_poller->Start(kDefaultInterval);
+    if (poll)
+        m_poller->Start(kDefaultInterval);
 }
 
 TTrafficGraphForm::~TTrafficGraphForm()

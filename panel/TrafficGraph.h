@@ -99,9 +99,10 @@ private:
 class TTrafficGraphForm : public QWidget {
     Q_OBJECT
 public:
-    // clock: milliseconds of a monotonic clock (tests pass their own).
+    // clock: milliseconds of a monotonic clock; poll false leaves the polling off (tests pass
+    // their own clock and readings).
     TTrafficGraphForm(int port, const QString& deviceAddress, QWidget* parent = nullptr,
-                      TTrafficSeries::Clock clock = {});
+                      TTrafficSeries::Clock clock = {}, bool poll = true);
     ~TTrafficGraphForm() override;
 
     int Port() const { return m_port; }

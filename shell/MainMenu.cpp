@@ -441,6 +441,7 @@ constexpr KtMenuItem kMainMenu[] = {
 
 constexpr KtMenuItem kPortPopup[] = {
     Shell(0, "Port Information", KtShellCommand::PortInformation),
+    Shell(0, "Traffic Graph", KtShellCommand::TrafficGraph),
     Shell(0, "Port Configuration", KtShellCommand::PortConfiguration),
 };
 

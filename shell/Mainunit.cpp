@@ -6,6 +6,7 @@
 #include "dialogs/DialogRegistry.h"
 #include "panel/PanelHost.h"
 #include "panel/PortViews.h"
+#include "panel/TrafficGraph.h"
 #include "platform/Registry.h"
 #include "shell/Aboutunit.h"
 #include "shell/DeviceGates.h"
@@ -106,6 +107,12 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QMainWindo
                 if (auto* host = findChild<TPanelHost*>(QStringLiteral("PanelHost"), Qt::FindDirectChildrenOnly))
                     OpenPortView(*host, kind, DeviceAddress());
             });
+    // The port's live traffic graph: a window of its own beside the panel.
+    if (TMainMenu* menu = TMainMenu::Of(this))
+        menu->SetShellHandler(KtShellCommand::TrafficGraph, [this] {
+            if (auto* host = findChild<TPanelHost*>(QStringLiteral("PanelHost"), Qt::FindDirectChildrenOnly))
+                OpenTrafficGraph(*host, DeviceAddress());
+        });
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     m_scale = DisplayScaleFor(screen ? screen->logicalDotsPerInch() : 96.0);

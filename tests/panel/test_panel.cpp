@@ -1,9 +1,12 @@
 // The front panel hosted in a main window, against the simulator (frozen LEDs): where the combo
 // ports' LEDs go, exclusive port buttons, "Refresh Panel" with OK and Cancel, and closing or
-// refreshing while a poll is outstanding.
+// refreshing while a poll is outstanding; the port traffic graph against a living simulator
+// (wrapping and restarting counters, a switch that stops answering for a while).
+#include "KtNML/KtSNMPRequest.h"
 #include "KtNML/KtSNMPSession.h"
 #include "panel/PanelHost.h"
 #include "panel/PortViews.h"
+#include "panel/TrafficGraph.h"
 #include "views/Guiconfigform.h"
 #include "panel/Vkr2207panelformunit.h"
 #include "tests/support/HoldingRelay.h"
@@ -26,6 +29,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QImage>
+
+#include <algorithm>
+#include <array>
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -54,9 +63,10 @@ protected:
         host->ClosePanels();
         KtSNMPCloseSession();
     }
-    void startSim(QStringList extra = {})
+    void startSim(QStringList extra = {}, bool freeze = true)
     {
-        extra << "--freeze";
+        if (freeze)
+            extra << "--freeze";
         ASSERT_TRUE(sim.start(extra)) << sim.errorText().toStdString();
         KtSNMPDefaults.device.address = sim.address();
         KtSNMPDefaults.device.port = sim.port();
@@ -340,6 +350,219 @@ TEST_F(PanelTest, PopupCommandPressesItsSourceButtonAlone)
     EXPECT_EQ(caption, "Port Information Table : 10.1.1.1 / Port 9");
     for (int n = 0; n < 12; ++n)
         EXPECT_EQ(b[n]->isChecked(), n == 9) << "button " << n + 1;
+}
+
+// ---- traffic graph ------------------------------------------------------------------------------
+
+// The sim's busiest port adds at most about 150 kB a second each way: anything near 10 Mbit/s
+// is a spike made of a wrap or a restart.
+constexpr double kNoSpike = 1e7;
+
+std::size_t countGets(const testutil::SimProcess& sim, const QString& oid)
+{
+    std::size_t n = 0;
+    for (const auto& r : sim.requests())
+        if (r.type == "GET")
+            for (const auto& vb : r.varbinds)
+                n += vb.oid == oid;
+    return n;
+}
+
+void expectNoSpike(TTrafficGraphForm& form)
+{
+    for (const TTrafficSample& s : form.Series().Samples()) {
+        EXPECT_GE(s.inBits, 0);
+        EXPECT_LT(s.inBits, kNoSpike);
+        EXPECT_GE(s.outBits, 0);
+        EXPECT_LT(s.outBits, kNoSpike);
+    }
+}
+
+bool waitSamples(TTrafficGraphForm& form, std::size_t n, int timeoutMs = 20000)
+{
+    return testutil::waitFor([&] { return form.Series().Samples().size() >= n; }, timeoutMs);
+}
+
+// "Traffic Graph" from the popup: a window per port (both media of a combo port share one, a
+// second command raises it), titled with port and device; each polls its port's 64-bit
+// counters and shows rates, and the LED polling goes on meanwhile.
+TEST_F(PanelTest, TrafficGraphWindowsPerPortWhileTheLedsPoll)
+{
+    startSim({}, false);
+    TVKR2207PanelForm* panel = host->BuildPanel(1);
+    ASSERT_TRUE(settle(panel));
+    const auto& b = host->PortButtons();
+    auto open = [&](int button) {
+        emit b[button]->customContextMenuRequested(QPoint(2, 2));
+        popup->hide();
+        return OpenTrafficGraph(*host, "127.0.0.1");
+    };
+    TTrafficGraphForm* port1 = open(0);
+    ASSERT_TRUE(port1);
+    EXPECT_EQ(port1->windowTitle(), "Traffic Graph : 127.0.0.1 / Port 1");
+    EXPECT_TRUE(port1->isVisible());
+    EXPECT_FALSE(port1->isModal());
+    TTrafficGraphForm* combo9 = open(8);  // 9.2, the fibre slot
+    ASSERT_TRUE(combo9);
+    EXPECT_EQ(combo9->windowTitle(), "Traffic Graph : 127.0.0.1 / Port 9");
+    EXPECT_EQ(open(9), combo9) << "the copper connector of combo 9 is the same port";
+    EXPECT_EQ(open(0), port1);
+    EXPECT_EQ(window.findChildren<TTrafficGraphForm*>().size(), 2);
+
+    for (TTrafficGraphForm* form : {port1, combo9})
+        form->findChild<QComboBox*>("IntervalCombo")->setCurrentIndex(0);
+    EXPECT_EQ(port1->Poller().IntervalSeconds(), 1);
+    const std::size_t ledGets = countGets(sim, "1.3.6.1.4.1.32473.11.101.1.2.1.1.4.0");
+    ASSERT_TRUE(waitSamples(*port1, 4));
+    ASSERT_TRUE(waitSamples(*combo9, 4));
+    EXPECT_TRUE(port1->Poller().HighCapacity());
+    EXPECT_GT(countGets(sim, "1.3.6.1.2.1.31.1.1.1.6.1"), 0u);
+    EXPECT_GT(countGets(sim, "1.3.6.1.2.1.31.1.1.1.11.9"), 0u);
+    ASSERT_TRUE(testutil::waitFor([&] { return countGets(sim, "1.3.6.1.4.1.32473.11.101.1.2.1.1.4.0") > ledGets; }, 8000))
+        << "the LEDs are still polled";
+    EXPECT_TRUE(panel->LedBinding()->Polling());
+
+    // Port 1 has a link and is busy now and then: some traffic shows, no spike.
+    ASSERT_TRUE(testutil::waitFor([&] { return port1->Series().Stats(TTrafficSeries::Measure::InBits).peak > 0; }, 15000));
+    expectNoSpike(*port1);
+    const QString peak = port1->findChild<QLabel*>("InPeak")->text();
+    EXPECT_TRUE(peak.contains("bit/s") && peak.contains("pkt/s")) << peak.toStdString();
+    EXPECT_TRUE(port1->findChild<QLabel*>("StatusLine")->text().startsWith("Polling every 1 s (64-bit counters)"));
+    port1->close();
+    combo9->close();
+}
+
+// Counters that wrap within seconds, then a switch restart (SIGUSR1): over SNMPv1 the 32-bit
+// counters are read (no Counter64 there), over SNMPv2c the 64-bit ones; neither gives a spike.
+TEST_F(PanelTest, TrafficGraphSurvivesWrapAndRestartWithoutSpikes)
+{
+    for (int version : {0, 1}) {
+        SCOPED_TRACE(version == 0 ? "SNMPv1" : "SNMPv2c");
+        sim.stop();
+        startSim({"--counters-near-wrap"}, false);
+        KtSNMPDefaults.security.version = quint8(version);
+        TTrafficGraphForm form(1, "127.0.0.1");
+        form.findChild<QComboBox*>("IntervalCombo")->setCurrentIndex(0);
+        EXPECT_EQ(form.Poller().HighCapacity(), version != 0);
+        // Port 1 starts 101000 octets below 2^32; wait until its 32-bit counter has wrapped.
+        KtSNMPRequest probe;
+        probe.VarList.Assign(KtSNMPVarList(std::array<KtSNMPVarDef, 2>{
+            KtSNMPVarDef{"1.3.6.1.2.1.2.2.1.10.1", "In", KtSyn::Counter, KtAcc::ReadOnly}, KtSNMPVarDef{}}.data(),
+            KtItem::MVT_SV, 0));
+        ASSERT_TRUE(testutil::waitFor([&] {
+            probe.Get(true);
+            return probe.VarList.Item(0).Value.toULongLong() < 0x100000000ull - 101000;
+        }, 30000)) << "the counter wraps";
+        const std::size_t wrapped = form.Series().Samples().size();
+        ASSERT_TRUE(waitSamples(form, wrapped + 2));
+        expectNoSpike(form);
+
+        ASSERT_EQ(::kill(pid_t(sim.processId()), SIGUSR1), 0);
+        const std::size_t restarted = form.Series().Samples().size();
+        ASSERT_TRUE(waitSamples(form, restarted + 3));
+        expectNoSpike(form);
+        EXPECT_FALSE(form.Poller().Paused());
+        // The restart left a gap: the rates began again after it.
+        const auto samples = form.Series().Samples();
+        EXPECT_TRUE(std::any_of(samples.begin() + std::ptrdiff_t(restarted), samples.end(),
+                                [](const TTrafficSample& s) { return s.afterGap; }));
+    }
+}
+
+// A switch without the 64-bit counters (noSuchObject over SNMPv2c): the graph reads the 32-bit
+// ones instead, without an error.
+TEST_F(PanelTest, TrafficGraphFallsBackToThirtyTwoBitCounters)
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath("no-ifx.sim");
+    QFile file(data);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("subtree 1.3.6.1.2.1\n"
+               "1.3.6.1.2.1.1.3.0 timeticks @uptime\n"
+               "1.3.6.1.2.1.2.2.1.10.4 counter 1000\n"
+               "1.3.6.1.2.1.2.2.1.11.4 counter 10\n"
+               "1.3.6.1.2.1.2.2.1.16.4 counter 2000\n"
+               "1.3.6.1.2.1.2.2.1.17.4 counter 20\n");
+    file.close();
+    startSim({"--data", data});
+    TTrafficGraphForm form(4, "127.0.0.1");
+    form.findChild<QComboBox*>("IntervalCombo")->setCurrentIndex(0);
+    ASSERT_TRUE(waitSamples(form, 2));
+    EXPECT_FALSE(form.Poller().HighCapacity());
+    EXPECT_FALSE(form.Poller().Paused());
+    EXPECT_DOUBLE_EQ(form.Series().Latest()->inBits, 0);
+    EXPECT_GT(countGets(sim, "1.3.6.1.2.1.2.2.1.10.4"), 0u);
+    EXPECT_TRUE(form.findChild<QLabel*>("StatusLine")->text().contains("32-bit counters"));
+}
+
+// A switch that stops answering (SIGSTOP): the poll times out, the graph pauses with the
+// framework's message; once it answers again (SIGCONT) polling resumes by itself and the first
+// answer only restarts the rates.
+TEST_F(PanelTest, TrafficGraphPausesOnTimeoutAndResumes)
+{
+    startSim({}, false);
+    TTrafficGraphForm form(1, "127.0.0.1");
+    form.findChild<QComboBox*>("IntervalCombo")->setCurrentIndex(0);
+    ASSERT_TRUE(waitSamples(form, 2));
+    const pid_t pid = pid_t(sim.processId());
+    ASSERT_EQ(::kill(pid, SIGSTOP), 0);
+    const bool paused = testutil::waitFor([&] { return form.Poller().Paused(); }, 10000);
+    const std::size_t before = form.Series().Samples().size();
+    const QString status = form.findChild<QLabel*>("StatusLine")->text();
+    const QString current = form.findChild<QLabel*>("InCurrent")->text();
+    QTest::qWait(1500);
+    const std::size_t whilePaused = form.Series().Samples().size();
+    ::kill(pid, SIGCONT);
+    ASSERT_TRUE(paused);
+    EXPECT_TRUE(status.startsWith("Paused: ")) << status.toStdString();
+    EXPECT_TRUE(status.contains(KtMessage(KtErr::Timeout))) << status.toStdString();
+    EXPECT_EQ(current, "-");
+    EXPECT_EQ(whilePaused, before) << "nothing is plotted while the switch is silent";
+
+    ASSERT_TRUE(testutil::waitFor([&] { return !form.Poller().Paused(); }, 10000));
+    ASSERT_TRUE(waitSamples(form, before + 1));
+    const auto samples = form.Series().Samples();
+    EXPECT_TRUE(samples[before].afterGap) << "the gap is not bridged";
+    expectNoSpike(form);
+    EXPECT_TRUE(form.findChild<QLabel*>("StatusLine")->text().startsWith("Polling every 1 s"));
+}
+
+// The graph window as painted, from known readings (own clock, no polling): both lines in their
+// colours inside the plot area, the legend, the peak labels. The picture is kept under the build
+// folder.
+TEST_F(PanelTest, TrafficGraphScreenshot)
+{
+    qint64 now = 0;
+    TTrafficGraphForm form(3, "192.0.2.1", nullptr, [&] { return now; }, false);
+    form.resize(640, 420);
+    // Five minutes of 5-second samples: in rises to 4 Mbit/s, out stays at 1 Mbit/s.
+    quint64 in = 0, out = 0;
+    for (int k = 0; k <= 60; ++k) {
+        now = 300000 + k * 5000;
+        form.Series().Add({in, out, in / 500, out / 500, quint32(now / 10), KtCounterRate::Width::Bits64});
+        in += quint64(k) * 2500000 / 60 * 1;  // up to 2.5 MB per 5 s
+        out += 625000;                        // 1 Mbit/s
+    }
+    form.Refresh();
+    form.show();
+    const QImage shot = form.grab().toImage();
+    ASSERT_TRUE(shot.save(testutil::binaryDir() + "/traffic_graph.png"));
+    TTrafficPlot* plot = form.Plot();
+    const QRect area = plot->PlotArea().translated(plot->mapTo(&form, QPoint(0, 0)));
+    int inPixels = 0, outPixels = 0, leftHalf = 0;
+    for (int y = area.top() + 1; y < area.bottom(); ++y)
+        for (int x = area.left() + 1; x < area.right(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            inPixels += c == TTrafficPlot::kInColour;
+            outPixels += c == TTrafficPlot::kOutColour;
+            leftHalf += x < area.center().x() && (c == TTrafficPlot::kInColour || c == TTrafficPlot::kOutColour);
+        }
+    EXPECT_GT(inPixels, 100);
+    EXPECT_GT(outPixels, 100);
+    EXPECT_EQ(leftHalf, 0) << "the older half of the ten minutes has no samples";
+    EXPECT_EQ(form.windowTitle(), "Traffic Graph : 192.0.2.1 / Port 3");
+    EXPECT_EQ(form.findChild<QLabel*>("OutPeak")->text(), "1.00 Mbit/s, 250 pkt/s");
+    EXPECT_TRUE(form.findChild<QLabel*>("InPeak")->text().startsWith("3.93 Mbit/s")) << form.findChild<QLabel*>("InPeak")->text().toStdString();
 }
 
 } // namespace

@@ -276,11 +276,12 @@ TEST_F(MenuTest, DialogsToolsAndShellFunctionsWaitForTheirImplementation)
     QStringList popup;
     menu->SetShellHandler(KtShellCommand::PortConfiguration, [&] { popup << "config"; });
     const QList<QAction*> portItems = menu->PortInfoPopupMenu()->actions();
-    ASSERT_EQ(portItems.size(), 2);
+    ASSERT_EQ(portItems.size(), 3);
     EXPECT_EQ(portItems[0]->text(), "Port Information");
-    EXPECT_EQ(portItems[1]->text(), "Port Configuration");
+    EXPECT_EQ(portItems[1]->text(), "Traffic Graph");
+    EXPECT_EQ(portItems[2]->text(), "Port Configuration");
     EXPECT_FALSE(portItems[0]->isEnabled());
-    portItems[1]->trigger();
+    portItems[2]->trigger();
     EXPECT_EQ(popup, QStringList({"config"}));
     EXPECT_EQ(window.findChild<QMenu*>("PortInfoPopupMenu"), menu->PortInfoPopupMenu());
 }

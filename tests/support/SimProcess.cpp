@@ -104,6 +104,11 @@ bool SimProcess::isRunning() const
     return m_proc && m_proc->state() != QProcess::NotRunning;
 }
 
+qint64 SimProcess::processId() const
+{
+    return isRunning() ? m_proc->processId() : 0;
+}
+
 int SimProcess::stop(int timeoutMs)
 {
     if (!m_proc)

@@ -51,6 +51,9 @@ public:
     // SIGTERM and wait; returns the exit code, or -1 when it did not end in time (then killed).
     int stop(int timeoutMs = 10000);
     bool isRunning() const;
+    // The simulator's process id (0 when it is not running), for signals: SIGSTOP makes a
+    // switch that stops answering, SIGUSR1 restarts its clock and counters.
+    qint64 processId() const;
 
     QString address() const { return m_address; }  // 127.0.0.1 or ::1
     quint16 port() const { return m_port; }
