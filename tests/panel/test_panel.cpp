@@ -527,6 +527,20 @@ TEST_F(PanelTest, TrafficGraphPausesOnTimeoutAndResumes)
     EXPECT_TRUE(form.findChild<QLabel*>("StatusLine")->text().startsWith("Polling every 1 s"));
 }
 
+// A switch slower than the interval: a tick while the last read is still outstanding is
+// skipped, so one get at a time goes out and none times out.
+TEST_F(PanelTest, TrafficGraphSkipsTicksWhileAReadIsOutstanding)
+{
+    startSim({"--delay", "1600"}, false);
+    KtSNMPDefaults.timeout = 300;
+    TTrafficGraphForm form(2, "127.0.0.1");
+    form.findChild<QComboBox*>("IntervalCombo")->setCurrentIndex(0);
+    ASSERT_TRUE(testutil::waitFor([&] { return form.Poller().SkippedTicks() >= 2 && form.Poller().Reads() >= 2; }, 15000));
+    EXPECT_FALSE(form.Poller().Paused());
+    const std::size_t gets = countGets(sim, "1.3.6.1.2.1.31.1.1.1.6.2");
+    EXPECT_LE(gets, std::size_t(form.Poller().Reads()) + 1) << "no second get while one is outstanding";
+}
+
 // The graph window as painted, from known readings (own clock, no polling): both lines in their
 // colours inside the plot area, the legend, the peak labels. The picture is kept under the build
 // folder.
