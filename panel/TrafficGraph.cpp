@@ -348,7 +348,10 @@ TTrafficGraphForm::TTrafficGraphForm(int port, const QString& deviceAddress, QWi
 
 TTrafficGraphForm::~TTrafficGraphForm()
 {
-    m_poller->Stop();
+    // Before the series goes: the poller feeds it, and its request lets events in (a repaint
+    // of the plot among them) while a reply is still on its way.
+    delete m_poller;
+    m_poller = nullptr;
 }
 
 void TTrafficGraphForm::Refresh()
