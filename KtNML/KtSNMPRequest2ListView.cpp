@@ -2,6 +2,8 @@
 // columns, and the selected row copied into the values and shown in the bound controls.
 #include "KtNML/KtSNMPRequest2Controls.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -28,7 +30,8 @@ void KtSNMPRequest2Edits::BindListView(QTreeWidget* listView, bool autoDisable)
         return;
     listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     listView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    listView->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows may be selected to copy them; the controls follow the bound row only.
+    listView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     listView->setRootIsDecorated(false);
     listView->setItemsExpandable(false);
     listView->setAllColumnsShowFocus(true);
@@ -45,7 +48,7 @@ void KtSNMPRequest2Edits::BindListView(QTreeWidget* listView, bool autoDisable)
         "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"
         "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     m_selectionConnection =
-        connect(listView, &QTreeWidget::itemSelectionChanged, this, &KtSNMPRequest2Edits::RowSelectionChanged);
+        connect(KtBoundRow::Track(listView), &KtBoundRow::Changed, this, &KtSNMPRequest2Edits::RowSelectionChanged);
     BuildColumns();
 }
 
@@ -109,10 +112,9 @@ void KtSNMPRequest2Edits::CopySelectedRow()
 {
     if (!m_listView)
         return;
-    const QList<QTreeWidgetItem*> selected = m_listView->selectedItems();
-    if (selected.isEmpty())
+    const QTreeWidgetItem* item = KtBoundRow::Of(m_listView);
+    if (!item)
         return;
-    const QTreeWidgetItem* item = selected.first();
     const std::vector<int> map = int(m_columnMap.size()) == VarList().Count() ? m_columnMap : ColumnMap();
     KtSNMPVarList& list = VarList();
     for (int i = 0; i < list.Count(); ++i) {
@@ -126,14 +128,14 @@ void KtSNMPRequest2Edits::RowSelectionChanged()
 {
     if (!m_listView)
         return;
-    const QList<QTreeWidgetItem*> selected = m_listView->selectedItems();
+    QTreeWidgetItem* bound = KtBoundRow::Of(m_listView);
     const std::shared_ptr<bool> alive = AliveToken();
     // Errors cannot travel through the view's signal: they are shown like those of a read.
     try {
-        if (selected.isEmpty())
+        if (!bound)
             OnRowSelected(m_listView->currentItem(), false);
         else
-            OnRowSelected(selected.first(), true);
+            OnRowSelected(bound, true);
     } catch (const KtException& e) {
         if (*alive)
             ReportError(e.Message());

@@ -1,6 +1,7 @@
 // Binding variables to controls without a device: values into controls and back (bits, one
 // check box, combo boxes, radio groups, edits spread over a value), the binding errors, the
 // list view's selection, and the radio-group control itself.
+#include "KtNML/KtBoundRow.h"
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtRadioGroup.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
@@ -19,6 +20,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTextBlock>
+#include <QTest>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QWidget>
@@ -600,6 +602,97 @@ TEST(BindListView, SelectingARowEnablesAndFillsTheControls)
     view->topLevelItem(0)->setSelected(true);
     EXPECT_EQ(bind.VarList().Item(0).Value, "1");
     EXPECT_EQ(bind.VarList().Item(2).Value, "enabled");
+}
+
+// A click on a row as the operator makes it, with or without Ctrl or Shift.
+void ClickRow(QTreeWidget* view, QTreeWidgetItem* item, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualItemRect(item).center());
+}
+
+// Rows selected to copy them leave the controls on the row the operator chose on its own.
+TEST(BindListView, ExtendingTheSelectionKeepsTheBoundRow)
+{
+    const KtSNMPVarDef table[] = {
+        {"1.3.6.1.4.1.32473.77.8.1.1", "Index", KtSyn::Integer, KtAcc::ReadOnly},
+        {"1.3.6.1.4.1.32473.77.8.1.2", "Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
+        {},
+    };
+    QWidget form;
+    auto* view = new QTreeWidget(&form);
+    auto* name = new QLineEdit(&form);
+    name->move(0, 210);
+    KtSNMPRequest2Edits bind(&form);
+    bind.VarList().Assign(KtSNMPVarList(table, KtItem::MVT_FMV, 1));
+    bind.BindListView(view, true);
+    bind.Bind(1, name);
+    int calls = 0;
+    bind.SavedSelectItem = [&](QTreeWidgetItem*, bool) { ++calls; };
+    bind.BeforeGet();
+    for (const char* row : {"1", "2", "3", "4"}) {
+        bind.VarList().Item(0).Value = row;
+        bind.VarList().Item(1).Value = QStringLiteral("name%1").arg(row);
+        bind.ShowRow();
+    }
+    bind.AfterGet();
+    view->setGeometry(0, 0, 300, 200);
+    form.resize(300, 240);
+    form.show();
+    const auto row = [view](int r) { return view->topLevelItem(r); };
+
+    ClickRow(view, row(1));
+    ASSERT_EQ(KtBoundRow::Of(view), row(1));
+    EXPECT_EQ(name->text(), "name2");
+    name->setText("typed");  // the operator's edit must survive the extension
+    const int callsBefore = calls;
+
+    ClickRow(view, row(2), Qt::ControlModifier);
+    ClickRow(view, row(3), Qt::ControlModifier);
+    EXPECT_EQ(view->selectedItems().size(), 3);
+    EXPECT_EQ(KtBoundRow::Of(view), row(1));
+    EXPECT_EQ(name->text(), "typed");
+    EXPECT_TRUE(name->isEnabled());
+    EXPECT_EQ(calls, callsBefore) << "no re-read, no disabling while the selection grows";
+    bind.PrepareSet();
+    EXPECT_EQ(bind.VarList().Item(0).Value, "2");
+    EXPECT_EQ(bind.VarList().Item(1).Value, "typed");
+
+    // A Shift range from the bound row keeps it too; a plain click binds the clicked row.
+    ClickRow(view, row(0), Qt::ShiftModifier);
+    EXPECT_EQ(KtBoundRow::Of(view), row(1));
+    ClickRow(view, row(3));
+    EXPECT_EQ(view->selectedItems().size(), 1);
+    EXPECT_EQ(KtBoundRow::Of(view), row(3));
+    EXPECT_EQ(name->text(), "name4");
+
+    // The bound row follows the item, not the position, when the rows are reordered.
+    view->sortItems(0, Qt::DescendingOrder);
+    ASSERT_EQ(row(0)->text(0), "4");
+    ClickRow(view, row(2), Qt::ControlModifier);
+    ClickRow(view, row(3), Qt::ControlModifier);
+    bind.PrepareSet();
+    EXPECT_EQ(bind.VarList().Item(0).Value, "4");
+
+    // Taking the bound row out of the selection, removing it, or a refresh forget it; a row
+    // left alone in the selection is bound.
+    ClickRow(view, row(0), Qt::ControlModifier);
+    EXPECT_EQ(view->selectedItems().size(), 2);
+    EXPECT_EQ(KtBoundRow::Of(view), nullptr);
+    EXPECT_EQ(calls, callsBefore + 2) << "row 4 bound, then nothing";
+    ClickRow(view, row(3), Qt::ControlModifier);
+    EXPECT_EQ(KtBoundRow::Of(view), row(2));
+    ClickRow(view, row(1));
+    ASSERT_EQ(KtBoundRow::Of(view), row(1));
+    QTreeWidgetItem* bound = row(1);
+    QTreeWidgetItem* heard = bound;
+    QObject::connect(KtBoundRow::Find(view), &KtBoundRow::Changed, [&](QTreeWidgetItem* item) { heard = item; });
+    delete view->takeTopLevelItem(1);
+    EXPECT_EQ(KtBoundRow::Of(view), nullptr);
+    EXPECT_EQ(heard, nullptr);
+    ClickRow(view, row(0));
+    ASSERT_NE(KtBoundRow::Of(view), nullptr);
+    bind.BeforeGet();
+    EXPECT_EQ(KtBoundRow::Of(view), nullptr);
 }
 
 // Colours as painted: within rounding of each other.
