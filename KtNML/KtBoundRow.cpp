@@ -41,23 +41,27 @@ QTreeWidgetItem* KtBoundRow::Of(const QTreeWidget* list)
 {
     if (!list)
         return nullptr;
+    // Worked out from the selection: a listener of the list's own selection signal may ask
+    // before this tracker has heard of the change.
     if (const KtBoundRow* tracker = Find(list))
-        return tracker->m_item;
+        return tracker->Current();
     const QList<QTreeWidgetItem*> selected = list->selectedItems();
     return selected.size() == 1 ? selected.first() : nullptr;
 }
 
-void KtBoundRow::SelectionChanged()
+QTreeWidgetItem* KtBoundRow::Current() const
 {
     const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
-    if (selected.size() == 1) {
-        Set(selected.first());
-        return;
-    }
+    if (selected.size() == 1)
+        return selected.first();
     // More rows: the selection was extended, the bound row stays while it is one of them.
     // None, or the bound row taken out of it: nothing is bound.
-    if (selected.isEmpty() || !m_item || !m_item->isSelected())
-        Set(nullptr);
+    return !selected.isEmpty() && m_item && m_item->isSelected() ? m_item : nullptr;
+}
+
+void KtBoundRow::SelectionChanged()
+{
+    Set(Current());
 }
 
 void KtBoundRow::RowsAboutToBeRemoved(int first, int last)

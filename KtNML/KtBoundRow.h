@@ -25,7 +25,6 @@ public:
     // The bound row of list. A list nobody tracks has one when exactly one row is selected.
     static QTreeWidgetItem* Of(const QTreeWidget* list);
 
-    QTreeWidgetItem* Item() const { return m_item; }
 
 signals:
     // The bound row changed: the new one, or null when it was forgotten.
@@ -33,6 +32,8 @@ signals:
 
 private:
     explicit KtBoundRow(QTreeWidget* list);
+    // The bound row as the selection now stands.
+    QTreeWidgetItem* Current() const;
     void SelectionChanged();
     void RowsAboutToBeRemoved(int first, int last);
     void Forget();

@@ -1,5 +1,7 @@
 #include "dialogs/CompanionEditor.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "dialogs/FormControls.h"
 
 
@@ -103,7 +105,7 @@ void TCompanionTableBase::StartTable(const KtSNMPVarDef* defs, const QString& li
         bind(*m_table);
         WatchGetDone(*m_table);
         // After the binding's own handler, which has loaded the row into the editor.
-        connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
+        connect(KtBoundRow::Track(ListView1), &KtBoundRow::Changed, this, [this] { SelectionChanged(); });
         connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { EditButtonClick(); });
         WatchRowCount(ListView1, StaticText1);
         m_table->Get();
@@ -132,7 +134,7 @@ void TCompanionTableBase::FreeControls()
 
 void TCompanionTableBase::SelectionChanged()
 {
-    const bool selected = !ListView1->selectedItems().isEmpty();
+    const bool selected = KtBoundRow::Of(ListView1) != nullptr;
     EditButton->setEnabled(selected);
     DeleteButton->setEnabled(selected);
 }
@@ -163,7 +165,7 @@ void TCompanionTableBase::AddButtonClick()
 void TCompanionTableBase::EditButtonClick()
 {
     // A double click obeys Edit's state, as the button does.
-    if (!EditButton->isEnabled() || ListView1->selectedItems().isEmpty())
+    if (!EditButton->isEnabled() || !KtBoundRow::Of(ListView1))
         return;
     OpenEditor(TCompanionEditor::kEditMode);
 }
@@ -183,8 +185,9 @@ void TCompanionTableBase::OpenEditor(int mode)
         return;
     }
     try {
-        if (mode == TCompanionEditor::kEditMode)
-            m_table->OnRowSelected(ListView1->selectedItems().first(), true);
+        QTreeWidgetItem* row = KtBoundRow::Of(ListView1);
+        if (mode == TCompanionEditor::kEditMode && row)
+            m_table->OnRowSelected(row, true);
         m_editor->ShowModal(mode, EditorCaption(mode));
     } catch (const KtException& e) {
         m_table->ShowStatus(e.Message());
@@ -198,11 +201,9 @@ void TCompanionTableBase::DeleteSelected(int statusColumn, QComboBox* statusComb
 {
     if (!m_table)
         return;
-    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
-    if (selected.isEmpty()) {
+    if (QTreeWidgetItem* row = KtBoundRow::Of(ListView1); !row) {
         ShowMessage(kChooseFirst);
     } else {
-        QTreeWidgetItem* row = selected.first();
         RunOperation(*m_table, [&] {
             // The keys come from the row itself, whatever the editor last showed.
             m_table->OnRowSelected(row, true);

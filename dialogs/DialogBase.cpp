@@ -1,5 +1,6 @@
 #include "dialogs/DialogBase.h"
 
+#include "KtNML/KtBoundRow.h"
 #include "KtNML/KtMessages.h"
 
 #include <QCheckBox>
@@ -342,6 +343,8 @@ void TDialogBase::FormClose()
     for (QTreeWidget* view : findChildren<QTreeWidget*>()) {
         disconnect(view->model(), nullptr, this, nullptr);
         disconnect(view, nullptr, this, nullptr);
+        if (KtBoundRow* bound = KtBoundRow::Find(view))
+            disconnect(bound, nullptr, this, nullptr);
     }
     m_closed = true;
 }

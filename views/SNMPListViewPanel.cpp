@@ -1,5 +1,6 @@
 #include "views/SNMPListViewPanel.h"
 
+#include "KtNML/KtBoundRow.h"
 #include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
 #include "views/ViewDialogs.h"
@@ -26,10 +27,10 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, KtSNMPRequest2Edits* req
     m_listPanel = new TListViewPanel(nullptr, request);
     QTreeWidget* view = m_listPanel->ListView;
     connect(view, &QTreeWidget::itemDoubleClicked, this, [this] {
-        if (!ListView()->selectedItems().isEmpty())
+        if (KtBoundRow::Of(ListView()) != nullptr)
             Edit();
     });
-    connect(view, &QTreeWidget::itemSelectionChanged, this, &TSNMPListViewPanel::SelectionChanged);
+    connect(KtBoundRow::Track(view), &KtBoundRow::Changed, this, &TSNMPListViewPanel::SelectionChanged);
     QAbstractItemModel* model = view->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, &TSNMPListViewPanel::UpdateCounter);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &TSNMPListViewPanel::UpdateCounter);
@@ -62,6 +63,8 @@ TSNMPListViewPanel::~TSNMPListViewPanel()
     view->viewport()->removeEventFilter(this);
     view->model()->disconnect(this);
     view->disconnect(this);
+    if (KtBoundRow* bound = KtBoundRow::Find(view))
+        bound->disconnect(this);
 }
 
 QTreeWidget* TSNMPListViewPanel::ListView() const
@@ -129,7 +132,7 @@ void TSNMPListViewPanel::SelectionChanged()
 {
     if (m_quietSelection)
         return;
-    const bool selected = !ListView()->selectedItems().isEmpty();
+    const bool selected = KtBoundRow::Of(ListView()) != nullptr;
     m_buttons->btnEdit->setEnabled(selected);
     m_buttons->btnDelete->setEnabled(selected);
     if (!selected)

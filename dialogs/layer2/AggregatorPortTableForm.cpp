@@ -1,5 +1,7 @@
 #include "dialogs/layer2/AggregatorPortTableForm.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtSNMPSession.h"
 #include "dialogs/FormControls.h"
@@ -149,7 +151,7 @@ void TAggregatorPortTableForm::FormCreate()
         WatchGetDone(*m_table);
         connect(m_table, &KtSNMPRequest2Controls::ReadDone, this, [this] { TableRead(); });
         // After the binding's own handler, which has loaded the row into the controls.
-        connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { ListView1SelectItem(); });
+        connect(KtBoundRow::Track(ListView1), &KtBoundRow::Changed, this, [this] { ListView1SelectItem(); });
         WatchRowCount(ListView1, StaticText1);
         StartWalk();
     });
@@ -186,7 +188,7 @@ void TAggregatorPortTableForm::StartWalk()
 
 void TAggregatorPortTableForm::ListView1SelectItem()
 {
-    const bool selected = !ListView1->selectedItems().isEmpty();
+    const bool selected = KtBoundRow::Of(ListView1) != nullptr;
     btnEdit->setEnabled(selected);
     if (!selected)
         ClearInputs();
@@ -207,7 +209,7 @@ void TAggregatorPortTableForm::GetBtnClick()
 
 void TAggregatorPortTableForm::btnEditClick()
 {
-    if (GetComplete() && ListView1->selectedItems().isEmpty())
+    if (GetComplete() && !KtBoundRow::Of(ListView1))
         return;
     // An empty key edit is no value: it stays out of the write (never sent as key 0).
     std::vector<int> columns;

@@ -1,5 +1,7 @@
 #include "dialogs/layer2/DhcpRelayForm.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
 
@@ -88,7 +90,7 @@ QString TBOOTCtrlTableForm::EditorCaption(int) const
 void TBOOTCtrlTableForm::DeleteButtonClick()
 {
     // The keys are the selected row's, whatever an Add left in the entry dialog.
-    if (!ListView1->selectedItems().isEmpty())
+    if (KtBoundRow::Of(ListView1) != nullptr)
         DeleteSelected(kState, ComboBox1, kInvalidPosition);
 }
 

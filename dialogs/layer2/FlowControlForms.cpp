@@ -1,5 +1,7 @@
 #include "dialogs/layer2/FlowControlForms.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "KtNML/KtOptionList.h"
 #include "dialogs/CounterPoller.h"
 #include "dialogs/FormControls.h"
@@ -79,12 +81,15 @@ void TDot3FormBase::BuildCommon(QFormLayout*& fields, QVBoxLayout*& buttons)
     ListView2->setObjectName(QStringLiteral("ListView2"));
     ListView2->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value")});
     ListView2->setRootIsDecorated(false);
+    // Row k shows the chart's column k: the rows keep their places.
+    ListView2->setProperty("vkrNoSort", true);
     for (const QString& name : m_counterRows)
         ListView2->addTopLevelItem(new QTreeWidgetItem(QStringList{name, QString()}));
     side->addWidget(ListView2);
     lvChart = new QTreeWidget(this);
     lvChart->setObjectName(QStringLiteral("lvChart"));
     lvChart->hide();
+    lvChart->setProperty("vkrNoSort", true);  // the reading is its row 0
     top->addLayout(side);
 
     buttons = new QVBoxLayout;
@@ -121,7 +126,7 @@ void TDot3FormBase::CreateRequests(const KtSNMPVarDef* table, const QString& tab
     WatchGetDone(*m_table);
     connect(m_table, &KtSNMPRequest2Controls::ReadDone, this, [this] { TableRead(); });
     // After the binding's own handler, which has loaded the row into the controls.
-    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
+    connect(KtBoundRow::Track(ListView1), &KtBoundRow::Changed, this, [this] { SelectionChanged(); });
     StartWalk();
 }
 
@@ -160,14 +165,14 @@ void TDot3FormBase::FreeControls()
 
 void TDot3FormBase::SelectionChanged()
 {
-    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
-    if (selected.isEmpty()) {
+    QTreeWidgetItem* const selected = KtBoundRow::Of(ListView1);
+    if (!selected) {
         m_port.clear();
         Reset();
         return;
     }
     PortSelected();
-    m_port = selected.first()->text(0);
+    m_port = selected->text(0);
     ReadCounters();
 }
 
@@ -306,10 +311,10 @@ void Tdot3PauseForm::PortSelected()
 
 void Tdot3PauseForm::btnSetClick()
 {
-    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
-    if (selected.isEmpty())
+    QTreeWidgetItem* const selected = KtBoundRow::Of(ListView1);
+    if (!selected)
         return;
-    const QString port = selected.first()->text(0);
+    const QString port = selected->text(0);
     RunOperation(*TableRequest(), [this, port] {
         // The write goes to the selected row, whatever the index field holds.
         edtIndex->setText(port);

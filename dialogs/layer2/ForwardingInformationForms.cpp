@@ -1,5 +1,7 @@
 #include "dialogs/layer2/ForwardingInformationForms.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "dialogs/FormControls.h"
 #include "dialogs/Stackingportuitformunit.h"
 #include "dialogs/layer2/PortGridPages.h"
@@ -158,7 +160,7 @@ void TForwardingInformationForm::FormCreate()
         WatchGetDone(*m_table);
         WatchRowCount(ListView1, ST_Count);
         // After the binding's own handler, which has loaded the row into the controls.
-        connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { ListSelectItem(); });
+        connect(KtBoundRow::Track(ListView1), &KtBoundRow::Changed, this, [this] { ListSelectItem(); });
         m_table->Get();
     });
     if (SetBtn)
@@ -176,7 +178,7 @@ void TForwardingInformationForm::FreeControls()
 
 bool TForwardingInformationForm::RowSelected() const
 {
-    return !ListView1->selectedItems().isEmpty();
+    return KtBoundRow::Of(ListView1) != nullptr;
 }
 
 void TForwardingInformationForm::ListSelectItem()

@@ -1,5 +1,7 @@
 #include "dialogs/layer2/IgmpMulticastVlanForm.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "KtNML/KtOptionList.h"
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
@@ -150,7 +152,7 @@ void TIGMPMulticastVlanForm::FormCreate()
         m_table->SetStatusTarget(Memo1);
         WatchGetDone(*m_table);
         // After the binding's own handler, which has loaded the row into the controls.
-        connect(LV_IGMPMulticastVlanEntry, &QTreeWidget::itemSelectionChanged, this, [this] { ListSelectItem(); });
+        connect(KtBoundRow::Track(LV_IGMPMulticastVlanEntry), &KtBoundRow::Changed, this, [this] { ListSelectItem(); });
         m_table->Get();
     });
     ClearInputs();
@@ -168,7 +170,7 @@ void TIGMPMulticastVlanForm::FreeControls()
 
 bool TIGMPMulticastVlanForm::RowSelected() const
 {
-    return !LV_IGMPMulticastVlanEntry->selectedItems().isEmpty();
+    return KtBoundRow::Of(LV_IGMPMulticastVlanEntry) != nullptr;
 }
 
 void TIGMPMulticastVlanForm::SetButtons(bool rowSelected)
@@ -205,9 +207,9 @@ void TIGMPMulticastVlanForm::ClearInputs()
 
 void TIGMPMulticastVlanForm::KeepSelectedKey()
 {
-    const QList<QTreeWidgetItem*> selected = LV_IGMPMulticastVlanEntry->selectedItems();
-    if (!selected.isEmpty())
-        VlanIDEdit->setText(selected.first()->text(0));
+    QTreeWidgetItem* const selected = KtBoundRow::Of(LV_IGMPMulticastVlanEntry);
+    if (selected != nullptr)
+        VlanIDEdit->setText(selected->text(0));
 }
 
 bool TIGMPMulticastVlanForm::RequireAt(bool ok, const QString& message, QWidget* focus)

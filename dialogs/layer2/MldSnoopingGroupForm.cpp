@@ -1,5 +1,7 @@
 #include "dialogs/layer2/MldSnoopingGroupForm.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "dialogs/FormControls.h"
 #include "dialogs/layer2/PortGridPages.h"
 
@@ -99,8 +101,8 @@ void TMLD_SnoopingGroupForm::FormCreate()
         return;
     }
     // After the binding's own handler, which has loaded the row into the controls.
-    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (ListView1->selectedItems().isEmpty())
+    connect(KtBoundRow::Track(ListView1), &KtBoundRow::Changed, this, [this] {
+        if (!KtBoundRow::Of(ListView1))
             ClearDetails();
     });
     Walk();

@@ -1,5 +1,7 @@
 #include "dialogs/layer2/Mstpportstateformunit.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "dialogs/FormControls.h"
 
 #include "KtNML/KtOptionList.h"
@@ -193,8 +195,8 @@ void TMSTPPortStateForm::FormCreate()
         m_table->SetStatusTarget(memMsg);
         WatchGetDone(*m_table);
         // After the binding's own handler, which has loaded the row into the edit dialog.
-        connect(lvMSTPPortState, &QTreeWidget::itemSelectionChanged, this,
-                [this] { btnEdit->setEnabled(!lvMSTPPortState->selectedItems().isEmpty()); });
+        connect(KtBoundRow::Track(lvMSTPPortState), &KtBoundRow::Changed, this,
+                [this] { btnEdit->setEnabled(KtBoundRow::Of(lvMSTPPortState) != nullptr); });
         connect(lvMSTPPortState, &QTreeWidget::itemDoubleClicked, this, [this] { btnEditClick(); });
         m_table->Get();
     });
@@ -234,7 +236,7 @@ void TMSTPPortStateForm::btnRefreshClick()
 
 void TMSTPPortStateForm::btnEditClick()
 {
-    if (lvMSTPPortState->selectedItems().isEmpty() || !EditForm)
+    if (!KtBoundRow::Of(lvMSTPPortState) || !EditForm)
         return;
     if (!GetComplete() || m_table->Busy()) {
         ShowMessage(kNotComplete);

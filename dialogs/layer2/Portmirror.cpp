@@ -252,6 +252,8 @@ bool TPortMirrorForm::InEnabledTrunk(int n)
     for (int r = 0; r < LV_PortTrunk->topLevelItemCount(); ++r) {
         // Selecting the row loads it into the hidden controls.
         QTreeWidgetItem* item = LV_PortTrunk->topLevelItem(r);
+        // Alone in the selection, whatever keys are held down: then it is the bound row.
+        LV_PortTrunk->clearSelection();
         LV_PortTrunk->setCurrentItem(item);
         item->setSelected(true);
         if (state.Value == TrunkTable::kEnableText && Ticked(TrunkGrid, n)) {

@@ -1,5 +1,7 @@
 #include "dialogs/layer2/Porttrunk.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "dialogs/FormControls.h"
 
 #include "dialogs/InputChecks.h"
@@ -147,7 +149,7 @@ void TPortTrunkForm::FormCreate()
         m_trunk->BindDropDown(kState, Combo_State);
         m_trunk->SetStatusTarget(StatusPanel);
         // After the binding's own handler, which has loaded the row into the controls.
-        connect(LV_PortTrunk, &QTreeWidget::itemSelectionChanged, this, [this] { LV_PortTrunkClick(); });
+        connect(KtBoundRow::Track(LV_PortTrunk), &KtBoundRow::Changed, this, [this] { LV_PortTrunkClick(); });
     });
     BT_GetClick();
 }
@@ -218,8 +220,8 @@ std::function<void()> TPortTrunkForm::Guarded(std::function<void()> body)
 
 void TPortTrunkForm::LV_PortTrunkClick()
 {
-    const QList<QTreeWidgetItem*> selected = LV_PortTrunk->selectedItems();
-    if (selected.isEmpty()) {
+    QTreeWidgetItem* const selected = KtBoundRow::Of(LV_PortTrunk);
+    if (!selected) {
         ClearInputs();
         return;
     }

@@ -1,5 +1,7 @@
 #include "dialogs/layer2/SnoopingRouterPorts.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "dialogs/FormControls.h"
 #include "dialogs/layer2/PortGridPages.h"
 
@@ -121,7 +123,7 @@ void TSnoopingRouterPortsForm::FormCreate()
             m_table->SetStatusTarget(Memo1);
         WatchGetDone(*m_table);
         // After the binding's own handler, which has loaded the row into the controls.
-        connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { ListView1SelectItem(); });
+        connect(KtBoundRow::Track(ListView1), &KtBoundRow::Changed, this, [this] { ListView1SelectItem(); });
         m_table->Get();
     });
 }
@@ -137,7 +139,7 @@ void TSnoopingRouterPortsForm::FreeControls()
 
 bool TSnoopingRouterPortsForm::RowSelected() const
 {
-    return !ListView1->selectedItems().isEmpty();
+    return KtBoundRow::Of(ListView1) != nullptr;
 }
 
 void TSnoopingRouterPortsForm::ListView1SelectItem()

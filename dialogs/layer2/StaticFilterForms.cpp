@@ -1,5 +1,7 @@
 #include "dialogs/layer2/StaticFilterForms.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "KtNML/KtOptionList.h"
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
@@ -174,7 +176,7 @@ void TUnicastFilterInformationForm::FormCreate()
     BindTable(kUnicast, QStringLiteral("dot1qStaticUnicastTable"), LV_dot1qStaticUnicastEntry, ED_UnicastVID,
               UnicastAddress, kPorts, PortGrid, kStatus, UStatus, Memo1, ST_Count);
     // After the binding's own handler, which has loaded the row into the controls.
-    connect(LV_dot1qStaticUnicastEntry, &QTreeWidget::itemSelectionChanged, this, [this] { ListSelectItem(); });
+    connect(KtBoundRow::Track(LV_dot1qStaticUnicastEntry), &KtBoundRow::Changed, this, [this] { ListSelectItem(); });
     RunOperation(*m_table, [this] { m_table->Get(); });
     SetRowState(false);
 }
@@ -205,7 +207,7 @@ void TUnicastFilterInformationForm::ClearInputs()
 
 void TUnicastFilterInformationForm::ListSelectItem()
 {
-    const bool selected = !LV_dot1qStaticUnicastEntry->selectedItems().isEmpty();
+    const bool selected = KtBoundRow::Of(LV_dot1qStaticUnicastEntry) != nullptr;
     KeepSelectedReceivePort(selected);
     if (!selected) {
         ClearInputs();
@@ -314,7 +316,7 @@ void TMulticastFilterInformationForm::FormCreate()
 {
     BindTable(kMulticast, QStringLiteral("dot1qStaticMulticastTable"), LV_dot1qStaticMulticastEntry,
               ED_MulticastVID, ED_MACAddress, kPorts, EgressGrid, kStatus, Status, Memo1, ST_Count);
-    connect(LV_dot1qStaticMulticastEntry, &QTreeWidget::itemSelectionChanged, this, [this] { ListSelectItem(); });
+    connect(KtBoundRow::Track(LV_dot1qStaticMulticastEntry), &KtBoundRow::Changed, this, [this] { ListSelectItem(); });
     RunOperation(*m_table, [this] { m_table->Get(); });
     SetRowState(false);
 }
@@ -352,7 +354,7 @@ void TMulticastFilterInformationForm::ResetInputs()
 
 void TMulticastFilterInformationForm::ListSelectItem()
 {
-    const bool selected = !LV_dot1qStaticMulticastEntry->selectedItems().isEmpty();
+    const bool selected = KtBoundRow::Of(LV_dot1qStaticMulticastEntry) != nullptr;
     KeepSelectedReceivePort(selected);
     if (!selected)
         ClearInputs();

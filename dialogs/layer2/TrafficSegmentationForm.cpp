@@ -1,5 +1,7 @@
 #include "dialogs/layer2/TrafficSegmentationForm.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "dialogs/FormControls.h"
 #include "dialogs/Stackingportuitformunit.h"
 #include "dialogs/UnitPortEdits.h"
@@ -103,7 +105,7 @@ void TTrafficSegmentationForm::FormCreate()
         WatchGetDone(*m_table);
         WatchRowCount(LV_TrafficForward, StaticText1);
         // After the binding's own handler, which has loaded the row into the controls.
-        connect(LV_TrafficForward, &QTreeWidget::itemSelectionChanged, this, [this] { ListSelectItem(); });
+        connect(KtBoundRow::Track(LV_TrafficForward), &KtBoundRow::Changed, this, [this] { ListSelectItem(); });
         m_table->Get();
     });
 }
@@ -117,7 +119,7 @@ void TTrafficSegmentationForm::FreeControls()
 
 bool TTrafficSegmentationForm::RowSelected() const
 {
-    return !LV_TrafficForward->selectedItems().isEmpty();
+    return KtBoundRow::Of(LV_TrafficForward) != nullptr;
 }
 
 void TTrafficSegmentationForm::ListSelectItem()

@@ -1,5 +1,7 @@
 #include "dialogs/layer2/VlanInformationForms.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
 #include "dialogs/Stackingportuitformunit.h"
@@ -191,8 +193,8 @@ void TVLanCurrentTableForm::FormCreate()
     m_table->BindBitsList(kCurrentUntagged, bitIndex, UntaggedGrid->PortBoxes);
     m_table->SetStatusTarget(Memo1);
     WatchRowCount(LV_dot1qVlanCurrentEntry, ST_Count2);
-    connect(LV_dot1qVlanCurrentEntry, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (LV_dot1qVlanCurrentEntry->selectedItems().isEmpty())
+    connect(KtBoundRow::Track(LV_dot1qVlanCurrentEntry), &KtBoundRow::Changed, this, [this] {
+        if (!KtBoundRow::Of(LV_dot1qVlanCurrentEntry))
             ClearDetails();
     });
     RunOperation(*m_table, [this] { m_table->Get(); });
@@ -375,8 +377,8 @@ void TVLanPortInfomationForm::RefreshBtnClick()
 void TVLanPortInfomationForm::SetBtnClick()
 {
     const auto selectedPort = [this] {
-        const QList<QTreeWidgetItem*> selected = LV_dot1qPortVlanEntry->selectedItems();
-        return selected.isEmpty() ? QString() : selected.first()->text(0);
+        QTreeWidgetItem* const selected = KtBoundRow::Of(LV_dot1qPortVlanEntry);
+        return !selected ? QString() : selected->text(0);
     };
     RunOperation(
         *m_table,

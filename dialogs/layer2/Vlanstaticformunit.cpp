@@ -1,5 +1,7 @@
 #include "dialogs/layer2/Vlanstaticformunit.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "dialogs/FormControls.h"
 
 #include "KtNML/KtOptionList.h"
@@ -141,7 +143,7 @@ void TVlanStaticForm::FormCreate()
         m_table->SetStatusTarget(Memo1);
         WatchGetDone(*m_table);
         // After the binding's own handler, which has loaded the row into the controls.
-        connect(LV_dot1qVlanStaticEntry, &QTreeWidget::itemSelectionChanged, this,
+        connect(KtBoundRow::Track(LV_dot1qVlanStaticEntry), &KtBoundRow::Changed, this,
                 [this] { LV_dot1qVlanStaticEntrySelectItem(); });
         WatchRowCount(LV_dot1qVlanStaticEntry, ST_Count2);
         m_table->Get();
@@ -177,7 +179,7 @@ void TVlanStaticForm::SetButtons(bool rowSelected)
 
 void TVlanStaticForm::LV_dot1qVlanStaticEntrySelectItem()
 {
-    const bool selected = !LV_dot1qVlanStaticEntry->selectedItems().isEmpty();
+    const bool selected = KtBoundRow::Of(LV_dot1qVlanStaticEntry) != nullptr;
     if (!selected)
         ClearInputs();
     SetButtons(selected);
@@ -235,7 +237,7 @@ void TVlanStaticForm::RefreshBtnClick()
 
 void TVlanStaticForm::SetBtnClick()
 {
-    if (LV_dot1qVlanStaticEntry->selectedItems().isEmpty())
+    if (!KtBoundRow::Of(LV_dot1qVlanStaticEntry))
         return;
     const bool ran = RunOperation(
         *m_table,

@@ -1,5 +1,7 @@
 #include "dialogs/security/AclDialogBase.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "dialogs/InputChecks.h"
 #include "dialogs/security/AclOptions.h"
 
@@ -66,8 +68,9 @@ KtSNMPRequest2Edits& TAclDialogBase::AddTableRequest(const KtSNMPVarDef* defs, i
     m_table->BindListView(listView, false);
     if (StatusBar1)
         m_table->SetStatusTarget(StatusBar1);
-    // After the binding's own handler, which has loaded the row into the controls.
-    connect(listView, &QTreeWidget::itemSelectionChanged, this, [this] {
+    // After the binding's own handler, which has loaded the row into the controls; rows added
+    // to the selection for copying change nothing.
+    connect(KtBoundRow::Track(listView), &KtBoundRow::Changed, this, [this] {
         // Once closed, the request is gone; the view may still signal while it is destroyed.
         if (Requests().empty())
             return;
@@ -83,7 +86,7 @@ KtSNMPRequest2Edits& TAclDialogBase::AddTableRequest(const KtSNMPVarDef* defs, i
 bool TAclDialogBase::RowSelected() const
 {
     const QTreeWidget* view = m_table && !Requests().empty() ? m_table->ListView() : nullptr;
-    return view && !view->selectedItems().isEmpty();
+    return KtBoundRow::Of(view) != nullptr;
 }
 
 void TAclDialogBase::SetStateControls(std::vector<QWidget*> whenRowSelected, std::vector<QWidget*> whenNoRow)

@@ -1,5 +1,7 @@
 #include "dialogs/security/AclRuleDialogBase.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "dialogs/FormControls.h"
 
 #include "dialogs/Stackingportuitformunit.h"
@@ -74,13 +76,14 @@ QString TAclRuleDialogBase::ControlText(const QWidget* control)
 QString TAclRuleDialogBase::SelectedRowText(int column) const
 {
     const QTreeWidget* view = TableRequest() ? TableRequest()->ListView() : nullptr;
-    if (!view || view->selectedItems().isEmpty() || column < 0 || column >= TableRequest()->VarList().Count())
+    const QTreeWidgetItem* row = KtBoundRow::Of(view);
+    if (!row || column < 0 || column >= TableRequest()->VarList().Count())
         return {};
     const QString label = TableRequest()->VarList().Item(column).Label;
     const QTreeWidgetItem* header = view->headerItem();
     for (int c = 0; header && c < view->columnCount(); ++c)
         if (header->text(c) == label)
-            return view->selectedItems().first()->text(c);
+            return row->text(c);
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "dialogs/security/MethodListForms.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtSNMPSession.h"
 #include "dialogs/FormControls.h"
@@ -260,8 +262,8 @@ void TMethodListForm::RunTypeHandlers()
 
 QString TMethodListForm::SelectedName() const
 {
-    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text(0);
+    QTreeWidgetItem* const selected = KtBoundRow::Of(ListView1);
+    return !selected ? QString() : selected->text(0);
 }
 
 bool TMethodListForm::IsListedName(const QString& name) const

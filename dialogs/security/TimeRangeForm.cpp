@@ -1,5 +1,7 @@
 #include "dialogs/security/TimeRangeForm.h"
 
+#include "KtNML/KtBoundRow.h"
+
 #include "dialogs/FormControls.h"
 #include "dialogs/security/AclOptions.h"
 
@@ -104,14 +106,14 @@ void TTimeRangeForm::FormCreate()
         m_table->Bind(kStatus, cbxStatus);
         WatchGetDone(*m_table);
         // After the binding's own handler, which has loaded the row into the controls.
-        connect(ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { ListView1Click(); });
+        connect(KtBoundRow::Track(ListView1), &KtBoundRow::Changed, this, [this] { ListView1Click(); });
         m_table->Get();
     });
 }
 
 bool TTimeRangeForm::RowSelected() const
 {
-    return !ListView1->selectedItems().isEmpty();
+    return KtBoundRow::Of(ListView1) != nullptr;
 }
 
 void TTimeRangeForm::ShowState(bool rowSelected)

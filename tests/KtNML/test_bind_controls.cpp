@@ -6,6 +6,7 @@
 #include "KtNML/KtRadioGroup.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
 #include "tests/KtNML/KtTestHelpers.h"
+#include "tests/support/ListClicks.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -20,7 +21,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTextBlock>
-#include <QTest>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QWidget>
@@ -604,15 +604,10 @@ TEST(BindListView, SelectingARowEnablesAndFillsTheControls)
     EXPECT_EQ(bind.VarList().Item(2).Value, "enabled");
 }
 
-// A click on a row as the operator makes it, with or without Ctrl or Shift.
-void ClickRow(QTreeWidget* view, QTreeWidgetItem* item, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualItemRect(item).center());
-}
-
 // Rows selected to copy them leave the controls on the row the operator chose on its own.
 TEST(BindListView, ExtendingTheSelectionKeepsTheBoundRow)
 {
+    using testutil::ClickRow;
     const KtSNMPVarDef table[] = {
         {"1.3.6.1.4.1.32473.77.8.1.1", "Index", KtSyn::Integer, KtAcc::ReadOnly},
         {"1.3.6.1.4.1.32473.77.8.1.2", "Name", KtSyn::DisplayStr, KtAcc::ReadWrite},

@@ -3,6 +3,7 @@
 // through the add form, edits one, deletes one after confirmation and is walked again; a
 // view closed in the middle of a slow walk goes cleanly.
 #include "KtNML/KtSNMPSession.h"
+#include "tests/support/ListClicks.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 #include "tests/views/ViewTestSupport.h"
@@ -421,6 +422,54 @@ TEST_F(ViewSim, TableViewAddsEditsAndDeletesRows)
     for (int i = 0; i < panel->Request()->VarList().Count(); ++i)
         EXPECT_FALSE(panel->Request()->VarList().Item(i).Access & KtAcc::Invalid) << i;
     EXPECT_TRUE(boxes.TextsOf(KtMessageKind::Plain).isEmpty());
+}
+
+// Rows reordered as a header click sorts them and more rows selected for copying: Edit and
+// Delete still write the row the operator chose.
+TEST_F(ViewSim, EditAndDeleteAfterSortingActOnTheChosenRow)
+{
+    using testutil::ClickRow;
+    StartSim();
+    TConfigForm form;
+    TSNMPListViewPanel* panel = form.AddTablePanel(MakeRequest(&form, kHosts, KtItem::MVT_UMV, 1, "hosts"),
+                                                   kHostsStatusRow, "createAndGo", kHostsStatusRow, "destroy");
+    TEditsPanel* edits = panel->EditsPanel();
+    QTreeWidget* view = panel->ListView();
+    const auto walked = [&] { return LastLine(panel->Memo()).startsWith("Get: ") && !panel->Request()->Busy(); };
+    form.resize(600, 400);
+    form.show();
+    ASSERT_TRUE(waitFor(walked, 5000));
+    ASSERT_EQ(view->topLevelItemCount(), 3);
+
+    view->sortItems(0, Qt::DescendingOrder);
+    ASSERT_EQ(view->topLevelItem(0)->text(1), "gamma");
+    ClickRow(view, view->topLevelItem(1));  // "2", beta
+    ClickRow(view, view->topLevelItem(0), Qt::ControlModifier);
+    ClickRow(view, view->topLevelItem(2), Qt::ControlModifier);
+    ASSERT_EQ(view->selectedItems().size(), 3);
+    ASSERT_TRUE(panel->Buttons()->btnEdit->isEnabled());
+    int from = Logged();
+    WhenFormOpens(panel, [&](QDialog* edit) {
+        EXPECT_EQ(EditOf(edits, 1)->text(), "beta");
+        EditOf(edits, 1)->setText("bravo");
+        edits->RowAt(1).Tick->click();
+        edit->findChild<QPushButton*>("Set Checked")->click();
+    });
+    panel->Buttons()->btnEdit->click();
+    EXPECT_EQ(Since(from, "SET"), std::vector<QStringList>{{"1.3.6.1.4.1.32473.78.4.1.2.2=x:" + Hex("bravo")}});
+    ASSERT_TRUE(waitFor(walked, 5000));
+
+    view->sortItems(0, Qt::DescendingOrder);
+    ClickRow(view, view->topLevelItem(0));  // "3", gamma
+    ClickRow(view, view->topLevelItem(2), Qt::ShiftModifier);
+    ASSERT_TRUE(panel->Buttons()->btnDelete->isEnabled());
+    boxes.answer = true;
+    from = Logged();
+    panel->Buttons()->btnDelete->click();
+    EXPECT_EQ(Since(from, "SET"), std::vector<QStringList>{{"1.3.6.1.4.1.32473.78.4.1.4.3=i:6"}});
+    ASSERT_TRUE(waitFor(walked, 5000));
+    EXPECT_EQ(Rows(view), (std::vector<QStringList>{{"1", "alpha", "enabled", "active"},
+                                                    {"2", "bravo", "disabled", "active"}}));
 }
 
 // A row whose status the option list lacks leaves the status drop-down empty: Delete still

@@ -6,6 +6,7 @@
 #include "dialogs/security/EthernetInformationRuleForm.h"
 #include "dialogs/security/IPRuleForm.h"
 #include "dialogs/security/Ipv6RuleForm.h"
+#include "tests/support/ListClicks.h"
 #include "tests/support/SimDialogFixture.h"
 
 #include <QCheckBox>
@@ -165,6 +166,38 @@ TEST_F(EthernetRule, DeleteAndAnEditToDestroySendTheRowStatusAlone)
     EXPECT_EQ(form->ListView1->topLevelItemCount(), 0);
     EXPECT_EQ(form->StaticText1->text(), "0");
     EXPECT_TRUE(boxes.texts.isEmpty());
+}
+
+// Rows reordered as a header click sorts them, more selected for copying: Edit and Delete
+// write the row the operator clicked, whatever its place.
+TEST_F(EthernetRule, EditAndDeleteAfterSortingWriteTheChosenRow)
+{
+    using testutil::ClickRow;
+    Open(2);
+    form->resize(900, 700);
+    form->show();
+    QTreeWidget* list = form->ListView1;
+    list->sortItems(1, Qt::DescendingOrder);
+    ASSERT_EQ(list->topLevelItem(0)->text(1), "2");
+    ClickRow(list, list->topLevelItem(1));  // access 1
+    ClickRow(list, list->topLevelItem(0), Qt::ControlModifier);
+    ASSERT_EQ(list->selectedItems().size(), 2);
+    EXPECT_EQ(form->MaskIDEdit->text(), "1");
+    form->cbxVlan->setChecked(true);
+    form->VlanRuleEdit->setText("lab");
+    form->EditButtonClick();
+    EXPECT_EQ(Sets(), (std::vector<QStringList>{{EthCell(3) + "=x:6C6162", EthCell(14) + "=x:C0100000"}}));
+
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    list->sortItems(1, Qt::DescendingOrder);
+    ClickRow(list, list->topLevelItem(0));  // access 2
+    ClickRow(list, list->topLevelItem(1), Qt::ShiftModifier);
+    mark = Mark();
+    form->DeleteButtonClick();
+    EXPECT_EQ(Sets(), (std::vector<QStringList>{{EthCell(15, "1.2") + "=i:6"}}));
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->topLevelItem(0)->text(2), "lab");
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
 }
 
 // The agent's refusal: its message stands in the status bar, the form in the no-row state.

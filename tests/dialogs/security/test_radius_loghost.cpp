@@ -5,6 +5,7 @@
 #include "dialogs/security/RadiusServerForm.h"
 #include "dialogs/security/SystemLogHostForm.h"
 #include "tests/support/CompanionRun.h"
+#include "tests/support/ListClicks.h"
 #include "tests/support/SimDialogFixture.h"
 #include "tests/support/SnmpTools.h"
 
@@ -295,6 +296,40 @@ TEST_F(CompanionDialogs, RadiusDeleteSendsTheSelectedSlotsStatusAloneAndAsksForA
     EXPECT_EQ(Keys(radius->ListView1), QStringList({"RadiusServerIndex-1"}));
     EXPECT_EQ(radius->StaticText1->text(), "1");
     EXPECT_FALSE(radius->DeleteButton->isEnabled());
+}
+
+// Rows reordered as a header click sorts them, more selected for copying: Edit loads and
+// writes the row the operator clicked, Delete destroys it.
+TEST_F(CompanionDialogs, RadiusEditAndDeleteAfterSortingActOnTheChosenRow)
+{
+    using testutil::ClickRow;
+    radius = Open<TRadiusServerForm>();
+    radius->resize(700, 500);
+    radius->show();
+    QTreeWidget* list = radius->ListView1;
+    list->sortItems(0, Qt::DescendingOrder);
+    ASSERT_EQ(Keys(list), QStringList({"RadiusServerIndex-2", "RadiusServerIndex-1"}));
+    ClickRow(list, list->topLevelItem(1));
+    ClickRow(list, list->topLevelItem(0), Qt::ControlModifier);
+    ASSERT_EQ(list->selectedItems().size(), 2);
+    ASSERT_TRUE(radius->EditButton->isEnabled());
+    int from = Mark();
+    EXPECT_TRUE(RunEditor(*radius, [&] { radius->EditButton->click(); }, [&](TCompanionEditor& e) {
+        EXPECT_EQ(radius->Editor->IpEdit->text(), "10.90.90.10");
+        radius->Editor->KeyEdit->setText("newkey");
+        e.SetButton->click();
+    }));
+    ASSERT_TRUE(WaitIdle(*radius));
+    EXPECT_EQ(Since(from, "SET"), (std::vector<QStringList>{Varbinds(kRadius, 1, {"3=x:6E65776B6579", "6=i:1"})}));
+
+    list->sortItems(0, Qt::DescendingOrder);
+    ClickRow(list, list->topLevelItem(0));
+    ClickRow(list, list->topLevelItem(1), Qt::ShiftModifier);
+    from = Mark();
+    radius->DeleteButton->click();
+    ASSERT_TRUE(WaitIdle(*radius));
+    EXPECT_EQ(Since(from, "SET"), (std::vector<QStringList>{Varbinds(kRadius, 2, {"6=i:6"})}));
+    EXPECT_EQ(Keys(list), QStringList({"RadiusServerIndex-1"}));
 }
 
 // ---- system log hosts ----------------------------------------------------------------------
