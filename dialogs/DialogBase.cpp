@@ -2,6 +2,7 @@
 
 #include "KtNML/KtBoundRow.h"
 #include "KtNML/KtMessages.h"
+#include "views/ListViewTools.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -285,6 +286,23 @@ bool TDialogBase::SendTicked(KtSNMPRequest2Edits& request, const std::vector<Tic
     for (int column : ticked)
         SendColumn(request, column);
     return true;
+}
+
+void TDialogBase::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_closing)
+        TListViewTools::AttachAll(this);
+}
+
+// A list added to a shown dialog is polished (a child of the dialog itself) or asks for a new
+// layout (deeper down) on its way in.
+bool TDialogBase::event(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::LayoutRequest || type == QEvent::ChildPolished) && isVisible() && !m_closing)
+        TListViewTools::AttachAll(this);
+    return QDialog::event(event);
 }
 
 bool TDialogBase::FormCloseQuery()

@@ -21,6 +21,8 @@
 //    (it grows while a walk fills the list); FormControls::CountBox makes the box.
 //  - ReselectAfterRead(request, key): once the walk a command started reports done, the row
 //    whose first column is key is selected again (its values reload into the controls).
+//  - List views: once shown, every QTreeWidget of the dialog (and any added later) gets the
+//    tools of views/ListViewTools.h: copy, Copy All, Export CSV, header sort, filter box.
 //  - Closing: refused with the guard message while an operation is outstanding (close button,
 //    Escape, window manager; never in a synchronous dialog); otherwise list selections are
 //    cleared, FreeControls runs, and each request in turn is stopped, waited for and destroyed.
@@ -193,6 +195,9 @@ protected:
     void FormClose();
 
     void closeEvent(QCloseEvent* event) override;
+    // Copy, export, sort and filter for every list view of the dialog, those made later too.
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 public:
     void done(int result) override;

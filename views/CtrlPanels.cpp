@@ -1,6 +1,7 @@
 #include "views/CtrlPanels.h"
 
 #include "KtNML/KtSNMPRequest2Controls.h"
+#include "views/ListViewTools.h"
 #include "views/ViewDialogs.h"
 
 #include <QCheckBox>
@@ -484,6 +485,7 @@ TListViewPanel::TListViewPanel(QWidget* parent, KtSNMPRequest2Edits* request)
     ListView->setObjectName(QStringLiteral("ListView"));
     Fill(this, ListView);
     m_request->BindListView(ListView, false);
+    TListViewTools::Attach(ListView);
     int width = 0;
     const QTreeWidgetItem* header = ListView->headerItem();
     for (int c = 0; c < ListView->columnCount(); ++c)

@@ -1,13 +1,18 @@
 // The lifecycle every dialog shares, once, on a small dialog over the simulator's static VLAN
 // table: a failed command leaves the dialog usable, column writes are not each followed by a
 // walk, the writers send what they name and leave every access flag as it was, the base and
-// the dialog both hear a read end, and a synchronous dialog closes whatever runs.
+// the dialog both hear a read end, a synchronous dialog closes whatever runs, and the list views
+// of a shown dialog have the copy, export, sort and filter tools.
 #include "KtNML/KtOptionList.h"
 #include "dialogs/DialogBase.h"
+#include "views/ListViewTools.h"
 #include "tests/support/SimDialogFixture.h"
 
 #include <QCheckBox>
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -423,3 +428,37 @@ INSTANTIATE_TEST_SUITE_P(Modes, DialogClose,
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+
+// Every list of a dialog, and one made after it was shown, gets the tools: the context menu's
+// actions and the filter box on Ctrl+F, which hides the rows that do not match.
+TEST_F(DialogBaseTest, ListViewsOfAShownDialogGetCopySortAndFilter)
+{
+    Open();
+    EXPECT_EQ(TListViewTools::Of(form->List), nullptr) << "not before the dialog is shown";
+    form->show();
+    QApplication::processEvents();
+    QStringList texts;
+    for (const QAction* action : form->List->actions())
+        texts << action->text();
+    EXPECT_EQ(texts, QStringList({"Copy", "Copy All", "Export CSV..."}));
+    EXPECT_EQ(form->List->contextMenuPolicy(), Qt::ActionsContextMenu);
+
+    QKeyEvent find(QEvent::KeyPress, Qt::Key_F, Qt::ControlModifier);
+    QApplication::sendEvent(form->List, &find);
+    TListViewTools* tools = TListViewTools::Of(form->List);
+    ASSERT_NE(tools, nullptr);
+    ASSERT_NE(tools->FilterBox(), nullptr);
+    EXPECT_TRUE(tools->FilterBox()->isVisible());
+    const QString name = form->List->topLevelItem(1)->text(1);
+    tools->FilterBox()->setText(name);
+    int shown = 0;
+    for (int r = 0; r < form->List->topLevelItemCount(); ++r)
+        shown += form->List->topLevelItem(r)->isHidden() ? 0 : 1;
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(form->List->topLevelItem(1)->isHidden());
+
+    auto* later = new QTreeWidget(form.get());
+    later->show();
+    QApplication::processEvents();
+    EXPECT_NE(TListViewTools::Of(later), nullptr);
+}

@@ -1,7 +1,8 @@
 // The generic views end to end against the switch simulator (data/views.sim): an editor
 // reads its group and writes only the ticked rows; a table view walks its rows, adds one
 // through the add form, edits one, deletes one after confirmation and is walked again; a
-// view closed in the middle of a slow walk goes cleanly.
+// view closed in the middle of a slow walk goes cleanly; a table sorted by a header click edits the
+// row the operator chose and keeps its order through the walk that follows.
 #include "KtNML/KtSNMPSession.h"
 #include "tests/support/ListClicks.h"
 #include "tests/support/SimProcess.h"
@@ -12,8 +13,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -494,6 +497,43 @@ TEST_F(ViewSim, DeleteSendsTheDestroyWhateverTheStatusListShows)
     EXPECT_EQ(panel->Buttons()->Counter->text(), "2");
     for (int i = 0; i < panel->Request()->VarList().Count(); ++i)
         EXPECT_FALSE(panel->Request()->VarList().Item(i).Access & KtAcc::Invalid) << i;
+}
+
+// Sorted by a header click, the table edits the row the operator chose (its instance goes
+// out), and the walk that follows keeps the chosen order.
+TEST_F(ViewSim, SortedTableEditsTheChosenRowAndKeepsItsOrderThroughARefresh)
+{
+    StartSim();
+    TConfigForm form;
+    TSNMPListViewPanel* panel = form.AddTablePanel(MakeRequest(&form, kHosts, KtItem::MVT_UMV, 1, "hosts"),
+                                                   kHostsStatusRow, "createAndGo", kHostsStatusRow, "destroy");
+    QTreeWidget* view = panel->ListView();
+    const auto walked = [&] { return LastLine(panel->Memo()).startsWith("Get: ") && !panel->Request()->Busy(); };
+    form.show();
+    ASSERT_TRUE(waitFor(walked, 5000));
+    constexpr int kNameColumn = 1;
+    emit view->header()->sectionClicked(kNameColumn);
+    emit view->header()->sectionClicked(kNameColumn);
+    EXPECT_EQ(Rows(view), (std::vector<QStringList>{{"3", "gamma", "enabled", "active"},
+                                                    {"2", "beta", "disabled", "active"},
+                                                    {"1", "alpha", "enabled", "active"}}));
+    view->setCurrentItem(view->topLevelItem(2));
+    const int from = Logged();
+    WhenFormOpens(panel, [&](QDialog* edit) {
+        EXPECT_EQ(EditOf(panel->EditsPanel(), 1)->text(), "alpha");
+        EditOf(panel->EditsPanel(), 1)->setText("zulu");
+        panel->EditsPanel()->RowAt(1).Tick->click();
+        edit->findChild<QPushButton*>("Set Checked")->click();
+    });
+    panel->Buttons()->btnEdit->click();
+    EXPECT_EQ(Since(from, "SET"), std::vector<QStringList>{{"1.3.6.1.4.1.32473.78.4.1.2.1=x:" + Hex("zulu")}});
+    ASSERT_TRUE(waitFor(walked, 5000));
+    QApplication::processEvents();
+    EXPECT_EQ(Rows(view), (std::vector<QStringList>{{"1", "zulu", "enabled", "active"},
+                                                    {"3", "gamma", "enabled", "active"},
+                                                    {"2", "beta", "disabled", "active"}}));
+    EXPECT_EQ(view->header()->sortIndicatorSection(), kNameColumn);
+    EXPECT_EQ(view->header()->sortIndicatorOrder(), Qt::DescendingOrder);
 }
 
 TEST_F(ViewSim, EditFormHidesAStatusRowWithNothingElseToOffer)

@@ -1,0 +1,258 @@
+// The tools every list view gets: Ctrl+C and the context menu's copies and CSV export (hidden
+// columns and filtered rows left out), header sorting in the natural order, and the filter
+// box; sorting and filtering keep the selected and current item and say nothing of it.
+#include "views/ListViewTools.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// A hidden key column (as the binding keeps its index columns) and two shown ones.
+class ListToolsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<QWidget>();
+        auto* layout = new QVBoxLayout(window.get());
+        list = new QTreeWidget(window.get());
+        layout->addWidget(list);
+        list->setColumnCount(3);
+        list->setHeaderLabels({"Key", "Address", "Name"});
+        list->setColumnWidth(0, 0);
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        tools = TListViewTools::Attach(list);
+        window->resize(400, 600);
+        window->show();
+        CountSignals();
+    }
+
+    QTreeWidgetItem* Add(const QString& key, const QString& address, const QString& name)
+    {
+        auto* item = new QTreeWidgetItem(QStringList{key, address, name});
+        list->addTopLevelItem(item);
+        return item;
+    }
+
+    QStringList Column(int c) const
+    {
+        QStringList cells;
+        for (int r = 0; r < list->topLevelItemCount(); ++r)
+            if (!list->topLevelItem(r)->isHidden())
+                cells << list->topLevelItem(r)->text(c);
+        return cells;
+    }
+
+    void ClickHeader(int section)
+    {
+        QHeaderView* header = list->header();
+        const QPoint at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    QAction* ActionNamed(const QString& text) const
+    {
+        for (QAction* action : list->actions())
+            if (action->text() == text)
+                return action;
+        return nullptr;
+    }
+
+    void CountSignals()
+    {
+        QObject::connect(list, &QTreeWidget::itemSelectionChanged, [this] { ++selectionSignals; });
+        QObject::connect(list, &QTreeWidget::currentItemChanged, [this] { ++currentSignals; });
+    }
+
+    std::unique_ptr<QWidget> window;
+    QTreeWidget* list = nullptr;
+    TListViewTools* tools = nullptr;
+    int selectionSignals = 0;
+    int currentSignals = 0;
+};
+
+TEST_F(ListToolsTest, CopiesAndExportsTheShownColumnsWithTheirCaptions)
+{
+    Add("k1", "10.0.0.1", "plain");
+    QTreeWidgetItem* comma = Add("k2", "10.0.0.2", "a, b");
+    QTreeWidgetItem* quoted = Add("k3", "10.0.0.3", "say \"hi\"\nagain");
+    Add("k4", "", "Zürich");
+    EXPECT_EQ(TListViewTools::Attach(list), tools) << "attached once";
+    EXPECT_EQ(list->contextMenuPolicy(), Qt::ActionsContextMenu);
+    for (const char* text : {"Copy", "Copy All", "Export CSV..."})
+        EXPECT_NE(ActionNamed(text), nullptr) << text;
+
+    comma->setSelected(true);
+    quoted->setSelected(true);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              "Address\tName\n10.0.0.2\ta, b\n10.0.0.3\t\"say \"\"hi\"\"\nagain\"\n");
+
+    ActionNamed("Copy All")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              "Address\tName\n10.0.0.1\tplain\n10.0.0.2\ta, b\n10.0.0.3\t\"say \"\"hi\"\"\nagain\"\n\tZürich\n");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("hosts.csv");
+    ASSERT_TRUE(tools->SaveCsv(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(),
+              QStringLiteral("Address,Name\r\n10.0.0.1,plain\r\n10.0.0.2,\"a, b\"\r\n"
+                             "10.0.0.3,\"say \"\"hi\"\"\nagain\"\r\n,Zürich\r\n").toUtf8().toStdString());
+
+    // Copy All and CSV take the rows shown.
+    tools->SetFilterText("10.0.0.2");
+    ActionNamed("Copy All")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "Address\tName\n10.0.0.2\ta, b\n");
+    EXPECT_EQ(tools->CsvText().toStdString(), "Address,Name\r\n10.0.0.2,\"a, b\"\r\n");
+}
+
+TEST_F(ListToolsTest, HeaderClicksSortAscendingThenDescendingWithBlanksLast)
+{
+    for (const char* address : {"10.0.0.10", "", "10.0.0.9", "9.1.1.1", "192.168.0.1"})
+        Add("k", address, "n");
+    ClickHeader(1);
+    EXPECT_EQ(Column(1), QStringList({"9.1.1.1", "10.0.0.9", "10.0.0.10", "192.168.0.1", ""}));
+    EXPECT_TRUE(list->header()->isSortIndicatorShown());
+    EXPECT_EQ(list->header()->sortIndicatorSection(), 1);
+    EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::AscendingOrder);
+    ClickHeader(1);
+    EXPECT_EQ(Column(1), QStringList({"192.168.0.1", "10.0.0.10", "10.0.0.9", "9.1.1.1", ""}));
+    EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_FALSE(tools->Ascending());
+    // Another column starts ascending again.
+    list->topLevelItem(0)->setText(2, "b");
+    list->topLevelItem(1)->setText(2, "A");
+    ClickHeader(2);
+    EXPECT_EQ(tools->SortColumn(), 2);
+    EXPECT_TRUE(tools->Ascending());
+    EXPECT_EQ(Column(2).first(), "A");
+}
+
+TEST_F(ListToolsTest, SortingAndFilteringKeepTheChosenItemsAndSayNothing)
+{
+    for (int i = 1; i <= 6; ++i)
+        Add(QString::number(i), QStringLiteral("10.0.0.%1").arg(i), QStringLiteral("host%1").arg(7 - i));
+    QTreeWidgetItem* chosen = list->topLevelItem(1);   // host5
+    QTreeWidgetItem* other = list->topLevelItem(4);    // host2
+    list->setCurrentItem(chosen);
+    other->setSelected(true);
+    selectionSignals = 0;
+    currentSignals = 0;
+
+    tools->SortBy(2, true);
+    EXPECT_EQ(Column(2), QStringList({"host1", "host2", "host3", "host4", "host5", "host6"}));
+    EXPECT_EQ(list->currentItem(), chosen);
+    EXPECT_EQ(list->selectedItems().size(), 2);
+    EXPECT_TRUE(chosen->isSelected());
+    EXPECT_TRUE(other->isSelected());
+    EXPECT_EQ(list->indexOfTopLevelItem(chosen), 4);
+
+    tools->SetFilterText("HOST5");
+    EXPECT_EQ(Column(2), QStringList{"host5"});
+    EXPECT_EQ(list->currentItem(), chosen);
+    EXPECT_TRUE(chosen->isSelected());
+    // Rows read later are filtered and sorted too, the chosen item still where it was put.
+    Add("7", "10.0.0.7", "host0");
+    Add("8", "10.0.0.8", "host55");
+    QApplication::processEvents();
+    EXPECT_EQ(Column(2), QStringList({"host5", "host55"}));
+    tools->SetFilterText("");
+    EXPECT_EQ(Column(2), QStringList({"host0", "host1", "host2", "host3", "host4", "host5", "host55", "host6"}));
+    EXPECT_EQ(list->currentItem(), chosen);
+    EXPECT_EQ(list->selectedItems().size(), 2);
+    EXPECT_EQ(selectionSignals, 0);
+    EXPECT_EQ(currentSignals, 0);
+}
+
+TEST_F(ListToolsTest, AListWhoseRowPositionMattersIsNeverSorted)
+{
+    list->setProperty(TListViewTools::kNoSortProperty, true);
+    for (const char* name : {"c", "a", "b"})
+        Add("k", "", name);
+    ClickHeader(2);
+    tools->SortBy(2, true);
+    EXPECT_EQ(Column(2), QStringList({"c", "a", "b"}));
+    EXPECT_FALSE(list->header()->isSortIndicatorShown());
+}
+
+TEST_F(ListToolsTest, ARefilledListKeepsItsSort)
+{
+    for (const char* name : {"b", "c", "a"})
+        Add("k", "", name);
+    tools->SortBy(2, false);
+    EXPECT_EQ(Column(2), QStringList({"c", "b", "a"}));
+    // A refresh: cleared, then filled in batches.
+    list->clear();
+    list->addTopLevelItems({new QTreeWidgetItem(QStringList{"k", "", "x"}), new QTreeWidgetItem(QStringList{"k", "", "d"})});
+    QApplication::processEvents();
+    list->addTopLevelItems({new QTreeWidgetItem(QStringList{"k", "", "z"}), new QTreeWidgetItem(QStringList{"k", "", "m"})});
+    QApplication::processEvents();
+    EXPECT_EQ(Column(2), QStringList({"z", "x", "m", "d"}));
+}
+
+TEST_F(ListToolsTest, TheFilterBoxAppearsAboveAListOfMoreThanTwentyRows)
+{
+    for (int i = 0; i < TListViewTools::kFilterRows; ++i)
+        Add("k", "", QStringLiteral("row%1").arg(i));
+    QApplication::processEvents();
+    EXPECT_EQ(tools->FilterBox(), nullptr);
+    Add("k", "", "row20");
+    QApplication::processEvents();
+    QLineEdit* box = tools->FilterBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(box->placeholderText(), "Filter");
+    EXPECT_TRUE(box->isClearButtonEnabled());
+    EXPECT_EQ(box->parentWidget(), list->parentWidget());
+    EXPECT_LT(box->geometry().bottom(), list->geometry().top());
+    EXPECT_EQ(list->window(), window.get());
+    box->setText("ROW2");
+    EXPECT_EQ(Column(2), QStringList({"row2", "row20"}));
+    // It stays, also when the list is emptied.
+    list->clear();
+    QApplication::processEvents();
+    EXPECT_TRUE(box->isVisible());
+}
+
+TEST_F(ListToolsTest, CtrlFShowsTheBoxOnAnyListAlsoOneWithoutALayout)
+{
+    Add("k", "", "a");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_NE(tools->FilterBox(), nullptr);
+    EXPECT_TRUE(tools->FilterBox()->isVisible());
+
+    QWidget bare;
+    auto* loose = new QTreeWidget(&bare);
+    loose->setHeaderLabels({"Name"});
+    loose->addTopLevelItem(new QTreeWidgetItem(QStringList{"only"}));
+    loose->addTopLevelItem(new QTreeWidgetItem(QStringList{"other"}));
+    TListViewTools* looseTools = TListViewTools::Attach(loose);
+    bare.resize(300, 300);
+    bare.show();
+    QTest::keyClick(loose, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_NE(looseTools->FilterBox(), nullptr);
+    EXPECT_TRUE(looseTools->FilterBox()->isVisible());
+    EXPECT_EQ(loose->parentWidget(), &bare) << "a list without a layout stays where it is";
+    looseTools->FilterBox()->setText("oth");
+    EXPECT_TRUE(loose->topLevelItem(0)->isHidden());
+    EXPECT_FALSE(loose->topLevelItem(1)->isHidden());
+}
+
+} // namespace

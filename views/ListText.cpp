@@ -1,0 +1,275 @@
+#include "views/ListText.h"
+
+#include <QRegularExpression>
+
+#include <array>
+#include <cstdint>
+
+namespace ListText {
+
+namespace {
+
+QString Quoted(const QString& cell)
+{
+    QString text = cell;
+    text.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + text + u'"';
+}
+
+template <typename NeedsQuotes>
+QString Join(const QStringList& captions, const std::vector<QStringList>& rows, QChar separator,
+             const QString& lineEnd, NeedsQuotes needsQuotes)
+{
+    QString out;
+    const auto line = [&](const QStringList& cells) {
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            if (i > 0)
+                out += separator;
+            out += needsQuotes(cells[i]) ? Quoted(cells[i]) : cells[i];
+        }
+        out += lineEnd;
+    };
+    line(captions);
+    for (const QStringList& row : rows)
+        line(row);
+    return out;
+}
+
+// ---- natural order ------------------------------------------------------------------------
+
+enum Rank { kNumber, kIpv4, kIpv6, kMac, kText, kBlank };
+
+struct Key {
+    Rank rank = kText;
+    // A number: sign, integer digits without leading zeros, decimal digits without trailing
+    // zeros (as text, so 64-bit counters compare exactly), and its unit.
+    bool negative = false;
+    QString whole;
+    QString fraction;
+    QString unit;
+    // An address, most significant part first.
+    std::array<std::uint16_t, 8> address{};
+    QString text;
+};
+
+QString StripLeadingZeros(const QString& digits)
+{
+    qsizetype i = 0;
+    while (i < digits.size() && digits[i] == u'0')
+        ++i;
+    return digits.mid(i);
+}
+
+QString StripTrailingZeros(const QString& digits)
+{
+    qsizetype n = digits.size();
+    while (n > 0 && digits[n - 1] == u'0')
+        --n;
+    return digits.left(n);
+}
+
+bool ParseNumber(const QString& text, Key& key)
+{
+    static const QRegularExpression number(QStringLiteral(
+        R"(^([+-]?)(\d+)(?:\.(\d+))?(?:\s*([A-Za-z%/]+(?: [A-Za-z%/]+)*))?$)"));
+    const QRegularExpressionMatch m = number.match(text);
+    if (!m.hasMatch())
+        return false;
+    key.rank = kNumber;
+    key.whole = StripLeadingZeros(m.captured(2));
+    key.fraction = StripTrailingZeros(m.captured(3));
+    key.negative = m.captured(1) == QLatin1String("-") && !(key.whole.isEmpty() && key.fraction.isEmpty());
+    key.unit = m.captured(4);
+    return true;
+}
+
+bool ParseIpv4(const QString& text, Key& key)
+{
+    static const QRegularExpression ipv4(QStringLiteral(R"(^(\d{1,3})\.(\d{1,3})\.(\d{1,3})\.(\d{1,3})$)"));
+    const QRegularExpressionMatch m = ipv4.match(text);
+    if (!m.hasMatch())
+        return false;
+    for (int i = 0; i < 4; ++i) {
+        const int part = m.captured(i + 1).toInt();
+        if (part > 255)
+            return false;
+        key.address[std::size_t(i)] = std::uint16_t(part);
+    }
+    key.rank = kIpv4;
+    return true;
+}
+
+bool ParseMac(const QString& text, Key& key)
+{
+    static const QRegularExpression separated(
+        QStringLiteral(R"(^[0-9A-Fa-f]{2}([-: ])[0-9A-Fa-f]{2}(?:\1[0-9A-Fa-f]{2}){4}$)"));
+    // Twelve hex digits with a letter among them: twelve decimal digits are a number.
+    static const QRegularExpression plain(QStringLiteral(R"(^(?=.*[A-Fa-f])[0-9A-Fa-f]{12}$)"));
+    if (!separated.match(text).hasMatch() && !plain.match(text).hasMatch())
+        return false;
+    QString digits = text;
+    digits.remove(QRegularExpression(QStringLiteral("[-: ]")));
+    for (int i = 0; i < 6; ++i)
+        key.address[std::size_t(i)] = std::uint16_t(digits.mid(2 * i, 2).toUInt(nullptr, 16));
+    key.rank = kMac;
+    return true;
+}
+
+bool ParseGroups(const QString& part, std::vector<std::uint16_t>& groups)
+{
+    if (part.isEmpty())
+        return true;
+    static const QRegularExpression group(QStringLiteral("^[0-9A-Fa-f]{1,4}$"));
+    for (const QString& g : part.split(u':')) {
+        if (!group.match(g).hasMatch())
+            return false;
+        groups.push_back(std::uint16_t(g.toUInt(nullptr, 16)));
+    }
+    return true;
+}
+
+bool ParseIpv6(const QString& text, Key& key)
+{
+    if (!text.contains(u':'))
+        return false;
+    const qsizetype gap = text.indexOf(QLatin1String("::"));
+    if (gap >= 0 && text.indexOf(QLatin1String("::"), gap + 1) >= 0)
+        return false;
+    std::vector<std::uint16_t> head;
+    std::vector<std::uint16_t> tail;
+    if (gap < 0) {
+        if (!ParseGroups(text, head) || head.size() != 8)
+            return false;
+    } else if (!ParseGroups(text.left(gap), head) || !ParseGroups(text.mid(gap + 2), tail)
+               || head.size() + tail.size() > 7) {
+        return false;
+    }
+    key.address.fill(0);
+    for (std::size_t i = 0; i < head.size(); ++i)
+        key.address[i] = head[i];
+    for (std::size_t i = 0; i < tail.size(); ++i)
+        key.address[8 - tail.size() + i] = tail[i];
+    key.rank = kIpv6;
+    return true;
+}
+
+Key KeyOf(const QString& cell)
+{
+    Key key;
+    const QString text = cell.trimmed();
+    if (text.isEmpty()) {
+        key.rank = kBlank;
+        return key;
+    }
+    if (!ParseIpv4(text, key) && !ParseMac(text, key) && !ParseIpv6(text, key) && !ParseNumber(text, key)) {
+        key.rank = kText;
+        key.text = text;
+    }
+    return key;
+}
+
+template <typename T>
+int Sign(T a, T b)
+{
+    return a < b ? -1 : (a > b ? 1 : 0);
+}
+
+// Digit strings without leading zeros: the longer is the larger.
+int CompareWhole(const QString& a, const QString& b)
+{
+    if (a.size() != b.size())
+        return Sign(a.size(), b.size());
+    return Sign(QString::compare(a, b), 0);
+}
+
+int CompareNumbers(const Key& a, const Key& b)
+{
+    if (a.negative != b.negative)
+        return a.negative ? -1 : 1;
+    int magnitude = CompareWhole(a.whole, b.whole);
+    if (magnitude == 0)
+        magnitude = Sign(QString::compare(a.fraction, b.fraction), 0);
+    if (magnitude != 0)
+        return a.negative ? -magnitude : magnitude;
+    return Sign(QString::compare(a.unit, b.unit, Qt::CaseInsensitive), 0);
+}
+
+// Text in runs of digits and runs of other characters; digit runs by value, the others
+// without regard to case. A digit run against another run is decided by its first character,
+// which keeps the order transitive.
+int CompareText(const QString& a, const QString& b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    const auto run = [](const QString& s, qsizetype& at) {
+        const qsizetype from = at;
+        const bool digits = s[at].isDigit();
+        while (at < s.size() && s[at].isDigit() == digits)
+            ++at;
+        return s.mid(from, at - from);
+    };
+    while (i < a.size() && j < b.size()) {
+        const QString ra = run(a, i);
+        const QString rb = run(b, j);
+        int order = 0;
+        if (ra[0].isDigit() && rb[0].isDigit()) {
+            order = CompareWhole(StripLeadingZeros(ra), StripLeadingZeros(rb));
+            if (order == 0)
+                order = Sign(ra.size(), rb.size());  // "007" after "7"
+        } else {
+            order = Sign(QString::compare(ra, rb, Qt::CaseInsensitive), 0);
+        }
+        if (order != 0)
+            return order;
+    }
+    return Sign(a.size() - i, b.size() - j);
+}
+
+} // namespace
+
+QString TabSeparated(const QStringList& captions, const std::vector<QStringList>& rows)
+{
+    return Join(captions, rows, u'\t', QStringLiteral("\n"), [](const QString& cell) {
+        return cell.contains(u'\t') || cell.contains(u'\n') || cell.contains(u'\r') || cell.startsWith(u'"');
+    });
+}
+
+QString CommaSeparated(const QStringList& captions, const std::vector<QStringList>& rows)
+{
+    return Join(captions, rows, u',', QStringLiteral("\r\n"), [](const QString& cell) {
+        return cell.contains(u',') || cell.contains(u'"') || cell.contains(u'\n') || cell.contains(u'\r');
+    });
+}
+
+bool IsBlank(const QString& cell)
+{
+    return cell.trimmed().isEmpty();
+}
+
+int NaturalCompare(const QString& a, const QString& b)
+{
+    const Key ka = KeyOf(a);
+    const Key kb = KeyOf(b);
+    if (ka.rank != kb.rank)
+        return Sign(int(ka.rank), int(kb.rank));
+    int order = 0;
+    switch (ka.rank) {
+    case kNumber:
+        order = CompareNumbers(ka, kb);
+        break;
+    case kIpv4:
+    case kIpv6:
+    case kMac:
+        order = Sign(ka.address, kb.address);
+        break;
+    case kText:
+        order = CompareText(ka.text, kb.text);
+        break;
+    case kBlank:
+        break;
+    }
+    // Equal by value ("10" and "010", "a" and "A"): the text decides, so the order is total.
+    return order != 0 ? order : Sign(QString::compare(a, b), 0);
+}
+
+} // namespace ListText

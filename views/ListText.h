@@ -1,0 +1,31 @@
+#pragma once
+// The text a list view's rows become when they leave the module (clipboard, CSV file), and the
+// order its header sorts them in. No widgets here: rows are lists of cell texts as shown.
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace ListText {
+
+// Tab-separated rows for the clipboard, the captions first, one line per row ending in '\n'.
+// A cell holding a tab, a line break or a leading quote is quoted (quotes doubled), as
+// spreadsheets read pasted text; every other cell goes as it is.
+QString TabSeparated(const QStringList& captions, const std::vector<QStringList>& rows);
+
+// Comma-separated values: a cell with a comma, a quote, CR or LF is quoted with its quotes
+// doubled; lines end in CRLF, the last one too.
+QString CommaSeparated(const QStringList& captions, const std::vector<QStringList>& rows);
+
+// The natural order of two cells: < 0, 0 or > 0. Numbers (signed, with a decimal part or a
+// simple unit suffix such as "100 Mbps" or "5%") by value, dotted IPv4 addresses, MAC addresses
+// (00-11-22-33-44-55, 00:11:22:33:44:55 or 001122aabbcc) and IPv6 addresses by value, anything
+// else as text without regard to case with runs of digits by value ("Port 2" before "Port 10").
+// Each cell is of one kind alone, so the order is a strict weak order: numbers, then IPv4,
+// IPv6 and MAC addresses, then text. A blank cell comes after every other one.
+int NaturalCompare(const QString& a, const QString& b);
+
+// Whether a cell sorts as blank (empty or white space): such cells stay last in either order.
+bool IsBlank(const QString& cell);
+
+} // namespace ListText
