@@ -262,7 +262,11 @@ void TListViewTools::Resort()
     // with the list's and its selection model's signals blocked, so nothing bound to the
     // selection hears of the move. (The model itself still reports the rows as removed and
     // inserted: row counters stay right.)
-    const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
+    // (selectedItems() leaves out the rows a filter hides: they keep their selection too.)
+    QList<QTreeWidgetItem*> selected;
+    for (QTreeWidgetItem* item : items)
+        if (item->isSelected())
+            selected << item;
     QTreeWidgetItem* current = m_list->currentItem();
     const int currentColumn = m_list->currentColumn();
     const int scroll = m_list->verticalScrollBar()->value();
@@ -421,7 +425,8 @@ bool TListViewTools::eventFilter(QObject* watched, QEvent* event)
         default:
             break;
         }
-    } else if (watched == m_filter && event->type() == QEvent::KeyPress) {
+    } else if (event->type() == QEvent::KeyPress && watched == m_filter) {
+        // (The type first: while the box is destroyed, its guard must not be read as a box.)
         // Escape empties the box first; Down goes to the list.
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Escape && !m_filter->text().isEmpty()) {

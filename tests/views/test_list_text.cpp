@@ -95,9 +95,11 @@ TEST(NaturalOrder, IsAStrictWeakOrderOverAMixedSample)
         for (const QString& b : sample) {
             EXPECT_EQ(ListText::NaturalCompare(a, b) < 0, ListText::NaturalCompare(b, a) > 0)
                 << a.toStdString() << " / " << b.toStdString();
-            for (const QString& c : sample)
-                if (less(a, b) && less(b, c))
+            for (const QString& c : sample) {
+                if (less(a, b) && less(b, c)) {
                     EXPECT_TRUE(less(a, c)) << a.toStdString() << " < " << b.toStdString() << " < " << c.toStdString();
+                }
+            }
         }
     }
 }
