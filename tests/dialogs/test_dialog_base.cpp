@@ -433,7 +433,9 @@ INSTANTIATE_TEST_SUITE_P(Modes, DialogClose,
 // actions and the filter box on Ctrl+F, which hides the rows that do not match.
 TEST_F(DialogBaseTest, ListViewsOfAShownDialogGetCopySortAndFilter)
 {
+    ASSERT_TRUE(StartSim());
     Open();
+    ASSERT_EQ(form->List->topLevelItemCount(), 3);
     EXPECT_EQ(TListViewTools::Of(form->List), nullptr) << "not before the dialog is shown";
     form->show();
     QApplication::processEvents();

@@ -1,13 +1,17 @@
 // The static VLAN dialog against the switch simulator: what each command
 // sends (checked in the simulator's request log), the guard while a walk runs, Stop, an agent
-// error in the middle of a change, and VLAN IDs refused before anything goes out.
+// error in the middle of a change, VLAN IDs refused before anything goes out, and its list
+// sorted and filtered.
 #include "dialogs/Stackingportuitformunit.h"
 #include "dialogs/layer2/Vlanstaticformunit.h"
 #include "tests/support/SimDialogFixture.h"
+#include "views/ListViewTools.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -170,6 +174,51 @@ TEST_F(VlanStatic, SetSendsFourSingleColumnWritesWithoutTheNameThenWalks)
     EXPECT_EQ(form->ED_VLANName->text(), "office");
     EXPECT_TRUE(form->ForbiddenGrid->PortBoxes[2]->isChecked());
     EXPECT_TRUE(form->UntaggedGrid->PortBoxes[9]->isChecked());
+}
+
+// The dialog's list has the list tools: the context menu's actions, a header sort after which
+// Set writes the row the operator chose (and the walk that follows keeps the order), and the
+// filter box Ctrl+F puts above the list.
+TEST_F(VlanStatic, ItsListSortsAndFiltersAndSetWritesTheChosenRow)
+{
+    StartLoaded();
+    form->show();
+    QTreeWidget* list = form->LV_dot1qVlanStaticEntry;
+    QStringList actions;
+    for (const QAction* action : list->actions())
+        actions << action->text();
+    EXPECT_EQ(actions, QStringList({"Copy", "Copy All", "Export CSV..."}));
+
+    emit list->header()->sectionClicked(0);
+    emit list->header()->sectionClicked(0);
+    EXPECT_EQ(Ids(), QStringList({"20", "10", "1"}));
+    SelectVlan("10");
+    EXPECT_EQ(form->ED_VLANName->text(), "office");
+    const int before = Logged();
+    form->SetBtn->click();
+    ASSERT_TRUE(WaitIdle());
+    const auto sets = Since(before, "SET");
+    ASSERT_EQ(sets.size(), 4u);
+    for (const QStringList& set : sets) {
+        ASSERT_EQ(set.size(), 1);
+        EXPECT_TRUE(set[0].section(u'=', 0, 0).endsWith(".10")) << set[0].toStdString();
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(Ids(), QStringList({"20", "10", "1"}));
+
+    QKeyEvent find(QEvent::KeyPress, Qt::Key_F, Qt::ControlModifier);
+    QApplication::sendEvent(list, &find);
+    QLineEdit* box = TListViewTools::Of(list)->FilterBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->parentWidget(), list->parentWidget());
+    EXPECT_LT(box->geometry().bottom(), list->geometry().top());
+    box->setText("OFFICE");
+    QStringList shown;
+    for (int r = 0; r < list->topLevelItemCount(); ++r)
+        if (!list->topLevelItem(r)->isHidden())
+            shown << list->topLevelItem(r)->text(0);
+    EXPECT_EQ(shown, QStringList{"10"});
 }
 
 TEST_F(VlanStatic, AddSendsNameEgressUntaggedAndCreateAndGoInOneWrite)
