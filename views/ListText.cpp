@@ -39,18 +39,7 @@ QString Join(const QStringList& captions, const std::vector<QStringList>& rows, 
 
 enum Rank { kNumber, kIpv4, kIpv6, kMac, kText, kBlank };
 
-struct Key {
-    Rank rank = kText;
-    // A number: sign, integer digits without leading zeros, decimal digits without trailing
-    // zeros (as text, so 64-bit counters compare exactly), and its unit.
-    bool negative = false;
-    QString whole;
-    QString fraction;
-    QString unit;
-    // An address, most significant part first.
-    std::array<std::uint16_t, 8> address{};
-    QString text;
-};
+using Key = SortKey;
 
 QString StripLeadingZeros(const QString& digits)
 {
@@ -153,9 +142,12 @@ bool ParseIpv6(const QString& text, Key& key)
     return true;
 }
 
-Key KeyOf(const QString& cell)
+} // namespace
+
+SortKey MakeSortKey(const QString& cell)
 {
     Key key;
+    key.cell = cell;
     const QString text = cell.trimmed();
     if (text.isEmpty()) {
         key.rank = kBlank;
@@ -167,6 +159,8 @@ Key KeyOf(const QString& cell)
     }
     return key;
 }
+
+namespace {
 
 template <typename T>
 int Sign(T a, T b)
@@ -248,12 +242,15 @@ bool IsBlank(const QString& cell)
 
 int NaturalCompare(const QString& a, const QString& b)
 {
-    const Key ka = KeyOf(a);
-    const Key kb = KeyOf(b);
+    return CompareKeys(MakeSortKey(a), MakeSortKey(b));
+}
+
+int CompareKeys(const SortKey& ka, const SortKey& kb)
+{
     if (ka.rank != kb.rank)
-        return Sign(int(ka.rank), int(kb.rank));
+        return Sign(ka.rank, kb.rank);
     int order = 0;
-    switch (ka.rank) {
+    switch (Rank(ka.rank)) {
     case kNumber:
         order = CompareNumbers(ka, kb);
         break;
@@ -269,7 +266,7 @@ int NaturalCompare(const QString& a, const QString& b)
         break;
     }
     // Equal by value ("10" and "010", "a" and "A"): the text decides, so the order is total.
-    return order != 0 ? order : Sign(QString::compare(a, b), 0);
+    return order != 0 ? order : Sign(QString::compare(ka.cell, kb.cell), 0);
 }
 
 } // namespace ListText

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 namespace ListText {
@@ -24,6 +26,24 @@ QString CommaSeparated(const QStringList& captions, const std::vector<QStringLis
 // Each cell is of one kind alone, so the order is a strict weak order: numbers, then IPv4,
 // IPv6 and MAC addresses, then text. A blank cell comes after every other one.
 int NaturalCompare(const QString& a, const QString& b);
+
+// A cell parsed once for NaturalCompare, for sorting many rows without parsing again.
+struct SortKey {
+    int rank = 0;  // numbers, IPv4, IPv6, MAC addresses, text, blank
+    // A number: sign, integer digits without leading zeros, decimal digits without trailing
+    // zeros (as text, so 64-bit counters compare exactly), and its unit.
+    bool negative = false;
+    QString whole;
+    QString fraction;
+    QString unit;
+    // An address, most significant part first.
+    std::array<std::uint16_t, 8> address{};
+    QString text;  // trimmed
+    QString cell;  // as given
+};
+SortKey MakeSortKey(const QString& cell);
+// NaturalCompare of the cells the keys were made from.
+int CompareKeys(const SortKey& a, const SortKey& b);
 
 // Whether a cell sorts as blank (empty or white space): such cells stay last in either order.
 bool IsBlank(const QString& cell);

@@ -241,20 +241,30 @@ void TListViewTools::Resort()
     items.reserve(count);
     for (int r = 0; r < count; ++r)
         items << m_list->topLevelItem(r);
-    const int column = m_sortColumn;
+    // Each cell parsed once: a walk re-sorts the list after every batch of rows.
+    struct Row {
+        QTreeWidgetItem* item;
+        ListText::SortKey key;
+        bool blank;
+    };
+    std::vector<Row> rows;
+    rows.reserve(std::size_t(count));
+    for (QTreeWidgetItem* item : items) {
+        const QString cell = item->text(m_sortColumn);
+        rows.push_back(Row{item, ListText::MakeSortKey(cell), ListText::IsBlank(cell)});
+    }
     const bool ascending = m_ascending;
-    QList<QTreeWidgetItem*> sorted = items;
     // Blank cells stay last in either order.
-    std::stable_sort(sorted.begin(), sorted.end(), [column, ascending](const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
-        const QString& ta = a->text(column);
-        const QString& tb = b->text(column);
-        const bool blankA = ListText::IsBlank(ta);
-        const bool blankB = ListText::IsBlank(tb);
-        if (blankA || blankB)
-            return !blankA && blankB;
-        const int order = ListText::NaturalCompare(ta, tb);
+    std::stable_sort(rows.begin(), rows.end(), [ascending](const Row& a, const Row& b) {
+        if (a.blank || b.blank)
+            return !a.blank && b.blank;
+        const int order = ListText::CompareKeys(a.key, b.key);
         return ascending ? order < 0 : order > 0;
     });
+    QList<QTreeWidgetItem*> sorted;
+    sorted.reserve(count);
+    for (const Row& row : rows)
+        sorted << row.item;
     if (sorted == items)
         return;
 
