@@ -195,6 +195,19 @@ public:
     void BindListView(QTreeWidget* listView, bool autoDisable = true);
     QTreeWidget* ListView() const;
 
+    // Display-only columns of the list view, each right after the column of variable after
+    // (several after one variable keep their order). Their cells come from ExtraCells, called
+    // for each row read with the row's values in the list; they are never copied into a value,
+    // so a selected row or a write never sees them. A hidden or undisplayed variable gets none.
+    struct ExtraColumn {
+        int after = -1;
+        QString caption;
+    };
+    void SetExtraColumns(std::vector<ExtraColumn> columns);
+    // The list-view column of extra column k, -1 for none.
+    int ExtraColumnPosition(int k) const;
+    std::function<QStringList()> ExtraCells;
+
     // Variable i, whole value, its syntax and option list: an edit, label, check box, combo box
     // or radio group.
     void Bind(int i, QWidget* control);
@@ -248,6 +261,8 @@ private:
     void BuildColumns();
     // Column of each variable in the list view, -1 for none.
     std::vector<int> ColumnMap() const;
+    // Column of each extra column given the variables' map, -1 for none.
+    std::vector<int> ExtraPositions(const std::vector<int>& map) const;
     void CopySelectedRow();
     void ShowBinding(const KtControlBinding& rec);
     // False when the binding gave nothing (the field is left out of the write).
@@ -259,6 +274,8 @@ private:
 
     QPointer<QTreeWidget> m_listView;
     std::vector<int> m_columnMap;  // variable -> column, fixed when the columns are built
+    std::vector<ExtraColumn> m_extraColumns;
+    bool m_columnsChanged = false;  // extra columns came or went: build the columns anew
     // Rows of a running walk not yet in the view: inserting them in batches keeps the view's
     // layout and painting from running once per row, which made long walks quadratic.
     QList<QTreeWidgetItem*> m_pendingRows;

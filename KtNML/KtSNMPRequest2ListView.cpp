@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <utility>
 
 // ---- list view ----------------------------------------------------------------------------
 
@@ -61,10 +62,43 @@ std::vector<int> KtSNMPRequest2Edits::ColumnMap() const
     for (int i = 0; i < list.Count(); ++i)
         if (list.IsHiddenColumn(i))
             map[std::size_t(i)] = column++;
-    for (int i = 0; i < list.Count(); ++i)
-        if (map[std::size_t(i)] < 0 && list.IsDisplayed(i))
+    for (int i = 0; i < list.Count(); ++i) {
+        if (map[std::size_t(i)] < 0 && list.IsDisplayed(i)) {
             map[std::size_t(i)] = column++;
+            for (const ExtraColumn& extra : m_extraColumns)
+                if (extra.after == i)
+                    ++column;
+        }
+    }
     return map;
+}
+
+std::vector<int> KtSNMPRequest2Edits::ExtraPositions(const std::vector<int>& map) const
+{
+    const KtSNMPVarList& list = VarList();
+    std::vector<int> positions;
+    std::vector<int> next(map);  // the column the next extra of each variable takes, less one
+    for (const ExtraColumn& extra : m_extraColumns) {
+        const int i = extra.after;
+        const bool shown = i >= 0 && i < int(map.size()) && map[std::size_t(i)] >= 0 && !list.IsHiddenColumn(i);
+        positions.push_back(shown ? ++next[std::size_t(i)] : -1);
+    }
+    return positions;
+}
+
+void KtSNMPRequest2Edits::SetExtraColumns(std::vector<ExtraColumn> columns)
+{
+    m_extraColumns = std::move(columns);
+    m_columnsChanged = true;
+    m_columnMap.clear();
+    BuildColumns();
+}
+
+int KtSNMPRequest2Edits::ExtraColumnPosition(int k) const
+{
+    const std::vector<int> map = int(m_columnMap.size()) == VarList().Count() ? m_columnMap : ColumnMap();
+    const std::vector<int> positions = ExtraPositions(map);
+    return k >= 0 && k < int(positions.size()) ? positions[std::size_t(k)] : -1;
 }
 
 void KtSNMPRequest2Edits::BuildColumns()
@@ -72,11 +106,15 @@ void KtSNMPRequest2Edits::BuildColumns()
     if (!m_listView)
         return;
     const KtSNMPVarList& list = VarList();
-    const int needed = list.DisplayedCount() + list.HiddenColumnCount();
+    int needed = list.DisplayedCount() + list.HiddenColumnCount();
+    if (!m_extraColumns.empty())
+        for (int p : ExtraPositions(ColumnMap()))
+            needed += p >= 0 ? 1 : 0;
     // A fresh tree widget has one column headed "1": that is no column of a view's design.
     const bool fresh = m_listView->columnCount() == 1 && m_listView->headerItem()
         && m_listView->headerItem()->text(0) == QLatin1String("1");
-    if (needed == 0 || (m_listView->columnCount() >= needed && !fresh)) {
+    const bool changed = std::exchange(m_columnsChanged, false);
+    if (needed == 0 || (m_listView->columnCount() >= needed && !fresh && !changed)) {
         if (int(m_columnMap.size()) != list.Count())
             m_columnMap = ColumnMap();
         return;
@@ -86,12 +124,18 @@ void KtSNMPRequest2Edits::BuildColumns()
     m_columnMap = ColumnMap();
     const std::vector<int>& map = m_columnMap;
     int columns = 0;
+    const std::vector<int> extras = ExtraPositions(map);
     for (int c : map)
+        columns = std::max(columns, c + 1);
+    for (int c : extras)
         columns = std::max(columns, c + 1);
     QStringList labels(columns);
     for (int i = 0; i < list.Count(); ++i)
         if (map[std::size_t(i)] >= 0)
             labels[map[std::size_t(i)]] = list.Item(i).Label;
+    for (std::size_t k = 0; k < extras.size(); ++k)
+        if (extras[k] >= 0)
+            labels[extras[k]] = m_extraColumns[k].caption;
     m_listView->setColumnCount(0);
     m_listView->setColumnCount(columns);
     m_listView->setHeaderLabels(labels);
@@ -106,6 +150,9 @@ void KtSNMPRequest2Edits::BuildColumns()
         const bool hidden = list.IsHiddenColumn(i);
         m_listView->setColumnWidth(c, hidden ? 0 : metrics.horizontalAdvance(list.Item(i).Label) + 24);
     }
+    for (std::size_t k = 0; k < extras.size(); ++k)
+        if (extras[k] >= 0)
+            m_listView->setColumnWidth(extras[k], metrics.horizontalAdvance(m_extraColumns[k].caption) + 24);
 }
 
 void KtSNMPRequest2Edits::CopySelectedRow()
@@ -189,14 +236,23 @@ void KtSNMPRequest2Edits::ShowRow()
         return;
     }
     const std::vector<int> map = int(m_columnMap.size()) == VarList().Count() ? m_columnMap : ColumnMap();
+    const std::vector<int> extras = m_extraColumns.empty() ? std::vector<int>() : ExtraPositions(map);
     int columns = 0;
     for (int c : map)
+        columns = std::max(columns, c + 1);
+    for (int c : extras)
         columns = std::max(columns, c + 1);
     QStringList cells(columns);
     const KtSNMPVarList& list = VarList();
     for (int i = 0; i < list.Count(); ++i)
         if (map[std::size_t(i)] >= 0)
             cells[map[std::size_t(i)]] = list.Item(i).Value;
+    if (!extras.empty() && ExtraCells) {
+        const QStringList texts = ExtraCells();
+        for (std::size_t k = 0; k < extras.size() && k < std::size_t(texts.size()); ++k)
+            if (extras[k] >= 0)
+                cells[extras[k]] = texts[qsizetype(k)];
+    }
     m_pendingRows << new QTreeWidgetItem(cells);
     // Rows appear while a walk runs, a batch every 50 ms, and the window stays responsive
     // (a synchronous walk blocks the event loop but for these moments). The view may be

@@ -57,6 +57,13 @@ TCtrlBtnPanel::TCtrlBtnPanel(QWidget* parent) : QFrame(parent)
     Samples->setObjectName(QStringLiteral("Samples"));
     Samples->setAlignment(Qt::AlignCenter);
     btnRefresh = MakeButton(this, "Refresh");
+    RefreshLabel = new QLabel(QStringLiteral("Refresh every"), this);
+    RefreshLabel->setObjectName(QStringLiteral("LB_RefreshInterval"));
+    RefreshInterval = new QComboBox(this);
+    RefreshInterval->setObjectName(QStringLiteral("CB_RefreshInterval"));
+    RefreshLabel->setBuddy(RefreshInterval);
+    RefreshLabel->hide();
+    RefreshInterval->hide();
     btnEdit = MakeButton(this, "Edit");
     btnSetChecked = MakeButton(this, "Set Checked");
     btnAdd = MakeButton(this, "Add");
@@ -72,8 +79,8 @@ TCtrlBtnPanel::TCtrlBtnPanel(QWidget* parent) : QFrame(parent)
 
 std::vector<QWidget*> TCtrlBtnPanel::Column() const
 {
-    return {Counter, Samples, btnRefresh, btnEdit, btnSetChecked, btnAdd, btnDelete, btnCheckAll, btnClearChecks,
-            btnClose};
+    return {Counter,       Samples, btnRefresh,  RefreshLabel,   RefreshInterval, btnEdit,
+            btnSetChecked, btnAdd,  btnDelete,   btnCheckAll,    btnClearChecks,  btnClose};
 }
 
 // Pictures come from the working folder; a button keeps its caption unless its picture loads.
@@ -282,6 +289,8 @@ void TEditsPanel::HideRow(int i)
     row.Tick->hide();
     row.Label->hide();
     row.Value->hide();
+    if (row.Rate)
+        row.Rate->hide();
 }
 
 void TEditsPanel::ShowRow(int i)
@@ -293,6 +302,8 @@ void TEditsPanel::ShowRow(int i)
     row.Tick->show();
     row.Label->show();
     row.Value->show();
+    if (row.Rate)
+        row.Rate->show();
 }
 
 void TEditsPanel::Layout(bool resize)
@@ -323,7 +334,12 @@ void TEditsPanel::Layout(bool resize)
         const int tickHeight = row.Tick->sizeHint().height();
         row.Tick->setGeometry(tickLeft, top + (height - tickHeight) / 2, kTickWidth, tickHeight);
         row.Label->move(labelLeft, top + (height - row.Label->height()) / 2);
-        right = std::max(right, valueLeft + ValueWidth);
+        int rowRight = valueLeft + ValueWidth;
+        if (row.Rate) {
+            row.Rate->setGeometry(rowRight + 5, top, kRateWidth, height);
+            rowRight += 5 + kRateWidth;
+        }
+        right = std::max(right, rowRight);
         bottom = std::max(bottom, top + height);
     }
     m_box->resize(right + kEdgeRoom, bottom + kEdgeRoom);

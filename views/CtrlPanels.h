@@ -10,6 +10,7 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -37,6 +38,9 @@ public:
     QLabel* Counter = nullptr;
     QLabel* Samples = nullptr;
     QPushButton* btnRefresh = nullptr;
+    // "Refresh every" and its interval list, under "Refresh": hidden but in counter views.
+    QLabel* RefreshLabel = nullptr;
+    QComboBox* RefreshInterval = nullptr;
     QPushButton* btnEdit = nullptr;
     QPushButton* btnSetChecked = nullptr;
     QPushButton* btnAdd = nullptr;
@@ -120,7 +124,10 @@ public:
         QLabel* Label = nullptr;
         // Composite rows: the panel first, then its sub-controls left to right.
         std::vector<QWidget*> Controls;
+        // A counter's change per second, right of the value (counter views only).
+        QLabel* Rate = nullptr;
     };
+    static constexpr int kRateWidth = 90;
     static constexpr int kTickWidth = 20;
     static constexpr int kDefaultValueWidth = 121;
 

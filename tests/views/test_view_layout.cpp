@@ -2,6 +2,7 @@
 // and of a table, host sizing, hidden rows, button pictures, row hints and the faults a
 // command meets while building a view.
 #include "tests/views/ViewTestSupport.h"
+#include "views/CounterRates.h"
 
 #include <QDialog>
 #include <QDir>
@@ -492,6 +493,54 @@ TEST(ButtonPictureTest, PicturesFromTheWorkingFolderReplaceCaptions)
     for (QPushButton* b : {buttons.btnEdit, buttons.btnSetChecked, buttons.btnDelete, buttons.btnCheckAll,
                            buttons.btnClearChecks})
         EXPECT_EQ(b->text(), b->objectName());
+}
+
+// A counter view: the interval list sits under "Refresh" and drives the timer; other views
+// have neither; the timer stops with the view.
+TEST(CounterViewTest, IntervalListOnlyInCounterViewsAndDrivesTheTimer)
+{
+    TConfigForm plain;
+    TSNMPEditorPanel* editor = plain.AddEditorPanel(MakeRequest(&plain, kGroup, KtItem::SVT_SV, 0));
+    EXPECT_FALSE(TCounterRates::Of(editor));
+    EXPECT_TRUE(editor->Buttons()->RefreshInterval->isHidden());
+    EXPECT_TRUE(editor->Buttons()->RefreshLabel->isHidden());
+
+    TConfigForm form;
+    TSNMPListViewPanel* table = form.AddTablePanel(MakeRequest(&form, kHosts, KtItem::MVT_UMV, 1), kHostsStatusRow,
+                                                   "createAndGo", kHostsStatusRow, "destroy");
+    TCounterRates* rates = TCounterRates::Attach(table);
+    EXPECT_EQ(TCounterRates::Attach(table), rates);
+    TCtrlBtnPanel* buttons = table->Buttons();
+    QComboBox* box = rates->IntervalBox();
+    ASSERT_EQ(box, buttons->RefreshInterval);
+    EXPECT_EQ(box->objectName(), "CB_RefreshInterval");
+    EXPECT_EQ(VisibleColumn(buttons), Names({"Counter", "Samples", "Refresh", "LB_RefreshInterval",
+                                             "CB_RefreshInterval", "Edit", "Add", "Delete", "Close"}));
+    EXPECT_EQ(ComboItems(box), QStringList({"Off", "1 s", "2 s", "5 s", "10 s", "30 s", "60 s"}));
+    EXPECT_EQ(box->currentText(), "Off");
+    EXPECT_FALSE(rates->Timer()->isActive());
+    // No counter in this table: its columns stay as they were.
+    EXPECT_EQ(table->ListView()->columnCount(), 4);
+
+    box->setCurrentText("5 s");
+    EXPECT_TRUE(rates->Timer()->isActive());
+    EXPECT_EQ(rates->Timer()->interval(), 5000);
+    box->setCurrentText("Off");
+    EXPECT_FALSE(rates->Timer()->isActive());
+
+    // Typing into a value holds the ticks back (a read would overwrite it).
+    TConfigForm groupForm;
+    TSNMPEditorPanel* group = groupForm.AddEditorPanel(MakeRequest(&groupForm, kGroup, KtItem::SVT_SV, 0));
+    TCounterRates* groupRates = TCounterRates::Attach(group);
+    EditOf(group->EditsPanel(), 1)->setText("typed");
+    EditOf(group->EditsPanel(), 1)->setModified(true);
+    EXPECT_FALSE(groupRates->Tick());
+
+    box->setCurrentText("1 s");
+    ASSERT_TRUE(rates->Timer()->isActive());
+    form.done(0);
+    EXPECT_FALSE(rates->Timer()->isActive());
+    EXPECT_FALSE(rates->Tick());
 }
 
 } // namespace

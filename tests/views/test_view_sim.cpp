@@ -8,6 +8,7 @@
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 #include "tests/views/ViewTestSupport.h"
+#include "views/CounterRates.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -27,6 +28,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
+#include <tuple>
+#include <vector>
 
 using namespace viewtest;
 using testutil::SimProcess;
@@ -620,6 +624,188 @@ TEST_F(ViewSim, ClosingInTheMiddleOfASlowWalkIsClean)
         waitFor([] { return false; }, 300);  // late replies find nobody
         EXPECT_LE(Logged(), logged + 1);
     }
+}
+
+// ---- counter views -------------------------------------------------------------------------
+
+const KtSNMPVarDef kCounterGroup[] = {
+    {"1.3.6.1.4.1.32473.79.1.1", "Frames", KtSyn::Counter, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.79.1.2", "Octets", KtSyn::Counter64, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.79.1.3", "Queue", KtSyn::Gauge, KtAcc::ReadOnly},
+    {},
+};
+
+const KtSNMPVarDef kPorts[] = {
+    {"1.3.6.1.4.1.32473.79.2.1.1", "Port", KtSyn::Integer, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.79.2.1.2", "In Octets", KtSyn::Counter, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.79.2.1.3", "Out Octets", KtSyn::Counter64, KtAcc::ReadOnly},
+    {"1.3.6.1.4.1.32473.79.2.1.4", "Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
+    {},
+};
+
+// Moves the simulator's (writable test) counters: one synchronous set of instance = value.
+void SetCounters(std::initializer_list<std::tuple<const char*, std::int32_t, const char*>> values)
+{
+    std::vector<KtSNMPVarDef> defs;
+    for (const auto& [oid, syntax, value] : values)
+        defs.push_back({oid, "v", syntax, KtAcc::ReadWrite});
+    defs.push_back({});
+    KtSNMPRequest request;
+    request.VarList.Assign(KtSNMPVarList(defs.data(), KtItem::MVT_SV, 0));
+    int i = 0;
+    for (const auto& v : values)
+        request.VarList.Item(i++).Value = QLatin1String(std::get<2>(v));
+    request.Set(false);  // throws when the switch refuses
+}
+
+class CounterViewSim : public ViewSim {
+protected:
+    void StartCounters() { StartSim({"--data", testutil::sourceDir() + "/tests/views/data/counters.sim"}); }
+
+    // Counts the view's finished reads; the clock of its rates is the test's.
+    void Watch(TSNMPEditorPanel* panel)
+    {
+        rates = TCounterRates::Attach(panel);
+        rates->Rates().SetClock([this] { return now; });
+        QObject::connect(panel->Request(), &KtSNMPRequest2Controls::ReadDone, panel,
+                         [this](const KtSNMPError& e) { reads.push_back(e.code); });
+    }
+    bool ReadsDone(std::size_t n) { return waitFor([&] { return reads.size() >= n; }, 5000); }
+
+    TCounterRates* rates = nullptr;
+    qint64 now = 0;
+    std::vector<int> reads;
+};
+
+QStringList Header(const QTreeWidget* view)
+{
+    QStringList labels;
+    for (int c = 0; c < view->columnCount(); ++c)
+        labels << view->headerItem()->text(c);
+    return labels;
+}
+
+TEST_F(CounterViewSim, TableShowsEachRowsRateRightAfterItsCounter)
+{
+    StartCounters();
+    TConfigForm form;
+    TSNMPListViewPanel* panel =
+        form.AddTablePanel(MakeRequest(&form, kPorts, KtItem::MVT_UMV, 1, "ports"), -1, QString(), -1, QString());
+    Watch(panel);
+    QTreeWidget* view = panel->ListView();
+    EXPECT_EQ(Header(view), QStringList({"Port", "In Octets", "In Octets/s", "Out Octets", "Out Octets/s", "Name"}));
+    form.show();
+    ASSERT_TRUE(ReadsDone(1));
+    // The first reading has nothing to compare with.
+    EXPECT_EQ(Rows(view), (std::vector<QStringList>{{"1", "100", "", "7000", "", "uplink"},
+                                                     {"2", "200", "", "8000", "", "server"},
+                                                     {"3", "4294967000", "", "9000", "", "printer"}}));
+
+    // 2 s later: port 1 took 3000 octets in, port 2 sent 10^10 (64 bits), port 3's Counter32
+    // wrapped after 500 octets.
+    SetCounters({{"1.3.6.1.4.1.32473.79.2.1.2.1", KtSyn::Counter, "3100"},
+                 {"1.3.6.1.4.1.32473.79.2.1.3.2", KtSyn::Counter64, "10000008000"},
+                 {"1.3.6.1.4.1.32473.79.2.1.2.3", KtSyn::Counter, "204"}});
+    now = 2000;
+    panel->Buttons()->btnRefresh->click();  // the operator's own refresh gives rates too
+    ASSERT_TRUE(ReadsDone(2));
+    EXPECT_EQ(Rows(view), (std::vector<QStringList>{{"1", "3100", "1500", "7000", "0.00", "uplink"},
+                                                     {"2", "200", "0.00", "10000008000", "5000000000", "server"},
+                                                     {"3", "204", "250.0", "9000", "0.00", "printer"}}));
+
+    // The selected row binds its own values, never a rate: the name is the row's name.
+    view->setCurrentItem(view->topLevelItem(1));
+    const KtSNMPVarList& list = panel->Request()->VarList();
+    EXPECT_EQ(list.Item(1).Value, "200");
+    EXPECT_EQ(list.Item(2).Value, "10000008000");
+    EXPECT_EQ(list.Item(3).Value, "server");
+
+    // A tick reads again and keeps the same row selected; a 64-bit counter gone back is a restart.
+    SetCounters({{"1.3.6.1.4.1.32473.79.2.1.3.2", KtSyn::Counter64, "5"}});
+    now = 3000;
+    ASSERT_TRUE(rates->Tick());
+    ASSERT_TRUE(ReadsDone(3));
+    ASSERT_EQ(view->selectedItems().size(), 1);
+    EXPECT_EQ(view->selectedItems().first()->text(0), "2");
+    EXPECT_EQ(view->selectedItems().first()->text(4), "");
+    EXPECT_EQ(list.Item(3).Value, "server");
+    EXPECT_TRUE(panel->Buttons()->btnEdit->isEnabled());
+
+    // A write from the edit form carries the row's name alone.
+    int from = Logged();
+    WhenFormOpens(panel, [&](QDialog* edit) {
+        TEditsPanel* edits = panel->EditsPanel();
+        EXPECT_EQ(EditOf(edits, 1)->text(), "200");
+        EXPECT_EQ(EditOf(edits, 3)->text(), "server");
+        EditOf(edits, 3)->setText("backup");
+        if (!edits->RowAt(3).Tick->isChecked())  // the one settable row may come ticked
+            edits->RowAt(3).Tick->click();
+        QPushButton* set = edit->findChild<QPushButton*>("Set Checked");
+        EXPECT_TRUE(set->isEnabled());
+        set->click();
+    });
+    panel->Buttons()->btnEdit->click();
+    const auto sets = Since(from, "SET");
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0], QStringList({"1.3.6.1.4.1.32473.79.2.1.4.2=x:" + Hex("backup")}));
+}
+
+TEST_F(CounterViewSim, EditorShowsRatesBesideItsCountersAndRestartsAfterAFailedRead)
+{
+    StartCounters();
+    TConfigForm form;
+    TSNMPEditorPanel* panel = form.AddEditorPanel(MakeRequest(&form, kCounterGroup, KtItem::SVT_SV, 0, "counters"));
+    Watch(panel);
+    TEditsPanel* edits = panel->EditsPanel();
+    EXPECT_EQ(rates->Counters(), (std::vector<int>{0, 1}));
+    EXPECT_FALSE(rates->RateLabel(2));  // a gauge has no rate
+    form.show();
+    ASSERT_TRUE(ReadsDone(1));
+    for (int i : {0, 1}) {
+        QLabel* label = rates->RateLabel(i);
+        ASSERT_TRUE(label);
+        EXPECT_TRUE(label->isVisible());
+        EXPECT_EQ(label->text(), "");
+        // Beside its counter's value, on the same line.
+        EXPECT_GT(label->x(), EditOf(edits, i)->geometry().right());
+        EXPECT_EQ(label->y(), EditOf(edits, i)->y());
+    }
+
+    SetCounters({{"1.3.6.1.4.1.32473.79.1.1.0", KtSyn::Counter, "1010"},
+                 {"1.3.6.1.4.1.32473.79.1.2.0", KtSyn::Counter64, "5000400000"}});
+    now = 4000;
+    ASSERT_TRUE(rates->Tick());
+    // No read starts over a running one.
+    EXPECT_TRUE(panel->Request()->Busy());
+    EXPECT_FALSE(rates->Tick());
+    ASSERT_TRUE(ReadsDone(2));
+    EXPECT_EQ(reads.size(), 2u);
+    EXPECT_EQ(EditOf(edits, 0)->text(), "1010");
+    EXPECT_EQ(rates->RateLabel(0)->text(), "2.50 /s");
+    EXPECT_EQ(rates->RateLabel(1)->text(), "100000 /s");
+
+    // The switch does not answer: the view says so as ever, and the ticks go on.
+    sim.stop();
+    now = 5000;
+    ASSERT_TRUE(rates->Tick());
+    ASSERT_TRUE(ReadsDone(3));
+    EXPECT_NE(reads[2], 0);
+    EXPECT_FALSE(LastLine(panel->Memo()).contains("Ok!")) << LastLine(panel->Memo()).toStdString();
+    EXPECT_EQ(rates->RateLabel(0)->text(), "");
+    // Back after a restart with its counters from the start: no spike from the old readings
+    // (the Counter32 would otherwise read as a wrap of almost 2^32).
+    ASSERT_TRUE(sim.restart(false));
+    now = 6000;
+    ASSERT_TRUE(rates->Tick());
+    ASSERT_TRUE(ReadsDone(4));
+    EXPECT_EQ(reads[3], 0);
+    EXPECT_EQ(EditOf(edits, 0)->text(), "1000");
+    EXPECT_EQ(rates->RateLabel(0)->text(), "");
+    EXPECT_EQ(rates->RateLabel(1)->text(), "");
+    now = 7000;
+    ASSERT_TRUE(rates->Tick());
+    ASSERT_TRUE(ReadsDone(5));
+    EXPECT_EQ(rates->RateLabel(0)->text(), "0.00 /s");
 }
 
 } // namespace
