@@ -206,6 +206,8 @@ public:
     void SetExtraColumns(std::vector<ExtraColumn> columns);
     // The list-view column of extra column k, -1 for none.
     int ExtraColumnPosition(int k) const;
+    // The list-view column of variable i, -1 for none.
+    int ColumnOf(int i) const;
     std::function<QStringList()> ExtraCells;
 
     // Variable i, whole value, its syntax and option list: an edit, label, check box, combo box
@@ -260,9 +262,10 @@ private:
     KtSNMPVar& Var(int i);
     void BuildColumns();
     // Column of each variable in the list view, -1 for none.
-    std::vector<int> ColumnMap() const;
-    // Column of each extra column given the variables' map, -1 for none.
-    std::vector<int> ExtraPositions(const std::vector<int>& map) const;
+    // extras, when given, receives the column of each extra column (-1 for none).
+    std::vector<int> ColumnMap(std::vector<int>* extras = nullptr) const;
+    // The columns as built (or as they would be, before they are): variables, extra columns.
+    void Columns(std::vector<int>& map, std::vector<int>& extras) const;
     void CopySelectedRow();
     void ShowBinding(const KtControlBinding& rec);
     // False when the binding gave nothing (the field is left out of the write).
@@ -275,6 +278,7 @@ private:
     QPointer<QTreeWidget> m_listView;
     std::vector<int> m_columnMap;  // variable -> column, fixed when the columns are built
     std::vector<ExtraColumn> m_extraColumns;
+    std::vector<int> m_extraMap;  // extra column -> column, fixed with m_columnMap
     bool m_columnsChanged = false;  // extra columns came or went: build the columns anew
     // Rows of a running walk not yet in the view: inserting them in batches keeps the view's
     // layout and painting from running once per row, which made long walks quadratic.

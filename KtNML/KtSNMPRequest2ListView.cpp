@@ -26,6 +26,7 @@ void KtSNMPRequest2Edits::BindListView(QTreeWidget* listView, bool autoDisable)
     QObject::disconnect(m_selectionConnection);
     m_listView = listView;
     m_columnMap.clear();
+    m_extraMap.clear();
     AutoDisable = autoDisable;
     if (!listView)
         return;
@@ -53,37 +54,41 @@ void KtSNMPRequest2Edits::BindListView(QTreeWidget* listView, bool autoDisable)
     BuildColumns();
 }
 
-std::vector<int> KtSNMPRequest2Edits::ColumnMap() const
+std::vector<int> KtSNMPRequest2Edits::ColumnMap(std::vector<int>* extras) const
 {
     const KtSNMPVarList& list = VarList();
     std::vector<int> map(std::size_t(list.Count()), -1);
+    if (extras)
+        extras->assign(m_extraColumns.size(), -1);
     int column = 0;
-    // Hidden columns first, then the displayed ones, each group in list order.
+    // Hidden columns first, then the displayed ones, each group in list order; the extra
+    // columns of a displayed variable right after it.
     for (int i = 0; i < list.Count(); ++i)
         if (list.IsHiddenColumn(i))
             map[std::size_t(i)] = column++;
     for (int i = 0; i < list.Count(); ++i) {
-        if (map[std::size_t(i)] < 0 && list.IsDisplayed(i)) {
-            map[std::size_t(i)] = column++;
-            for (const ExtraColumn& extra : m_extraColumns)
-                if (extra.after == i)
-                    ++column;
+        if (map[std::size_t(i)] >= 0 || !list.IsDisplayed(i))
+            continue;
+        map[std::size_t(i)] = column++;
+        for (std::size_t k = 0; k < m_extraColumns.size(); ++k) {
+            if (m_extraColumns[k].after != i)
+                continue;
+            if (extras)
+                (*extras)[k] = column;
+            ++column;
         }
     }
     return map;
 }
 
-std::vector<int> KtSNMPRequest2Edits::ExtraPositions(const std::vector<int>& map) const
+void KtSNMPRequest2Edits::Columns(std::vector<int>& map, std::vector<int>& extras) const
 {
-    const KtSNMPVarList& list = VarList();
-    std::vector<int> positions;
-    std::vector<int> next(map);  // the column the next extra of each variable takes, less one
-    for (const ExtraColumn& extra : m_extraColumns) {
-        const int i = extra.after;
-        const bool shown = i >= 0 && i < int(map.size()) && map[std::size_t(i)] >= 0 && !list.IsHiddenColumn(i);
-        positions.push_back(shown ? ++next[std::size_t(i)] : -1);
+    if (int(m_columnMap.size()) == VarList().Count() && m_extraMap.size() == m_extraColumns.size()) {
+        map = m_columnMap;
+        extras = m_extraMap;
+    } else {
+        map = ColumnMap(&extras);
     }
-    return positions;
 }
 
 void KtSNMPRequest2Edits::SetExtraColumns(std::vector<ExtraColumn> columns)
@@ -91,14 +96,22 @@ void KtSNMPRequest2Edits::SetExtraColumns(std::vector<ExtraColumn> columns)
     m_extraColumns = std::move(columns);
     m_columnsChanged = true;
     m_columnMap.clear();
+    m_extraMap.clear();
     BuildColumns();
+}
+
+int KtSNMPRequest2Edits::ColumnOf(int i) const
+{
+    std::vector<int> map, extras;
+    Columns(map, extras);
+    return i >= 0 && i < int(map.size()) ? map[std::size_t(i)] : -1;
 }
 
 int KtSNMPRequest2Edits::ExtraColumnPosition(int k) const
 {
-    const std::vector<int> map = int(m_columnMap.size()) == VarList().Count() ? m_columnMap : ColumnMap();
-    const std::vector<int> positions = ExtraPositions(map);
-    return k >= 0 && k < int(positions.size()) ? positions[std::size_t(k)] : -1;
+    std::vector<int> map, extras;
+    Columns(map, extras);
+    return k >= 0 && k < int(extras.size()) ? extras[std::size_t(k)] : -1;
 }
 
 void KtSNMPRequest2Edits::BuildColumns()
@@ -107,24 +120,26 @@ void KtSNMPRequest2Edits::BuildColumns()
         return;
     const KtSNMPVarList& list = VarList();
     int needed = list.DisplayedCount() + list.HiddenColumnCount();
-    if (!m_extraColumns.empty())
-        for (int p : ExtraPositions(ColumnMap()))
-            needed += p >= 0 ? 1 : 0;
+    if (!m_extraColumns.empty()) {
+        std::vector<int> extras;
+        ColumnMap(&extras);
+        needed += int(std::count_if(extras.begin(), extras.end(), [](int c) { return c >= 0; }));
+    }
     // A fresh tree widget has one column headed "1": that is no column of a view's design.
     const bool fresh = m_listView->columnCount() == 1 && m_listView->headerItem()
         && m_listView->headerItem()->text(0) == QLatin1String("1");
     const bool changed = std::exchange(m_columnsChanged, false);
     if (needed == 0 || (m_listView->columnCount() >= needed && !fresh && !changed)) {
-        if (int(m_columnMap.size()) != list.Count())
-            m_columnMap = ColumnMap();
+        if (int(m_columnMap.size()) != list.Count() || m_extraMap.size() != m_extraColumns.size())
+            m_columnMap = ColumnMap(&m_extraMap);
         return;
     }
     // The columns' order is fixed now: a variable marked invalid for one write later must not
     // shift the cells rows are copied from.
-    m_columnMap = ColumnMap();
+    m_columnMap = ColumnMap(&m_extraMap);
     const std::vector<int>& map = m_columnMap;
+    const std::vector<int>& extras = m_extraMap;
     int columns = 0;
-    const std::vector<int> extras = ExtraPositions(map);
     for (int c : map)
         columns = std::max(columns, c + 1);
     for (int c : extras)
@@ -235,8 +250,8 @@ void KtSNMPRequest2Edits::ShowRow()
         ShowValues(-1);
         return;
     }
-    const std::vector<int> map = int(m_columnMap.size()) == VarList().Count() ? m_columnMap : ColumnMap();
-    const std::vector<int> extras = m_extraColumns.empty() ? std::vector<int>() : ExtraPositions(map);
+    std::vector<int> map, extras;
+    Columns(map, extras);
     int columns = 0;
     for (int c : map)
         columns = std::max(columns, c + 1);

@@ -140,7 +140,7 @@ bool TCounterRates::Tick()
     if (m_table) {
         QTreeWidget* view = m_table->ListView();
         const QList<QTreeWidgetItem*> selected = view->selectedItems();
-        m_reselect = selected.isEmpty() ? QString() : selected.first()->text(0);
+        m_reselect = selected.isEmpty() ? QString() : RowIdentity(selected.first());
         m_scrollBack = view->verticalScrollBar()->value();
     }
     m_panel->Refresh();
@@ -154,6 +154,23 @@ QString TCounterRates::RowKey(int variable) const
     const KtSNMPVar& var = m_panel->Request()->VarList().Item(variable);
     const QString prefix = var.Oid + QLatin1Char('.');
     return var.InstanceOid.startsWith(prefix) ? var.InstanceOid.mid(prefix.size()) : var.InstanceOid;
+}
+
+QString TCounterRates::RowIdentity(const QTreeWidgetItem* item) const
+{
+    KtSNMPRequest2Edits* request = m_panel ? m_panel->Request() : nullptr;
+    if (!request)
+        return QString();
+    // The cells of the index columns (the first column where the list names no index).
+    const KtSNMPVarList& list = request->VarList();
+    if (list.KeyCount <= 0)
+        return item->text(0);
+    QStringList parts;
+    for (int i = 0; i < list.KeyCount && i < list.Count(); ++i) {
+        const int column = request->ColumnOf(i);
+        parts << (column >= 0 ? item->text(column) : QString());
+    }
+    return parts.join(QChar(0x1F));
 }
 
 QStringList TCounterRates::RowRates()
@@ -201,7 +218,7 @@ void TCounterRates::ReadDone(const KtSNMPError& error)
     if (m_table && !m_reselect.isNull()) {
         QTreeWidget* view = m_table->ListView();
         for (int r = 0; r < view->topLevelItemCount(); ++r) {
-            if (view->topLevelItem(r)->text(0) == m_reselect) {
+            if (RowIdentity(view->topLevelItem(r)) == m_reselect) {
                 view->setCurrentItem(view->topLevelItem(r));
                 break;
             }

@@ -17,6 +17,7 @@
 class QComboBox;
 class QLabel;
 class QTimer;
+class QTreeWidgetItem;
 class TSNMPEditorPanel;
 class TSNMPListViewPanel;
 
@@ -50,6 +51,8 @@ private:
     // The rate texts of the table row just read, one per counter.
     QStringList RowRates();
     QString RowKey(int variable) const;
+    // What tells a list row from the others: its index cells.
+    QString RowIdentity(const QTreeWidgetItem* item) const;
     bool OperatorBusy() const;
     void ClearLabels();
 

@@ -611,6 +611,15 @@ TEST(BindListView, ExtendingTheSelectionKeepsTheBoundRow)
     const KtSNMPVarDef table[] = {
         {"1.3.6.1.4.1.32473.77.8.1.1", "Index", KtSyn::Integer, KtAcc::ReadOnly},
         {"1.3.6.1.4.1.32473.77.8.1.2", "Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
+// Display-only columns sit right after their variable's column (in the order given), never
+// after a hidden column, take their cells from ExtraCells and are never read into a value.
+TEST(BindListView, ExtraColumnsFollowTheirVariableAndStayOutOfTheValues)
+{
+    const KtSNMPVarDef table[] = {
+        {"1.3.6.1.4.1.32473.77.9.1.1", "Index", KtSyn::Integer, KtAcc::ReadOnly},
+        {"1.3.6.1.4.1.32473.77.9.1.2", "In", KtSyn::Counter, KtAcc::ReadOnly},
+        {"1.3.6.1.4.1.32473.77.9.1.3", "Secret", KtSyn::DisplayStr, KtAcc::WriteOnly},
+        {"1.3.6.1.4.1.32473.77.9.1.4", "Out", KtSyn::Counter64, KtAcc::ReadOnly},
         {},
     };
     QWidget form;
@@ -688,6 +697,48 @@ TEST(BindListView, ExtendingTheSelectionKeepsTheBoundRow)
     ASSERT_NE(KtBoundRow::Of(view), nullptr);
     bind.BeforeGet();
     EXPECT_EQ(KtBoundRow::Of(view), nullptr);
+    KtSNMPRequest2Edits bind(&form);
+    bind.VarList().Assign(KtSNMPVarList(table, KtItem::MVT_UMV, 1));
+    bind.BindListView(view, false);
+    ASSERT_EQ(view->columnCount(), 4);
+    bind.SetExtraColumns({{1, "In/s"}, {1, "In peak"}, {2, "Secret/s"}, {3, "Out/s"}});
+    QStringList header;
+    for (int c = 0; c < view->columnCount(); ++c)
+        header << view->headerItem()->text(c);
+    EXPECT_EQ(header, QStringList({"Secret", "Index", "In", "In/s", "In peak", "Out", "Out/s"}));
+    EXPECT_EQ(bind.ExtraColumnPosition(0), 3);
+    EXPECT_EQ(bind.ExtraColumnPosition(1), 4);
+    EXPECT_EQ(bind.ExtraColumnPosition(2), -1);
+    EXPECT_EQ(bind.ExtraColumnPosition(3), 6);
+    EXPECT_EQ(bind.ColumnOf(2), 0);
+    EXPECT_EQ(bind.ColumnOf(3), 5);
+
+    bind.ExtraCells = [&bind] {
+        const QString in = bind.VarList().Item(1).Value;
+        return QStringList({in + "/s", in + "!", "unused", bind.VarList().Item(3).Value + "/s"});
+    };
+    bind.BeforeGet();
+    const char* rows[][4] = {{"1", "10", "", "70"}, {"2", "20", "", "80"}};
+    for (const auto& r : rows) {
+        for (int i = 0; i < 4; ++i)
+            bind.VarList().Item(i).Value = r[i];
+        bind.ShowRow();
+        // The walk after a write comes while the write's left-out variables are still marked
+        // invalid: the columns stay where they were built.
+        bind.VarList().Item(1).Access |= KtAcc::Invalid;
+    }
+    bind.VarList().Item(1).Access &= ~KtAcc::Invalid;
+    bind.AfterGet();
+    ASSERT_EQ(view->topLevelItemCount(), 2);
+    QStringList cells;
+    for (int c = 0; c < view->columnCount(); ++c)
+        cells << view->topLevelItem(1)->text(c);
+    EXPECT_EQ(cells, QStringList({"", "2", "20", "20/s", "20!", "80", "80/s"}));
+
+    view->topLevelItem(0)->setSelected(true);
+    EXPECT_EQ(bind.VarList().Item(0).Value, "1");
+    EXPECT_EQ(bind.VarList().Item(1).Value, "10");
+    EXPECT_EQ(bind.VarList().Item(3).Value, "70");
 }
 
 // Colours as painted: within rounding of each other.

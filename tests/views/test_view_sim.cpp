@@ -730,6 +730,7 @@ TEST_F(CounterViewSim, TableShowsEachRowsRateRightAfterItsCounter)
     EXPECT_EQ(view->selectedItems().first()->text(4), "");
     EXPECT_EQ(list.Item(3).Value, "server");
     EXPECT_TRUE(panel->Buttons()->btnEdit->isEnabled());
+    SaveRendering(&form, "views-counter-table.png");
 
     // A write from the edit form carries the row's name alone.
     int from = Logged();
@@ -783,6 +784,7 @@ TEST_F(CounterViewSim, EditorShowsRatesBesideItsCountersAndRestartsAfterAFailedR
     EXPECT_EQ(EditOf(edits, 0)->text(), "1010");
     EXPECT_EQ(rates->RateLabel(0)->text(), "2.50 /s");
     EXPECT_EQ(rates->RateLabel(1)->text(), "100000 /s");
+    SaveRendering(&form, "views-counter-editor.png");
 
     // The switch does not answer: the view says so as ever, and the ticks go on.
     sim.stop();
