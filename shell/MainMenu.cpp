@@ -3,6 +3,7 @@
 #include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
+#include "views/CounterRates.h"
 #include "views/Guiconfigform.h"
 #include "views/SNMPListViewPanel.h"
 
@@ -717,6 +718,8 @@ TConfigForm* TMainMenu::BuildGenericView(const KtViewEntry& entry)
                 width += panel->EditsPanel()->RowAt(0).Value->width();
             panel->SetEditWidth(width);
         }
+        if (entry.counterRates)
+            TCounterRates::Attach(panel);
 
         // 7. The form's size.
         switch (entry.heightRule) {

@@ -57,6 +57,9 @@ struct KtViewEntry {
     int widthAddScaled = 0;              // form width += this x scale (0: unchanged)
     int editWidthScaled = 0;             // SetEditWidth(this x scale ...) (0: not called)
     bool editWidthAddsFirstRow = false;  // ... + the width of the first row
+
+    // A counter view: a refresh interval to choose and each counter's change per second.
+    bool counterRates = false;
 };
 
 // Every generic view, in menu order.

@@ -60,14 +60,14 @@ TCounterRates::TCounterRates(TSNMPEditorPanel* panel)
         if (IsCounter(list.Item(i)) && list.IsDisplayed(i))
             m_counters.push_back(i);
 
-    if (m_table) {
+    if (m_table && !m_counters.empty()) {
         std::vector<KtSNMPRequest2Edits::ExtraColumn> columns;
         for (int i : m_counters)
             columns.push_back({i, list.Item(i).Label + QStringLiteral("/s")});
         const QPointer<TCounterRates> self(this);
         request->ExtraCells = [self] { return self ? self->RowRates() : QStringList(); };
         request->SetExtraColumns(std::move(columns));
-    } else {
+    } else if (!m_table) {
         TEditsPanel* edits = panel->EditsPanel();
         m_labels.assign(std::size_t(list.Count()), nullptr);
         for (int i : m_counters) {

@@ -9,10 +9,12 @@
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/SimProcess.h"
+#include "views/CounterRates.h"
 #include "views/Guiconfigform.h"
 #include "views/SNMPListViewPanel.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
@@ -374,6 +376,27 @@ TEST_F(MenuTest, AViewThatFailsToBuildIsNotShown)
     EXPECT_EQ(boxes.TextsOf(KtMessageKind::Error), boxes.texts);
     EXPECT_TRUE(log.isEmpty()) << log.join('\n').toStdString();
     EXPECT_TRUE(window.findChildren<TConfigForm*>().isEmpty());
+}
+
+// Only an entry marked as a counter view gets the refresh interval and the rate displays.
+TEST_F(MenuTest, CounterViewsAreMarkedInTheirEntries)
+{
+    for (const char* path : {"Basic Configuration / Agent Management / Trap Manager Table",
+                             "Basic Configuration / Device Management / Device Information"}) {
+        SCOPED_TRACE(path);
+        const KtViewEntry* entry = FindView(path);
+        ASSERT_TRUE(entry);
+        KtViewEntry counters = *entry;
+        counters.counterRates = true;
+        for (const KtViewEntry* e : {entry, static_cast<const KtViewEntry*>(&counters)}) {
+            std::unique_ptr<TConfigForm> form(menu->BuildGenericView(*e));
+            ASSERT_TRUE(form);
+            TCtrlBtnPanel* buttons = form->Panel()->Buttons();
+            EXPECT_EQ(bool(TCounterRates::Of(form->Panel())), e->counterRates);
+            EXPECT_EQ(!buttons->RefreshInterval->isHidden(), e->counterRates);
+            EXPECT_EQ(!buttons->RefreshLabel->isHidden(), e->counterRates);
+        }
+    }
 }
 
 // Every view of the catalogue builds the way its command builds it.
