@@ -611,15 +611,6 @@ TEST(BindListView, ExtendingTheSelectionKeepsTheBoundRow)
     const KtSNMPVarDef table[] = {
         {"1.3.6.1.4.1.32473.77.8.1.1", "Index", KtSyn::Integer, KtAcc::ReadOnly},
         {"1.3.6.1.4.1.32473.77.8.1.2", "Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
-// Display-only columns sit right after their variable's column (in the order given), never
-// after a hidden column, take their cells from ExtraCells and are never read into a value.
-TEST(BindListView, ExtraColumnsFollowTheirVariableAndStayOutOfTheValues)
-{
-    const KtSNMPVarDef table[] = {
-        {"1.3.6.1.4.1.32473.77.9.1.1", "Index", KtSyn::Integer, KtAcc::ReadOnly},
-        {"1.3.6.1.4.1.32473.77.9.1.2", "In", KtSyn::Counter, KtAcc::ReadOnly},
-        {"1.3.6.1.4.1.32473.77.9.1.3", "Secret", KtSyn::DisplayStr, KtAcc::WriteOnly},
-        {"1.3.6.1.4.1.32473.77.9.1.4", "Out", KtSyn::Counter64, KtAcc::ReadOnly},
         {},
     };
     QWidget form;
@@ -697,6 +688,21 @@ TEST(BindListView, ExtraColumnsFollowTheirVariableAndStayOutOfTheValues)
     ASSERT_NE(KtBoundRow::Of(view), nullptr);
     bind.BeforeGet();
     EXPECT_EQ(KtBoundRow::Of(view), nullptr);
+}
+
+// Display-only columns sit right after their variable's column (in the order given), never
+// after a hidden column, take their cells from ExtraCells and are never read into a value.
+TEST(BindListView, ExtraColumnsFollowTheirVariableAndStayOutOfTheValues)
+{
+    const KtSNMPVarDef table[] = {
+        {"1.3.6.1.4.1.32473.77.9.1.1", "Index", KtSyn::Integer, KtAcc::ReadOnly},
+        {"1.3.6.1.4.1.32473.77.9.1.2", "In", KtSyn::Counter, KtAcc::ReadOnly},
+        {"1.3.6.1.4.1.32473.77.9.1.3", "Secret", KtSyn::DisplayStr, KtAcc::WriteOnly},
+        {"1.3.6.1.4.1.32473.77.9.1.4", "Out", KtSyn::Counter64, KtAcc::ReadOnly},
+        {},
+    };
+    QWidget form;
+    auto* view = new QTreeWidget(&form);
     KtSNMPRequest2Edits bind(&form);
     bind.VarList().Assign(KtSNMPVarList(table, KtItem::MVT_UMV, 1));
     bind.BindListView(view, false);
