@@ -221,6 +221,7 @@ void LaunchParser::ReadConfigFile(const QString& fileName)
 
     // GetBulk=0: a switch whose get-bulk misbehaves is walked with get-next.
     m_defaults.getBulk = read("GetBulk").trimmed() != zero;
+    m_record.builtInViews = read("BuiltInViews").trimmed() == QLatin1String("1");
 
     const QString contextName = read("ContextName");
     if (!contextName.isEmpty()) {

@@ -24,6 +24,9 @@ struct LaunchRecord {
     QString securityLevel;
     QString contextName;
     QString securityModel;
+    // BuiltInViews=1 in the device file: tool commands open the module's own views even
+    // where the tool is installed.
+    bool builtInViews = false;
 };
 
 // Which optional parameters were given (external tools get only those switches).

@@ -12,6 +12,7 @@
 #include "shell/DeviceGates.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenu.h"
+#include "shell/StandardMibViews.h"
 
 #include <QAction>
 #include <QApplication>
@@ -258,6 +259,22 @@ void TMainForm::OnCreate()
 
 void TMainForm::RunTool(const QString& argument)
 {
+    // Without the host suite (or when the device file prefers them) the module shows the same
+    // objects in its own views, opened as the menu opens generic views.
+    const std::span<const KtViewEntry> views = FindToolViews(argument);
+    TMainMenu* menu = TMainMenu::Of(this);
+    if (!views.empty() && menu) {
+        const QString tool = ToolNameOf(argument);
+        const bool missing = !m_launch.builtInViews && (!m_toolStarter.find || m_toolStarter.find(tool).isEmpty());
+        if (missing || m_launch.builtInViews) {
+            const QString shown = views.size() > 1 ? QStringLiteral("views") : QStringLiteral("view");
+            SetStatusText(missing ? QStringLiteral("%1 not installed: showing the built-in %2").arg(tool, shown)
+                                  : QStringLiteral("BuiltInViews=1: showing the built-in %1").arg(shown));
+            for (const KtViewEntry& view : views)
+                menu->OpenGenericView(view);
+            return;
+        }
+    }
     if (const auto status = LaunchTool(argument, m_launch, m_presence, KtSNMPDefaults.security.version, m_toolStarter))
         SetStatusText(*status);
 }

@@ -177,6 +177,7 @@ const LaunchCase kCases[] = {
          EXPECT_EQ(x.d.security.writeCommunity, "secret");
          EXPECT_EQ(x.d.device.address, "10.0.0.1");
          EXPECT_TRUE(x.d.getBulk);  // no GetBulk key
+         EXPECT_FALSE(x.r.builtInViews);  // nor BuiltInViews
      }},
     {"GetBulkKeyTurnsBulkWalksOff",
      {{"10.0.0.3.cfg", "[Program Information]\nAgentPort=161\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
@@ -188,6 +189,16 @@ const LaunchCase kCases[] = {
                       "AuthProtocol=0\nPrivProtocol=0\nGetBulk=1\n"}},
      {"/I10.0.0.4", "/Rpublic"},
      [](const Result& x) { EXPECT_TRUE(x.d.getBulk); }},
+    {"BuiltInViewsKeyPrefersTheModulesViews",
+     {{"10.0.0.5.cfg", "[Program Information]\nAgentPort=161\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
+                      "AuthProtocol=0\nPrivProtocol=0\nBuiltInViews=1\n"}},
+     {"/I10.0.0.5", "/Rpublic"},
+     [](const Result& x) { EXPECT_TRUE(x.r.builtInViews); }},
+    {"BuiltInViewsOnlyWithOne",
+     {{"10.0.0.6.cfg", "[Program Information]\nAgentPort=161\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
+                      "AuthProtocol=0\nPrivProtocol=0\nBuiltInViews=yes\n"}},
+     {"/I10.0.0.6", "/Rpublic"},
+     [](const Result& x) { EXPECT_FALSE(x.r.builtInViews); }},
     {"FirstListedSwitchWins", {}, {"/I10.0.0.2", "/v3", "/nuser/Rcomm", "/Rcomm2/Wx"},
      [](const Result& x) {
          // "/R" is tried before "/n" and its value runs to the end of the argument.

@@ -544,7 +544,8 @@ TEST_F(MainFormMenuTest, GenericViewFromItsMenuItemReadsTheSimulator)
 }
 
 // Every tool item is enabled on the main window and starts its tool with the launch
-// parameters; one that cannot be found says so in the status bar, and nothing starts.
+// parameters; one that cannot be found says so in the status bar, nothing starts and its
+// built-in view opens instead.
 TEST_F(MainFormMenuTest, ToolItemsStartTheirToolOrSayItIsNotInstalled)
 {
     auto form = Start({"/I192.0.2.7", "/Rpublic", "/Wpriv ate"});
@@ -580,12 +581,19 @@ TEST_F(MainFormMenuTest, ToolItemsStartTheirToolOrSayItIsNotInstalled)
     EXPECT_EQ(started, QStringList({"/opt/host/MIB", "/I192.0.2.7", "/Rpublic", "/Wpriv ate", "/TMIB_IFTable"}));
     EXPECT_EQ(form->StatusText(), "No Path!");  // the registry file names no host installation
 
+    // Not installed: the command shows its built-in view instead and says so.
     installed = false;
     started.clear();
+    QStringList views;
+    menu->SetShowModal([&](QDialog* view) {
+        views << view->windowTitle();
+        return 0;
+    });
     menu->FindItem("Bridge / Transparent Bridge / Port Counters")->trigger();
     EXPECT_EQ(looked, QStringList({"MIB", "Bridge"}));
     EXPECT_TRUE(started.isEmpty());
-    EXPECT_EQ(form->StatusText(), "Bridge: not installed (No Path!)");
+    EXPECT_EQ(views, QStringList{"Bridge Port Counters: 192.0.2.7"});
+    EXPECT_EQ(form->StatusText(), "Bridge not installed: showing the built-in view");
     EXPECT_TRUE(boxes.texts.isEmpty());
 }
 
