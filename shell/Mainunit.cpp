@@ -263,19 +263,25 @@ void TMainForm::RunTool(const QString& argument)
     // objects in its own views, opened as the menu opens generic views.
     const std::span<const KtViewEntry> views = FindToolViews(argument);
     TMainMenu* menu = TMainMenu::Of(this);
+    QString program;  // looked up once: the start below reuses it
     if (!views.empty() && menu) {
         const QString tool = ToolNameOf(argument);
-        const bool missing = !m_launch.builtInViews && (!m_toolStarter.find || m_toolStarter.find(tool).isEmpty());
-        if (missing || m_launch.builtInViews) {
+        if (!m_launch.builtInViews && m_toolStarter.find)
+            program = m_toolStarter.find(tool);
+        if (m_launch.builtInViews || program.isEmpty()) {
             const QString shown = views.size() > 1 ? QStringLiteral("views") : QStringLiteral("view");
-            SetStatusText(missing ? QStringLiteral("%1 not installed: showing the built-in %2").arg(tool, shown)
-                                  : QStringLiteral("BuiltInViews=1: showing the built-in %1").arg(shown));
+            SetStatusText(m_launch.builtInViews
+                              ? QStringLiteral("BuiltInViews=1: showing the built-in %1").arg(shown)
+                              : QStringLiteral("%1 not installed: showing the built-in %2").arg(tool, shown));
             for (const KtViewEntry& view : views)
                 menu->OpenGenericView(view);
             return;
         }
     }
-    if (const auto status = LaunchTool(argument, m_launch, m_presence, KtSNMPDefaults.security.version, m_toolStarter))
+    ToolStarter starter = m_toolStarter;
+    if (!program.isEmpty())
+        starter.find = [program](const QString&) { return program; };
+    if (const auto status = LaunchTool(argument, m_launch, m_presence, KtSNMPDefaults.security.version, starter))
         SetStatusText(*status);
 }
 
