@@ -41,7 +41,7 @@ constexpr KtOptionPair kAlarmSampleTypePairs[] = {{1, "absoluteValue"}, {2, "del
 constexpr KtOptionPair kAlarmStartupPairs[] = {
     {1, "risingAlarm"}, {2, "fallingAlarm"}, {3, "risingOrFallingAlarm"}, {},
 };
-constexpr KtOptionPair kEventTypePairs[] = {{1, "none"}, {2, "log"}, {3, "snmp-trap"}, {4, "log-and-trap"}, {}};
+constexpr KtOptionPair kEventTypePairs[] = {{1, "none"}, {2, "log"}, {3, "snmptrap"}, {4, "logandtrap"}, {}};
 constexpr KtOptionPair kStaticStatusPairs[] = {
     {1, "other"}, {2, "invalid"}, {3, "permanent"}, {4, "deleteOnReset"}, {5, "deleteOnTimeout"}, {},
 };
