@@ -401,6 +401,45 @@ TEST_F(ToolViewsTest, IfAdminStatusSetFromTheIfTableReachesTheSwitch)
     testutil::runSnmpTool("snmpset", {"-v1", "-c", "private", s_sim->peer(), "1.3.6.1.2.1.2.2.1.7.3", "i", "1"});
 }
 
+// RMON rows: an event added with "valid" and removed with "invalid" (EntryStatus).
+TEST_F(ToolViewsTest, AnEventRowIsAddedAndRemovedFromTheAlarmEventViews)
+{
+    Start();
+    const int from = int(s_sim->requests().size());
+    int rowsAfterAdd = -1, rowsAfterDelete = -1;
+    drive = [&](TConfigForm* view) {
+        auto* table = qobject_cast<TSNMPListViewPanel*>(view->Panel());
+        if (!table || !view->windowTitle().startsWith("RMON Event Table"))
+            return;
+        TEditsPanel* edits = table->EditsPanel();
+        WhenFormOpens(table, [&](QDialog* add) {
+            qobject_cast<QLineEdit*>(edits->RowAt(0).Value)->setText("3");
+            qobject_cast<QLineEdit*>(edits->RowAt(1).Value)->setText("Port down");
+            edits->RowAt(1).Tick->setChecked(true);
+            add->findChild<QPushButton*>("Set Checked")->click();
+        });
+        table->Buttons()->btnAdd->click();
+        ASSERT_TRUE(waitFor([&] { return ReadDone(view); }, 10000));
+        QTreeWidget* list = table->ListView();
+        rowsAfterAdd = list->topLevelItemCount();
+        ASSERT_GE(rowsAfterAdd, 1);
+        list->setCurrentItem(list->topLevelItem(rowsAfterAdd - 1));  // event 3
+        boxes.answer = true;
+        table->Buttons()->btnDelete->click();
+        ASSERT_TRUE(waitFor([&] { return ReadDone(view) && list->topLevelItemCount() != rowsAfterAdd; }, 10000));
+        rowsAfterDelete = list->topLevelItemCount();
+    };
+    ToolItem("/TRmon_AlarmEvent")->trigger();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(rowsAfterAdd, 3);
+    EXPECT_EQ(rowsAfterDelete, 2);
+    const std::vector<QStringList> sets = s_sim->requestsSince(from, "SET");
+    ASSERT_EQ(sets.size(), 2u);
+    EXPECT_TRUE(sets[0].contains("1.3.6.1.2.1.16.9.1.1.2.3=x:" + Hex("Port down"))) << sets[0].join(' ').toStdString();
+    EXPECT_TRUE(sets[0].contains("1.3.6.1.2.1.16.9.1.1.7.3=i:1")) << sets[0].join(' ').toStdString();
+    EXPECT_EQ(sets[1], QStringList{"1.3.6.1.2.1.16.9.1.1.7.3=i:4"});
+}
+
 // ---- the tool present ------------------------------------------------------------------------
 
 TEST_F(ToolViewsTest, AStandInToolOnPathStartsAndNoViewOpens)
