@@ -437,6 +437,13 @@ constexpr KtViewEntry Table(const char* name, const char* caption, const KtSNMPV
             .keyCount = keys, .table = table, .varCount = count};
 }
 
+// Counter groups and tables: a refresh interval and the change per second beside each counter.
+constexpr KtViewEntry Counters(KtViewEntry e)
+{
+    e.counterRates = true;
+    return e;
+}
+
 constexpr KtViewEntry RmonRows(const char* name, const char* caption, const KtSNMPVarDef* table, int count,
                                int statusRow)
 {
@@ -456,23 +463,23 @@ const KtViewEntry kIfTableViews[] = {
     Table("IF-MIB / ifXTable", "IF Names and 64-bit Counters: ", kIfXNames, Vars(kIfXNames), 1),
 };
 const KtViewEntry kIfCounterViews[] = {
-    Table("IF-MIB / ifTable counters", "IF Counters: ", kIfCounters, Vars(kIfCounters), 1)};
-const KtViewEntry kIpCounterViews[] = {Scalars("MIB-II / ip", "IP Counters: ", kIpCounters, Vars(kIpCounters))};
+    Counters(Table("IF-MIB / ifTable counters", "IF Counters: ", kIfCounters, Vars(kIfCounters), 1))};
+const KtViewEntry kIpCounterViews[] = {Counters(Scalars("MIB-II / ip", "IP Counters: ", kIpCounters, Vars(kIpCounters)))};
 const KtViewEntry kIpRouteViews[] = {
     Table("MIB-II / ipRouteTable", "IP Routing: ", kIpRouteTable, Vars(kIpRouteTable), 1)};
 const KtViewEntry kIpAddrViews[] = {
     Table("MIB-II / ipAddrTable", "IP Address Table: ", kIpAddrTable, Vars(kIpAddrTable), 1)};
 const KtViewEntry kIcmpViews[] = {
-    Scalars("MIB-II / icmp", "ICMP Counters: ", kIcmpCounters, Vars(kIcmpCounters))};
-const KtViewEntry kUdpViews[] = {Scalars("MIB-II / udp", "UDP Counters: ", kUdpCounters, Vars(kUdpCounters))};
+    Counters(Scalars("MIB-II / icmp", "ICMP Counters: ", kIcmpCounters, Vars(kIcmpCounters)))};
+const KtViewEntry kUdpViews[] = {Counters(Scalars("MIB-II / udp", "UDP Counters: ", kUdpCounters, Vars(kUdpCounters)))};
 const KtViewEntry kSnmpViews[] = {
-    Scalars("MIB-II / snmp", "SNMP Counters: ", kSnmpCounters, Vars(kSnmpCounters))};
+    Counters(Scalars("MIB-II / snmp", "SNMP Counters: ", kSnmpCounters, Vars(kSnmpCounters)))};
 const KtViewEntry kArpViews[] = {
     Table("MIB-II / ipNetToMediaTable", "ARP Table: ", kIpNetToMediaTable, Vars(kIpNetToMediaTable), 2)};
 const KtViewEntry kDot3Views[] = {
-    Table("EtherLike-MIB / dot3StatsTable", "dot3 Statistics: ", kDot3StatsTable, Vars(kDot3StatsTable), 1)};
+    Counters(Table("EtherLike-MIB / dot3StatsTable", "dot3 Statistics: ", kDot3StatsTable, Vars(kDot3StatsTable), 1))};
 const KtViewEntry kRmonStatisticsViews[] = {
-    Table("RMON-MIB / etherStatsTable", "RMON Statistics: ", kEtherStatsTable, Vars(kEtherStatsTable), 1)};
+    Counters(Table("RMON-MIB / etherStatsTable", "RMON Statistics: ", kEtherStatsTable, Vars(kEtherStatsTable), 1))};
 const KtViewEntry kRmonHistoryViews[] = {
     Table("RMON-MIB / historyControlTable", "RMON History Control: ", kHistoryControlTable,
                   Vars(kHistoryControlTable), 1),
@@ -489,8 +496,8 @@ const KtViewEntry kBridgeFdbViews[] = {Table("BRIDGE-MIB / dot1dTpFdbTable", "Br
                                                      kDot1dTpFdbTable, Vars(kDot1dTpFdbTable), 1)};
 const KtViewEntry kBridgeStaticViews[] = {Table("BRIDGE-MIB / dot1dStaticTable", "Bridge Static Table: ",
                                                         kDot1dStaticTable, Vars(kDot1dStaticTable), 2)};
-const KtViewEntry kBridgeTpPortViews[] = {Table("BRIDGE-MIB / dot1dTpPortTable", "Bridge Port Counters: ",
-                                                        kDot1dTpPortTable, Vars(kDot1dTpPortTable), 1)};
+const KtViewEntry kBridgeTpPortViews[] = {Counters(Table("BRIDGE-MIB / dot1dTpPortTable", "Bridge Port Counters: ",
+                                                        kDot1dTpPortTable, Vars(kDot1dTpPortTable), 1))};
 
 const KtToolViews kToolViews[] = {
     {"/TMIB_Info", kInfoViews},

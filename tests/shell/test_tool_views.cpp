@@ -31,6 +31,7 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -44,6 +45,7 @@ struct Shown {
     QString caption;
     QString status;
     std::vector<QStringList> rows;
+    bool refreshInterval = false;  // a counter view: refresh interval and rates
 };
 
 bool ReadDone(TConfigForm* form)
@@ -57,13 +59,21 @@ Shown Capture(TConfigForm* form)
     Shown s;
     s.caption = form->windowTitle();
     s.status = form->Panel()->Memo()->toPlainText();
+    s.refreshInterval = !form->Panel()->Buttons()->RefreshInterval->isHidden();
     if (auto* table = qobject_cast<TSNMPListViewPanel*>(form->Panel())) {
+        // The variables' own shown columns, in the view's order; a counter view's rate columns
+        // are the view's, not the switch's.
         const QTreeWidget* view = table->ListView();
+        const KtSNMPRequest2Edits* request = form->Panel()->Request();
+        std::vector<int> columns;
+        for (int i = 0; i < request->VarList().Count(); ++i)
+            if (const int c = request->ColumnOf(i); c >= 0 && view->columnWidth(c) > 0)
+                columns.push_back(c);
+        std::sort(columns.begin(), columns.end());
         for (int r = 0; r < view->topLevelItemCount(); ++r) {
             QStringList cells;
-            for (int c = 0; c < view->columnCount(); ++c)
-                if (view->columnWidth(c) > 0)
-                    cells << view->topLevelItem(r)->text(c);
+            for (int c : columns)
+                cells << view->topLevelItem(r)->text(c);
             s.rows.push_back(cells);
         }
     } else {
@@ -260,6 +270,7 @@ TEST_P(ToolCommandViewsTest, OpensItsBuiltInViewsWhichShowWhatAWalkReads)
         SCOPED_TRACE(e.menuPath);
         EXPECT_EQ(shown[v].caption, QLatin1String(e.captionPrefix) + s_sim->address());
         EXPECT_TRUE(shown[v].status.contains(QLatin1String("Get: (ZiDUVA++) Ok!"))) << shown[v].status.toStdString();
+        EXPECT_EQ(shown[v].refreshInterval, e.counterRates);
         if (e.kind == KtViewKind::Table) {
             const std::vector<QStringList> walked = WalkedRows(*s_sim, e);
             EXPECT_GE(walked.size(), 1u);
@@ -302,6 +313,13 @@ TEST(ToolViewsCatalogue, EveryToolCommandOfTheMenuHasBuiltInViewsAndNoMenuViewCh
     for (const QString& argument : arguments)
         EXPECT_FALSE(FindToolViews(argument).empty()) << argument.toStdString();
     EXPECT_TRUE(FindToolViews(u"/TMIB_Unknown").empty());
+    // The counter commands open counter views (refresh interval, change per second).
+    const QStringList counterCommands{"/TMIB_IFCounters", "/TMIB_IPCounters", "/TMIB_ICMPCounters",
+                                      "/TMIB_UDPCounters", "/TMIB_SNMPCounters", "/TEthernetLike_dot3StatsTable",
+                                      "/TRmon_Statistics", "/TBridge_TpPortInfo"};
+    for (const KtToolViews& tool : KtStandardMibViews())
+        for (const KtViewEntry& e : tool.views)
+            EXPECT_EQ(e.counterRates, counterCommands.contains(QLatin1String(tool.argument))) << e.menuPath;
     // Kept out of the menu catalogue: no menu path leads to them.
     for (const KtToolViews& tool : KtStandardMibViews())
         for (const KtViewEntry& e : tool.views) {
