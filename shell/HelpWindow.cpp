@@ -1,5 +1,7 @@
 #include "shell/HelpWindow.h"
 
+#include "platform/DataFolder.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -10,7 +12,8 @@
 
 QString HelpFileIn(const QString& programFolder)
 {
-    return QDir(programFolder).filePath(QStringLiteral("help/vkr2207.html"));
+    const QString document = QStringLiteral("help/vkr2207.html");
+    return QDir(platform::DataFolder(programFolder, document)).filePath(document);
 }
 
 THelpWindow::THelpWindow(QWidget* parent, const QString& fileName) : QDialog(parent)

@@ -6,7 +6,8 @@
 
 class QTextBrowser;
 
-// The help document below a program folder.
+// The help document of the program in programFolder: beside it in a build folder, in its
+// installed data folder otherwise.
 QString HelpFileIn(const QString& programFolder);
 
 class THelpWindow : public QDialog {

@@ -343,6 +343,10 @@ QString UsageText(const QString& programName)
                "The configuration folder comes from the host suite's registry file\n"
                "($VKR_REGISTRY_FILE, else ~/.config/vkr2207/registry.ini); without it the working\n"
                "folder is used.\n"
+               "Message catalogues (errmsg/) and help (help/) are read beside the program in a\n"
+               "build folder, else from ../share/vkr2207 (the registry's module folder or an errmsg\n"
+               "folder in the working folder come first for the catalogues).\n"
+               "  --paths         list where the files above are found, then end\n"
                "\n"
                "Example: %1 /I192.0.2.10 /Rpublic /Wprivate /v1\n")
         .arg(programName);

@@ -13,6 +13,7 @@
 #include "shell/HelpWindow.h"
 #include "shell/MainMenu.h"
 #include "shell/StandardMibViews.h"
+#include "shell/ModuleFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,7 +35,6 @@ namespace {
 
 constexpr int kMainWidth = 800;
 constexpr int kInitialHeight = 600;  // replaced when the front panel is fitted in
-constexpr int kModuleFileSuffix = 12;  // the HelpPath value ends with the help file's name
 
 QLabel* AddHiddenLabel(QWidget* parent, const char* name)
 {
@@ -200,9 +200,8 @@ QAction* TMainForm::MenuAction(const QString& name) const
 // When the key opens the switch's file-system menus give way to the image and config menus.
 void TMainForm::ReadModuleFolder()
 {
-    if (const auto key = platform::RegistryKey::Open(QLatin1String(kHelpPathKey), true)) {
-        m_moduleFolder =
-            platform::ToLocalPath(key->ReadString(QLatin1String(kHelpPathValue)).value_or(QString()));
+    if (const auto folder = ModuleFolderFromRegistry(true)) {
+        m_moduleFolder = *folder;
         const std::pair<const char*, bool> items[] = {
             {"File System", false},
             {"Agent Supported Config Files", false},
@@ -214,23 +213,18 @@ void TMainForm::ReadModuleFolder()
                 action->setVisible(visible);
         }
     }
-    m_moduleFolder.chop(kModuleFileSuffix);
 }
 
 void TMainForm::LoadCatalogues()
 {
+    m_catalogueFolder = CatalogueFolderFor(m_moduleFolder, QCoreApplication::applicationDirPath());
     for (const KtCatalogueFile& file : kKtCatalogueFiles)
-        LoadCatalogue(file.family, m_moduleFolder + QLatin1String(file.fileName));
+        LoadCatalogue(file.family, m_catalogueFolder + QLatin1String(file.fileName));
 }
 
 void TMainForm::ReadConfigFolder()
 {
-    if (const auto exe = platform::RegistryKey::Open(QLatin1String(kExePathKey), false)) {
-        m_configFolder = platform::ToLocalPath(
-            exe->ReadString(QStringLiteral("Path")).value_or(QString()) + QStringLiteral("..\\Conf\\MBF\\"));
-    }
-    if (const auto mib = platform::RegistryKey::Open(QLatin1String(kMibFileKey), false))
-        m_configFolder = platform::ToLocalPath(mib->ReadString(QStringLiteral("Path")).value_or(QString()));
+    m_configFolder = ConfigFolderFromRegistry();
 }
 
 void TMainForm::ApplyCommandLine(const QStringList& arguments)

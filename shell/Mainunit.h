@@ -45,6 +45,8 @@ public:
     const QString& DeviceAddress() const { return m_launch.deviceAddress; }
     const QString& ModuleFolder() const { return m_moduleFolder; }
     const QString& ConfigFolder() const { return m_configFolder; }
+    // Where the message catalogues were read from ("" is the working folder).
+    const QString& CatalogueFolder() const { return m_catalogueFolder; }
 
     // Started without arguments: the message was shown and the program should end.
     bool TerminationRequested() const { return m_terminationRequested; }
@@ -69,7 +71,7 @@ public:
 
     // How the tool menu items find and start their tools (the program's folder, then PATH).
     void SetToolStarter(ToolStarter starter) { m_toolStarter = std::move(starter); }
-    // The help document "Help" shows (help/vkr2207.html in the program's folder).
+    // The help document "Help" shows (help/vkr2207.html beside the program, or installed).
     const QString& HelpFile() const { return m_helpFile; }
     void SetHelpFile(const QString& fileName) { m_helpFile = fileName; }
 
@@ -103,6 +105,7 @@ private:
     PresenceFlags m_presence;
     QString m_moduleFolder;
     QString m_configFolder;
+    QString m_catalogueFolder;
     QLabel* m_statusPanel = nullptr;
     bool m_terminationRequested = false;
     bool m_activated = false;

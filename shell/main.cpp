@@ -3,6 +3,7 @@
 #include "KtNML/KtSNMPSession.h"
 #include "shell/ConnectForm.h"
 #include "shell/Mainunit.h"
+#include "shell/ModuleFiles.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -19,6 +20,13 @@ int main(int argc, char** argv)
         const QString program = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : QString();
         std::fputs(UsageText(program.isEmpty() ? QStringLiteral("vkr2207") : program).toLocal8Bit().constData(),
                    stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+
+    // Asked where its files are: report them and end, without a window or a session.
+    if (PathsRequested(given)) {
+        const QCoreApplication core(argc, argv);
+        std::fputs(ModuleFilesReport(QCoreApplication::applicationDirPath()).toLocal8Bit().constData(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
 

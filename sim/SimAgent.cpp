@@ -85,7 +85,8 @@ void usage(std::FILE* to)
 {
     std::fprintf(to,
         "usage: %s [options]\n"
-        "  --data FILE            data file (repeatable; default: the shipped vkr2207.sim)\n"
+        "  --data FILE            data file (repeatable; default: the shipped vkr2207.sim, in\n"
+        "                         sim/ beside the program or in " VKR_DATA_FROM_BIN "/sim)\n"
         "  --state DIR            state folder (engine ID and boots); default ~/.local/state/vkr2207-sim\n"
         "  --address ADDR         127.0.0.1 (default) or ::1\n"
         "  --port N               UDP port (default 16100; 0 takes a free port)\n"
@@ -111,6 +112,24 @@ void usage(std::FILE* to)
 {
     std::fprintf(stderr, "%s: %s\n", kAppName, msg.c_str());
     std::exit(2);
+}
+
+// The shipped data file: in sim/ beside the program in a build folder, in the installed data
+// folder (found from the program's own location) otherwise.
+std::string defaultDataFile()
+{
+    std::string self(4096, '\0');
+    const ssize_t n = readlink("/proc/self/exe", self.data(), self.size() - 1);
+    if (n <= 0)
+        die("cannot find the program's own folder; give the data file with --data");
+    self.resize(static_cast<std::size_t>(n));
+    const std::string folder = self.substr(0, self.rfind('/'));
+    const std::string candidates[] = {folder + "/sim/vkr2207.sim",
+                                      folder + "/" VKR_DATA_FROM_BIN "/sim/vkr2207.sim"};
+    for (const std::string& file : candidates)
+        if (access(file.c_str(), R_OK) == 0)
+            return file;
+    die("no data file at " + candidates[0] + " or " + candidates[1] + "; give one with --data");
 }
 
 long parseNumber(const std::string& s, const char* what, long lo, long hi)
@@ -233,7 +252,7 @@ Options parseOptions(int argc, char** argv)
     if (!plainWord(o.readCommunity) || !plainWord(o.writeCommunity))
         die("communities must be non-empty words without blanks or quotes");
     if (o.dataFiles.empty())
-        o.dataFiles.push_back(VKR_SIM_DEFAULT_DATA);
+        o.dataFiles.push_back(defaultDataFile());
     if (o.stateDir.empty()) {
         const char* xdg = std::getenv("XDG_STATE_HOME");
         const char* home = std::getenv("HOME");

@@ -1,5 +1,6 @@
 // The registry file, the INI-profile reader and KtIni on top of it.
 #include "KtNML/KtIni.h"
+#include "platform/DataFolder.h"
 #include "platform/IniProfile.h"
 #include "platform/Process.h"
 #include "platform/Registry.h"
@@ -242,6 +243,35 @@ TEST(PlatformProcess, AProgramThatDoesNotExistDoesNotStart)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     EXPECT_FALSE(platform::StartDetached(dir.filePath("no-such-tool"), {QStringLiteral("/Ix")}));
+}
+
+// A program finds its run-time files beside itself in a build folder and in the installed
+// data folder otherwise (bin/../share/vkr2207), whichever holds the file asked for.
+TEST(PlatformDataFolder, BesideTheProgramFirstThenTheInstalledDataFolder)
+{
+    struct Case {
+        const char* name;
+        QStringList files;  // made below the temporary folder
+        const char* expected;  // relative to the temporary folder
+    } cases[] = {
+        {"BuildFolder", {"bin/help/vkr2207.html"}, "bin"},
+        {"Installed", {"share/vkr2207/help/vkr2207.html"}, "share/vkr2207"},
+        {"BothBesideWins", {"bin/help/vkr2207.html", "share/vkr2207/help/vkr2207.html"}, "bin"},
+        {"OnlyAnotherFileBeside", {"bin/help/other.html", "share/vkr2207/help/vkr2207.html"}, "share/vkr2207"},
+        {"NowhereNamesTheProgramFolder", {}, "bin"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QDir(dir.path()).mkpath("bin"));
+        for (const QString& file : c.files) {
+            ASSERT_TRUE(QDir(dir.path()).mkpath(QFileInfo(file).path()));
+            WriteFile(dir.filePath(file), "x");
+        }
+        const QString folder = platform::DataFolder(dir.filePath("bin"), QStringLiteral("help/vkr2207.html"));
+        EXPECT_EQ(folder, QDir::cleanPath(dir.filePath(QLatin1String(c.expected))));
+    }
 }
 
 } // namespace

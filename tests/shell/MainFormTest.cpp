@@ -2,6 +2,7 @@
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPSession.h"
 #include "shell/Mainunit.h"
+#include "shell/ModuleFiles.h"
 #include "tests/support/HoldingRelay.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/SimProcess.h"
@@ -208,6 +209,46 @@ TEST_F(MainFormTest, CataloguesFromTheWorkingFolderWithoutModuleFolder)
     auto form = Start({"/I192.0.2.7"});
     ASSERT_TRUE(form);
     EXPECT_EQ(KtFamilyText(KtMsgFamily::Common, 0), "working folder text");
+}
+
+// Without a module folder nor errmsg/ in the working folder, the catalogues beside the
+// program (the build folder) are read; installed, those of its data folder.
+TEST_F(MainFormTest, CataloguesFromTheProgramWithoutModuleOrWorkingFolder)
+{
+    auto form = Start({"/I192.0.2.7"});
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->CatalogueFolder(), QCoreApplication::applicationDirPath() + "/");
+}
+
+TEST_F(MainFormTest, CatalogueFolderOrder)
+{
+    struct Case {
+        const char* name;
+        bool moduleFolder;     // the registry names <tree>/module/
+        bool workingErrmsg;    // errmsg/ in the working folder
+        QStringList folders;   // made below <tree>, the program in <tree>/bin
+        const char* expected;  // %T the tree
+    } cases[] = {
+        {"ModuleFolderFirst", true, true, {"bin/errmsg"}, "%T/module/"},
+        {"WorkingFolder", false, true, {"bin/errmsg"}, ""},
+        {"BesideTheProgram", false, false, {"bin/errmsg", "share/vkr2207/errmsg"}, "%T/bin/"},
+        {"Installed", false, false, {"share/vkr2207/errmsg"}, "%T/share/vkr2207/"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir tree;
+        ASSERT_TRUE(tree.isValid());
+        ASSERT_TRUE(QDir(tree.path()).mkpath("bin"));
+        for (const QString& folder : c.folders)
+            ASSERT_TRUE(QDir(tree.path()).mkpath(folder));
+        QDir(work.filePath("errmsg")).removeRecursively();
+        if (c.workingErrmsg) {
+            ASSERT_TRUE(QDir(work.path()).mkpath("errmsg"));
+        }
+        const QString module = c.moduleFolder ? tree.filePath("module/") : QString();
+        EXPECT_EQ(CatalogueFolderFor(module, tree.filePath("bin")),
+                  QString::fromLatin1(c.expected).replace("%T", tree.path()));
+    }
 }
 
 struct FolderCase {
