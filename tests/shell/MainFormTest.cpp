@@ -430,7 +430,7 @@ TEST(UsageTest, HelpPrintsTheSwitchesAndEndsWithoutAWindow)
         const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
         EXPECT_TRUE(out.startsWith("Usage: vkr2207 /I<address>")) << out.toStdString();
         for (const char* sw : {"/I<", "/R<", "/W<", "/v<", "/t<", "/c<", "/d<", "/m<", "/l<", "/n<", "/A<", "/P<",
-                               "/a<", "/p<", "--help", "SecurityName", "AgentPort"})
+                               "/a<", "/p<", "--help", "--paths", "SecurityName", "AgentPort"})
             EXPECT_TRUE(out.contains(QLatin1String(sw))) << sw;
     }
 }
