@@ -11,6 +11,7 @@
 #include "tests/support/MainFormFolder.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/SimProcess.h"
+#include "tests/support/TableFormDriver.h"
 #include "tests/support/SnmpTools.h"
 #include "tests/support/TestUtil.h"
 #include "views/CtrlPanels.h"
@@ -360,29 +361,7 @@ TEST_F(ToolViewsTest, SysLocationSetFromSystemInformationReachesTheSwitch)
     EXPECT_TRUE(get.out.contains("\"Wiring closet 4\"")) << get.out.toStdString();
 }
 
-// Drives the edit form of a table view when it opens (Edit runs it modally).
-void WhenFormOpens(TSNMPListViewPanel* panel, std::function<void(QDialog*)> drive)
-{
-    auto* poll = new QTimer(panel);
-    QElapsedTimer waited;
-    waited.start();
-    QObject::connect(poll, &QTimer::timeout, panel, [panel, drive, poll, waited] {
-        QDialog* form = panel->OpenForm();
-        if (!form || !form->isVisible()) {
-            if (waited.elapsed() < 5000)
-                return;
-            ADD_FAILURE() << "no form open";
-        }
-        poll->stop();
-        poll->deleteLater();
-        if (!form)
-            return;
-        drive(form);
-        if (panel->OpenForm() == form && form->isVisible())
-            form->close();
-    });
-    poll->start(0);
-}
+using testutil::WhenFormOpens;
 
 TEST_F(ToolViewsTest, IfAdminStatusSetFromTheIfTableReachesTheSwitch)
 {

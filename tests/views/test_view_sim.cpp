@@ -6,6 +6,7 @@
 #include "KtNML/KtSNMPSession.h"
 #include "tests/support/ListClicks.h"
 #include "tests/support/SimProcess.h"
+#include "tests/support/TableFormDriver.h"
 #include "tests/support/TestUtil.h"
 #include "tests/views/ViewTestSupport.h"
 #include "views/CounterRates.h"
@@ -90,31 +91,7 @@ bool LineInSight(QPlainTextEdit* memo, int n)
     return at.bottom() > 0 && at.top() < memo->viewport()->height();
 }
 
-// Runs `drive` inside the next modal form the table view opens (events may run before the
-// form is there); closes that form if the driver did not, so a failed check cannot leave the
-// test waiting.
-void WhenFormOpens(TSNMPListViewPanel* panel, std::function<void(QDialog*)> drive)
-{
-    auto* poll = new QTimer(panel);
-    QElapsedTimer waited;
-    waited.start();
-    QObject::connect(poll, &QTimer::timeout, panel, [panel, drive, poll, waited] {
-        QDialog* form = panel->OpenForm();
-        if (!form || !form->isVisible()) {
-            if (waited.elapsed() < 5000)
-                return;
-            ADD_FAILURE() << "no form open";
-        }
-        poll->stop();
-        poll->deleteLater();
-        if (!form)
-            return;
-        drive(form);
-        if (panel->OpenForm() == form && form->isVisible())
-            form->close();
-    });
-    poll->start(0);
-}
+using testutil::WhenFormOpens;
 
 class ViewSim : public ::testing::Test {
 protected:
