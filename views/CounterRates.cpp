@@ -1,5 +1,6 @@
 #include "views/CounterRates.h"
 
+#include "KtNML/KtBoundRow.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
 #include "views/Guiconfigform.h"
 #include "views/SNMPEditorPanel.h"
@@ -139,8 +140,9 @@ bool TCounterRates::Tick()
         return false;
     if (m_table) {
         QTreeWidget* view = m_table->ListView();
-        const QList<QTreeWidgetItem*> selected = view->selectedItems();
-        m_reselect = selected.isEmpty() ? QString() : RowIdentity(selected.first());
+        // The row the operator chose, not the first of several selected for copying.
+        const QTreeWidgetItem* chosen = KtBoundRow::Of(view);
+        m_reselect = chosen ? RowIdentity(chosen) : QString();
         m_scrollBack = view->verticalScrollBar()->value();
     }
     m_panel->Refresh();
