@@ -307,7 +307,7 @@ void TListViewTools::RowsInserted(int first, int last)
         return;
     ApplyFilter(first, last);
     ScheduleResort();
-    if (!m_container && m_list->topLevelItemCount() > kFilterRows) {
+    if (!m_filter && m_list->topLevelItemCount() > kFilterRows) {
         // Not while the model is still reporting the insertion: the list changes its parent.
         QTimer::singleShot(0, this, [this] { Guarded(m_list, [this] { MakeFilterBox(); }); });
     }
