@@ -4,10 +4,15 @@
 #include "platform/IniProfile.h"
 #include "platform/Process.h"
 #include "platform/Registry.h"
+#include "platform/StateFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QFileInfo>
+#include <QScopeGuard>
+
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -272,6 +277,32 @@ TEST(PlatformDataFolder, BesideTheProgramFirstThenTheInstalledDataFolder)
         const QString folder = platform::DataFolder(dir.filePath("bin"), QStringLiteral("help/vkr2207.html"));
         EXPECT_EQ(folder, QDir::cleanPath(dir.filePath(QLatin1String(c.expected))));
     }
+}
+
+// The state folder follows XDG_STATE_HOME (an absolute one), is made private, and a link put
+// where it should be is not followed.
+TEST(PlatformStateFolder, MadePrivateUnderTheStateHomeAndNeverThroughALink)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray saved = qgetenv("XDG_STATE_HOME");
+    const auto restore = qScopeGuard([&] { qputenv("XDG_STATE_HOME", saved); });
+
+    qputenv("XDG_STATE_HOME", QFile::encodeName(dir.filePath("state")));
+    const QString folder = platform::StateFolder();
+    EXPECT_EQ(folder, dir.filePath("state/vkr2207"));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+
+    qputenv("XDG_STATE_HOME", "relative/state");
+    EXPECT_TRUE(platform::StateFolderPath().startsWith(QDir::homePath() + "/.local/state/"));
+
+    ASSERT_TRUE(QDir(dir.path()).mkpath("elsewhere"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("linked"));
+    ASSERT_TRUE(QFile::link(dir.filePath("elsewhere"), dir.filePath("linked/vkr2207")));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(dir.filePath("linked")));
+    EXPECT_TRUE(platform::StateFolder().isEmpty());
 }
 
 } // namespace
