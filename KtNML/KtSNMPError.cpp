@@ -129,6 +129,9 @@ const char* const kKtSnmpTexts[] = {
     "(ZiDUVA++) Unknown error code!",
     "(ZiDUVA++) The agent's get-next answers do not increase: the walk was stopped!",
     "(ZiDUVA++) Invalid value \"[VALUE]\" for [LABEL]!",
+    "(ZiDUVA++) Nothing was written: no variable to send!",
+    "(ZiDUVA++) Nothing was written: [LABEL] has no value!",
+    "(ZiDUVA++) The switch answered [LABEL] with an unexpected type ([VALUE])!",
 };
 
 // common: index k is code -k
@@ -263,7 +266,7 @@ QString KtMessage(int code)
         return KtFamilyText(KtMsgFamily::SnmpUsm, -code - 301);
     if (code >= -423 && code <= -401)
         return KtFamilyText(KtMsgFamily::SnmpClass, -code - 401);
-    if (code >= -530 && code <= -501)
+    if (code >= -533 && code <= -501)
         return KtFamilyText(KtMsgFamily::KtSnmp, -code - 500);
     return KtFamilyText(KtMsgFamily::KtSnmp, 28);
 }
@@ -273,13 +276,10 @@ void KtRaise(int code)
     throw KtException(code, KtMessage(code));
 }
 
-void KtRaiseBadValue(const QString& label, const QString& text)
+QString KtMessageWith(int code, const QString& label, const QString& value)
 {
-    // A pasted page of text would bury the label: the message shows its start only.
-    constexpr qsizetype kShown = 40;
-    const QString shown = text.size() > kShown ? text.left(kShown) + QStringLiteral("...") : text;
     // One pass, so that a label or text holding a placeholder is not substituted again.
-    const QString format = KtMessage(KtErr::BadValue);
+    const QString format = KtMessage(code);
     const QString labelTag = QStringLiteral("[LABEL]"), valueTag = QStringLiteral("[VALUE]");
     QString message;
     for (qsizetype i = 0; i < format.size();) {
@@ -287,13 +287,21 @@ void KtRaiseBadValue(const QString& label, const QString& text)
             message += label;
             i += labelTag.size();
         } else if (format.mid(i, valueTag.size()) == valueTag) {
-            message += shown;
+            message += value;
             i += valueTag.size();
         } else {
             message += format[i++];
         }
     }
-    throw KtException(KtErr::BadValue, message);
+    return message;
+}
+
+void KtRaiseBadValue(const QString& label, const QString& text)
+{
+    // A pasted page of text would bury the label: the message shows its start only.
+    constexpr qsizetype kShown = 40;
+    const QString shown = text.size() > kShown ? text.left(kShown) + QStringLiteral("...") : text;
+    throw KtException(KtErr::BadValue, KtMessageWith(KtErr::BadValue, label, shown));
 }
 
 KtMappedStatus MapStatus(int s)

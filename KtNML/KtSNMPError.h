@@ -76,6 +76,13 @@ enum : int {
     // characters, an address that is none, a character that cannot be sent); names the
     // variable's label and the text.
     BadValue = -530,
+    // A write whose list of variables came out empty: no PDU goes out.
+    NothingToWrite = -531,
+    // The same, because the field of the variable named holds no value ([LABEL]).
+    NoValueToWrite = -532,
+    // A varbind whose type does not fit its variable's syntax, or an SNMPv2 exception, where a
+    // value was asked for: names the variable ([LABEL]) and the type received ([VALUE]).
+    UnexpectedType = -533,
 };
 }
 
@@ -115,6 +122,8 @@ QString KtMessage(int code);
 
 // Throws BadValue with its message naming the variable's label and the refused text.
 [[noreturn]] void KtRaiseBadValue(const QString& label, const QString& text);
+// The message of code with [LABEL] and [VALUE] replaced, each once, in one pass.
+QString KtMessageWith(int code, const QString& label, const QString& value = QString());
 
 // Maps a status of the SNMP library (or a PDU error status) to a framework code and message.
 struct KtMappedStatus {

@@ -6,16 +6,12 @@
 #include "snmp/SnmpSession.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMetaObject>
-#include <QThread>
 
 #include <algorithm>
 #include <functional>
 
 namespace {
-
-constexpr int kDestroyWaitMs = 6000;
 
 snmp::Session& globalSession()
 {
@@ -172,19 +168,11 @@ KtSNMPRequest::~KtSNMPRequest()
         slot->deliver = nullptr;
         --Pending;
     }
-    // Replies still on their way are let in (and dropped by the completion) for a while, so a
-    // view can be closed in the middle of a walk.
-    QElapsedTimer clock;
-    clock.start();
-    while (Pending > 0 && clock.elapsed() < kDestroyWaitMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (snmp::Session* s = KtSNMPGlobalSession())
-            s->processPendingEvents();
-        if (Pending > 0)
-            QThread::msleep(1);
-    }
+    // Replies still on their way are dropped by the session (their callbacks never run): no
+    // event loop runs here, so whatever destroys a request is not re-entered meanwhile.
     if (snmp::Session* s = KtSNMPGlobalSession())
         s->cancel(this);
+    Pending = 0;
     *m_exists = false;
 }
 
@@ -207,7 +195,23 @@ QString KtSNMPRequest::EncodeIndex(int i)
 
 void KtSNMPRequest::ValueFromVb(int i, const snmp::Varbind& vb)
 {
-    ::ValueFromVb(VarList.Item(i), vb);
+    KtSNMPVar& var = VarList.Item(i);
+    // Never a number or a blank made of a value of another type: the marker, and a note the
+    // binding turns into the read's error.
+    if (!KtVarbindFits(var.Syntax, vb)) {
+        var.Value = KtNullText;
+        if (!m_unexpectedType)
+            m_unexpectedType = UnexpectedType{i, var.Label, KtVarbindTypeName(vb)};
+        return;
+    }
+    ::ValueFromVb(var, vb);
+}
+
+QString KtSNMPRequest::UnexpectedTypeMessage() const
+{
+    if (!m_unexpectedType)
+        return {};
+    return KtMessageWith(KtErr::UnexpectedType, m_unexpectedType->label, m_unexpectedType->type);
 }
 
 void KtSNMPRequest::ValueToVb(int i, snmp::Varbind& vb)
@@ -436,6 +440,8 @@ bool KtSNMPRequest::Get(bool first)
 {
     if (!Alive)
         return false;
+    if (first)
+        ClearUnexpectedType();
     const PduKind kind = first ? FirstRead : NextRead;
     if (UseBulk())
         return GetBulk(kind);
@@ -446,9 +452,10 @@ bool KtSNMPRequest::Get(bool first)
     return Parse(pdu.varbinds, code, nullptr, kind);
 }
 
-// The PDU of a write: only the variables of indexList (all settable ones when it is empty),
-// values[k] for the k-th index named, set expressions applied. The list shows its previous
-// access bytes and values again afterwards, whatever happens.
+// The PDU of a write: only the variables of indexList (all settable ones for KtAllSettable,
+// none for KtEmptySet), values[k] for the k-th index named, set expressions applied. A list
+// that leaves no variable to send raises NothingToWrite. The list shows its previous access
+// bytes and values again afterwards, whatever happens.
 snmp::Pdu KtSNMPRequest::BuildWritePdu(const QString& indexList, const QStringList* values)
 {
     std::vector<SavedItem> saved;
@@ -456,10 +463,11 @@ snmp::Pdu KtSNMPRequest::BuildWritePdu(const QString& indexList, const QStringLi
     for (int i = 0; i < VarList.Count(); ++i)
         saved.push_back({VarList.Item(i).Access, VarList.Item(i).Value});
     try {
-        if (!indexList.isEmpty()) {
+        if (indexList != KtAllSettable) {
             KtNumList<int> indexes;
             indexes.SetDelimiter(u',');
-            indexes.Parse(indexList);
+            if (indexList != KtEmptySet)
+                indexes.Parse(indexList);
             for (int i = 0; i < VarList.Count(); ++i) {
                 KtSNMPVar& var = VarList.Item(i);
                 const int k = indexes.IndexOf(i);
@@ -476,6 +484,8 @@ snmp::Pdu KtSNMPRequest::BuildWritePdu(const QString& indexList, const QStringLi
             ApplyExpression(i, false);
         snmp::Pdu pdu = BuildPdu(Write);
         RestoreWrite(saved);
+        if (pdu.varbinds.empty() && indexList != KtEmptySet)
+            KtRaise(KtErr::NothingToWrite);
         return pdu;
     } catch (...) {
         RestoreWrite(saved);
@@ -531,6 +541,8 @@ void KtSNMPRequest::GetAsync(KtSNMPCallback callback, void* context, bool first)
 {
     if (!Alive)
         return;
+    if (first)
+        ClearUnexpectedType();
     const PduKind kind = first ? FirstRead : NextRead;
     if (UseBulk()) {
         GetBulkAsync(callback, context, kind);

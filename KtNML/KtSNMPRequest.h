@@ -17,6 +17,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace snmp {
@@ -24,6 +25,11 @@ struct Pdu;
 }
 
 class KtSNMPRequest;
+
+// Index lists of a write that mean something of their own. A list that names no variable
+// (an empty text, or indexes no variable has) sends nothing and raises NothingToWrite.
+inline const QString KtAllSettable = QStringLiteral("*");  // every settable variable
+inline const QString KtEmptySet = QStringLiteral("-");     // a SET without variables, on purpose
 
 // Completion of an asynchronous operation: (context, error, list). error.finished tells
 // whether the operation is over (a table walk delivers one row per call).
@@ -50,11 +56,19 @@ public:
     // walk has ended or the list is not a table. Throws KtException.
     bool Get(bool first);
     void GetAsync(KtSNMPCallback callback, void* context, bool first);
-    // Synchronous write of the settable variables (or of those named in indexList, taking
-    // values[k] for the k-th index named). Throws KtException.
-    bool Set(bool readBack, const QString& indexList = QString(), const QStringList* values = nullptr);
-    void SetAsync(KtSNMPCallback callback, void* context, bool readBack, const QString& indexList = QString(),
+    // Synchronous write of the variables named in indexList (KtAllSettable: every settable
+    // one), taking values[k] for the k-th index named. Throws KtException, NothingToWrite
+    // (nothing sent) when no variable is left to write.
+    bool Set(bool readBack, const QString& indexList = KtAllSettable, const QStringList* values = nullptr);
+    void SetAsync(KtSNMPCallback callback, void* context, bool readBack, const QString& indexList = KtAllSettable,
                   const QStringList* values = nullptr);
+
+    // The first variable the current read received with a value that does not fit its syntax
+    // (or an SNMPv2 exception), since the read began: its value is "(NULL)". Empty: none.
+    QString UnexpectedTypeMessage() const;
+    bool HasUnexpectedType() const { return m_unexpectedType.has_value(); }
+    // Forgets it (a new read begins).
+    void ClearUnexpectedType() { m_unexpectedType.reset(); }
 
     // The current row's instance: the keys' encodings joined with ".".
     QString InstanceSuffix();
@@ -132,6 +146,12 @@ private:
     void NextAfterRefusal(KtSNMPCallback callback, void* context, PduKind kind);
     void Deliver(KtSNMPCallback callback, void* context, int code, const QString& message);
 
+    struct UnexpectedType {
+        int index;
+        QString label;
+        QString type;
+    };
+    std::optional<UnexpectedType> m_unexpectedType;
     BulkWalk m_bulk;
     // Read by rows handed out through the event loop: false once the request has gone.
     std::shared_ptr<bool> m_exists = std::make_shared<bool>(true);

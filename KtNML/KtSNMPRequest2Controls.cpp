@@ -2,7 +2,9 @@
 
 #include "KtNML/KtMessages.h"
 #include "KtNML/KtSupport.h"
+#include "KtNML/KtSyncWait.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -19,6 +21,8 @@
 namespace {
 
 constexpr int kErrorLine = 1;  // user state of a memo's error lines
+// On a status target: the line of a write refused in the command the operator runs now.
+const char* const kPendingRefusal = "vkrPendingRefusal";
 
 // A status line as the memo's new last line, scrolled into view. Error lines stand out in the
 // error colour and bold. An error followed by the line of the read after it (a form that
@@ -102,13 +106,67 @@ void KtSNMPRequest2Controls::ShowStatus(const QString& message)
 {
     if (!HasStatusTarget())
         return;
-    const QString line = StatusText(m_lastOperation, message, m_request->VarList.Name);
+    const bool ok = message == KtMessage(KtErr::Ok);
+    ShowLine(StatusText(m_lastOperation, message, m_request->VarList.Name), !ok);
+    // An "Ok!" after a refused write of the same command (a read that follows it, the next
+    // write) does not stand for that write: its refusal is shown again, last.
+    if (!ok)
+        return;
+    const QString refusal = StatusTargetObject()->property(kPendingRefusal).toString();
+    if (!refusal.isEmpty())
+        ShowLine(refusal, true);
+}
+
+void KtSNMPRequest2Controls::ShowLine(const QString& line, bool error)
+{
     if (m_memo)
-        AppendStatusLine(*m_memo, line, message != KtMessage(KtErr::Ok));
+        AppendStatusLine(*m_memo, line, error);
     else if (m_statusBar)
         m_statusBar->showMessage(line);
     else if (m_panel)
         m_panel->setText(line);
+}
+
+QObject* KtSNMPRequest2Controls::StatusTargetObject() const
+{
+    if (m_memo)
+        return m_memo;
+    if (m_statusBar)
+        return m_statusBar;
+    return m_panel;
+}
+
+void KtSNMPRequest2Controls::RememberRefusal(const QString& message)
+{
+    if (QObject* target = StatusTargetObject())
+        target->setProperty(kPendingRefusal, StatusText(1, message, m_request->VarList.Name));
+}
+
+void KtSNMPRequest2Controls::WatchCommands(QWidget* form)
+{
+    static const char* const kWatched = "vkrCommandWatched";
+    for (QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
+        if (button->property(kWatched).toBool())
+            continue;
+        button->setProperty(kWatched, true);
+        // Pressed comes before the click's own handler runs.
+        QObject::connect(button, &QAbstractButton::pressed, form, [form] { ForgetRefusals(form); });
+    }
+}
+
+void KtSNMPRequest2Controls::ForgetRefusals(QWidget* form)
+{
+    const auto forget = [](QObject* o) {
+        if (o->property(kPendingRefusal).isValid())
+            o->setProperty(kPendingRefusal, QVariant());
+    };
+    forget(form);
+    for (QObject* child : form->findChildren<QObject*>())
+        forget(child);
+    // A view's status line may live in the window around it.
+    if (QWidget* window = form->window(); window != form)
+        for (auto* bar : window->findChildren<QStatusBar*>())
+            forget(bar);
 }
 
 void KtSNMPRequest2Controls::ShowStatus(int operation, const QString& message)
@@ -189,6 +247,7 @@ void KtSNMPRequest2Controls::Run(const std::function<void()>& wait, const std::f
     const std::shared_ptr<bool> alive = m_alive;
     m_busy = true;
     if (Mode == 0) {
+        const KtSyncWait waiting;
         try {
             wait();
         } catch (...) {
@@ -321,9 +380,18 @@ void KtSNMPRequest2Controls::Get()
                 if (!ShowAccepted(filter))
                     return;
             }
+            RaiseUnexpectedType();
             Succeeded(0);
         },
         [&] { m_request->GetAsync(&GetCompletion, this, true); });
+}
+
+// A value of the wrong type (or an exception) makes the whole read fail: the values it did
+// bring stay in sight, the marker in the variable's place, and the error names the variable.
+void KtSNMPRequest2Controls::RaiseUnexpectedType()
+{
+    if (m_request->HasUnexpectedType())
+        throw KtException(KtErr::UnexpectedType, m_request->UnexpectedTypeMessage());
 }
 
 void KtSNMPRequest2Controls::GetCompletion(void* context, const KtSNMPError& error, KtSNMPVarList&)
@@ -348,6 +416,7 @@ void KtSNMPRequest2Controls::GetCompleted(const KtSNMPError& error)
             m_request->GetAsync(&GetCompletion, this, false);
             return;
         }
+        RaiseUnexpectedType();
         if (!Succeeded(0))
             return;
     } catch (const KtException& e) {
@@ -367,20 +436,26 @@ void KtSNMPRequest2Controls::GetCompleted(const KtSNMPError& error)
 // ---- write --------------------------------------------------------------------------------
 
 QString KtSNMPRequest2Controls::WriteIndexList(const QString& indexList, const QStringList* values,
-                                               QStringList& keptValues, bool& useKept)
+                                               QStringList& keptValues, bool& useKept, int& leftOutNamed)
 {
     useKept = false;
-    if (m_leftOut.isEmpty())
+    leftOutNamed = -1;
+    if (m_leftOut.isEmpty() || indexList == KtEmptySet)
         return indexList;
     QStringList names;
-    if (indexList.isEmpty()) {
+    const KtSNMPVarList& list = m_request->VarList;
+    if (indexList == KtAllSettable) {
         // Only what the write would have sent anyway: naming a variable clears its invalid
         // mark, so a field the view left out (unticked, or excluded for this write) must not
         // be named here.
-        const KtSNMPVarList& list = m_request->VarList;
-        for (int i = 0; i < list.Count(); ++i)
-            if (!m_leftOut.contains(i) && list.IsSettable(i))
+        for (int i = 0; i < list.Count(); ++i) {
+            if (!list.IsSettable(i))
+                continue;
+            if (!m_leftOut.contains(i))
                 names << QString::number(i);
+            else if (leftOutNamed < 0)
+                leftOutNamed = i;
+        }
     } else {
         KtNumList<int> given;
         given.SetDelimiter(u',');
@@ -389,16 +464,16 @@ QString KtSNMPRequest2Controls::WriteIndexList(const QString& indexList, const Q
         for (int k = 0; k < given.Count(); ++k) {
             const int i = given.Item(k);
             const bool valueGiven = values && k < values->size();
-            if (m_leftOut.contains(i) && !valueGiven)
+            if (m_leftOut.contains(i) && !valueGiven) {
+                if (leftOutNamed < 0)
+                    leftOutNamed = i;
                 continue;
+            }
             names << QString::number(i);
             if (valueGiven)
                 keptValues << values->at(k);
         }
     }
-    // An index no variable has: every variable is left out.
-    if (names.isEmpty())
-        names << QString::number(m_request->VarList.Count());
     return names.join(u',');
 }
 
@@ -417,16 +492,34 @@ void KtSNMPRequest2Controls::Set(bool refresh, bool prepare, const QString& inde
         PrepareSet();
     QStringList keptValues;
     bool useKept = false;
-    const QString names = WriteIndexList(indexList, values, keptValues, useKept);
+    int leftOutNamed = -1;
+    const QString names = WriteIndexList(indexList, values, keptValues, useKept, leftOutNamed);
     const QStringList* sentValues = useKept ? &keptValues : values;
     m_leftOut.clear();
+    // Every variable named was left out: nothing goes out, and the first field without a
+    // value is named (an empty list is never read as every variable).
+    if (names.isEmpty() && leftOutNamed >= 0) {
+        const QString message = KtMessageWith(KtErr::NoValueToWrite, m_request->VarList.Item(leftOutNamed).Label);
+        RememberRefusal(message);
+        throw KtException(KtErr::NoValueToWrite, message);
+    }
     bool written = false;
-    Run(
-        [&] {
-            m_request->Set(false, names, sentValues);
-            written = Succeeded(1);
-        },
-        [&] { m_request->SetAsync(&SetCompletion, this, false, names, sentValues); });
+    try {
+        Run(
+            [&] {
+                m_request->Set(false, names, sentValues);
+                written = Succeeded(1);
+            },
+            [&] { m_request->SetAsync(&SetCompletion, this, false, names, sentValues); });
+    } catch (const KtException& e) {
+        if (*alive)
+            RememberRefusal(e.Message());
+        throw;
+    } catch (const std::exception& e) {
+        if (*alive)
+            RememberRefusal(QString::fromLocal8Bit(e.what()));
+        throw;
+    }
     // Outside the write: an error of the read is the read's own.
     if (written)
         RefreshAfterWrite();
@@ -440,6 +533,7 @@ void KtSNMPRequest2Controls::SetCompletion(void* context, const KtSNMPError& err
 void KtSNMPRequest2Controls::SetCompleted(const KtSNMPError& error)
 {
     if (error.code != 0) {
+        RememberRefusal(error.message);
         Failed(1, error);
         return;
     }

@@ -71,8 +71,18 @@ public:
     // mode 1 raises errors of sending and reports the rest through OnGetError.
     void Get();
     // Write: refresh replaces RefreshAfterSet, prepare runs PrepareSet first, indexList and
-    // values go to the request.
-    void Set(bool refresh, bool prepare, const QString& indexList = QString(), const QStringList* values = nullptr);
+    // values go to the request (KtAllSettable: every settable variable). Variables whose
+    // controls gave no value are left out; when none is left, nothing is sent and
+    // NoValueToWrite names the first such field (an empty list is never read as "all").
+    void Set(bool refresh, bool prepare, const QString& indexList = KtAllSettable,
+             const QStringList* values = nullptr);
+    // A write refused (by the switch, or by the module before anything went out) stays the
+    // last word of the command: a later "Ok!" on the same status target (the read that
+    // follows, another write) is followed by the refusal again, until the operator's next
+    // command. WatchCommands makes every button of form (those it holds now) start one;
+    // ForgetRefusals ends the command at once.
+    static void WatchCommands(QWidget* form);
+    static void ForgetRefusals(QWidget* form);
     // StatusText(last operation, message, list name) to the status target (nothing without one).
     // A memo keeps the earlier lines, shows the newest and marks lines other than "Ok!" as errors.
     void ShowStatus(const QString& message);
@@ -98,6 +108,9 @@ public:
     virtual void ReadEnded() {}
 
     bool Busy() const { return m_busy; }
+    // Reads false once the object has been destroyed: a caller that let events run (a
+    // synchronous operation does) checks it before it touches the object again.
+    std::shared_ptr<bool> Existence() const { return m_alive; }
     int RowCount() const { return m_rowCount; }
     int LastOperation() const { return m_lastOperation; }
     QWidget* Owner() const { return m_owner; }
@@ -146,6 +159,10 @@ private:
     // The end of an asynchronous read or write whose reply carries an error.
     void Failed(int operation, const KtSNMPError& error);
     void RefreshAfterWrite();
+    void RaiseUnexpectedType();
+    void ShowLine(const QString& line, bool error);
+    QObject* StatusTargetObject() const;
+    void RememberRefusal(const QString& message);
     QString FilterText();
     // Acceptance test and ShowRow; false when the object went away inside ShowRow.
     bool ShowAccepted(const QString& filter);
@@ -153,8 +170,10 @@ private:
     // Runs a view's notification; what it raises is shown, as nothing may leave a completion.
     void Notify(const Notification& notification, const KtSNMPError& error);
     // The caller's index list minus the variables left out of the write.
+    // leftOutNamed: the first variable named (or settable, for KtAllSettable) that was left
+    // out, -1 for none. Empty when every variable named was left out.
     QString WriteIndexList(const QString& indexList, const QStringList* values, QStringList& keptValues,
-                           bool& useKept);
+                           bool& useKept, int& leftOutNamed);
 
     std::unique_ptr<KtSNMPRequest> m_request;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
@@ -166,6 +185,7 @@ private:
     int m_rowCount = 0;
     int m_lastOperation = 0;
     QSet<int> m_leftOut;
+
 };
 
 // One binding of a variable (or a field of it) to its control(s).

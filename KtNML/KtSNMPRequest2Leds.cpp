@@ -166,7 +166,9 @@ void KtSNMPRequest2Leds::Poll()
     try {
         Get();
     } catch (const KtException& e) {
-        ResetLeds();
+        // A value of the wrong type tells nothing about the ports: they keep what they show.
+        if (e.Code() != KtErr::UnexpectedType)
+            ResetLeds();
         ShowStatus(e.Message());
     }
 }
@@ -185,6 +187,9 @@ void KtSNMPRequest2Leds::ResetLeds()
 
 void KtSNMPRequest2Leds::ShowRow()
 {
+    // The read fails with the variable's name; the LEDs keep their last state meanwhile.
+    if (Request().HasUnexpectedType())
+        return;
     m_blinkCount = 0;
     for (auto& led : m_leds)
         ComputeLed(*led);
@@ -193,7 +198,8 @@ void KtSNMPRequest2Leds::ShowRow()
 
 void KtSNMPRequest2Leds::OnGetError(const KtSNMPError& error)
 {
-    ResetLeds();
+    if (error.code != KtErr::UnexpectedType)
+        ResetLeds();
     ShowStatus(error.message);
 }
 

@@ -3,7 +3,8 @@
 // reports per port (one byte per port, or a status byte and a colour byte). A poll timer reads
 // the variables; each LED takes the colour its byte selects in a colour map, and LEDs whose
 // byte carries the blink bit flash for about half a second after every poll. A failed read
-// turns every LED off and shows the error in the status line.
+// turns every LED off and shows the error in the status line; a read that brought a value of
+// the wrong type leaves the LEDs as they were and names the variable there.
 //
 //   KtSNMPRequest2Leds leds(form);
 //   leds.VarList().Assign(ledList);

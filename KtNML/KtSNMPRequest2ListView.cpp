@@ -1,6 +1,7 @@
 // The list-view side of KtSNMPRequest2Edits: a table read row by row into a report view, its
 // columns, and the selected row copied into the values and shown in the bound controls.
 #include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSyncWait.h"
 
 #include "KtNML/KtBoundRow.h"
 
@@ -269,12 +270,13 @@ void KtSNMPRequest2Edits::ShowRow()
                 cells[extras[k]] = texts[qsizetype(k)];
     }
     m_pendingRows << new QTreeWidgetItem(cells);
-    // Rows appear while a walk runs, a batch every 50 ms, and the window stays responsive
-    // (a synchronous walk blocks the event loop but for these moments). The view may be
-    // closed in here, so nothing of this object is touched afterwards.
+    // Rows appear while a walk runs, a batch every 50 ms, and the window repaints (a
+    // synchronous walk blocks the event loop but for these moments; the operator's input waits
+    // for its end). Nothing of this object is touched afterwards.
     if (!m_sinceFlush.isValid() || m_sinceFlush.elapsed() >= 50) {
         FlushRows();
-        QCoreApplication::processEvents();
+        if (Mode == 0)
+            KtSyncWait::LetEventsRun();
     }
 }
 

@@ -584,6 +584,53 @@ void ValueFromVb(KtSNMPVar& var, const snmp::Varbind& vb)
     var.Value = text;
 }
 
+bool KtVarbindFits(std::int32_t syntax, const snmp::Varbind& vb)
+{
+    using S = snmp::Syntax;
+    const S t = vb.syntax;
+    const bool number32 = t == S::Integer || t == S::Counter32 || t == S::Gauge32 || t == S::TimeTicks
+        || t == S::UInteger32;
+    const bool octets = t == S::OctetString || t == S::Opaque;
+    switch (syntax) {
+    case KtSyn::Null: return true;
+    case KtSyn::Boolean: case KtSyn::Integer: case KtSyn::Counter: case KtSyn::Gauge: case KtSyn::UInteger:
+    case KtSyn::TimeTicks:
+        return number32;
+    case KtSyn::Counter64: return number32 || t == S::Counter64;
+    case KtSyn::BitStr: case KtSyn::OctetStr: case KtSyn::Opaque: case KtSyn::MacAddress:
+    case KtSyn::Ipv6Address: case KtSyn::Double: case KtSyn::DateTime: case KtSyn::BcDateTime:
+    case KtSyn::DisplayStr:
+        return octets;
+    case KtSyn::IpAddress: case KtSyn::NsapAddr:
+        return t == S::IpAddress || t == S::NsapAddress || (octets && vb.bytes.size() == 4);
+    case KtSyn::ObjectId: return t == S::ObjectId;
+    default: return false;
+    }
+}
+
+QString KtVarbindTypeName(const snmp::Varbind& vb)
+{
+    using S = snmp::Syntax;
+    switch (vb.syntax) {
+    case S::Integer: return QStringLiteral("INTEGER");
+    case S::OctetString: return QStringLiteral("OCTET STRING");
+    case S::Null: return QStringLiteral("NULL");
+    case S::ObjectId: return QStringLiteral("OBJECT IDENTIFIER");
+    case S::IpAddress: return QStringLiteral("IpAddress");
+    case S::Counter32: return QStringLiteral("Counter32");
+    case S::Gauge32: return QStringLiteral("Gauge32");
+    case S::TimeTicks: return QStringLiteral("TimeTicks");
+    case S::Opaque: return QStringLiteral("Opaque");
+    case S::NsapAddress: return QStringLiteral("NsapAddress");
+    case S::Counter64: return QStringLiteral("Counter64");
+    case S::UInteger32: return QStringLiteral("UInteger32");
+    case S::NoSuchObject: return QStringLiteral("noSuchObject");
+    case S::NoSuchInstance: return QStringLiteral("noSuchInstance");
+    case S::EndOfMibView: return QStringLiteral("endOfMibView");
+    }
+    return QStringLiteral("0x%1").arg(int(vb.syntax), 2, 16, QLatin1Char('0'));
+}
+
 void ValueToVb(const KtSNMPVar& var, snmp::Varbind& vb)
 {
     const QString text = var.Options ? var.Options->TextToValue(var.Value) : var.Value;

@@ -56,6 +56,12 @@ std::uint64_t KtDecimalToUInt64(const QString& text);
 
 // Sets the variable's display text from a received varbind (mapped through its option list).
 void ValueFromVb(KtSNMPVar& var, const snmp::Varbind& vb);
+// Whether a received varbind carries a value of the variable's syntax: numbers for the number
+// syntaxes, octets for the octet forms, an address for the addresses, an OID for an OID. An
+// SNMPv2 exception or a NULL carries none (a variable of syntax "null" takes anything).
+bool KtVarbindFits(std::int32_t syntax, const snmp::Varbind& vb);
+// The type of a varbind as the MIBs name it ("OCTET STRING", "noSuchObject", ...).
+QString KtVarbindTypeName(const snmp::Varbind& vb);
 // Fills the varbind (value and tag) from the variable's display text.
 void ValueToVb(const KtSNMPVar& var, snmp::Varbind& vb);
 

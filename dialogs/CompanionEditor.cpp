@@ -88,10 +88,6 @@ TCompanionTableBase::TCompanionTableBase(QWidget* owner, bool enlarge) : TDialog
     DeleteButton->setEnabled(false);
 }
 
-TCompanionTableBase::~TCompanionTableBase()
-{
-    FormClose();
-}
 
 void TCompanionTableBase::StartTable(const KtSNMPVarDef* defs, const QString& listName, TCompanionEditor* editor,
                                      const std::function<void(KtSNMPRequest2Edits&)>& bind,

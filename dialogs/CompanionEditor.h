@@ -73,8 +73,6 @@ class TCompanionTableBase : public TDialogBase {
 public:
     static inline const QString kChooseFirst = QStringLiteral("Choose the item first.");
 
-    ~TCompanionTableBase() override;
-
     void GetButtonClick();
     void AddButtonClick();
     void EditButtonClick();

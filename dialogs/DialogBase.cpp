@@ -1,14 +1,12 @@
 #include "dialogs/DialogBase.h"
 
-#include "KtNML/KtBoundRow.h"
 #include "KtNML/KtMessages.h"
+#include "KtNML/KtSyncWait.h"
 #include "views/ListViewTools.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QLineEdit>
@@ -17,14 +15,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// The longest wait for a request's outstanding reply when the dialog closes: the request
-// itself gives up after as long when it is destroyed.
-constexpr int kCloseWaitMs = 6000;
-
-} // namespace
-
 TDialogBase::TDialogBase(QWidget* owner, bool enlarge) : QDialog(owner), m_enlarge(enlarge)
 {
     setModal(true);
@@ -32,6 +22,10 @@ TDialogBase::TDialogBase(QWidget* owner, bool enlarge) : QDialog(owner), m_enlar
 
 TDialogBase::~TDialogBase()
 {
+    // The derived parts are gone: nothing the children signal while they are destroyed, or
+    // while the requests go, may reach the form's handlers.
+    m_destroying = true;
+    CutSignals();
     FormClose();
 }
 
@@ -111,7 +105,9 @@ bool TDialogBase::CheckEdits(KtSNMPRequest2Edits& request, const std::vector<int
 
 bool TDialogBase::ReadyFor(const KtSNMPRequest2Edits& request)
 {
-    if (m_closing)
+    // A synchronous operation holds the operator's input back: what arrives meanwhile comes
+    // from a timer, and a message box now would open an event loop inside the wait.
+    if (m_closing || m_closePending || KtSyncWait::Active())
         return false;
     if (!GetComplete() || request.Busy()) {
         ShowMessage(m_guardMessage);
@@ -129,19 +125,28 @@ bool TDialogBase::RunOperation(KtSNMPRequest2Edits& request, const std::function
         return false;
     SetGetComplete(false);
     request.Request().Alive = true;
+    // A synchronous body lets events run while it waits: whatever happened meanwhile, the form
+    // and its request are checked before they are touched again.
+    const QPointer<TDialogBase> self(this);
+    const std::shared_ptr<bool> requestAlive = request.Existence();
+    const auto survived = [&] { return self && *requestAlive && !m_closed; };
+    const auto fail = [&](const QString& message) {
+        if (!survived())
+            return;
+        SetGetComplete(true);
+        request.ShowStatus(message);
+    };
     try {
         body();
     } catch (const KtException& e) {
-        SetGetComplete(true);
-        request.ShowStatus(e.Message());
+        fail(e.Message());
         return true;
     } catch (const std::exception& e) {
-        SetGetComplete(true);
-        request.ShowStatus(QString::fromLocal8Bit(e.what()));
+        fail(QString::fromLocal8Bit(e.what()));
         return true;
     }
     // A body that ran synchronously, or whose read was never sent, leaves no read-done to come.
-    if (!request.Busy())
+    if (survived() && !request.Busy())
         SetGetComplete(true);
     return true;
 }
@@ -291,8 +296,12 @@ bool TDialogBase::SendTicked(KtSNMPRequest2Edits& request, const std::vector<Tic
 void TDialogBase::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!m_closing)
-        TListViewTools::AttachAll(this);
+    if (m_closing)
+        return;
+    TListViewTools::AttachAll(this);
+    // A button pressed is the operator's next command: a write refused before it is no longer
+    // repeated after the "Ok!" lines that follow.
+    KtSNMPRequest2Controls::WatchCommands(this);
 }
 
 // A list added to a shown dialog is polished (a child of the dialog itself) or asks for a new
@@ -305,9 +314,26 @@ bool TDialogBase::event(QEvent* event)
     return QDialog::event(event);
 }
 
+bool TDialogBase::DeferCloseWhileWaiting(int result)
+{
+    if (!KtSyncWait::Active() || m_closed)
+        return false;
+    // The operation ends after the reply it waits for; the close follows then.
+    for (const auto& request : m_requests)
+        request->Request().Alive = false;
+    if (!m_closePending) {
+        m_closePending = true;
+        KtSyncWait::WhenIdle(this, [this, result] {
+            m_closePending = false;
+            done(result);
+        });
+    }
+    return true;
+}
+
 bool TDialogBase::FormCloseQuery()
 {
-    if (m_closing)
+    if (m_closing || m_closePending)
         return false;
     if (!GetComplete()) {
         ShowMessage(m_guardMessage);
@@ -318,7 +344,7 @@ bool TDialogBase::FormCloseQuery()
 
 void TDialogBase::closeEvent(QCloseEvent* event)
 {
-    if (!FormCloseQuery()) {
+    if (DeferCloseWhileWaiting(QDialog::Rejected) || !FormCloseQuery()) {
         event->ignore();
         return;
     }
@@ -332,7 +358,7 @@ void TDialogBase::done(int result)
         QDialog::done(result);
         return;
     }
-    if (!FormCloseQuery())
+    if (DeferCloseWhileWaiting(result) || !FormCloseQuery())
         return;
     FormClose();
     QDialog::done(result);
@@ -344,25 +370,23 @@ void TDialogBase::FormClose()
         return;
     m_closing = true;
     for (const auto& request : m_requests)
-        if (QTreeWidget* view = request->ListView())
-            view->clearSelection();
-    FreeControls();
-    for (auto& request : m_requests) {
         request->Request().Alive = false;
-        QElapsedTimer waited;
-        waited.start();
-        while (request->Busy() && waited.elapsed() < kCloseWaitMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        request.reset();
+    if (!m_destroying) {
+        for (const auto& request : m_requests)
+            if (QTreeWidget* view = request->ListView())
+                view->clearSelection();
+        FreeControls();
     }
+    // A request going away drops the replies still on their way: no event loop runs here.
     m_requests.clear();
     // The list views signal their models' resets while the form's widgets are destroyed, after
     // the derived parts of the form are gone: none of those signals may reach the form now.
-    for (QTreeWidget* view : findChildren<QTreeWidget*>()) {
-        disconnect(view->model(), nullptr, this, nullptr);
-        disconnect(view, nullptr, this, nullptr);
-        if (KtBoundRow* bound = KtBoundRow::Find(view))
-            disconnect(bound, nullptr, this, nullptr);
-    }
+    CutSignals();
     m_closed = true;
+}
+
+void TDialogBase::CutSignals()
+{
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
 }

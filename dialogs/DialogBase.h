@@ -14,7 +14,10 @@
 //  - Input checks: whole-text checks in dialogs/InputChecks.h, shown through Require;
 //    CheckEdits runs the edit constraints of a request's edits at command time.
 //  - Synchronous dialogs (SetSynchronous, for dialogs whose requests block): no completion
-//    guard; closing is always allowed.
+//    guard. While a synchronous operation waits (KtNML/KtSyncWait.h) the operator's input is
+//    held back, no command starts, and a close asked meanwhile (close button, Escape, window
+//    manager, accept/reject) is carried out when the operation ends: the requests are told to
+//    stop, so the wait lasts at most the reply outstanding (its time-out).
 //  - Stop: the walk ends after the reply that is outstanding.
 //  - SetGuardMessage: a dialog whose guard says something else ("Refresh not complete").
 //  - WatchRowCount(list, counter): the counter box shows the list's row count as it changes
@@ -23,9 +26,11 @@
 //    whose first column is key is selected again (its values reload into the controls).
 //  - List views: once shown, every QTreeWidget of the dialog (and any added later) gets the
 //    tools of views/ListViewTools.h: copy, Copy All, Export CSV, header sort, filter box.
-//  - Closing: refused with the guard message while an operation is outstanding (close button,
-//    Escape, window manager; never in a synchronous dialog); otherwise list selections are
-//    cleared, FreeControls runs, and each request in turn is stopped, waited for and destroyed.
+//  - Closing: refused with the guard message while an asynchronous operation is outstanding
+//    (close button, Escape, window manager); otherwise list selections are cleared,
+//    FreeControls runs, and each request is stopped and destroyed (replies still on their way
+//    are dropped, no event loop runs). Destroying the form does the same without the first
+//    two steps: no derived destructor calls FormClose or cuts its controls' signals by hand.
 //
 // Writes, always for the row whose keys stand in the bound controls, values read back from the
 // controls, without the framework's refresh, and with no variable's access flag changed:
@@ -50,8 +55,8 @@
 //       RunOperation(*m_table, [&] { SendColumn(*m_table, 2); m_table->Get(); },
 //                    [&] { return CheckFoo(); });     // InputChecks.h; a message and false
 //   }
-//   ~TFooForm(): FormClose() (it also cuts the list views' signals to the form), then
-//   disconnect whatever else the form connected to its own controls.
+//   No destructor is needed for the requests or the signals: the base stops and frees the
+//   requests and cuts every child's signals to the form.
 //
 // Where it goes: dialogs/<subsystem>/ (layer2/, security/, ...), one line in
 // DialogRegistry.cpp (class name as the menu item names it, caption prefix, factory), and its
@@ -191,7 +196,9 @@ protected:
 
     // Frees what the dialog holds besides its requests (port grids, ...), before they go.
     virtual void FreeControls() {}
-    // Stops, waits for and destroys every request (runs once; the destructor runs it too).
+    // Stops and destroys every request, dropping the replies still on their way, and cuts
+    // every signal of the form's children to the form (runs once: on closing, else in the
+    // destructor; a derived destructor need not call it).
     void FormClose();
 
     void closeEvent(QCloseEvent* event) override;
@@ -204,6 +211,10 @@ public:
 
 private:
     void SetGetComplete(bool complete) { m_getComplete = complete; }
+    // A close asked while a synchronous operation waits: the requests are told to stop and
+    // done(result) runs once the wait has ended. False when no wait is active.
+    bool DeferCloseWhileWaiting(int result);
+    void CutSignals();
     // True when a command may start: no operation outstanding and the request idle; otherwise
     // the guard message (nothing while the dialog is closing).
     bool ReadyFor(const KtSNMPRequest2Edits& request);
@@ -213,6 +224,8 @@ private:
     bool m_getComplete = true;
     bool m_closing = false;
     bool m_closed = false;
+    bool m_closePending = false;  // asked during a synchronous wait: carried out once it ends
+    bool m_destroying = false;
     QString m_guardMessage = kNotComplete;
     std::vector<std::pair<QTreeWidget*, QLabel*>> m_rowCounters;
     std::vector<std::unique_ptr<KtSNMPRequest2Edits>> m_requests;

@@ -96,6 +96,12 @@ void TStackingPortUitForm::UncheckAll()
         box->setChecked(false);
 }
 
+void TStackingPortUitForm::SetReadOnly(bool readOnly)
+{
+    for (QCheckBox* box : PortBoxes)
+        box->setEnabled(!readOnly);
+}
+
 QString TStackingPortUitForm::BitIndexText(int count)
 {
     QStringList bits;

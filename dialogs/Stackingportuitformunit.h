@@ -24,6 +24,9 @@ public:
     // portCount boxes.
     void ShowUnit(const QString& modelName, int portCount);
     void UncheckAll();
+    // Boxes that show what the switch reports and are never written: the operator cannot
+    // change them (they are shown disabled).
+    void SetReadOnly(bool readOnly);
 
     // "0,1,...,count-1": the bit list that binds count boxes to a port list.
     static QString BitIndexText(int count = 32);

@@ -209,9 +209,7 @@ void TVKR2207PanelForm::StopLeds()
         return;
     m_leds->StopPolling();
     m_leds->Request().Alive = false;
-    // A poll in flight finishes first: its completion still reaches the binding.
-    while (m_leds && m_leds->Busy())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    // A poll in flight is dropped with the binding: its reply never reaches it.
     m_leds.reset();
 }
 

@@ -657,17 +657,22 @@ void TMainMenu::RunDialog(const KtMenuItem& item)
     if (it == m_dialogs.end() || !it->second.factory)
         return;
     DialogEntry& entry = it->second;
-    if (entry.instance)  // its command is still running (a nested event loop)
+    // One dialog per item: a second command while the first is being built (its constructor
+    // reads the switch) or shown is ignored.
+    if (entry.instance || entry.opening)
         return;
+    entry.opening = true;
     RunStepBefore(item.step);
     QWidget* owner = qobject_cast<QWidget*>(parent());
     std::unique_ptr<QDialog> dialog;
     try {
         dialog.reset(entry.factory(owner));
     } catch (const KtException& e) {
+        entry.opening = false;
         KtMessageService().Error(nullptr, QApplication::applicationName(), e.Message());
         return;
     }
+    entry.opening = false;
     if (!dialog)
         return;
     entry.instance = dialog.get();

@@ -139,6 +139,7 @@ private:
         QString captionPrefix;
         DialogFactory factory;
         QDialog* instance = nullptr;
+        bool opening = false;  // its constructor runs (and may wait for the switch)
     };
 
     TMenuHooks m_hooks;

@@ -3,6 +3,7 @@
 #include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPSession.h"
+#include "KtNML/KtSyncWait.h"
 #include "dialogs/DialogRegistry.h"
 #include "panel/PanelHost.h"
 #include "panel/PortViews.h"
@@ -17,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -364,6 +366,15 @@ void TMainForm::changeEvent(QEvent* event)
         RmonGate();
         Dot1xGate();
     }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (KtSyncWait::Active()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void TMainForm::showEvent(QShowEvent* event)

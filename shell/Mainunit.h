@@ -88,6 +88,9 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Refused while a synchronous read waits (a dialog being built reads the switch): the
+    // window, its menu and that dialog stay until the read has ended.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateMenus();

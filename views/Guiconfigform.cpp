@@ -1,6 +1,7 @@
 #include "views/Guiconfigform.h"
 
 #include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSyncWait.h"
 #include "views/ViewDialogs.h"
 
 #include <QApplication>
@@ -85,6 +86,8 @@ void TConfigForm::RefreshCurrent()
 void TConfigForm::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
+    // A button pressed is the operator's next command (see KtSNMPRequest2Controls).
+    KtSNMPRequest2Controls::WatchCommands(this);
     // Posted on the first showing rather than at construction: the command has built the
     // panel by then, and the event is delivered by the modal loop.
     if (!m_refreshPosted) {
@@ -115,8 +118,34 @@ bool TConfigForm::AnyBusy() const
 // completion has to return before the walk can end.
 void TConfigForm::done(int result)
 {
-    if (m_closing)
+    if (m_closing || m_closeAfterForm)
         return;
+    // An Add or Edit form of the view is open (its modal loop runs inside this form's): that
+    // form goes first, and this one once the command that opened it has returned.
+    for (QDialog* form : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+        if (!form->isVisible())
+            continue;
+        m_closeAfterForm = true;
+        connect(form, &QObject::destroyed, this, [this, result] {
+            QTimer::singleShot(0, this, [this, result] {
+                m_closeAfterForm = false;
+                done(result);
+            });
+        });
+        form->reject();
+        return;
+    }
+    // A synchronous operation waits further up the stack: the close follows its end.
+    if (KtSyncWait::Active()) {
+        for (const auto& r : m_requests)
+            r->Request().Alive = false;
+        m_closeAfterForm = true;
+        KtSyncWait::WhenIdle(this, [this, result] {
+            m_closeAfterForm = false;
+            done(result);
+        });
+        return;
+    }
     m_closing = true;
     m_result = result;
     for (const auto& r : m_requests)
@@ -131,7 +160,7 @@ void TConfigForm::done(int result)
     auto* poll = new QTimer(this);
     const QDeadlineTimer deadline(kCloseWaitMs);
     connect(poll, &QTimer::timeout, this, [this, poll, deadline] {
-        if (AnyBusy() && !deadline.hasExpired())
+        if ((AnyBusy() && !deadline.hasExpired()) || KtSyncWait::Active())
             return;
         poll->stop();
         poll->deleteLater();
@@ -148,11 +177,9 @@ void TConfigForm::FinishClose()
 
 void TConfigForm::ReleaseRequests()
 {
+    // A request going away drops the replies still on their way: nothing waits here.
     for (const auto& r : m_requests)
         r->Request().Alive = false;
-    const QDeadlineTimer deadline(kCloseWaitMs);
-    while (AnyBusy() && !deadline.hasExpired())
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
     for (auto& r : m_requests)
         r.reset();
     m_requests.clear();

@@ -54,7 +54,7 @@ protected:
 private:
     void StartBuild(int kind, std::unique_ptr<KtSNMPRequest2Edits>& request);
     bool AnyBusy() const;
-    // Clears every alive flag, then destroys the bindings (each waits for its replies).
+    // Clears every alive flag, then destroys the bindings (replies on their way are dropped).
     void ReleaseRequests();
     void FinishClose();
 
@@ -63,6 +63,7 @@ private:
     QPointer<KtSNMPRequest2Edits> m_current;
     QPointer<TSNMPEditorPanel> m_panel;
     bool m_refreshPosted = false;
+    bool m_closeAfterForm = false;  // a close waits for an open Add/Edit form or a synchronous wait
     bool m_closing = false;
     int m_result = 0;
 };

@@ -3,6 +3,7 @@
 #include "KtNML/KtBoundRow.h"
 #include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSyncWait.h"
 #include "views/ViewDialogs.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -169,10 +171,14 @@ void TSNMPListViewPanel::StopWalk()
     if (m_request->Mode != 1)
         return;
     m_request->Request().Alive = false;
+    // The walk ends with the reply outstanding; the operator's input waits meanwhile.
+    const QPointer<TSNMPListViewPanel> self(this);
+    const std::shared_ptr<bool> request = m_request->Existence();
     const QDeadlineTimer deadline(1000);
-    while (m_request->Busy() && !deadline.hasExpired())
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    m_request->Request().Alive = true;
+    while (self && *request && m_request->Busy() && !deadline.hasExpired())
+        KtSyncWait::LetEventsRun(20);
+    if (self && *request)
+        m_request->Request().Alive = true;
 }
 
 QDialog* TSNMPListViewPanel::MakeForm(const QString& suffix, TSNMPPanel*& panel)

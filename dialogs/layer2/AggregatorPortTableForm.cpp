@@ -79,10 +79,6 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget* owner, bool enlarge)
     FormCreate();
 }
 
-TAggregatorPortTableForm::~TAggregatorPortTableForm()
-{
-    FormClose();
-}
 
 void TAggregatorPortTableForm::BuildControls()
 {

@@ -20,7 +20,6 @@ class TAggregatorPortTableForm : public TDialogBase {
     Q_OBJECT
 public:
     explicit TAggregatorPortTableForm(QWidget* owner, bool enlarge = false);
-    ~TAggregatorPortTableForm() override;
 
     // Button handlers.
     void GetBtnClick();

@@ -183,7 +183,6 @@ TInfoTableForm::TInfoTableForm(QWidget* owner, bool enlarge, const TInfoTableSha
 
 TInfoTableForm::~TInfoTableForm()
 {
-    FormClose();
     if (m_shape.sharedCompletion) {
         // A walk stopped by closing never reports its end: the flags are not left to block the
         // GARP timer dialog that shares them.
@@ -288,10 +287,6 @@ TInfoScalarsForm::TInfoScalarsForm(QWidget* owner, bool enlarge, const TInfoScal
     FormCreate();
 }
 
-TInfoScalarsForm::~TInfoScalarsForm()
-{
-    FormClose();
-}
 
 QWidget* TInfoScalarsForm::Field(const char* object) const
 {

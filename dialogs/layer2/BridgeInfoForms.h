@@ -107,7 +107,6 @@ class TInfoScalarsForm : public TDialogBase {
     Q_OBJECT
 public:
     TInfoScalarsForm(QWidget* owner, bool enlarge, const TInfoScalarsShape& shape);
-    ~TInfoScalarsForm() override;
 
     void RefreshClick();
     void SetClick();

@@ -58,11 +58,6 @@ TDot3FormBase::TDot3FormBase(QWidget* owner, bool enlarge, QStringList counterRo
 {
 }
 
-TDot3FormBase::~TDot3FormBase()
-{
-    FormClose();
-    disconnect(ListView1, nullptr, this, nullptr);
-}
 
 void TDot3FormBase::BuildCommon(QFormLayout*& fields, QVBoxLayout*& buttons)
 {

@@ -21,8 +21,6 @@ class TDot3FormBase : public TDialogBase {
 public:
     static inline const QString kNotCompleted = QStringLiteral("Get data not completed!");
 
-    ~TDot3FormBase() override;
-
     void btnGetClick();
     void btnCloseClick();
 

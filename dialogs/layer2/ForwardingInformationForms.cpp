@@ -96,10 +96,6 @@ TForwardingInformationForm::TForwardingInformationForm(QWidget* owner, bool enla
     FormCreate();
 }
 
-TForwardingInformationForm::~TForwardingInformationForm()
-{
-    FormClose();
-}
 
 void TForwardingInformationForm::BuildControls()
 {

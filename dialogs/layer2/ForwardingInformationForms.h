@@ -35,8 +35,6 @@ struct TForwardingDef {
 class TForwardingInformationForm : public TDialogBase {
     Q_OBJECT
 public:
-    ~TForwardingInformationForm() override;
-
     // Button handlers.
     void RefreshBtnClick();
     void SetBtnClick();

@@ -36,7 +36,6 @@ TGARPForm::TGARPForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 
 TGARPForm::~TGARPForm()
 {
-    FormClose();
     // A walk stopped by closing never reports its end: the flags are not left to block the
     // next dialog that shares them.
     GarpCompletion() = TGarpCompletion{};

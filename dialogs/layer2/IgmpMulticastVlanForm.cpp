@@ -90,10 +90,6 @@ TIGMPMulticastVlanForm::TIGMPMulticastVlanForm(QWidget* owner, bool enlarge) : T
     FormCreate();
 }
 
-TIGMPMulticastVlanForm::~TIGMPMulticastVlanForm()
-{
-    FormClose();
-}
 
 void TIGMPMulticastVlanForm::BuildControls()
 {
@@ -297,7 +293,12 @@ void TIGMPMulticastVlanForm::SetBtnClick()
             SendRow(*m_table, ColumnsToSend());
             StartWalk();
         },
-        [this] { return CheckEdits(*m_table, {kName}) && CheckReplaceIp(); });
+        // The same checks of what goes out as Add's: a name the switch would take for none is
+        // refused here too.
+        [this] {
+            return RequireAt(!VlanNameEdit->text().isEmpty(), kVlanNameEmpty, VlanNameEdit)
+                   && CheckEdits(*m_table, {kName}) && CheckReplaceIp();
+        });
     if (ran)
         SetButtons(false);
 }

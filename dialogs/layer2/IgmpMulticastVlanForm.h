@@ -36,7 +36,6 @@ public:
     static QString IpProblem(const QString& text);
 
     explicit TIGMPMulticastVlanForm(QWidget* owner, bool enlarge = false);
-    ~TIGMPMulticastVlanForm() override;
 
     // Button handlers.
     void RefreshBtnClick();

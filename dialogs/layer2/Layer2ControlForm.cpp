@@ -4,6 +4,7 @@
 
 #include "KtNML/KtEditConstraint.h"
 #include "KtNML/KtOptionList.h"
+#include "KtNML/KtSyncWait.h"
 #include "dialogs/InputChecks.h"
 
 #include <QCheckBox>
@@ -93,12 +94,6 @@ TLayer2ControlForm::TLayer2ControlForm(QWidget* owner, bool enlarge) : TDialogBa
     FormCreate();
 }
 
-TLayer2ControlForm::~TLayer2ControlForm()
-{
-    FormClose();
-    for (QObject* control : std::initializer_list<QObject*>{WebStateComBo, TelStateComBo, IPConfigComBo})
-        disconnect(control, nullptr, this, nullptr);
-}
 
 void TLayer2ControlForm::BuildControls()
 {
@@ -376,10 +371,8 @@ void TLayer2ControlForm::Write(const Group& group, bool emptyWhenNoneTicked)
         fields.push_back({field.tick, field.column});
     try {
         group.request->Request().Alive = true;
-        if (!SendTicked(*group.request, fields, false) && emptyWhenNoneTicked) {
-            // An index no variable has: every variable is left out, and the SET goes out empty.
-            SendColumns(*group.request, QString::number(group.request->VarList().Count()));
-        }
+        if (!SendTicked(*group.request, fields, false) && emptyWhenNoneTicked)
+            SendColumns(*group.request, KtEmptySet);  // the SET goes out without variables
     } catch (const KtException& e) {
         group.request->ShowStatus(1, e.Message());
     }
@@ -403,7 +396,7 @@ bool TLayer2ControlForm::SettlePort(QComboBox* state, QCheckBox* tick, KtSNMPReq
         QElapsedTimer waited;
         waited.start();
         while (waited.elapsed() < settle) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            KtSyncWait::LetEventsRun(20);
             if (!self || m_freed)
                 return false;
         }

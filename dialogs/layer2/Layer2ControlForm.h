@@ -23,7 +23,6 @@ public:
     static inline const QString kEmptyChecked = QStringLiteral("Some Checked fields are empty.");
 
     explicit TLayer2ControlForm(QWidget* owner, bool enlarge = false);
-    ~TLayer2ControlForm() override;
 
     void GetButtonClick();
     void SetButtonClick();

@@ -62,10 +62,6 @@ TMBAControlForm::TMBAControlForm(QWidget* owner, bool enlarge) : TDialogBase(own
     FormCreate();
 }
 
-TMBAControlForm::~TMBAControlForm()
-{
-    FormClose();
-}
 
 void TMBAControlForm::BuildControls()
 {

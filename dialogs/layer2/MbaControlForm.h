@@ -28,7 +28,6 @@ public:
         QStringLiteral("State, method and password not written: they could not be read. Refresh first.");
 
     explicit TMBAControlForm(QWidget* owner, bool enlarge = false);
-    ~TMBAControlForm() override;
 
     void BT_GetClick();
     void SetBtnClick();

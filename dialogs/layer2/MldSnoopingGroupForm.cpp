@@ -40,10 +40,6 @@ TMLD_SnoopingGroupForm::TMLD_SnoopingGroupForm(QWidget* owner, bool enlarge) : T
     FormCreate();
 }
 
-TMLD_SnoopingGroupForm::~TMLD_SnoopingGroupForm()
-{
-    FormClose();
-}
 
 void TMLD_SnoopingGroupForm::BuildControls()
 {

@@ -15,7 +15,6 @@ class TMLD_SnoopingGroupForm : public TDialogBase {
     Q_OBJECT
 public:
     explicit TMLD_SnoopingGroupForm(QWidget* owner, bool enlarge = false);
-    ~TMLD_SnoopingGroupForm() override;
 
     // Reads the table again; ignored while a walk runs.
     void btnRefreshClick();

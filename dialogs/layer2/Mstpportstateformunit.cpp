@@ -133,10 +133,6 @@ TMSTPPortStateForm::TMSTPPortStateForm(QWidget* owner, bool enlarge) : TDialogBa
     FormCreate();
 }
 
-TMSTPPortStateForm::~TMSTPPortStateForm()
-{
-    FormClose();
-}
 
 void TMSTPPortStateForm::BuildControls()
 {
@@ -181,7 +177,8 @@ void TMSTPPortStateForm::FormCreate()
         m_table->BindListView(lvMSTPPortState, false);
         m_table->BindFormatted(0, QStringLiteral("%u"), {e->edtPortIndex});
         m_table->BindFormatted(1, QStringLiteral("%u"), {e->edtOperHelloTime});
-        m_table->BindFormatted(kAdminHelloTime, QStringLiteral("%u"), {e->edtAdminHelloTime});
+        // The switch takes 100 to 200 (hundredths of a second): checked before anything goes out.
+        m_table->BindFormatted(kAdminHelloTime, QStringLiteral("%u{n100x200}"), {e->edtAdminHelloTime});
         m_table->BindDropDown(3, e->cbxPortEnable);
         m_table->BindFormatted(4, QStringLiteral("%u"), {e->edtExtPathCost});
         m_table->BindDropDown(5, e->cbxMigration);
@@ -253,17 +250,24 @@ bool TMSTPPortStateForm::SendEdit()
     const QString version = lblSTPVersion->text();
     const bool mstp = version == QLatin1String("mstp");
     const bool single = version == QLatin1String("stp") || version == QLatin1String("rstp");
+    std::vector<int> sent = kWritable;
+    if (mstp)
+        sent.insert(sent.begin(), kAdminHelloTime);
     return RunOperation(
         *m_table,
         [&] {
-            // MSTP takes a port's admin hello time in a write of its own.
+            // MSTP takes a port's admin hello time in a write of its own; the other columns go
+            // only once the switch has taken it.
+            std::vector<std::function<void()>> steps;
             if (mstp)
-                SendColumn(*m_table, kAdminHelloTime);
-            SendColumns(*m_table, kWritable);
-            m_table->Get();
+                steps.push_back([this] { SendColumn(*m_table, kAdminHelloTime); });
+            steps.push_back([this] { SendColumns(*m_table, kWritable); });
+            steps.push_back([this] { m_table->Get(); });
+            SendChain(*m_table, std::move(steps));
         },
-        // Without the version read the write would be a guess.
-        [&] { return Require(mstp || single, kNotComplete); });
+        // Without the version read the write would be a guess; every field is checked before
+        // the first write.
+        [&] { return Require(mstp || single, kNotComplete) && CheckEdits(*m_table, sent); });
 }
 
 void TMSTPPortStateForm::btnStopClick()

@@ -46,7 +46,6 @@ class TMSTPPortStateForm : public TDialogBase {
     Q_OBJECT
 public:
     explicit TMSTPPortStateForm(QWidget* owner, bool enlarge = false);
-    ~TMSTPPortStateForm() override;
 
     void btnRefreshClick();
     void btnEditClick();

@@ -69,11 +69,6 @@ TPortMirrorForm::TPortMirrorForm(QWidget* owner, bool enlarge) : TDialogBase(own
     FormCreate();
 }
 
-TPortMirrorForm::~TPortMirrorForm()
-{
-    FormClose();
-    disconnect(ET_TargetPort, nullptr, this, nullptr);
-}
 
 void TPortMirrorForm::BuildControls()
 {

@@ -23,7 +23,6 @@ class TPortMirrorForm : public TDialogBase {
     Q_OBJECT
 public:
     explicit TPortMirrorForm(QWidget* owner, bool enlarge = false);
-    ~TPortMirrorForm() override;
 
     // Button handlers.
     void BT_RefreshClick();

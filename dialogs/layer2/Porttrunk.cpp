@@ -66,11 +66,6 @@ TPortTrunkForm::TPortTrunkForm(QWidget* owner, bool enlarge) : TDialogBase(owner
     FormCreate();
 }
 
-TPortTrunkForm::~TPortTrunkForm()
-{
-    FormClose();
-    disconnect(LV_PortTrunk, nullptr, this, nullptr);
-}
 
 void TPortTrunkForm::BuildControls()
 {

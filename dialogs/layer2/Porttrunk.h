@@ -24,7 +24,6 @@ class TPortTrunkForm : public TDialogBase {
     Q_OBJECT
 public:
     explicit TPortTrunkForm(QWidget* owner, bool enlarge = false);
-    ~TPortTrunkForm() override;
 
     // Button handlers.
     void BT_GetClick();     // Refresh

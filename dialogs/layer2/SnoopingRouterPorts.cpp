@@ -53,10 +53,6 @@ TSnoopingRouterPortsForm::TSnoopingRouterPortsForm(QWidget* owner, bool enlarge,
     FormCreate();
 }
 
-TSnoopingRouterPortsForm::~TSnoopingRouterPortsForm()
-{
-    FormClose();
-}
 
 void TSnoopingRouterPortsForm::BuildControls()
 {
@@ -80,6 +76,8 @@ void TSnoopingRouterPortsForm::BuildControls()
     StaticGrid = grids[0];
     DynamicGrid = grids[1];
     ForbiddenGrid = grids[2];
+    // The switch learns the dynamic ports: shown, never sent, so not for the operator to tick.
+    DynamicGrid->SetReadOnly(true);
     left->addWidget(PortPages);
 
     btnGet = Button(this, "btnGet", "Refresh");

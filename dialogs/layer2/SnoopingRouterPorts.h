@@ -29,8 +29,6 @@ struct TRouterPortsDef {
 class TSnoopingRouterPortsForm : public TDialogBase {
     Q_OBJECT
 public:
-    ~TSnoopingRouterPortsForm() override;
-
     // Button handlers.
     void btnGetClick();
     void btnSetClick();

@@ -28,10 +28,6 @@ TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(QWidget* owner, bool enla
     FormCreate();
 }
 
-TSpanningTreeAlgorithmForm::~TSpanningTreeAlgorithmForm()
-{
-    FormClose();
-}
 
 void TSpanningTreeAlgorithmForm::BuildControls()
 {
@@ -100,10 +96,9 @@ void TSpanningTreeAlgorithmForm::BT_SetClick()
             m_request->Request().Alive = true;
             m_request->Set(true, true);
         } catch (const KtException& e) {
-            // Reading again would replace the message at once.
             m_request->ShowStatus(1, e.Message());
-            return;
         }
+        // Also after a refusal: the read's "Ok!" is followed by the refusal again.
         Read();
     } else if (state == QLatin1String("enabled")) {
         Enable();
@@ -112,17 +107,13 @@ void TSpanningTreeAlgorithmForm::BT_SetClick()
 
 void TSpanningTreeAlgorithmForm::Enable()
 {
-    bool failed = false;
     if (KtMessageService().AskOkCancel(this, KtMessages::DisplayCaption(), kEnableQuestion)) {
         m_request->Request().Alive = true;
         TProgressForm progress(this, *m_request);
         progress.setWindowTitle(kProgressCaption);
         progress.SetPrompt(kProgressPrompt);
         progress.ShowModal();
-        failed = progress.WriteFailed();
     }
-    // A failed write leaves its message in the status bar for the operator to read: a read
-    // now would replace it.
-    if (!failed)
-        Read();
+    // After a refused write too: the read's "Ok!" is followed by the refusal again.
+    Read();
 }

@@ -15,7 +15,6 @@ class TSpanningTreeAlgorithmForm : public TDialogBase {
     Q_OBJECT
 public:
     explicit TSpanningTreeAlgorithmForm(QWidget* owner, bool enlarge = false);
-    ~TSpanningTreeAlgorithmForm() override;
 
     void BT_GetClick();
     void BT_SetClick();

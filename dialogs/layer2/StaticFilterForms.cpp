@@ -129,10 +129,6 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget* owner, boo
     FormCreate();
 }
 
-TUnicastFilterInformationForm::~TUnicastFilterInformationForm()
-{
-    FormClose();
-}
 
 void TUnicastFilterInformationForm::BuildControls()
 {
@@ -218,11 +214,10 @@ void TUnicastFilterInformationForm::ListSelectItem()
 
 void TUnicastFilterInformationForm::RefreshBtnClick()
 {
-    m_table->Request().Alive = true;
-    if (m_table->Busy())
-        return;
-    RunOperation(*m_table, [this] { m_table->Get(); });
-    ShowRowCounts();
+    // As its multicast sibling: refused with the guard message while a walk runs (which it
+    // leaves as it is, stopped or not).
+    if (RunOperation(*m_table, [this] { m_table->Get(); }))
+        ShowRowCounts();
 }
 
 void TUnicastFilterInformationForm::SetBtnClick()
@@ -269,10 +264,6 @@ TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget* owner,
     FormCreate();
 }
 
-TMulticastFilterInformationForm::~TMulticastFilterInformationForm()
-{
-    FormClose();
-}
 
 void TMulticastFilterInformationForm::BuildControls()
 {

@@ -62,7 +62,6 @@ class TUnicastFilterInformationForm : public TStaticFilterFormBase {
     Q_OBJECT
 public:
     explicit TUnicastFilterInformationForm(QWidget* owner, bool enlarge = false);
-    ~TUnicastFilterInformationForm() override;
 
     static inline const QString kNotPermanent = QStringLiteral("Status Should be permanent");
 
@@ -96,7 +95,6 @@ class TMulticastFilterInformationForm : public TStaticFilterFormBase {
     Q_OBJECT
 public:
     explicit TMulticastFilterInformationForm(QWidget* owner, bool enlarge = false);
-    ~TMulticastFilterInformationForm() override;
 
     static inline const QString kNotPermanent = QStringLiteral("Status should be set to permanent");
 

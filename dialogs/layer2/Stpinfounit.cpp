@@ -63,11 +63,6 @@ TSTP_Info::TSTP_Info(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
     FormCreate();
 }
 
-TSTP_Info::~TSTP_Info()
-{
-    FormClose();
-    disconnect(Combo_STPVersion, nullptr, this, nullptr);
-}
 
 void TSTP_Info::BuildControls()
 {
@@ -167,7 +162,13 @@ void TSTP_Info::Read(KtSNMPRequest2Edits* request)
         request->Get();
     } catch (const KtException& e) {
         request->ShowStatus(0, e.Message());
+        return;
     }
+    // The main window's version follows what the switch says it runs.
+    if (request == m_bridge)
+        KeepMainWindowVersion(Combo_STPVersion->currentText());
+    else if (request == m_version)
+        KeepMainWindowVersion(lbstpversion->text());
 }
 
 void TSTP_Info::ApplyHelloRule(bool mstp)
@@ -246,11 +247,22 @@ bool TSTP_Info::Check()
     return true;
 }
 
-QString TSTP_Info::MainWindowVersion() const
+QLabel* TSTP_Info::MainWindowVersionLabel() const
 {
     const QWidget* owner = parentWidget();
-    const auto* label = owner ? owner->findChild<QLabel*>(QStringLiteral("ST_STPVersion")) : nullptr;
+    return owner ? owner->findChild<QLabel*>(QStringLiteral("ST_STPVersion")) : nullptr;
+}
+
+QString TSTP_Info::MainWindowVersion() const
+{
+    const QLabel* label = MainWindowVersionLabel();
     return label ? label->text() : QString();
+}
+
+void TSTP_Info::KeepMainWindowVersion(const QString& version)
+{
+    if (QLabel* label = MainWindowVersionLabel(); label && !version.isEmpty())
+        label->setText(version);
 }
 
 void TSTP_Info::BT_SetClick()
@@ -278,4 +290,6 @@ void TSTP_Info::BT_SetClick()
         progress.ShowModal();
     }
     lbstpversion->setText(chosen);
+    // The switch runs the chosen version now: a second Set of it waits for nothing.
+    KeepMainWindowVersion(chosen);
 }

@@ -19,7 +19,6 @@ public:
     // owner: the main window, whose hidden status text ST_STPVersion holds the version read
     // before the dialog opened.
     explicit TSTP_Info(QWidget* owner, bool enlarge = false);
-    ~TSTP_Info() override;
 
     void BT_GetClick();
     void BT_SetClick();
@@ -67,6 +66,10 @@ private:
     bool Check();
     // The version text of the main window's status area, empty without one.
     QString MainWindowVersion() const;
+    // The main window keeps the version the switch runs (its spanning-tree commands read it):
+    // set after every successful write and read of it.
+    QLabel* MainWindowVersionLabel() const;
+    void KeepMainWindowVersion(const QString& version);
 
     KtSNMPRequest2Edits* m_bridge = nullptr;
     KtSNMPRequest2Edits* m_mstp = nullptr;

@@ -90,12 +90,6 @@ TSummerTimeForm::TSummerTimeForm(QWidget* owner, bool enlarge) : TDialogBase(own
     FormCreate();
 }
 
-TSummerTimeForm::~TSummerTimeForm()
-{
-    if (StatusCombo)
-        disconnect(StatusCombo, nullptr, this, nullptr);
-    FormClose();
-}
 
 void TSummerTimeForm::FormCreate()
 {
@@ -310,7 +304,9 @@ bool TSummerTimeForm::CheckInput()
     case 2:
         return CheckRulePair(kAnnualStart, kAnnualEnd, true);
     default:
-        return false;  // no status chosen and its row unticked: nothing to say, nothing to send
+        // No status chosen and its row unticked: the rule's rows are not on show, and what
+        // else is ticked has no rule to go with; the operator is told rather than left guessing.
+        return Require(false, kChooseStatus);
     }
 }
 
@@ -330,6 +326,15 @@ void TSummerTimeForm::Set(QPushButton* pressed)
             KtMessageService().Warning(this, KtMessages::DisplayCaption(), kEmptyItems);
             return;
         }
+    }
+
+    // Nothing ticked to send: say why rather than do nothing (without a status chosen, the
+    // rule's rows are not even on show).
+    const bool anyTicked = std::any_of(sent.begin(), sent.end(), [&](int row) { return Ticked(row); });
+    if (!anyTicked) {
+        KtMessageService().Warning(this, KtMessages::DisplayCaption(),
+                                   ModeRows().empty() ? kChooseStatus : kNothingTicked);
+        return;
     }
 
     // Unticked rows are left out before the editor reads the controls back: an incomplete rule

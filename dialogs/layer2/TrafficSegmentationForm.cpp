@@ -42,10 +42,6 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget* owner, bool enlarge)
     FormCreate();
 }
 
-TTrafficSegmentationForm::~TTrafficSegmentationForm()
-{
-    FormClose();
-}
 
 void TTrafficSegmentationForm::BuildControls()
 {

@@ -21,7 +21,6 @@ public:
     static inline const QString kRefreshNotComplete = QStringLiteral("Refresh not complete");
 
     explicit TTrafficSegmentationForm(QWidget* owner, bool enlarge = false);
-    ~TTrafficSegmentationForm() override;
 
     // Button handlers.
     void BT_GetClick();

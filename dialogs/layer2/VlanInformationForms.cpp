@@ -132,10 +132,6 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* owner, bool enlarge) : TDi
     FormCreate();
 }
 
-TVLanCurrentTableForm::~TVLanCurrentTableForm()
-{
-    FormClose();
-}
 
 void TVLanCurrentTableForm::BuildControls()
 {
@@ -246,10 +242,6 @@ TVLanGeneralInfoForm::TVLanGeneralInfoForm(QWidget* owner, bool enlarge) : TDial
     FormCreate();
 }
 
-TVLanGeneralInfoForm::~TVLanGeneralInfoForm()
-{
-    FormClose();
-}
 
 void TVLanGeneralInfoForm::BuildControls()
 {
@@ -319,10 +311,6 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget* owner, bool enlarge) :
     FormCreate();
 }
 
-TVLanPortInfomationForm::~TVLanPortInfomationForm()
-{
-    FormClose();
-}
 
 void TVLanPortInfomationForm::BuildControls()
 {
@@ -411,10 +399,6 @@ TGuestVlanForm::TGuestVlanForm(QWidget* owner, bool enlarge) : TDialogBase(owner
     FormCreate();
 }
 
-TGuestVlanForm::~TGuestVlanForm()
-{
-    FormClose();
-}
 
 void TGuestVlanForm::BuildControls()
 {

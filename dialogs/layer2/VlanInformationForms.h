@@ -23,7 +23,6 @@ class TVLanCurrentTableForm : public TDialogBase {
     Q_OBJECT
 public:
     explicit TVLanCurrentTableForm(QWidget* owner, bool enlarge = false);
-    ~TVLanCurrentTableForm() override;
 
     void RefreshBtnClick();
 
@@ -59,7 +58,6 @@ class TVLanGeneralInfoForm : public TDialogBase {
     Q_OBJECT
 public:
     explicit TVLanGeneralInfoForm(QWidget* owner, bool enlarge = false);
-    ~TVLanGeneralInfoForm() override;
 
     void RefreshBtnClick();
     void SetBtnClick();
@@ -90,7 +88,6 @@ public:
     static inline const QString kBadPortVlanId = QStringLiteral("Port VLAN ID must be a whole number from 1 to 4094");
 
     explicit TVLanPortInfomationForm(QWidget* owner, bool enlarge = false);
-    ~TVLanPortInfomationForm() override;
 
     void RefreshBtnClick();
     void SetBtnClick();
@@ -118,7 +115,6 @@ class TGuestVlanForm : public TDialogBase {
     Q_OBJECT
 public:
     explicit TGuestVlanForm(QWidget* owner, bool enlarge = false);
-    ~TGuestVlanForm() override;
 
     void BT_GetClick();
     void SetBtnClick();

@@ -61,10 +61,6 @@ TVlanStaticForm::TVlanStaticForm(QWidget* owner, bool enlarge) : TDialogBase(own
     FormCreate();
 }
 
-TVlanStaticForm::~TVlanStaticForm()
-{
-    FormClose();
-}
 
 void TVlanStaticForm::BuildControls()
 {

@@ -20,7 +20,6 @@ class TVlanStaticForm : public TDialogBase {
     Q_OBJECT
 public:
     explicit TVlanStaticForm(QWidget* owner, bool enlarge = false);
-    ~TVlanStaticForm() override;
 
     // Button handlers.
     void RefreshBtnClick();

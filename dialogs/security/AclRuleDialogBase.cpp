@@ -34,14 +34,6 @@ bool Contains(const std::vector<QCheckBox*>& boxes, const QCheckBox* box)
 
 TAclRuleDialogBase::TAclRuleDialogBase(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge) {}
 
-TAclRuleDialogBase::~TAclRuleDialogBase()
-{
-    FormClose();
-    // The widgets outlive this part of the form: none of their signals may reach it now.
-    if (m_setup.enablePriorityCombo)
-        disconnect(m_setup.enablePriorityCombo, nullptr, this, nullptr);
-}
-
 void TAclRuleDialogBase::PreparePortGrid(QWidget* host, int columns, int unitCount)
 {
     PortGrid = new TStackingPortUitForm(host);

@@ -96,7 +96,6 @@ public:
 
 protected:
     TAclRuleDialogBase(QWidget* owner, bool enlarge);
-    ~TAclRuleDialogBase() override;
 
     // The grid docked into host (which has a layout): unitCount units of 32 boxes ("Unit1",
     // ...), columns per row, unit 1 shown for the model. Call before BindRuleTable.

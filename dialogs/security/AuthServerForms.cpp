@@ -67,10 +67,6 @@ TServerInformationForm::TServerInformationForm(QWidget* owner, bool enlarge) : T
     FormCreate();
 }
 
-TServerInformationForm::~TServerInformationForm()
-{
-    FormClose();
-}
 
 void TServerInformationForm::BuildControls()
 {
@@ -229,11 +225,6 @@ TAAASrvCtrlForm::TAAASrvCtrlForm(QWidget* owner, bool enlarge) : TDialogBase(own
     FormCreate();
 }
 
-TAAASrvCtrlForm::~TAAASrvCtrlForm()
-{
-    FormClose();
-    disconnect(lvOper, nullptr, this, nullptr);
-}
 
 void TAAASrvCtrlForm::BuildControls()
 {

@@ -25,7 +25,6 @@ class TServerInformationForm : public TAclDialogBase {
     Q_OBJECT
 public:
     explicit TServerInformationForm(QWidget* owner, bool enlarge = false);
-    ~TServerInformationForm() override;
 
     static inline const QString kNoIp = QStringLiteral("Server IP must be set.");
     static inline const QString kNoProtocol = QStringLiteral("Protocol must be set.");
@@ -74,7 +73,6 @@ class TAAASrvCtrlForm : public TDialogBase {
     Q_OBJECT
 public:
     explicit TAAASrvCtrlForm(QWidget* owner, bool enlarge = false);
-    ~TAAASrvCtrlForm() override;
 
     static inline const QString kNoGroup = QStringLiteral("Please input Server Group Name.");
     static inline const QString kNoIp = QStringLiteral("Please input Server IP Address.");

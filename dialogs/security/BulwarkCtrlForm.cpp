@@ -49,10 +49,6 @@ TBulwarkCtrlForm::TBulwarkCtrlForm(QWidget* owner, bool enlarge) : TDialogBase(o
     FormCreate();
 }
 
-TBulwarkCtrlForm::~TBulwarkCtrlForm()
-{
-    FormClose();
-}
 
 void TBulwarkCtrlForm::BuildControls()
 {
@@ -218,18 +214,15 @@ void TBulwarkCtrlForm::btnSetClick()
         }
         m_fallingFirst = edtFalling->text().toInt() < lastRead;
     }
-    QString failure;
     try {
         m_request->Request().Alive = true;
         SendTicked(*m_request, WriteOrder(m_fallingFirst), true);
     } catch (const KtException& e) {
-        failure = e.Message();
+        m_request->ShowStatus(1, e.Message());
     }
+    // Also after a refusal: the read's "Ok!" is followed by the refusal again.
     Read();
     m_fallingFirst = false;
-    // After the read, whose own status line would hide why the write stopped.
-    if (!failure.isEmpty())
-        m_request->ShowStatus(1, failure);
 }
 
 void TBulwarkCtrlForm::btnCloseClick()

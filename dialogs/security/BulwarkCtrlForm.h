@@ -23,7 +23,6 @@ public:
     static inline const QString kBadFalling = QStringLiteral("Falling Threshold should between 20-100");
 
     explicit TBulwarkCtrlForm(QWidget* owner, bool enlarge = false);
-    ~TBulwarkCtrlForm() override;
 
     void btnGetClick();
     void btnSetClick();

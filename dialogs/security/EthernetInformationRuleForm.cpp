@@ -51,10 +51,6 @@ TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget* owner, bool 
     FormCreate();
 }
 
-TEthernetInformationRuleForm::~TEthernetInformationRuleForm()
-{
-    FormClose();
-}
 
 void TEthernetInformationRuleForm::BuildControls()
 {

@@ -12,7 +12,6 @@ class TEthernetInformationRuleForm : public TAclRuleDialogBase {
     Q_OBJECT
 public:
     explicit TEthernetInformationRuleForm(QWidget* owner, bool enlarge = false);
-    ~TEthernetInformationRuleForm() override;
 
     void GetButtonClick() { RefreshRules(); }
     void AddButtonClick() { AddRule(); }

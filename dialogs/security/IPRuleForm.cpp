@@ -79,10 +79,6 @@ TIPRuleForm::TIPRuleForm(QWidget* owner, bool enlarge) : TAclRuleDialogBase(owne
     FormCreate();
 }
 
-TIPRuleForm::~TIPRuleForm()
-{
-    FormClose();
-}
 
 void TIPRuleForm::BuildControls()
 {

@@ -13,7 +13,6 @@ class TIPRuleForm : public TAclRuleDialogBase {
     Q_OBJECT
 public:
     explicit TIPRuleForm(QWidget* owner, bool enlarge = false);
-    ~TIPRuleForm() override;
 
     void GetButtonClick() { RefreshRules(); }
     void AddButtonClick() { AddRule(); }

@@ -58,11 +58,6 @@ TIPMACBindingForm::TIPMACBindingForm(QWidget* owner, bool enlarge) : TAclDialogB
     FormCreate();
 }
 
-TIPMACBindingForm::~TIPMACBindingForm()
-{
-    FormClose();
-    disconnect(ListView1, nullptr, this, nullptr);
-}
 
 void TIPMACBindingForm::BuildControls()
 {
@@ -189,11 +184,6 @@ TIpMacBindBlockedForm::TIpMacBindBlockedForm(QWidget* owner, bool enlarge) : TAc
     FormCreate();
 }
 
-TIpMacBindBlockedForm::~TIpMacBindBlockedForm()
-{
-    FormClose();
-    disconnect(ListView1, nullptr, this, nullptr);
-}
 
 void TIpMacBindBlockedForm::BuildControls()
 {

@@ -18,7 +18,6 @@ public:
     static inline const QString kBadMac = QStringLiteral("Invalid MAC address");
 
     explicit TIPMACBindingForm(QWidget* owner, bool enlarge = false);
-    ~TIPMACBindingForm() override;
 
     void btnGetClick();
     void btnAddClick();
@@ -58,7 +57,6 @@ class TIpMacBindBlockedForm : public TAclDialogBase {
     Q_OBJECT
 public:
     explicit TIpMacBindBlockedForm(QWidget* owner, bool enlarge = false);
-    ~TIpMacBindBlockedForm() override;
 
     void btnGetClick();
     void btnDeleteClick();

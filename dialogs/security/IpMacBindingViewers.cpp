@@ -81,11 +81,6 @@ TIbpViewerForm::TIbpViewerForm(QWidget* owner, bool enlarge, const TIbpViewerDef
     FormCreate(def);
 }
 
-TIbpViewerForm::~TIbpViewerForm()
-{
-    FormClose();
-    disconnect(ListView1, nullptr, this, nullptr);
-}
 
 void TIbpViewerForm::BuildControls(const TIbpViewerDef& def)
 {

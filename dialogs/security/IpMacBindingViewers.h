@@ -35,8 +35,6 @@ struct TIbpViewerDef {
 class TIbpViewerForm : public TAclDialogBase {
     Q_OBJECT
 public:
-    ~TIbpViewerForm() override;
-
     // Reads the table again.
     void RefreshClick();
 

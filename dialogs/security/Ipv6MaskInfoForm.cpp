@@ -58,11 +58,6 @@ TIPv6MaskInfoForm::TIPv6MaskInfoForm(QWidget* owner, bool enlarge) : TAclDialogB
     FormCreate();
 }
 
-TIPv6MaskInfoForm::~TIPv6MaskInfoForm()
-{
-    FormClose();
-    disconnect(ListView1, nullptr, this, nullptr);
-}
 
 void TIPv6MaskInfoForm::BuildControls()
 {

@@ -17,7 +17,6 @@ class TIPv6MaskInfoForm : public TAclDialogBase {
     Q_OBJECT
 public:
     explicit TIPv6MaskInfoForm(QWidget* owner, bool enlarge = false);
-    ~TIPv6MaskInfoForm() override;
 
     static inline const QString kNoId = QStringLiteral("IPv6 Mask ID must be set.");
     static inline const QString kNoClass = QStringLiteral("Please choose Class.");

@@ -52,10 +52,6 @@ TIpv6RuleForm::TIpv6RuleForm(QWidget* owner, bool enlarge) : TAclRuleDialogBase(
     FormCreate();
 }
 
-TIpv6RuleForm::~TIpv6RuleForm()
-{
-    FormClose();
-}
 
 void TIpv6RuleForm::BuildControls()
 {

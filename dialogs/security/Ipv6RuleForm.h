@@ -13,7 +13,6 @@ class TIpv6RuleForm : public TAclRuleDialogBase {
     Q_OBJECT
 public:
     explicit TIpv6RuleForm(QWidget* owner, bool enlarge = false);
-    ~TIpv6RuleForm() override;
 
     void GetButtonClick() { RefreshRules(); }
     void AddButtonClick() { AddRule(); }

@@ -127,11 +127,6 @@ TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget* owner, bool 
     FormCreate();
 }
 
-TEthernetMaskInformationForm::~TEthernetMaskInformationForm()
-{
-    FormClose();
-    disconnect(ListView1, nullptr, this, nullptr);
-}
 
 void TEthernetMaskInformationForm::BuildControls()
 {
@@ -272,11 +267,6 @@ TIPMaskInformationForm::TIPMaskInformationForm(QWidget* owner, bool enlarge) : T
     FormCreate();
 }
 
-TIPMaskInformationForm::~TIPMaskInformationForm()
-{
-    FormClose();
-    disconnect(ListView1, nullptr, this, nullptr);
-}
 
 void TIPMaskInformationForm::BuildControls()
 {

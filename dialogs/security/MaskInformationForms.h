@@ -19,7 +19,6 @@ class TEthernetMaskInformationForm : public TAclDialogBase {
     Q_OBJECT
 public:
     explicit TEthernetMaskInformationForm(QWidget* owner, bool enlarge = false);
-    ~TEthernetMaskInformationForm() override;
 
     static inline const QString kDuplicate =
         QStringLiteral("There is already a record with the same Ethernet Mask ID. Please modified it.");
@@ -62,7 +61,6 @@ class TIPMaskInformationForm : public TAclDialogBase {
     Q_OBJECT
 public:
     explicit TIPMaskInformationForm(QWidget* owner, bool enlarge = false);
-    ~TIPMaskInformationForm() override;
 
     static inline const QString kDuplicate =
         QStringLiteral("There is already a record with the same IP Mask ID. Please modified it.");

@@ -139,13 +139,6 @@ TMethodListForm::TMethodListForm(QWidget* owner, bool enlarge, const MethodListK
     FormCreate();
 }
 
-TMethodListForm::~TMethodListForm()
-{
-    FormClose();
-    disconnect(ListView1, nullptr, this, nullptr);
-    for (QComboBox* combo : TypeCombos)
-        disconnect(combo, nullptr, this, nullptr);
-}
 
 void TMethodListForm::BuildControls()
 {
@@ -295,7 +288,7 @@ MethodListRules::Positions TMethodListForm::MethodPositions() const
     return positions;
 }
 
-bool TMethodListForm::CheckMethods(std::set<int>& leftOut)
+bool TMethodListForm::CheckMethods(std::set<int>& leftOut, bool writeDropped)
 {
     Positions positions = MethodPositions();
     std::array<QString, kMethodCount> groups;
@@ -303,13 +296,32 @@ bool TMethodListForm::CheckMethods(std::set<int>& leftOut)
         groups[k] = GroupEdits[k]->text();
     if (const int n = FirstEmptyGroup(positions, groups))
         return RequireAt(false, GroupMissing(n), GroupEdits[std::size_t(n - 1)]);
+    std::vector<int> dropped;  // methods the answer No takes out of the list
     if (!CheckMethodOrder(positions)) {
-        // Yes: the operator changes the list first; No: it goes without the ineffective methods.
+        // Yes: the operator changes the list first; No: it goes without the ineffective methods,
+        // and the dialog shows it so.
         if (AskYesNo(kOrderQuestion))
             return false;
-        positions = TruncateMethods(positions);
+        const Positions kept = TruncateMethods(positions);
+        for (int n = 1; n <= kMethodCount; ++n) {
+            const std::size_t k = std::size_t(n - 1);
+            if (positions[k] == kUnset || kept[k] != kUnset)
+                continue;
+            TypeCombos[k]->setCurrentIndex(kOtherPosition);
+            GroupEdits[k]->clear();
+            dropped.push_back(n);
+        }
+        positions = kept;
     }
     leftOut = LeftOutByMethods(positions);
+    // A list the switch holds already keeps what is not written: the dropped methods go out as
+    // "other" without a group, so that the switch's list ends as the dialog shows it.
+    if (writeDropped) {
+        for (int n : dropped) {
+            leftOut.erase(TypeIndex(n));
+            leftOut.erase(GroupIndex(n));
+        }
+    }
     return CheckEdits(*TableRequest(), KeyAndSent(TableRequest()->VarList(), leftOut));
 }
 
@@ -327,7 +339,7 @@ void TMethodListForm::AddButtonClick()
                    return RequireAt(!NameEdit->text().isEmpty(), QString::fromLatin1(m_kind.nameMissing), NameEdit)
                        && RequireAt(!IsListedName(NameEdit->text()), QString::fromLatin1(m_kind.duplicateName),
                                     NameEdit)
-                       && RequireCreateAndGo(RowComboBox, kMustCreateAndGo) && CheckMethods(leftOut);
+                       && RequireCreateAndGo(RowComboBox, kMustCreateAndGo) && CheckMethods(leftOut, false);
                });
 }
 
@@ -350,7 +362,7 @@ void TMethodListForm::EditButtonClick()
                 return false;
             if (destroy)
                 return Require(SelectedName() != kDefaultName, kDefaultStays);
-            if (!CheckMethods(leftOut))
+            if (!CheckMethods(leftOut, true))
                 return false;
             // An Edit changes the methods of a list; its status goes only to destroy it.
             leftOut.insert(kRowStatus);

@@ -54,8 +54,6 @@ public:
     static inline const QString kDefaultStays = QStringLiteral("The method list default can not be destroyed.");
     static inline const QString kDefaultName = QStringLiteral("default");
 
-    ~TMethodListForm() override;
-
     const MethodListKind& Kind() const { return m_kind; }
     // "<label of group N> must be set.": a server-group method without its group.
     QString GroupMissing(int method) const;
@@ -98,8 +96,8 @@ private:
     bool IsListedName(const QString& name) const;
     // The checks of a write of these methods: a group for every server-group method, then the
     // order question. leftOut gets what the method rules (and the truncation, when chosen)
-    // leave out.
-    bool CheckMethods(std::set<int>& leftOut);
+    // leave out; writeDropped (an Edit) keeps the truncated methods in, sent as "other".
+    bool CheckMethods(std::set<int>& leftOut, bool writeDropped);
 
     const MethodListKind& m_kind;
 };

@@ -46,10 +46,6 @@ TPrtSecDelCtrlForm::TPrtSecDelCtrlForm(QWidget* owner, bool enlarge) : TDialogBa
     FormCreate();
 }
 
-TPrtSecDelCtrlForm::~TPrtSecDelCtrlForm()
-{
-    FormClose();
-}
 
 void TPrtSecDelCtrlForm::BuildControls()
 {

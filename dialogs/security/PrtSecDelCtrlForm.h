@@ -21,7 +21,6 @@ public:
     static inline const QString kBadMac = QStringLiteral("You should input valid MAC address.");
 
     explicit TPrtSecDelCtrlForm(QWidget* owner, bool enlarge = false);
-    ~TPrtSecDelCtrlForm() override;
 
     void btnRefreshClick();
     void btnSetClick();

@@ -44,12 +44,6 @@ TSSLManagementForm::TSSLManagementForm(QWidget* owner, bool enlarge) : TDialogBa
     FormCreate();
 }
 
-TSSLManagementForm::~TSSLManagementForm()
-{
-    // Waits for a reply on its way: nothing of the form is touched after it has gone.
-    FormClose();
-}
-
 void TSSLManagementForm::BuildControls()
 {
     auto* outer = new QVBoxLayout(this);

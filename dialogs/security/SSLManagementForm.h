@@ -22,7 +22,6 @@ public:
         QStringLiteral("Cache Time Out should be a whole number from 0 to 4294967295");
 
     explicit TSSLManagementForm(QWidget* owner, bool enlarge = false);
-    ~TSSLManagementForm() override;
 
     void btnGetClick();
     void btnSetClick();

@@ -41,11 +41,6 @@ TTimeRangeForm::TTimeRangeForm(QWidget* owner, bool enlarge) : TDialogBase(owner
     FormCreate();
 }
 
-TTimeRangeForm::~TTimeRangeForm()
-{
-    FormClose();
-    disconnect(ListView1, nullptr, this, nullptr);
-}
 
 void TTimeRangeForm::BuildControls()
 {
@@ -164,10 +159,12 @@ void TTimeRangeForm::SendRowAndRead()
 
 void TTimeRangeForm::btnGetClick()
 {
-    // Ignored while anything runs: the walk under way shows the list soon enough.
-    if (GetComplete() && !m_table->Busy())
-        RunOperation(*m_table, [this] { m_table->Get(); });
-    ClearInputs();
+    // Ignored while anything runs, and then nothing changes (what was typed stays): the walk
+    // under way shows the list soon enough.
+    if (!GetComplete() || m_table->Busy())
+        return;
+    if (RunOperation(*m_table, [this] { m_table->Get(); }))
+        ClearInputs();
 }
 
 void TTimeRangeForm::btnAddClick()

@@ -20,7 +20,6 @@ class TTimeRangeForm : public TDialogBase {
     Q_OBJECT
 public:
     explicit TTimeRangeForm(QWidget* owner, bool enlarge = false);
-    ~TTimeRangeForm() override;
 
     // The longest name, in bytes as sent: entry OID (12), column, length and the name make 128.
     static constexpr int kMaxNameBytes = 114;

@@ -1,6 +1,7 @@
 // Binding objects end to end against the switch simulator: reads into controls and list views,
 // writes from controls (checked in the simulator's request log), refresh after a write,
-// time-outs in both modes, and a view closed in the middle of an asynchronous walk.
+// time-outs in both modes, a view closed in the middle of an asynchronous walk, and answers of
+// the wrong type.
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
 #include "KtNML/KtSNMPSession.h"
@@ -742,7 +743,12 @@ TEST_P(BindClose, ViewClosedDuringAWalkGetsNoLateCallback)
     const int requestsAtClose = int(sim.requests().size());
     testutil::waitFor([] { return false; }, 600);
     EXPECT_EQ(rows, rowsAtClose);
-    EXPECT_EQ(rows, 1);
+    // An asynchronous walk runs no events inside a row: the close asked there lands once the
+    // completion has returned, by when the next reply may have come in.
+    if (c.mode == 1 && c.when == CloseAt::InsideShowRow)
+        EXPECT_LE(rows, 2);
+    else
+        EXPECT_EQ(rows, 1);
     EXPECT_TRUE(getDone.empty());
     EXPECT_EQ(int(sim.requests().size()), requestsAtClose) << "no row asked for after closing";
     EXPECT_TRUE(boxes.empty());
@@ -843,6 +849,95 @@ TEST_F(BindSim, ReadAndWriteDoneReachEveryListenerAfterTheOwnHandler)
     ASSERT_TRUE(testutil::waitFor([&] { return !bind; }, 10000));
     testutil::waitFor([] { return false; }, 100);
     EXPECT_EQ(heard, QStringList({"own"}));
+}
+
+// A value of another type than the variable's (or an SNMPv2 exception) is never shown as a
+// number or a blank: the field shows "(NULL)", and the read fails naming the variable and the
+// type received, in both modes.
+TEST_F(BindSim, AValueOfTheWrongTypeIsTheReadsErrorNamingTheVariable)
+{
+    ASSERT_NO_FATAL_FAILURE(startSim({"--data", testutil::sourceDir() + "/tests/KtNML/data/wrongtypes.sim"}));
+    struct Case {
+        const char* name;
+        const char* oid;
+        std::int32_t syntax;
+        const char* type;  // as the message names it
+    } cases[] = {
+        {"integer_as_octets", "1.3.6.1.4.1.32473.78.1.1", KtSyn::Integer, "OCTET STRING"},
+        {"integer_as_empty_octets", "1.3.6.1.4.1.32473.78.1.2", KtSyn::Integer, "OCTET STRING"},
+        {"integer_as_oid", "1.3.6.1.4.1.32473.78.1.3", KtSyn::Integer, "OBJECT IDENTIFIER"},
+        {"octets_as_integer", "1.3.6.1.4.1.32473.78.1.4", KtSyn::OctetStr, "INTEGER"},
+        {"missing_object", "1.3.6.1.4.1.32473.78.1.9", KtSyn::Integer, "noSuchObject"},
+    };
+    for (const Case& c : cases) {
+        for (int mode : {0, 1}) {
+            SCOPED_TRACE(std::string(c.name) + (mode ? " async" : " sync"));
+            const KtSNMPVarDef defs[] = {{c.oid, "Odd One", c.syntax, KtAcc::ReadWrite}, {}};
+            QLineEdit edit(&form);
+            edit.setText("was here");
+            RecordingEdits b(&form);
+            b.VarList().Assign(KtSNMPVarList(defs, KtItem::SVT_SV, 0));
+            b.VarList().Name = "odd";
+            b.Mode = mode;
+            b.Bind(0, &edit);
+            b.SetStatusTarget(memo);
+            getDone.clear();
+            b.GetDone = [this](KtSNMPRequest2Controls&, const KtSNMPError& e) { getDone.push_back(e.code); };
+            const QString expected = QStringLiteral("The switch answered Odd One with an unexpected type (%1)").arg(c.type);
+            if (mode == 0) {
+                try {
+                    b.Get();
+                    ADD_FAILURE() << "no error raised";
+                } catch (const KtException& e) {
+                    EXPECT_EQ(e.Code(), KtErr::UnexpectedType);
+                    EXPECT_TRUE(e.Message().contains(expected)) << e.Message().toStdString();
+                }
+            } else {
+                b.Get();
+                ASSERT_TRUE(testutil::waitFor([&] { return !getDone.empty(); }, 10000));
+                EXPECT_EQ(getDone, std::vector<int>{KtErr::UnexpectedType});
+                EXPECT_TRUE(lastLine(*memo).contains(expected)) << lastLine(*memo).toStdString();
+            }
+            EXPECT_FALSE(b.Busy());
+            EXPECT_EQ(b.VarList().Item(0).Value, QStringLiteral("(NULL)"));
+            EXPECT_EQ(edit.text(), QStringLiteral("(NULL)"));
+        }
+    }
+
+    // A column of the wrong type: every row is listed with the marker, and the walk fails.
+    const KtSNMPVarDef columns[] = {
+        {"1.3.6.1.4.1.32473.78.2.1.1", "Port", KtSyn::Integer, KtAcc::ReadOnly},
+        {"1.3.6.1.4.1.32473.78.2.1.2", "State", KtSyn::Integer, KtAcc::ReadOnly, &olState},
+        {},
+    };
+    for (int mode : {0, 1}) {
+        SCOPED_TRACE(mode ? "table async" : "table sync");
+        RecordingEdits b(&form);
+        b.VarList().Assign(KtSNMPVarList(columns, KtItem::MVT_UMV, 1));
+        b.VarList().Name = "wrong";
+        b.Mode = mode;
+        b.BindListView(view);
+        b.SetStatusTarget(memo);
+        getDone.clear();
+        b.GetDone = [this](KtSNMPRequest2Controls&, const KtSNMPError& e) { getDone.push_back(e.code); };
+        if (mode == 0) {
+            try {
+                b.Get();
+                ADD_FAILURE() << "no error raised";
+            } catch (const KtException& e) {
+                EXPECT_EQ(e.Code(), KtErr::UnexpectedType);
+                EXPECT_TRUE(e.Message().contains("The switch answered State with an unexpected type (OCTET STRING)"))
+                    << e.Message().toStdString();
+            }
+        } else {
+            b.Get();
+            ASSERT_TRUE(testutil::waitFor([&] { return !getDone.empty(); }, 10000));
+            EXPECT_EQ(getDone, std::vector<int>{KtErr::UnexpectedType});
+            EXPECT_TRUE(lastLine(*memo).contains("The switch answered State with an unexpected type (OCTET STRING)"))
+                << lastLine(*memo).toStdString();
+        }
+        EXPECT_EQ(viewRows(*view), (Rows{{"1", "(NULL)"}, {"2", "(NULL)"}}));
+    }
 }
 
 } // namespace

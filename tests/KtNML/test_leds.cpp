@@ -8,6 +8,7 @@
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -322,5 +323,80 @@ TEST_P(LedPollingSendRefused, LedsGoOffAndPollingGoesOn)
 
 INSTANTIATE_TEST_SUITE_P(Versions, LedPollingSendRefused, ::testing::Values(1, 3),
                          [](const auto& info) { return info.param == 3 ? "v3" : "v2c"; });
+
+// A switch that answers the LED object with a value of another type, or with an SNMPv2
+// exception, tells nothing about the ports: the LEDs keep what they show, and the status line
+// names the object and the type, in both modes.
+class LedWrongType : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        KtSNMPInitSession(m_dir.path());
+        KtSNMPDefaults.security.version = 1;
+        KtSNMPDefaults.security.readCommunity = "public";
+        KtSNMPDefaults.timeout = 100;
+    }
+    void TearDown() override { KtSNMPCloseSession(); }
+
+    QTemporaryDir m_dir;
+    testutil::SimProcess good, odd;
+};
+
+TEST_P(LedWrongType, LedsKeepTheirStateAndTheStatusNamesTheObject)
+{
+    ASSERT_TRUE(good.start({"--freeze"})) << good.errorText().toStdString();
+    const struct {
+        const char* name;
+        const char* line;  // the LED object as the odd switch serves it ("": not at all)
+        const char* type;
+    } cases[] = {
+        {"integer", "1.3.6.1.4.1.32473.11.101.1.2.1.1.4.0 integer 5", "INTEGER"},
+        {"oid", "1.3.6.1.4.1.32473.11.101.1.2.1.1.4.0 oid 1.3.6.1", "OBJECT IDENTIFIER"},
+        {"missing", "", "noSuch"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LedStatusForm f(GetParam());
+        KtSNMPRequest2Leds& b = f.b;
+        b.CreateLeds(0, "2", KtLedMapFirst(), f.power, 1, 10, KtLedShape::Rectangle, 5, 5);
+        b.CreateLeds(0, "5,11", KtLedMapSecond(), f.ports, 1, 6, KtLedShape::Rectangle, 5, 5);
+        const auto colours = [&] {
+            std::vector<KtLedColour> out;
+            for (const auto& led : b.Leds())
+                out.push_back(led->Shape->Colour());
+            return out;
+        };
+        const auto settle = [&] { return testutil::waitFor([&] { return !b.Busy(); }, 10000); };
+        KtSNMPDefaults.device.address = good.address();
+        KtSNMPDefaults.device.port = good.port();
+        b.Request().Params.device = KtSNMPDefaults.device;
+        b.StartPolling(100000);
+        ASSERT_TRUE(settle());
+        const std::vector<KtLedColour> lit = {kGreen, kGreen, kBlack};
+        ASSERT_EQ(colours(), lit) << f.status->text().toStdString();
+
+        const QString data = m_dir.filePath(QStringLiteral("odd-%1.sim").arg(c.name));
+        QFile file(data);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("subtree 1.3.6.1.4.1.32473.11\n") + c.line + "\n");
+        file.close();
+        odd.stop();
+        ASSERT_TRUE(odd.start({"--freeze", "--data", data})) << odd.errorText().toStdString();
+        b.Request().Params.device.address = odd.address();
+        b.Request().Params.device.port = odd.port();
+        b.Poll();
+        ASSERT_TRUE(settle());
+        EXPECT_EQ(colours(), lit);
+        EXPECT_TRUE(f.status->text().contains(
+            QStringLiteral("The switch answered Management Front Panel Led Status with an unexpected type (%1")
+                .arg(c.type)))
+            << f.status->text().toStdString();
+        EXPECT_TRUE(b.Polling());
+        b.StopPolling();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, LedWrongType, ::testing::Values(0, 1),
+                         [](const auto& info) { return info.param ? "async" : "sync"; });
 
 } // namespace

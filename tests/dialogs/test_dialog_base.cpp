@@ -1,8 +1,10 @@
 // The lifecycle every dialog shares, once, on a small dialog over the simulator's static VLAN
 // table: a failed command leaves the dialog usable, column writes are not each followed by a
 // walk, the writers send what they name and leave every access flag as it was, the base and
-// the dialog both hear a read end, a synchronous dialog closes whatever runs, and the list views
-// of a shown dialog have the copy, export, sort and filter tools.
+// the dialog both hear a read end, a synchronous dialog closes whatever runs (a close asked while
+// a synchronous operation waits follows its end), nothing starts while such an operation waits,
+// a write that names nothing sends nothing, a refused write stays the last word of its command,
+// and the list views of a shown dialog have the copy, export, sort and filter tools.
 #include "KtNML/KtOptionList.h"
 #include "dialogs/DialogBase.h"
 #include "views/ListViewTools.h"
@@ -16,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -84,6 +88,7 @@ public:
     using TDialogBase::WatchRowCount;
     using TDialogBase::DestroyRow;
     using TDialogBase::SendColumn;
+    using TDialogBase::SendColumns;
     using TDialogBase::SendRow;
     using TDialogBase::SendTicked;
     using TDialogBase::TickedField;
@@ -426,6 +431,142 @@ INSTANTIATE_TEST_SUITE_P(Modes, DialogClose,
                                            CloseCase{"synchronous_dialog_walking", true, 1, true},
                                            CloseCase{"synchronous_request", false, 0, true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// While a synchronous walk waits, a close (button, Escape, reject) is not carried out under
+// it: the walk is told to stop after the reply outstanding, and the dialog closes once the
+// walk has returned; its requests go then. (Closing under the walk freed the request it read.)
+TEST_F(DialogBaseTest, ACloseAskedWhileASynchronousWalkWaitsFollowsItsEnd)
+{
+    ASSERT_TRUE(StartSim({"--delay", "300"}));
+    const struct {
+        const char* name;
+        std::function<void(TStubForm&)> close;
+    } ways[] = {
+        {"close", [](TStubForm& f) { f.close(); }},
+        {"escape", [](TStubForm& f) { QTest::keyClick(&f, Qt::Key_Escape); }},
+        {"reject", [](TStubForm& f) { f.reject(); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        form = std::make_unique<TStubForm>(true, 0);
+        form->show();
+        bool askedDuringWalk = false;
+        QTimer::singleShot(450, form.get(), [&] {
+            askedDuringWalk = form->table->Busy();
+            way.close(*form);
+        });
+        const int mark = Mark();
+        EXPECT_TRUE(form->Read());
+        EXPECT_TRUE(askedDuringWalk);
+        // The walk stopped early: three rows and the end would take four replies.
+        EXPECT_LT(Since(mark, "GETNEXT").size(), 4u);
+        EXPECT_FALSE(form->Requests().empty());
+        ASSERT_TRUE(waitFor([&] { return !form->isVisible(); }, 2000));
+        EXPECT_TRUE(form->Requests().empty());
+        EXPECT_TRUE(boxes.texts.isEmpty()) << ::testing::PrintToString(boxes.texts);
+        form.reset();
+    }
+}
+
+// A command that arrives while a synchronous operation waits (a timer's, since the operator's
+// input is held back) does not start: no second walk under the first.
+TEST_F(DialogBaseTest, NothingStartsWhileASynchronousOperationWaits)
+{
+    ASSERT_TRUE(StartSim({"--delay", "300"}));
+    form = std::make_unique<TStubForm>(true, 0);
+    form->show();
+    std::optional<bool> secondRan;
+    QTimer::singleShot(450, form.get(), [&] { secondRan = form->Read(); });
+    const int mark = Mark();
+    EXPECT_TRUE(form->Read());
+    ASSERT_TRUE(secondRan.has_value());
+    EXPECT_FALSE(*secondRan);
+    EXPECT_EQ(WalksSince(mark, kEntry + "1"), 1);
+    EXPECT_EQ(form->List->topLevelItemCount(), 3);
+    EXPECT_TRUE(boxes.texts.isEmpty()) << ::testing::PrintToString(boxes.texts);
+}
+
+// A write whose list of variables comes out empty sends no PDU and says why in the status
+// target; the explicit empty SET still goes out.
+TEST_F(DialogBaseTest, AWriteThatNamesNothingSendsNothingAndSaysWhy)
+{
+    ASSERT_TRUE(StartSim());
+    for (int mode : {0, 1}) {
+        SCOPED_TRACE(mode ? "async" : "sync");
+        form = std::make_unique<TStubForm>(false, mode);
+        ASSERT_TRUE(form->Read());
+        ASSERT_TRUE(WaitIdle());
+        form->Key->setText("10");
+        form->Name->setText("lab");
+        const struct {
+            const char* name;
+            std::function<void()> write;
+            const char* message;
+        } cases[] = {
+            {"no_columns", [&] { form->SendRow(*form->table, {}); }, "Nothing was written: no variable to send!"},
+            {"unselected_status",
+             [&] {
+                 form->Status->setCurrentIndex(-1);
+                 form->SendColumn(*form->table, kStatus);
+             },
+             "Nothing was written: Status has no value!"},
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            const int mark = Mark();
+            EXPECT_TRUE(form->Run(c.write));
+            ASSERT_TRUE(WaitIdle());
+            Pump(50);
+            EXPECT_TRUE(Since(mark, "SET").empty()) << ::testing::PrintToString(Since(mark, "SET"));
+            EXPECT_TRUE(form->Memo1->toPlainText().split(u'\n').last().contains(c.message))
+                << form->Memo1->toPlainText().toStdString();
+        }
+        const int mark = Mark();
+        EXPECT_TRUE(form->Run([&] { form->SendColumns(*form->table, KtEmptySet); }));
+        ASSERT_TRUE(WaitIdle());
+        EXPECT_TRUE(waitFor([&] { return Since(mark, "SET").size() == 1; }, 2000));
+        EXPECT_EQ(Since(mark, "SET"), (std::vector<QStringList>{{}}));
+        form.reset();
+    }
+}
+
+// A write the switch refuses stays the last word of its command: the "Ok!" of the read that
+// follows it is followed by the refusal again, until the operator's next command.
+TEST_F(DialogBaseTest, ARefusedWriteStaysInSightAfterTheReadThatFollows)
+{
+    ASSERT_TRUE(StartSim());
+    for (int mode : {0, 1}) {
+        SCOPED_TRACE(mode ? "async" : "sync");
+        form = std::make_unique<TStubForm>(false, mode);
+        ASSERT_TRUE(form->Read());
+        ASSERT_TRUE(WaitIdle());
+        const auto lines = [&] { return form->Memo1->toPlainText().split(u'\n'); };
+        form->Key->setText("31");  // no such row: the name is refused
+        form->Name->setText("lab");
+        EXPECT_TRUE(form->Run([&] {
+            try {
+                form->SendColumn(*form->table, kName);
+            } catch (const KtException& e) {
+                form->table->ShowStatus(1, e.Message());
+            }
+            form->table->Get();
+        }));
+        ASSERT_TRUE(WaitIdle());
+        Pump(50);
+        const QStringList shown = lines();
+        ASSERT_GE(shown.size(), 3);
+        EXPECT_TRUE(shown.last().startsWith("Set: ")) << shown.join('\n').toStdString();
+        EXPECT_FALSE(shown.last().contains("Ok!")) << shown.join('\n').toStdString();
+        EXPECT_TRUE(shown[shown.size() - 2].contains("Ok!")) << shown.join('\n').toStdString();
+
+        // The operator's next command: its read ends with its own "Ok!".
+        KtSNMPRequest2Controls::ForgetRefusals(form.get());
+        EXPECT_TRUE(form->Read());
+        ASSERT_TRUE(WaitIdle());
+        EXPECT_TRUE(lines().last().contains("Ok!")) << lines().join('\n').toStdString();
+        form.reset();
+    }
+}
 
 } // namespace
 

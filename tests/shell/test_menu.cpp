@@ -316,6 +316,31 @@ TEST_F(MenuTest, DialogCommandHoldsItsInstanceWhileShown)
     EXPECT_EQ(log, QStringList({"shown:Layer2 Device Control : 192.0.2.9", "rmon:alive"}));
 }
 
+// A dialog's constructor may wait for the switch (and let events run meanwhile): the same
+// command again before it has returned, or while the dialog is shown, builds no second one.
+TEST_F(MenuTest, ASecondCommandWhileItsDialogIsBuiltOrShownOpensNoSecond)
+{
+    QAction* l2 = Item("Layer 2 Management / Layer2 Device Control");
+    int built = 0;
+    menu->RegisterDialog("TLayer2ControlForm", "Layer2 Device Control : ", [&](QWidget* owner) {
+        ++built;
+        l2->trigger();  // a second click delivered while the first dialog reads the switch
+        return new QDialog(owner);
+    });
+    int shownCount = 0;
+    menu->SetShowModal([&](QDialog*) {
+        ++shownCount;
+        l2->trigger();  // and one while it is shown
+        return 0;
+    });
+    l2->trigger();
+    EXPECT_EQ(built, 1);
+    EXPECT_EQ(shownCount, 1);
+    // Once it has gone, the command opens it again.
+    l2->trigger();
+    EXPECT_EQ(built, 2);
+}
+
 // The commands with extra steps run them in their place around the view.
 TEST_F(MenuTest, ExtraStepsRunAroundTheirViews)
 {

@@ -562,6 +562,46 @@ TEST_F(ViewSim, ModalShowingReadsInsideTheLoop)
     EXPECT_TRUE(boxes.texts.isEmpty());
 }
 
+// A view closed while its Add form is open: the form goes first, then the view, once the
+// command that opened the form has returned (the view's requests were freed under the form).
+// Closed while the form waits for input, and while the walk after its write runs.
+TEST_F(ViewSim, ClosingAViewWhoseAddFormIsOpenClosesTheFormFirst)
+{
+    StartSim({"--delay", "100"});
+    for (const bool afterWrite : {false, true}) {
+        SCOPED_TRACE(afterWrite ? "after the write" : "waiting for input");
+        auto* form = new TConfigForm;
+        TSNMPListViewPanel* panel = form->AddTablePanel(MakeRequest(form, kHosts, KtItem::MVT_UMV, 1, "hosts"),
+                                                        kHostsStatusRow, "createAndGo", kHostsStatusRow, "destroy");
+        TEditsPanel* edits = panel->EditsPanel();
+        form->show();
+        ASSERT_TRUE(waitFor([&] { return panel->ListView()->topLevelItemCount() == 3 && !panel->Request()->Busy(); },
+                            10000));
+        bool addOpenAtClose = false;
+        WhenFormOpens(panel, [&](QDialog* add) {
+            QTimer::singleShot(afterWrite ? 150 : 0, form, [&, add] {
+                addOpenAtClose = add->isVisible();
+                form->close();
+            });
+            if (!afterWrite) {
+                ASSERT_TRUE(waitFor([&] { return !add->isVisible(); }, 5000));
+                return;
+            }
+            EditOf(edits, 0)->setText("7");
+            EditOf(edits, 1)->setText("delta");
+            edits->RowAt(1).Tick->click();
+            add->findChild<QPushButton*>("Set Checked")->click();
+        });
+        panel->Buttons()->btnAdd->click();
+        if (!afterWrite)
+            EXPECT_TRUE(addOpenAtClose);
+        ASSERT_TRUE(waitFor([&] { return !form->isVisible(); }, 10000));
+        EXPECT_EQ(form->RequestCount(), 0);
+        EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+        delete form;
+    }
+}
+
 // Closed from outside while replies are slow, and from inside a completion (a row shown lets
 // events run, and the close arrives there).
 TEST_F(ViewSim, ClosingInTheMiddleOfASlowWalkIsClean)

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -290,6 +291,15 @@ TEST_F(McastVlan, SetAndDeleteWriteTheSelectedRowWhateverIdStandsInTheEdit)
     EXPECT_EQ(boxes.texts, QStringList({TIGMPMulticastVlanForm::kBadIp, TIGMPMulticastVlanForm::kIpNotValid}));
     EXPECT_EQ(Mark(), before);
     EXPECT_TRUE(form->GetComplete());
+
+    // An emptied name is refused as Add refuses it: nothing goes out.
+    form->RepalceIPEdit->clear();
+    form->VlanNameEdit->clear();
+    boxes.Clear();
+    before = Mark();
+    form->SetBtnClick();
+    EXPECT_EQ(boxes.texts, QStringList({TIGMPMulticastVlanForm::kVlanNameEmpty}));
+    EXPECT_EQ(Mark(), before);
 }
 
 TEST_F(McastVlan, DuringASlowWalkCommandsAreGuardedAndClosingRefused)
@@ -341,7 +351,12 @@ TEST_F(Snooping, RouterPortsSetSendsOnlyTheStaticAndForbiddenLists)
         const QList<int> dynamic = Ticked(form->DynamicGrid);
         EXPECT_EQ(dynamic.size(), 1);
         form->StaticGrid->PortBoxes[2]->setChecked(true);     // port 3
-        form->DynamicGrid->PortBoxes[4]->setChecked(true);    // port 5: never sent
+        // The dynamic ports are the switch's to learn: a click does not tick one.
+        QCheckBox* dynamicBox = form->DynamicGrid->PortBoxes[4];
+        QTest::mouseClick(dynamicBox, Qt::LeftButton);
+        QTest::keyClick(dynamicBox, Qt::Key_Space);
+        EXPECT_FALSE(dynamicBox->isChecked());
+        dynamicBox->setChecked(true);                          // port 5: and never sent
         form->ForbiddenGrid->PortBoxes[7]->setChecked(true);  // port 8
         const int before = Mark();
         form->btnSet->click();
@@ -357,8 +372,9 @@ TEST_F(Snooping, RouterPortsSetSendsOnlyTheStaticAndForbiddenLists)
         EXPECT_TRUE(Ticked(form->StaticGrid).contains(3));
         EXPECT_EQ(Ticked(form->DynamicGrid), dynamic);
         EXPECT_TRUE(Ticked(form->ForbiddenGrid).contains(8));
-        for (const TStackingPortUitForm* grid : {form->StaticGrid, form->DynamicGrid, form->ForbiddenGrid})
+        for (const TStackingPortUitForm* grid : {form->StaticGrid, form->ForbiddenGrid})
             EXPECT_TRUE(grid->PortBoxes[0]->isEnabled());
+        EXPECT_FALSE(form->DynamicGrid->PortBoxes[0]->isEnabled()) << "the switch's own, never written";
         const QString status = form->Memo1 ? form->Memo1->toPlainText() : form->StatusBar1->currentMessage();
         EXPECT_TRUE(status.contains("Ok!")) << status.toStdString();
         EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
@@ -440,6 +456,9 @@ TEST_F(Snooping, MldGroupRefreshDuringAWalkIsIgnoredAndClosingIsNotRefused)
     form->close();
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
+    // Closing drops the walk's replies without waiting for them; the slow switch logs its
+    // request when it answers.
+    EXPECT_TRUE(waitFor([&] { return WalksSince(before, kMldGroupEntry + "3") >= 1; }, 2000));
     EXPECT_EQ(WalksSince(before, kMldGroupEntry + "3"), 1);
 }
 

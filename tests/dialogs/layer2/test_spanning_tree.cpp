@@ -266,6 +266,28 @@ TEST_F(SpanningTree, ChangingTheVersionWaitsInTheProgressWindowOnlyWhileTheTreeR
     }
 }
 
+// The main window keeps the version the switch runs: after a change of version, a second Set
+// in the same dialog does not wait in the progress window again.
+TEST_F(SpanningTree, ASecondSetOfTheNewVersionWaitsForNothing)
+{
+    StartSim();
+    SetOnSwitch(kAlgorithmOid, 3);
+    MakeOwner("rstp");
+    info = std::make_unique<TSTP_Info>(owner.get());
+    const auto* mainVersion = owner->findChild<QLabel*>(QStringLiteral("ST_STPVersion"));
+    ASSERT_TRUE(mainVersion);
+    info->Combo_STPVersion->setCurrentText("stp");
+    SetTimers("2000", "1100");
+    ProgressSpy spy;
+    info->BT_Set->click();
+    ASSERT_EQ(spy.seen.size(), 1u);
+    EXPECT_EQ(mainVersion->text(), "stp");
+    info->BT_Set->click();
+    EXPECT_EQ(spy.seen.size(), 1u) << "the switch runs stp already";
+    info.reset();
+    SetOnSwitch(kScalars + "2.0", 1);
+}
+
 TEST_F(SpanningTree, AlgorithmOnAsksFirstAndCancelSendsNothingButReadsAgain)
 {
     StartSim();
@@ -404,6 +426,39 @@ TEST_F(MstpPortEdit, MstpWritesTheAdminHelloTimeAloneThenTheOtherColumns)
         EXPECT_GE(WalksSince(from, kPortEntry + "3"), 1);
         ports.reset();
     }
+}
+
+// In MSTP mode every field is checked before the first write (the switch takes an admin hello
+// time of 100 to 200), and the other columns go only once the switch has taken the hello time.
+TEST_F(MstpPortEdit, MstpChecksEveryFieldFirstAndChainsItsTwoWrites)
+{
+    Open(2);
+    SelectPort(3);
+    ports->EditForm->edtAdminHelloTime->setText("999");
+    int from = Mark();
+    bool stayedOpen = false;
+    QTimer::singleShot(0, ports.get(), [this, &stayedOpen] {
+        ports->EditForm->btnEdit->click();
+        stayedOpen = ports->EditForm->isVisible();
+        ports->EditForm->reject();
+    });
+    ports->btnEdit->click();
+    EXPECT_TRUE(stayedOpen) << "the typed values stay to be mended";
+    EXPECT_TRUE(Since(from, "SET").empty());
+    EXPECT_EQ(boxes.texts.size(), 1) << boxes.texts.join('|').toStdString();
+    ports.reset();
+
+    // A switch that refuses the hello time gets no second write.
+    KtSNMPDefaults.security.writeCommunity = "public";
+    Open(2);
+    SelectPort(3);
+    ports->EditForm->edtAdminHelloTime->setText("150");
+    from = Mark();
+    EditAndSet();
+    ASSERT_TRUE(WaitIdle());
+    const auto sets = Since(from, "SET");
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0], QStringList({kPortEntry + "2.3=i:150"}));
 }
 
 TEST_F(MstpPortEdit, AnUnreadVersionRefusesTheWrite)

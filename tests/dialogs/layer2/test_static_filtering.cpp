@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using testutil::Pump;
@@ -168,6 +169,31 @@ TEST_F(StaticFiltering, MulticastAddRefusesBadKeysAndAnyStatusButPermanentSendin
 }
 
 // ---- unicast ------------------------------------------------------------------------------
+
+// The two siblings answer a Refresh pressed while their walk runs alike: the guard message,
+// and the walk goes on alone.
+TEST_F(StaticFiltering, BothSiblingsRefuseARefreshWhileTheirWalkRunsAlike)
+{
+    ASSERT_TRUE(StartSim({"--delay", "300"}));
+    const struct {
+        const char* name;
+        std::function<TStaticFilterFormBase*()> make;
+    } siblings[] = {
+        {"unicast", [&] { return (unicast = std::make_unique<TUnicastFilterInformationForm>(nullptr)).get(); }},
+        {"multicast", [&] { return (multicast = std::make_unique<TMulticastFilterInformationForm>(nullptr)).get(); }},
+    };
+    for (const auto& sibling : siblings) {
+        SCOPED_TRACE(sibling.name);
+        form = sibling.make();
+        ASSERT_FALSE(form->GetComplete()) << "the first walk is under way";
+        boxes.Clear();
+        auto* refresh = form->findChild<QPushButton*>(QStringLiteral("RefreshBtn"));
+        ASSERT_TRUE(refresh);
+        refresh->click();
+        EXPECT_EQ(boxes.texts, QStringList({TDialogBase::kNotComplete}));
+        ASSERT_TRUE(WaitIdle());
+    }
+}
 
 TEST_F(StaticFiltering, UnicastOpensWithItsEntriesOnATwelveUnitGrid)
 {

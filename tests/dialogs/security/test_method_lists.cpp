@@ -359,6 +359,54 @@ TEST_F(MethodLists, EditSendsTheMethodsWithoutTheRowStatus)
     EXPECT_FALSE(form->EditButton->isEnabled());  // back to the no-row state, the table read again
 }
 
+// Every method set to "other" leaves nothing of the list to write: no SET goes out (an empty
+// list of columns once went out as every column, row status and group names included), and the
+// status bar says why.
+TEST_F(MethodLists, AnEditThatLeavesEveryColumnOutSendsNothingAndSaysWhy)
+{
+    ASSERT_TRUE(StartSim());
+    for (const Which* w : {&kLogin, &kEnable}) {
+        SCOPED_TRACE(w->name);
+        form = w->make();
+        Select(w->sample);
+        SetMethods({kOtherPosition, kOtherPosition, kOtherPosition, kOtherPosition});
+        const int mark = Mark();
+        form->EditButtonClick();
+        testutil::Pump(100);
+        EXPECT_TRUE(Since(mark, "SET").empty()) << ::testing::PrintToString(Since(mark, "SET"));
+        EXPECT_TRUE(form->StatusBar1->currentMessage().contains("Nothing was written: no variable to send!"))
+            << form->StatusBar1->currentMessage().toStdString();
+        form.reset();
+    }
+}
+
+// "No" to the order question sends the list without its ineffective methods; for a list the
+// switch holds, the dropped methods go out as "other" without a group, so that the switch's
+// list ends as the dialog shows it (it kept the old method 2 otherwise).
+TEST_F(MethodLists, NoToTheOrderQuestionWritesTheDroppedMethodsEmpty)
+{
+    ASSERT_TRUE(StartSim());
+    for (const Which* w : {&kLogin, &kEnable}) {
+        SCOPED_TRACE(w->name);
+        form = w->make();
+        Select("default");
+        SetMethods({kNone, kRadius, U, U});
+        boxes.Clear();
+        boxes.answer = false;
+        const int mark = Mark();
+        form->EditButtonClick();
+        EXPECT_EQ(boxes.questions, QStringList{TMethodListForm::kOrderQuestion});
+        const QStringList edit = Varbinds(*w, "default",
+                                          {QStringLiteral("2=i:%1").arg(Value(*w, kNone)),
+                                           QStringLiteral("4=i:%1").arg(Value(*w, kOtherPosition)), "5=x:"});
+        EXPECT_EQ(Since(mark, "SET"), (std::vector<QStringList>{edit}));
+        ASSERT_TRUE(testutil::waitFor([&] { return form->GetComplete() && !form->TableRequest()->Busy(); }, 10000));
+        Select("default");
+        EXPECT_EQ(form->TypeCombos[1]->currentIndex(), kOtherPosition);
+        form.reset();
+    }
+}
+
 TEST_F(MethodLists, AddRefusesMissingOrListedNamesAndOtherRowStates)
 {
     ASSERT_TRUE(StartSim());

@@ -414,7 +414,13 @@ TEST_F(ServersAndTimeRanges, TimeRangeCommandsDuringASlowWalkAreGuardedAndCloseW
     SelectRow(ranges->ListView1, "weekend");
     ranges->btnSet->click();
     ranges->btnDelete->click();
-    ranges->btnGet->click();  // ignored: no message, no second walk
+    const auto typed = [&] {
+        return QStringList{ranges->edtweekdays->text(), ranges->edtStart->text(), ranges->edtEnd->text()};
+    };
+    const QStringList before = typed();
+    ASSERT_FALSE(before.join("").isEmpty());
+    ranges->btnGet->click();  // ignored: no message, no second walk, and what was typed stays
+    EXPECT_EQ(typed(), before);
     ranges->show();
     ranges->btnClose->click();
     Pump(20);
