@@ -289,7 +289,9 @@ bool TSNMPEditorPanel::SetChecked(QPushButton* pressed)
         bind.ShowStatus(1, e.Message());
     }
     restore();
-    if (!empty && pressed && TCtrlBtnPanel::Tag(pressed) == 1)
+    // A form closes once its write went through; after a failure it stays open with what the
+    // operator typed, the error in the status memo, to be sent again or cancelled.
+    if (written && pressed && TCtrlBtnPanel::Tag(pressed) == 1)
         pressed->window()->close();
     return written;
 }
