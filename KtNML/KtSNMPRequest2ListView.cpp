@@ -15,6 +15,11 @@
 #include <algorithm>
 #include <utility>
 
+namespace {
+// Item data of a key cell: the key's bytes as read (KtSNMPVar::KeyBytes).
+constexpr int kKeyBytesRole = Qt::UserRole + 1;
+} // namespace
+
 // ---- list view ----------------------------------------------------------------------------
 
 QTreeWidget* KtSNMPRequest2Edits::ListView() const
@@ -182,8 +187,10 @@ void KtSNMPRequest2Edits::CopySelectedRow()
     KtSNMPVarList& list = VarList();
     for (int i = 0; i < list.Count(); ++i) {
         const int c = map[std::size_t(i)];
-        if (c >= 0 && c < item->columnCount())
+        if (c >= 0 && c < item->columnCount()) {
             list.Item(i).Value = item->text(c);
+            list.Item(i).KeyBytes = item->data(c, kKeyBytesRole).toByteArray();
+        }
     }
 }
 
@@ -269,7 +276,12 @@ void KtSNMPRequest2Edits::ShowRow()
             if (extras[k] >= 0)
                 cells[extras[k]] = texts[qsizetype(k)];
     }
-    m_pendingRows << new QTreeWidgetItem(cells);
+    auto* row = new QTreeWidgetItem(cells);
+    // A string key's bytes travel with its cell: its text may not give them back.
+    for (int i = 0; i < list.KeyCount && i < list.Count(); ++i)
+        if (map[std::size_t(i)] >= 0 && !list.Item(i).KeyBytes.isNull())
+            row->setData(map[std::size_t(i)], kKeyBytesRole, list.Item(i).KeyBytes);
+    m_pendingRows << row;
     // Rows appear while a walk runs, a batch every 50 ms, and the window repaints (a
     // synchronous walk blocks the event loop but for these moments; the operator's input waits
     // for its end). Nothing of this object is touched afterwards.
@@ -289,8 +301,10 @@ void KtSNMPRequest2Edits::OnGetError(const KtSNMPError& error)
 void KtSNMPRequest2Edits::PrepareSet()
 {
     KtSNMPVarList& list = VarList();
-    for (int i = 0; i < list.Count(); ++i)
+    for (int i = 0; i < list.Count(); ++i) {
         list.Item(i).Value = QString();
+        list.Item(i).KeyBytes = QByteArray();
+    }
     CopySelectedRow();
     ReadValues(-1);
 }

@@ -1,8 +1,11 @@
 #include "KtNML/KtSNMPSession.h"
 
 #include "KtNML/KtSNMPError.h"
+#include "platform/ArgumentText.h"
+#include "platform/StateFolder.h"
 #include "snmp/SnmpSession.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,6 +17,8 @@ KtSNMPDefaultParams KtSNMPDefaults;
 namespace {
 std::unique_ptr<snmp::Session> g_session;
 quint32 g_engineBoots = 0;
+QString g_bootsDirectory;  // as given to KtSNMPInitSession
+bool g_bootsSaved = false;
 std::set<QString> g_bulkRefused;
 std::set<QString> g_bulkAnswered;
 
@@ -23,41 +28,64 @@ QString agentKey(const KtSNMPDefaultParams& p)
 }
 }
 
+QString KtSNMPBootsFile(const QString& directory)
+{
+    const QString folder = directory.isEmpty() ? platform::StateFolderPath() : directory;
+    return QDir(folder).filePath(QString::fromLatin1(kKtBootsFileName));
+}
+
+quint32 KtSNMPNextEngineBoots(const QString& directory)
+{
+    const auto stored = [](const QString& fileName, std::uint32_t& boots) {
+        return snmp::getBootCounter(QFile::encodeName(fileName).toStdString(), kKtLocalEngineID, boots) == 0;
+    };
+    std::uint32_t boots = 0;
+    // Missing, without our entry or damaged: boots start again at 1 and the save replaces a
+    // damaged file.
+    if (!stored(KtSNMPBootsFile(directory), boots)
+        && !(directory.isEmpty() && stored(QDir::current().filePath(QString::fromLatin1(kKtBootsFileName)), boots)))
+        boots = 0;
+    return boots >= kKtMaxEngineBoots ? kKtMaxEngineBoots : boots + 1;
+}
+
 void KtSNMPInitSession(const QString& directory)
 {
     KtSNMPCloseSession();
 
     // The library is initialised with the boots value, so it is read before the session opens.
-    QString fileName = QString::fromLatin1(kKtBootsFileName);
-    if (!directory.isEmpty())
-        fileName = directory.endsWith(QLatin1Char('/')) ? directory + fileName : directory + QLatin1Char('/') + fileName;
-    const std::string file = QFile::encodeName(fileName).toStdString();
-    std::uint32_t boots = 0;
-    // Missing, without our entry or damaged: boots start again at 1 and the save replaces a
-    // damaged file. Only a file that cannot be written ends start-up, and says which file.
-    if (snmp::getBootCounter(file, kKtLocalEngineID, boots) != 0)
-        boots = 0;
-    ++boots;
-    if (snmp::saveBootCounter(file, kKtLocalEngineID, boots) != 0)
-        throw KtException(KtErr::BootsSave, KtMessage(KtErr::BootsSave) + QStringLiteral(" (")
-                                                + QFileInfo(fileName).absoluteFilePath() + QLatin1Char(')'));
-
+    const quint32 boots = KtSNMPNextEngineBoots(directory);
     int status = 0;
     auto session = std::make_unique<snmp::Session>(kKtLocalEngineID, boots, status);
     if (status != 0)
         KtRaise(KtErr::CannotCreateSession);
     g_session = std::move(session);
     g_engineBoots = boots;
+    g_bootsDirectory = directory;
+    g_bootsSaved = false;
 
     KtSNMPDefaults = KtSNMPDefaultParams{};
     KtSNMPDefaults.timeout = 100;
     KtSNMPEventProcessor().Start();
 }
 
+void KtSNMPSaveEngineBoots()
+{
+    if (!g_session || g_bootsSaved)
+        return;
+    QString fileName = KtSNMPBootsFile(g_bootsDirectory);
+    // The state folder is the user's own: made private, and never reached through a link.
+    const bool made = !g_bootsDirectory.isEmpty() || !platform::StateFolder().isEmpty();
+    if (!made || snmp::saveBootCounter(QFile::encodeName(fileName).toStdString(), kKtLocalEngineID, g_engineBoots) != 0)
+        throw KtException(KtErr::BootsSave, KtMessage(KtErr::BootsSave) + QStringLiteral(" (")
+                                                + QFileInfo(fileName).absoluteFilePath() + QLatin1Char(')'));
+    g_bootsSaved = true;
+}
+
 void KtSNMPCloseSession()
 {
     g_session.reset();
     g_engineBoots = 0;
+    g_bootsSaved = false;
     g_bulkRefused.clear();
     g_bulkAnswered.clear();
 }
@@ -100,19 +128,24 @@ snmp::Target KtSNMPBuildTarget(const KtSNMPDefaultParams& p, int retries)
     if (!snmp::isValidAddress(t.address))
         KtRaise(KtErr::InvalidAddress);
     const KtSNMPSecurity& s = p.security;
+    // SNMPv3 messages carry the engine boots: stored before the first one goes out.
+    if (s.version == 3)
+        KtSNMPSaveEngineBoots();
     t.version = s.version;
     t.retries = retries;
     t.timeout = p.timeout;
-    t.readCommunity = s.readCommunity.toStdString();
-    t.writeCommunity = s.writeCommunity.toStdString();
+    // Texts from the command line keep the bytes given (platform/ArgumentText.h).
+    const auto bytes = [](const QString& text) { return platform::ArgumentBytes(text).toStdString(); };
+    t.readCommunity = bytes(s.readCommunity);
+    t.writeCommunity = bytes(s.writeCommunity);
     t.securityModel = s.securityModel;
-    t.securityName = s.securityName.toStdString();
+    t.securityName = bytes(s.securityName);
     t.securityLevel = s.securityLevel;
     t.authProtocol = s.authProtocol;
     t.privProtocol = s.privProtocol;
-    t.authPassword = s.authPassword.toStdString();
-    t.privPassword = s.privPassword.toStdString();
-    t.contextName = p.scope.contextName.toStdString();
+    t.authPassword = bytes(s.authPassword);
+    t.privPassword = bytes(s.privPassword);
+    t.contextName = bytes(p.scope.contextName);
     t.contextEngineId = p.scope.contextEngineID.toStdString();
     return t;
 }

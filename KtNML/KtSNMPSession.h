@@ -59,12 +59,30 @@ extern KtSNMPDefaultParams KtSNMPDefaults;
 inline constexpr const char* kKtBootsFileName = "KtSNMP_PP_BootCounter";
 inline constexpr const char* kKtLocalEngineID = "KtSNMP_PP_Application";
 
-// Opens the global session, loads and advances the engine boots counter kept in `directory`
-// (empty: the working folder), initialises SNMPv3, resets the defaults and starts the event
-// pump. A damaged boots file is replaced (boots start again at 1). Throws KtException -506, or
-// -508 with the file's path when the boots file cannot be written (a folder or a symbolic
-// link in its place, a read-only folder). Calling it again closes the previous session.
+// Engine boots stop at this value (RFC 3414): a counter that has reached it stays there.
+inline constexpr quint32 kKtMaxEngineBoots = 2147483647;
+
+// The boots file: in `directory`, or in the user's state folder (platform/StateFolder.h) when
+// `directory` is empty.
+QString KtSNMPBootsFile(const QString& directory);
+
+// The boots value the next session started with `directory` gives itself: the stored value
+// plus one, held at kKtMaxEngineBoots; 1 when nothing usable is stored. With the state folder,
+// a file left in the working folder by earlier versions counts while the state folder has
+// none. Nothing is written.
+quint32 KtSNMPNextEngineBoots(const QString& directory);
+
+// Opens the global session, initialises SNMPv3 with the next engine boots value (above),
+// resets the defaults and starts the event pump. The boots file is not written yet: SNMPv1
+// and SNMPv2c never need it. Throws KtException -506. Calling it again closes the previous
+// session.
 void KtSNMPInitSession(const QString& directory);
+
+// Stores the session's boots value, once per session: start-up calls it when SNMPv3 is used,
+// and KtSNMPBuildTarget before the first SNMPv3 target. The state folder is made (mode 0700)
+// when missing. A damaged file is replaced. Throws -508 with the file's path when the file
+// cannot be written (a folder or a symbolic link in its place, a read-only folder).
+void KtSNMPSaveEngineBoots();
 
 // Closes the global session (at exit; tests use it to start over).
 void KtSNMPCloseSession();

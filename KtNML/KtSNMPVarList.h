@@ -15,6 +15,7 @@
 // instance last read, so it is both the description and the result buffer of a request.
 #include "KtNML/KtOptionList.h"
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -104,6 +105,10 @@ struct KtSNMPVar {
     QString Reserved;
     QString Value;        // display text of the current value
     QString InstanceOid;  // full OID of the instance last read or to be read next
+    // A string key's bytes as read from an instance suffix. Display text need not give them
+    // back (bytes that are no UTF-8), so the key is encoded from them while Value still shows
+    // them; a typed text that differs is encoded from the text.
+    QByteArray KeyBytes;
 };
 
 class KtSNMPVarList {

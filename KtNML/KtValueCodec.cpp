@@ -183,12 +183,20 @@ bool isHexSyntax(int s)
 }
 
 // Bytes shown as text: UTF-8 when they are valid UTF-8 (a byte-order mark included, so that
-// it is kept), else Latin-1, which shows every byte as some character.
+// it is kept), else Latin-1, which shows every byte as some character. Stateless: a sequence
+// cut short at the end is an error, not a tail held back for more bytes.
 QString bytesAsText(const QByteArray& b)
 {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     QString text = utf8(b);
     return utf8.hasError() ? QString::fromLatin1(b) : text;
+}
+
+// The display text of a string key's bytes.
+QString stringKeyText(const QByteArray& b, int syntax)
+{
+    return syntax == KtSyn::DisplayStr ? bytesAsText(b) : KtBytesToHex(b);
 }
 
 // Text sent as UTF-8. A lone surrogate has no UTF-8 form: it is refused, not replaced.
@@ -681,6 +689,7 @@ QString DecodeIndex(KtSNMPVarList& list, int i, const QString& suffix)
         return highFirst ? (a << 32 | b) : (b << 32 | a);
     };
     QString text;
+    QByteArray keyBytes;
     switch (var.Syntax) {
     case KtSyn::Boolean: text = boolText(in.take() != 0); break;
     case KtSyn::Integer: text = QString::number(std::int32_t(in.take())); break;
@@ -689,7 +698,8 @@ QString DecodeIndex(KtSNMPVarList& list, int i, const QString& suffix)
     case KtSyn::BitStr: case KtSyn::OctetStr: case KtSyn::Opaque: case KtSyn::DisplayStr: {
         const std::uint64_t n = implied ? in.left() : in.take();
         const QByteArray b = in.takeBytes(n);
-        text = var.Syntax == KtSyn::DisplayStr ? bytesAsText(b) : KtBytesToHex(b);
+        text = stringKeyText(b, var.Syntax);
+        keyBytes = b.isNull() ? QByteArray("") : b;  // an empty key is bytes too
         break;
     }
     case KtSyn::ObjectId: {
@@ -713,6 +723,7 @@ QString DecodeIndex(KtSNMPVarList& list, int i, const QString& suffix)
     if (var.Options)
         text = var.Options->ValueToText(text);
     var.Value = text;
+    var.KeyBytes = keyBytes;
     return joinIds(in.ids, in.pos);
 }
 
@@ -737,7 +748,10 @@ QString EncodeIndex(const KtSNMPVarList& list, int i)
         break;
     case KtSyn::TimeTicks: appendId(out, ticksOrRaise(text, label)); break;
     case KtSyn::BitStr: case KtSyn::OctetStr: case KtSyn::Opaque: case KtSyn::DisplayStr:
-        appendBytes(out, TextToBytes(text, var.Syntax, label), !implied);
+        // The bytes read, while the text still shows them: two keys may show alike.
+        appendBytes(out, !var.KeyBytes.isNull() && stringKeyText(var.KeyBytes, var.Syntax) == text
+                             ? var.KeyBytes : TextToBytes(text, var.Syntax, label),
+                    !implied);
         break;
     case KtSyn::ObjectId: {
         const snmp::Oid oid = text == KtNullText ? snmp::Oid{} : oidOrRaise(text, label);

@@ -1,18 +1,17 @@
 #include "platform/IniProfile.h"
 
 #include "platform/IniText.h"
-
-#include <QFile>
+#include "platform/RegularFile.h"
 
 namespace platform {
 
 std::optional<QString> ReadProfileString(const QString& fileName, const QString& section,
                                          const QString& key)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto data = ReadRegularFile(fileName);
+    if (!data)
         return std::nullopt;
-    const auto sections = ParseIniText(file.readAll());
+    const auto sections = ParseIniText(*data);
     for (const IniSection& s : sections) {
         if (!IniNameEquals(s.name, section))
             continue;

@@ -1,6 +1,7 @@
 #include "platform/Registry.h"
 
 #include "platform/IniText.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,25 +28,28 @@ bool HasLineBreak(const QString& s)
     return s.contains(u'\n') || s.contains(u'\r');
 }
 
+// A missing file holds no keys; anything but a regular file is refused.
 std::optional<QByteArray> ReadAll(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.exists())
+    bool missing = false;
+    auto data = ReadRegularFile(fileName, &missing);
+    if (missing)
         return QByteArray();
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
+    return data;
 }
 
 bool WriteAll(const QString& fileName, const QByteArray& data)
 {
+    if (!WritableInPlace(fileName))
+        return false;
     const QString folder = QFileInfo(fileName).absolutePath();
     if (!QDir().mkpath(folder))
         return false;
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(data) != data.size())
+    // commit() renames even when its own flush fails: a full disk must not cut the file short.
+    if (file.write(data) != data.size() || !file.flush())
         return false;
     return file.commit();
 }

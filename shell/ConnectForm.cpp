@@ -65,17 +65,6 @@ QLineEdit* Edit(QWidget* parent, const char* name, bool secret = false)
     return edit;
 }
 
-// The engine boots the module's start-up will give itself next (its boots file stays as it is).
-std::uint32_t NextEngineBoots()
-{
-    std::uint32_t boots = 0;
-    if (snmp::getBootCounter(QFile::encodeName(QLatin1String(kKtBootsFileName)).toStdString(), kKtLocalEngineID,
-                             boots)
-        != 0)
-        boots = 0;
-    return boots + 1;
-}
-
 QString ValueText(const snmp::Varbind& vb)
 {
     switch (vb.syntax) {
@@ -305,7 +294,7 @@ void TConnectForm::StartTest()
         if (m_session)
             m_session->cancel(this);
         int status = 0;
-        m_session = std::make_unique<snmp::Session>(kKtLocalEngineID, NextEngineBoots(), status);
+        m_session = std::make_unique<snmp::Session>(kKtLocalEngineID, KtSNMPNextEngineBoots(QString()), status);
         if (status != 0)
             KtRaise(KtErr::CannotCreateSession);
         m_session->startPump();

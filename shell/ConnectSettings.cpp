@@ -1,5 +1,7 @@
 #include "shell/ConnectSettings.h"
 
+#include "platform/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -205,10 +207,10 @@ QString RecentDevices::Caption(const ConnectSettings& s)
 void RecentDevices::Load()
 {
     m_entries.clear();
-    QFile file(m_fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto data = platform::ReadRegularFile(m_fileName);
+    if (!data)
         return;
-    const QJsonArray list = QJsonDocument::fromJson(file.readAll()).object().value(QLatin1String("recent")).toArray();
+    const QJsonArray list = QJsonDocument::fromJson(*data).object().value(QLatin1String("recent")).toArray();
     for (const QJsonValue& value : list) {
         const QJsonObject o = value.toObject();
         Entry e;
@@ -277,6 +279,9 @@ bool RecentDevices::Save() const
         list.append(o);
     }
 
+    // A link in its place is refused: its target would be overwritten.
+    if (!platform::WritableInPlace(m_fileName))
+        return false;
     const QFileInfo info(m_fileName);
     QDir folder = info.absoluteDir();
     if (!folder.exists()) {
@@ -292,6 +297,9 @@ bool RecentDevices::Save() const
         file.cancelWriting();
         return false;
     }
-    file.write(QJsonDocument(QJsonObject{{QLatin1String("recent"), list}}).toJson());
+    // commit() renames even when its own flush fails: a full disk must not cut the file short.
+    const QByteArray text = QJsonDocument(QJsonObject{{QLatin1String("recent"), list}}).toJson();
+    if (file.write(text) != text.size() || !file.flush())
+        return false;
     return file.commit();
 }

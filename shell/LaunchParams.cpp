@@ -1,10 +1,12 @@
 #include "shell/LaunchParams.h"
 
 #include "KtNML/KtIni.h"
+#include "platform/ArgumentText.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstring>
 #include <limits>
 
 LaunchError::LaunchError(QString message) : m_message(std::move(message)), m_what(m_message.toStdString())
@@ -306,6 +308,78 @@ bool ConnectRequested(const QStringList& arguments)
     return arguments.contains(QStringLiteral("--connect"));
 }
 
+bool StdinArgumentsRequested(const QStringList& arguments)
+{
+    return arguments.contains(QStringLiteral("--stdin"));
+}
+
+QStringList ArgumentLines(const QByteArray& text)
+{
+    QStringList out;
+    for (QByteArray line : text.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.trimmed().isEmpty())
+            out << platform::ArgumentText(line);
+    }
+    return out;
+}
+
+QStringList TakeArguments(int argc, char** argv, std::FILE* in)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << platform::ArgumentText(QByteArray(argv[i]));
+    if (StdinArgumentsRequested(arguments) && in) {
+        QByteArray text;
+        char buf[4096];
+        std::size_t n = 0;
+        while ((n = std::fread(buf, 1, sizeof buf, in)) > 0 && text.size() < (1 << 20))
+            text.append(buf, qsizetype(n));
+        const qsizetype at = arguments.indexOf(QStringLiteral("--stdin"));
+        arguments.removeAt(at);
+        const QStringList lines = ArgumentLines(text);
+        for (qsizetype k = 0; k < lines.size(); ++k)
+            arguments.insert(at + k, lines[k]);
+    }
+    // Blanked after they were taken: the secret's bytes from its switch to the end.
+    for (int i = 1; i < argc; ++i) {
+        char* argument = argv[i];
+        if (std::strstr(argument, "/I"))
+            continue;
+        char* secret = nullptr;
+        for (const char* sw : {"/R", "/W", "/A", "/P"}) {
+            char* at = std::strstr(argument, sw);
+            if (at && (!secret || at < secret))
+                secret = at;
+        }
+        if (secret)
+            std::memset(secret + 2, 0, std::strlen(secret + 2));
+    }
+    return arguments;
+}
+
+QString NoDisplayReason(const QProcessEnvironment& environment)
+{
+    const auto set = [&](const char* name) { return !environment.value(QLatin1String(name)).isEmpty(); };
+    const bool x11 = set("DISPLAY"), wayland = set("WAYLAND_DISPLAY") || set("WAYLAND_SOCKET");
+    // A list of platforms ("wayland;xcb") is tried in order; a name may carry options after ':'.
+    const QString platforms = environment.value(QStringLiteral("QT_QPA_PLATFORM")).trimmed();
+    if (platforms.isEmpty()) {
+        if (x11 || wayland)
+            return {};
+    } else {
+        for (const QString& entry : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString name = entry.section(QLatin1Char(':'), 0, 0).trimmed();
+            if (name == QLatin1String("xcb") ? x11 : name.startsWith(QLatin1String("wayland")) ? wayland : true)
+                return {};  // offscreen, vnc, eglfs and the like need no display server
+        }
+    }
+    return QStringLiteral("no display could be opened: neither DISPLAY nor WAYLAND_DISPLAY is set%1. "
+                          "Run it on a desktop, or see --help for the command line.")
+        .arg(platforms.isEmpty() ? QString() : QStringLiteral(" for QT_QPA_PLATFORM=%1").arg(platforms));
+}
+
 QString UsageText(const QString& programName)
 {
     return QStringLiteral(
@@ -329,6 +403,11 @@ QString UsageText(const QString& programName)
                "  /d<engine ID>   context engine ID\n"
                "  /m<model>       security model (3 USM)\n"
                "  --connect       ask for the address and access parameters in a dialog\n"
+               "  --stdin         read more arguments, one a line, from standard input (in place\n"
+               "                  of --stdin): communities and passwords then never stand on the\n"
+               "                  command line. Those that do are blanked in the process list once\n"
+               "                  read, but are visible until then; tools the module starts get\n"
+               "                  them on their own command lines.\n"
                "  -h, --help, /?  show this text and end\n"
                "\n"
                "Device file: <configuration folder><address>.cfg, section [Program Information].\n"

@@ -3,8 +3,10 @@
 // the session's default access parameters. No widgets here, so it can be tested on its own.
 #include "KtNML/KtSNMPSession.h"
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <cstdio>
 #include <exception>
 #include <string>
 
@@ -74,6 +76,25 @@ bool ConnectRequested(const QStringList& arguments);
 
 // How to start the module: the switches, their values and the device file.
 QString UsageText(const QString& programName);
+
+// The argument "--stdin": more arguments, one a line, come from standard input, so that
+// communities and passwords need not stand on the command line.
+bool StdinArgumentsRequested(const QStringList& arguments);
+
+// Arguments one a line (a trailing "\r" dropped, blank lines skipped), kept as bytes
+// (platform/ArgumentText.h).
+QStringList ArgumentLines(const QByteArray& text);
+
+// The program's arguments argv[1..argc-1] as text that keeps their bytes; with "--stdin" the
+// lines read from `in` follow in its place. The values of the secret switches (/R, /W, /A, /P)
+// are then blanked in the argument memory itself: the process list (/proc/PID/cmdline) no
+// longer shows them. Address arguments ("/I") are left alone.
+QStringList TakeArguments(int argc, char** argv, std::FILE* in);
+
+// Why no window can be shown with this environment (QT_QPA_PLATFORM, DISPLAY,
+// WAYLAND_DISPLAY), as a line for the terminal; empty when a display may be had. Checked
+// before the toolkit starts, which would abort the program without one.
+QString NoDisplayReason(const QProcessEnvironment& environment);
 
 class LaunchParser {
 public:

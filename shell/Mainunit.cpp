@@ -243,6 +243,9 @@ void TMainForm::ApplyCommandLine(const QStringList& arguments)
     m_presence = parser.Flags();
     if (QAction* v3 = MenuAction(QStringLiteral("SNMP V3")))
         v3->setEnabled(KtSNMPDefaults.security.version == 3);
+    // Only SNMPv3 needs the engine boots kept: a file that cannot be written ends start-up.
+    if (KtSNMPDefaults.security.version == 3 && !m_terminationRequested)
+        KtSNMPSaveEngineBoots();
 }
 
 void TMainForm::OnCreate()

@@ -2,11 +2,13 @@
 // parameters on its command line.
 #include "KtNML/KtSNMPSession.h"
 #include "shell/ConnectForm.h"
+#include "shell/LaunchParams.h"
 #include "shell/Mainunit.h"
 #include "shell/ModuleFiles.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QProcessEnvironment>
 
 #include <cstdio>
 
@@ -16,10 +18,11 @@ int main(int argc, char** argv)
     QStringList given;
     for (int i = 1; i < argc; ++i)
         given << QString::fromLocal8Bit(argv[i]);
+    QString program = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : QString();
+    if (program.isEmpty())
+        program = QStringLiteral("vkr2207");
     if (UsageRequested(given)) {
-        const QString program = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : QString();
-        std::fputs(UsageText(program.isEmpty() ? QStringLiteral("vkr2207") : program).toLocal8Bit().constData(),
-                   stdout);
+        std::fputs(UsageText(program).toLocal8Bit().constData(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
 
@@ -30,11 +33,18 @@ int main(int argc, char** argv)
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
 
+    // Without a display the toolkit would abort; say why instead, before it starts.
+    if (const QString reason = NoDisplayReason(QProcessEnvironment::systemEnvironment()); !reason.isEmpty()) {
+        std::fputs(QStringLiteral("%1: %2\n").arg(program, reason).toLocal8Bit().constData(), stderr);
+        return 2;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VKR-2207"));
 
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
+    // What the toolkit left of the arguments, with their bytes; communities and passwords are
+    // blanked in the process list from here on.
+    QStringList arguments = TakeArguments(argc, argv, stdin);
 
     // From the desktop: the connect dialog gives the command line; Cancel ends the program.
     if (ConnectRequested(arguments)) {

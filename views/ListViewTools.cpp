@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLayout>
@@ -186,12 +187,13 @@ void TListViewTools::ExportCsv()
 
 bool TListViewTools::SaveCsv(const QString& path)
 {
-    QFile file(path);
+    // Written beside the file and renamed over it once complete: a full disk or another failure
+    // leaves the file that was there as it was, and no half-written one. The explicit flush:
+    // commit() renames even when its own flush of the buffer fails.
+    QSaveFile file(path);
     const QByteArray data = CsvText().toUtf8();
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size() && file.flush()) {
-        file.close();
+    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush() && file.commit())
         return true;
-    }
     KtMessageService().Warning(m_list->window(), KtMessages::DisplayCaption(),
                                QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     return false;

@@ -252,6 +252,9 @@ bool TSNMPEditorPanel::SetChecked(QPushButton* pressed)
 {
     if (!m_request)
         return false;
+    // A new command: a write refused by an earlier one is not repeated after this one's lines.
+    if (m_memo)
+        KtSNMPRequest2Controls::ForgetRefusals(m_memo->window());
     KtSNMPRequest2Edits& bind = *m_request;
     KtSNMPVarList& list = bind.VarList();
     const int mode = bind.Mode;
@@ -289,7 +292,9 @@ bool TSNMPEditorPanel::SetChecked(QPushButton* pressed)
         bind.ShowStatus(1, e.Message());
     }
     restore();
-    if (!empty && pressed && TCtrlBtnPanel::Tag(pressed) == 1)
+    // A form closes once its write went through; after a failure it stays open with what the
+    // operator typed, the error in the status memo, to be sent again or cancelled.
+    if (written && pressed && TCtrlBtnPanel::Tag(pressed) == 1)
         pressed->window()->close();
     return written;
 }

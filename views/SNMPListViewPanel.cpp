@@ -209,6 +209,8 @@ void TSNMPListViewPanel::FinishForm(QDialog* form)
     m_form = nullptr;
     delete form;
     m_request->SetConstraintOwner(HostForm() ? HostForm() : window());
+    // The form closed: what comes next is the operator's, not a write's aftermath.
+    KtSNMPRequest2Controls::ForgetRefusals(window());
     Refresh();
 }
 

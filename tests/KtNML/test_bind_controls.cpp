@@ -5,6 +5,7 @@
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtRadioGroup.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtValueCodec.h"
 #include "tests/KtNML/KtTestHelpers.h"
 #include "tests/support/ListClicks.h"
 
@@ -602,6 +603,44 @@ TEST(BindListView, SelectingARowEnablesAndFillsTheControls)
     view->topLevelItem(0)->setSelected(true);
     EXPECT_EQ(bind.VarList().Item(0).Value, "1");
     EXPECT_EQ(bind.VarList().Item(2).Value, "enabled");
+}
+
+// Two rows whose DisplayString keys show alike (Latin-1 and UTF-8 e-acute): the selected row's
+// write addresses that row's bytes; a key typed anew is written as its own text.
+TEST(BindListView, AStringKeyKeepsTheBytesOfItsRow)
+{
+    const KtSNMPVarDef table[] = {
+        {"1.3.6.1.4.1.32473.77.8.1.1", "Name", KtSyn::DisplayStr, KtAcc::ReadOnly},
+        {"1.3.6.1.4.1.32473.77.8.1.2", "State", KtSyn::Integer, KtAcc::ReadWrite, &olState},
+        {},
+    };
+    QWidget form;
+    auto* view = new QTreeWidget(&form);
+    auto* key = new QLineEdit(&form);
+    KtSNMPRequest2Edits bind(&form);
+    bind.VarList().Assign(KtSNMPVarList(table, KtItem::MVT_UMV, 1));
+    bind.BindListView(view, false);
+    bind.Bind(0, key);
+    bind.BeforeGet();
+    const char* keys[] = {"1.233", "2.195.169", "2.65.215"};
+    for (const char* k : keys) {
+        DecodeIndex(bind.VarList(), 0, k);
+        bind.VarList().Item(1).Value = "enabled";
+        bind.ShowRow();
+    }
+    bind.AfterGet();
+    ASSERT_EQ(view->topLevelItemCount(), 3);
+    EXPECT_EQ(view->topLevelItem(0)->text(0), view->topLevelItem(1)->text(0));
+    for (int r = 0; r < 3; ++r) {
+        SCOPED_TRACE(keys[r]);
+        view->clearSelection();
+        view->topLevelItem(r)->setSelected(true);
+        bind.PrepareSet();
+        EXPECT_EQ(EncodeInstance(bind.VarList()), keys[r]);
+    }
+    key->setText("A");
+    bind.PrepareSet();
+    EXPECT_EQ(EncodeInstance(bind.VarList()), "1.65");
 }
 
 // Rows selected to copy them leave the controls on the row the operator chose on its own.

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -449,6 +450,50 @@ TEST(Codec, DecodeIndexBySyntax)
         EXPECT_EQ(l.Item(0).Value, c.value);
         EXPECT_EQ(EncodeIndex(l, 0), c.encoded);
     }
+}
+
+// A string key addresses its row by its bytes: text that is no UTF-8 is shown as Latin-1, and
+// two keys may show alike, so the bytes read are what goes back, byte for byte.
+TEST(Codec, StringKeysGoBackAsTheBytesRead)
+{
+    using namespace std::string_view_literals;
+    const struct {
+        int syntax;
+        bool implied;
+        const char* suffix;
+        std::u16string_view shown;  // the display text
+    } cases[] = {
+        {KtSyn::DisplayStr, false, "2.65.215", u"A\u00D7"sv},     // a sequence cut short at the end
+        {KtSyn::DisplayStr, false, "1.233", u"\u00E9"sv},         // Latin-1 e-acute ...
+        {KtSyn::DisplayStr, false, "2.195.169", u"\u00E9"sv},     // ... shows like UTF-8 e-acute
+        {KtSyn::DisplayStr, false, "3.65.0.66", u"A\0B"sv},       // a zero byte inside
+        {KtSyn::DisplayStr, false, "3.239.187.191", u"\uFEFF"sv}, // a byte-order mark alone
+        {KtSyn::DisplayStr, true, "65.226.130", u"A\u00E2\u0082"sv},
+        {KtSyn::DisplayStr, false, "0", u""sv},
+        {KtSyn::OctetStr, false, "2.65.215", u"41D7"sv},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.suffix);
+        KtSNMPVarList l = TwoKeys(KtSyn::Integer, KtAcc::NotAccess, c.syntax,
+                                  KtAcc::NotAccess | (c.implied ? KtAcc::Implied : 0));
+        // An implied key takes the rest of the suffix.
+        EXPECT_EQ(DecodeIndex(l, 1, QString::fromLatin1(c.suffix) + (c.implied ? "" : ".7")), c.implied ? "" : "7");
+        EXPECT_EQ(l.Item(1).Value, QStringView(c.shown).toString());
+        EXPECT_EQ(EncodeIndex(l, 1), c.suffix);
+        // A copy of the list (a form's request) keeps the bytes.
+        const KtSNMPVarList copy(l);
+        EXPECT_EQ(EncodeIndex(copy, 1), c.suffix);
+    }
+
+    // Text typed in place of the shown one is written as its own UTF-8.
+    KtSNMPVarList l = TwoKeys(KtSyn::Integer, KtAcc::NotAccess, KtSyn::DisplayStr, KtAcc::NotAccess);
+    DecodeIndex(l, 1, "2.65.215");
+    l.Item(1).Value = "A";
+    EXPECT_EQ(EncodeIndex(l, 1), "1.65");
+    l.Item(1).Value = QString::fromUtf8("A\xC3\x97");
+    EXPECT_EQ(EncodeIndex(l, 1), "2.65.215");
+    l.Item(1).KeyBytes.clear();
+    EXPECT_EQ(EncodeIndex(l, 1), "3.65.195.151");
 }
 
 TEST(Codec, DecodeIndexMapsThroughOptionsAndRefusesShortSuffixes)

@@ -1,13 +1,10 @@
 // Index decoding: DecodeIndex over each key syntax with arbitrary suffix text. Byte 0 picks the
 // syntax, byte 1 whether the key is last and implied; the rest is the suffix. A decoded key
 // must encode back to the sub-identifiers it consumed (for the syntaxes whose text keeps every
-// bit; string keys keep each sub-identifier's low 8 bits; display strings are UTF-8, so only
-// bytes that are valid UTF-8 come back as they were: others are shown as Latin-1 and written
-// as UTF-8), and the rest must be the tail.
+// bit; string keys keep each sub-identifier's low 8 bits, display strings included whatever
+// their bytes), and the rest must be the tail.
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtValueCodec.h"
-
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <cstdint>
@@ -72,15 +69,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     if (exactRoundTrip(syntax)) {
-        if (syntax == KtSyn::DisplayStr) {
-            QByteArray consumed;
-            for (std::size_t k = last && implied ? 0 : 1; k < whole.size() - tail.size(); ++k)
-                consumed.append(char(whole[k] & 0xff));
-            QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-            const QString decoded = utf8(consumed);
-            if (utf8.hasError())
-                return 0;
-        }
         snmp::Oid head;
         snmp::oidFromText(encoded.toStdString(), head);
         if (head.size() + tail.size() != whole.size())

@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 
 namespace {
@@ -206,6 +207,53 @@ TEST_F(RegistryTest, UnwritableLocationFailsToCreate)
     WriteFile(dir.filePath("plainfile"), "x");
     qputenv("VKR_REGISTRY_FILE", dir.filePath("plainfile/registry.ini").toLocal8Bit());
     EXPECT_FALSE(platform::RegistryKey::Open(QStringLiteral("SOFTWARE\\K"), true));
+}
+
+// The registry file and a device's .cfg are read only when they are regular files: a FIFO in
+// their place is refused at once instead of blocking in open() for a writer that never comes,
+// and so are a folder and a link to a FIFO. The registry file is never written through a link:
+// the link's target keeps its contents.
+TEST_F(RegistryTest, OnlyRegularFilesAreReadAndNoLinkIsWrittenThrough)
+{
+    const QString key = QStringLiteral("SOFTWARE\\Norvale\\Modules\\HelpPath");
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString target = dir.filePath("target.ini");
+    const QByteArray targetText = "[Other]\nName=kept\n[Program Information]\nVersion=1\n";
+    WriteFile(target, targetText);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()));
+
+    const struct {
+        const char* name;
+        std::function<void()> place;  // puts the thing at `file`
+        bool readable;                // a link to a regular file is read
+    } cases[] = {
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0); }, false},
+        {"a folder", [&] { ASSERT_TRUE(QDir().mkdir(file)); }, false},
+        {"a link to a FIFO", [&] { ASSERT_TRUE(QFile::link(fifo, file)); }, false},
+        {"a link to a file", [&] { ASSERT_TRUE(QFile::link(target, file)); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.place();
+        EXPECT_EQ(platform::ReadProfileString(file, "Program Information", "Version"),
+                  c.readable ? std::optional<QString>("1") : std::nullopt);
+        EXPECT_EQ(KtIni(file).ReadString("Program Information", "Version", "none"), c.readable ? "1" : "none");
+        EXPECT_FALSE(platform::RegistryKey::Open(key, false).has_value());
+        EXPECT_FALSE(platform::RegistryKey::Open(key, true).has_value());
+        if (c.readable) {
+            EXPECT_TRUE(platform::RegistryKey::Open("Other", false).has_value());
+            EXPECT_FALSE(platform::RegistryKey::Open("Other", false)->WriteString("Name", "changed"));
+        }
+        QFile t(target);
+        ASSERT_TRUE(t.open(QIODevice::ReadOnly));
+        EXPECT_EQ(t.readAll(), targetText);
+        EXPECT_TRUE(QFileInfo(fifo).exists());
+        if (QFileInfo(file).isDir())
+            QDir().rmdir(file);
+        else
+            QFile::remove(file);
+    }
 }
 
 TEST(PlatformPaths, WindowsSeparatorsBecomeSlashes)

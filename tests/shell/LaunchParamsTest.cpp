@@ -1,6 +1,8 @@
 // The command line and the per-device configuration file (no widgets, no session).
 #include "shell/LaunchParams.h"
 #include "shell/ToolCommand.h"
+#include "platform/ArgumentText.h"
+#include "snmp/SnmpSession.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QFile>
@@ -8,7 +10,11 @@
 #include <QtGlobal>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -325,6 +331,132 @@ TEST(LaunchUsage, OnlyTheHelpArgumentsAskForUsage)
     };
     for (const auto& [args, asked] : cases)
         EXPECT_EQ(UsageRequested(args), asked) << args.join(' ').toStdString();
+}
+
+TEST(LaunchDisplay, ADisplayIsNeededOnlyByTheDisplayServersPlatforms)
+{
+    const struct {
+        const char* platform;  // "" unset
+        const char* display;
+        const char* wayland;
+        bool missing;
+    } cases[] = {
+        {"", "", "", true},
+        {"", ":0", "", false},
+        {"", "", "wayland-0", false},
+        {"xcb", "", "wayland-0", true},
+        {"xcb", ":1", "", false},
+        {"wayland", ":1", "", true},
+        {"wayland;xcb", ":1", "", false},
+        {"wayland-egl", "", "wayland-1", false},
+        {"offscreen", "", "", false},
+        {"minimal:enable_fonts", "", "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.platform) + "|" + c.display + "|" + c.wayland);
+        QProcessEnvironment env;
+        env.insert("QT_QPA_PLATFORM", c.platform);
+        env.insert("DISPLAY", c.display);
+        env.insert("WAYLAND_DISPLAY", c.wayland);
+        const QString reason = NoDisplayReason(env);
+        EXPECT_EQ(!reason.isEmpty(), c.missing) << reason.toStdString();
+        if (c.missing)
+            EXPECT_TRUE(reason.startsWith("no display could be opened")) << reason.toStdString();
+    }
+}
+
+// The process's own argument memory, as /proc/PID/cmdline shows it.
+struct ArgvBuffer {
+    explicit ArgvBuffer(const std::vector<std::string>& args)
+    {
+        for (const std::string& a : args) {
+            storage.emplace_back(a.begin(), a.end());
+            storage.back().push_back('\0');
+        }
+        for (std::vector<char>& a : storage)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+    }
+    int argc() const { return int(argv.size()) - 1; }
+    std::vector<std::vector<char>> storage;
+    std::vector<char*> argv;
+};
+
+// Communities and passwords reach the agent as the bytes given (not U+FFFD for bytes that are
+// no UTF-8), and once taken they are gone from the argument memory; other switches stay.
+TEST(LaunchArguments, SecretsKeepTheirBytesAndAreBlankedInTheArgumentMemory)
+{
+    const struct {
+        std::string given;
+        std::string left;  // the argument memory afterwards, as a C string
+    } cases[] = {
+        {"/I192.0.2.7", "/I192.0.2.7"},
+        {"/Rpub\xE9", "/R"},
+        {"/Wpriv\xFF\xFEx", "/W"},
+        {"/v3", "/v3"},
+        {"/nuser", "/nuser"},
+        {"/Aauth \xC3\xA9t\xE9", "/A"},
+        {"/Pprivpass", "/P"},
+        {"/p2", "/p2"},
+    };
+    std::vector<std::string> args{"vkr2207"};
+    for (const auto& c : cases)
+        args.push_back(c.given);
+    ArgvBuffer buffer(args);
+    const QStringList taken = TakeArguments(buffer.argc(), buffer.argv.data(), nullptr);
+    ASSERT_EQ(taken.size(), qsizetype(std::size(cases)));
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        SCOPED_TRACE(cases[k].given);
+        EXPECT_EQ(platform::ArgumentBytes(taken[qsizetype(k)]).toStdString(), cases[k].given);
+        const std::vector<char>& memory = buffer.storage[k + 1];
+        EXPECT_EQ(std::string(memory.data()), cases[k].left);
+        // Nothing of the secret is left after the switch.
+        EXPECT_TRUE(std::all_of(memory.begin() + std::ptrdiff_t(cases[k].left.size()), memory.end(),
+                                [](char ch) { return ch == 0; }));
+    }
+
+    KtSNMPDefaultParams d;
+    LaunchParser parser(d, QString());
+    parser.ApplyArguments(taken);
+    const snmp::Target t = KtSNMPBuildTarget(d, 1);
+    EXPECT_EQ(t.readCommunity, "pub\xE9");
+    EXPECT_EQ(t.writeCommunity, "priv\xFF\xFEx");
+    EXPECT_EQ(t.authPassword, "auth \xC3\xA9t\xE9");
+    EXPECT_EQ(t.privPassword, "privpass");
+}
+
+// "--stdin": the lines of standard input stand in its place; none of them is on the command line.
+TEST(LaunchArguments, StdinGivesArgumentsOneALine)
+{
+    ArgvBuffer buffer({"vkr2207", "/I192.0.2.7", "--stdin", "/v1"});
+    std::FILE* in = std::tmpfile();
+    ASSERT_NE(in, nullptr);
+    const std::string lines = "/Rpub\xE9\r\n\n  \n/Wpriv\n";
+    std::fwrite(lines.data(), 1, lines.size(), in);
+    std::rewind(in);
+    const QStringList taken = TakeArguments(buffer.argc(), buffer.argv.data(), in);
+    std::fclose(in);
+    ASSERT_EQ(taken.size(), 4);
+    EXPECT_EQ(taken[0], "/I192.0.2.7");
+    EXPECT_EQ(platform::ArgumentBytes(taken[1]).toStdString(), "/Rpub\xE9");
+    EXPECT_EQ(taken[2], "/Wpriv");
+    EXPECT_EQ(taken[3], "/v1");
+    EXPECT_FALSE(StdinArgumentsRequested({"/I192.0.2.7", "/Rstdin"}));
+}
+
+// Arguments keep their bytes as text and back, whatever the bytes.
+TEST(LaunchArguments, ArgumentTextRoundTripsEveryByte)
+{
+    const std::string cases[] = {
+        "plain", "\xC3\xA9t\xC3\xA9", "\xE9", "A\xD7", "\xF0\x9F\x98\x80", "\xED\xA0\x80", "\xC0\xAF",
+        "\xF4\x90\x80\x80", "\xE2\x82", std::string("\x80\xBF\xFF", 3),
+    };
+    for (const std::string& c : cases) {
+        SCOPED_TRACE(c);
+        const QString text = platform::ArgumentText(QByteArray::fromStdString(c));
+        EXPECT_EQ(platform::ArgumentBytes(text).toStdString(), c);
+    }
+    EXPECT_EQ(platform::ArgumentText("\xC3\xA9"), QString::fromUtf8("\xC3\xA9"));
 }
 
 TEST(LaunchConversion, UnrecognisedSwitchIsNotConverted)

@@ -38,9 +38,12 @@ protected:
         ASSERT_TRUE(QDir::setCurrent(work.path()));
         registry = work.filePath("reg/registry.ini");
         qputenv("VKR_REGISTRY_FILE", registry.toLocal8Bit());
+        oldStateHome = qgetenv("XDG_STATE_HOME");
+        qputenv("XDG_STATE_HOME", QFile::encodeName(work.filePath("state")));
     }
     void TearDown() override
     {
+        qputenv("XDG_STATE_HOME", oldStateHome);
         qunsetenv("VKR_REGISTRY_FILE");
         QDir::setCurrent(oldCwd);
         KtSNMPCloseSession();
@@ -64,6 +67,7 @@ protected:
 
     QTemporaryDir work;
     QString oldCwd;
+    QByteArray oldStateHome;
     QString registry;
     testutil::MessageRecorder boxes;
     int exitCode = -1;
@@ -296,7 +300,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MainFormTest, StartUpFailuresShowTheirMessage)
 {
-    const QString bootsFile = work.filePath(kKtBootsFileName);
+    const QString bootsFile = work.filePath(QStringLiteral("state/vkr2207/") + kKtBootsFileName);
     struct {
         QStringList args;
         bool bootsFolder;  // a folder where the boots file belongs
@@ -309,7 +313,8 @@ TEST_F(MainFormTest, StartUpFailuresShowTheirMessage)
          "SNMPv3 needs a user name, and none was given: add the switch /n<user name> or the key "
          "SecurityName to %W/192.0.2.7.cfg",
          true},
-        {{"/I192.0.2.7"}, true, "(ZiDUVA++) Error when saving SNMP engine boots counter! (" + bootsFile + ")", true},
+        {{"/I192.0.2.7", "/v3", "/nuser"}, true,
+         "(ZiDUVA++) Error when saving SNMP engine boots counter! (" + bootsFile + ")", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message.toStdString());
@@ -325,10 +330,17 @@ TEST_F(MainFormTest, StartUpFailuresShowTheirMessage)
     }
 }
 
-TEST_F(MainFormTest, BootsFileLivesInTheWorkingFolder)
+// The boots file is SNMPv3's alone and lives in the user's state folder, never in the folder
+// the module was started from.
+TEST_F(MainFormTest, BootsFileLivesInTheStateFolderAndOnlyForSNMPv3)
 {
-    ASSERT_TRUE(Start({"/I192.0.2.7"}));
-    EXPECT_TRUE(QFile::exists(work.filePath(kKtBootsFileName)));
+    const QString bootsFile = work.filePath(QStringLiteral("state/vkr2207/") + kKtBootsFileName);
+    ASSERT_TRUE(Start({"/I192.0.2.7", "/Rpublic", "/v1"}));
+    EXPECT_FALSE(QFileInfo::exists(work.filePath("state")));
+    KtSNMPCloseSession();
+    ASSERT_TRUE(Start({"/I192.0.2.7", "/v3", "/nuser"}));
+    EXPECT_TRUE(QFileInfo(bootsFile).isFile());
+    EXPECT_FALSE(QFileInfo::exists(work.filePath(kKtBootsFileName)));
 }
 
 // The start-up reads block; before the first one goes out the window shows why, and the wait
@@ -433,6 +445,78 @@ TEST(UsageTest, HelpPrintsTheSwitchesAndEndsWithoutAWindow)
                                "/a<", "/p<", "--help", "--paths", "SecurityName", "AgentPort"})
             EXPECT_TRUE(out.contains(QLatin1String(sw))) << sw;
     }
+}
+
+// Without a display the toolkit would abort (exit 134): the module says so on the terminal,
+// points to --help and ends with 2, whatever the arguments.
+TEST(UsageTest, WithoutADisplayItSaysSoAndEndsWith2)
+{
+    const struct {
+        const char* platform;  // null: unset
+        QStringList args;
+    } cases[] = {
+        {nullptr, {}},
+        {nullptr, {"/I192.0.2.7", "/Rpublic"}},
+        {"xcb", {}},
+        {"wayland", {"/I192.0.2.7"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.platform ? c.platform : "unset") + " " + c.args.join(' ').toStdString());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        if (c.platform)
+            env.insert("QT_QPA_PLATFORM", c.platform);
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(VKR_MODULE_BIN), c.args);
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 2);
+        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+        EXPECT_TRUE(err.startsWith("vkr2207: no display could be opened")) << err.toStdString();
+        EXPECT_TRUE(err.contains("--help")) << err.toStdString();
+    }
+}
+
+// A started module keeps its communities and passwords out of the process list: once read
+// they are gone from /proc/PID/cmdline, while the address stays for the operator to see.
+TEST(ProcessListTest, CommunitiesAndPasswordsLeaveTheCommandLine)
+{
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("VKR_REGISTRY_FILE", dir.filePath("registry.ini"));
+    env.insert("XDG_STATE_HOME", dir.filePath("state"));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(dir.path());
+    p.start(QStringLiteral(VKR_MODULE_BIN), {"/I192.0.2.7", "/Rread-secret", "/Wwrite-secret", "/v3", "/nuser",
+                                              "/l3", "/a3", "/Aauth-secret", "/p2", "/Ppriv-secret"});
+    ASSERT_TRUE(p.waitForStarted(30000));
+    const QString cmdline = QStringLiteral("/proc/%1/cmdline").arg(p.processId());
+    QByteArray shown;
+    const bool blanked = testutil::waitFor(
+        [&] {
+            QFile f(cmdline);
+            shown = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+            return !shown.isEmpty() && !shown.contains("secret");
+        },
+        30000);
+    const bool running = p.state() == QProcess::Running;
+    p.kill();
+    p.waitForFinished(10000);
+    ASSERT_TRUE(running) << p.readAllStandardError().toStdString();
+    EXPECT_TRUE(blanked) << QByteArray(shown).replace('\0', ' ').toStdString();
+    // Arguments are separated by zero bytes; a blanked one is its switch and zeros.
+    const auto args = [](std::initializer_list<const char*> parts) {
+        QByteArray b;
+        for (const char* part : parts)
+            b.append(part).append('\0');
+        return b;
+    };
+    EXPECT_TRUE(shown.startsWith(QByteArray(VKR_MODULE_BIN).append('\0') + args({"/I192.0.2.7", "/R"})));
+    EXPECT_TRUE(shown.contains(args({"/v3", "/nuser", "/l3", "/a3", "/A"})));
 }
 
 TEST_F(MainFormTest, DamagedBootsFileIsReplacedAtStartUp)

@@ -23,6 +23,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 #include <sys/stat.h>
 
 namespace {
@@ -507,6 +509,39 @@ TEST_F(ConnectFormTest, RecentDevicesKeepTheLastTenAndTightenAnOpenFile)
         addresses << e.settings.address;
     EXPECT_EQ(addresses.join(' '), "10.0.0.5 10.0.0.12 10.0.0.11 10.0.0.10 10.0.0.9 10.0.0.8 10.0.0.7 10.0.0.6 "
                                    "10.0.0.4 10.0.0.3");
+}
+
+// The recent devices file is read only as a regular file (a FIFO in its place does not block
+// the dialog) and never written through a symbolic link, whose target keeps its contents.
+TEST_F(ConnectFormTest, RecentDevicesAreNeitherReadFromAFifoNorWrittenThroughALink)
+{
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(RecentFile()).absolutePath()));
+    const QString target = dir.filePath("elsewhere.json");
+    {
+        QFile f(target);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("{\"recent\":[{\"address\":\"10.9.9.9\"}]}");
+    }
+    const struct {
+        const char* name;
+        std::function<void()> place;
+        int entries;  // read from it
+    } cases[] = {
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(RecentFile()).constData(), 0600), 0); }, 0},
+        {"a link to a file", [&] { ASSERT_TRUE(QFile::link(target, RecentFile())); }, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.place();
+        RecentDevices recent(RecentFile());
+        recent.Load();
+        EXPECT_EQ(int(recent.Entries().size()), c.entries);
+        EXPECT_FALSE(recent.Remember(V2c(QStringLiteral("10.0.0.1"), 161), false));
+        QFile f(target);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), QByteArray("{\"recent\":[{\"address\":\"10.9.9.9\"}]}"));
+        QFile::remove(RecentFile());
+    }
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -382,17 +383,34 @@ TEST(SessionTarget, InvalidAddressesRaise509WhenTheTargetIsBuilt)
     }
 }
 
-TEST(SessionBoots, FirstStartWritesOneThenEachStartIncrements)
+// A v3 target to build: building it stores the boots.
+KtSNMPDefaultParams V3Params()
+{
+    KtSNMPDefaultParams p;
+    p.device.address = "127.0.0.1";
+    p.security.version = 3;
+    p.security.securityName = "user";
+    return p;
+}
+
+TEST(SessionBoots, FirstSNMPv3StartWritesOneThenEachIncrements)
 {
     QTemporaryDir dir;
     KtSNMPInitSession(dir.path());
     EXPECT_EQ(KtSNMPEngineBoots(), 1u);
     std::uint32_t stored = 0;
     const std::string file = (dir.path() + "/KtSNMP_PP_BootCounter").toStdString();
+    // SNMPv1 and SNMPv2c targets need no boots file.
+    KtSNMPDefaultParams v2c = V3Params();
+    v2c.security.version = 1;
+    KtSNMPBuildTarget(v2c, 1);
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(file)));
+    KtSNMPBuildTarget(V3Params(), 1);
     EXPECT_EQ(snmp::getBootCounter(file, kKtLocalEngineID, stored), 0);
     EXPECT_EQ(stored, 1u);
     KtSNMPInitSession(dir.path() + "/");
     EXPECT_EQ(KtSNMPEngineBoots(), 2u);
+    KtSNMPSaveEngineBoots();
     EXPECT_EQ(snmp::getBootCounter(file, kKtLocalEngineID, stored), 0);
     EXPECT_EQ(stored, 2u);
     EXPECT_EQ(KtSNMPDefaults.timeout, 100);
@@ -446,6 +464,7 @@ TEST(SessionBoots, DamagedFileIsReplacedAndBootsStartAgainAtOne)
         ASSERT_EQ(snmp::getBootCounter(path, kKtLocalEngineID, boots), -3);
 
         ASSERT_NO_THROW(KtSNMPInitSession(dir.path()));
+        ASSERT_NO_THROW(KtSNMPSaveEngineBoots());
         EXPECT_EQ(KtSNMPEngineBoots(), 1u);
         EXPECT_EQ(snmp::getBootCounter(path, kKtLocalEngineID, boots), 0);
         EXPECT_EQ(boots, 1u);
@@ -459,23 +478,26 @@ TEST(SessionBoots, DamagedFileIsReplacedAndBootsStartAgainAtOne)
     }
 }
 
-// A boots file that cannot be written ends start-up with -508 naming the file; a symbolic link
+// A boots file that cannot be written fails SNMPv3 with -508 naming the file; a symbolic link
 // in its place is refused, never followed, so its target is neither created nor changed.
-TEST(SessionBoots, UnwritableFileEndsStartUpWith508NamingTheFile)
+TEST(SessionBoots, UnwritableFileFailsSNMPv3With508NamingTheFile)
 {
     QTemporaryDir dir, elsewhere;
     const QString target = elsewhere.filePath("target");
     const auto expectRefused = [&](const QString& folder) {
-        try {
-            KtSNMPInitSession(folder);
-            ADD_FAILURE() << "no exception";
-        } catch (const KtException& e) {
-            EXPECT_EQ(e.Code(), -508);
-            EXPECT_EQ(e.Message().toStdString(), "(ZiDUVA++) Error when saving SNMP engine boots counter! ("
-                                                     + QDir(folder).absoluteFilePath("KtSNMP_PP_BootCounter").toStdString()
-                                                     + ")");
+        const std::string message = "(ZiDUVA++) Error when saving SNMP engine boots counter! ("
+            + QDir(folder).absoluteFilePath("KtSNMP_PP_BootCounter").toStdString() + ")";
+        ASSERT_NO_THROW(KtSNMPInitSession(folder));
+        for (int attempt = 0; attempt < 2; ++attempt) {  // no SNMPv3 message without its boots kept
+            try {
+                KtSNMPBuildTarget(V3Params(), 1);
+                ADD_FAILURE() << "no exception";
+            } catch (const KtException& e) {
+                EXPECT_EQ(e.Code(), -508);
+                EXPECT_EQ(e.Message().toStdString(), message);
+            }
         }
-        EXPECT_EQ(KtSNMPGlobalSession(), nullptr);
+        KtSNMPCloseSession();
     };
     const auto sub = [&](const char* name) {
         const QString folder = dir.filePath(name);
@@ -519,6 +541,73 @@ TEST(SessionBoots, UnwritableFileEndsStartUpWith508NamingTheFile)
         expectRefused(folder);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
+}
+
+// Engine boots stop at 2147483647 (RFC 3414) and stay there; a stored value beyond it (a
+// 32-bit counter's end) is held there too, never wrapped to 0.
+TEST(SessionBoots, BootsStopAtTheirLimit)
+{
+    const struct {
+        std::uint32_t stored;
+        std::uint32_t next;
+    } cases[] = {
+        {5, 6},
+        {2147483646, 2147483647},
+        {2147483647, 2147483647},
+        {2147483648u, 2147483647},
+        {4294967295u, 2147483647},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        QTemporaryDir dir;
+        const std::string file = dir.filePath("KtSNMP_PP_BootCounter").toStdString();
+        ASSERT_EQ(snmp::saveBootCounter(file, kKtLocalEngineID, c.stored), 0);
+        EXPECT_EQ(KtSNMPNextEngineBoots(dir.path()), c.next);
+        KtSNMPInitSession(dir.path());
+        EXPECT_EQ(KtSNMPEngineBoots(), c.next);
+        KtSNMPSaveEngineBoots();
+        std::uint32_t saved = 0;
+        EXPECT_EQ(snmp::getBootCounter(file, kKtLocalEngineID, saved), 0);
+        EXPECT_EQ(saved, c.next);
+        KtSNMPCloseSession();
+    }
+}
+
+// Without a folder given the file lives in the user's state folder, made private when SNMPv3
+// first needs it; a file the working folder holds from earlier versions is read while the
+// state folder has none, and left as it is.
+TEST(SessionBoots, StateFolderHoldsTheFileAndTheWorkingFoldersOneIsReadOnce)
+{
+    QTemporaryDir home, work;
+    const QByteArray savedState = qgetenv("XDG_STATE_HOME");
+    const QString savedCwd = QDir::currentPath();
+    qputenv("XDG_STATE_HOME", QFile::encodeName(home.filePath("state")));
+    ASSERT_TRUE(QDir::setCurrent(work.path()));
+    const std::string old = work.filePath("KtSNMP_PP_BootCounter").toStdString();
+    const QString folder = home.filePath("state/vkr2207");
+    const std::string kept = (folder + "/KtSNMP_PP_BootCounter").toStdString();
+    ASSERT_EQ(snmp::saveBootCounter(old, kKtLocalEngineID, 41), 0);
+
+    KtSNMPInitSession(QString());
+    EXPECT_EQ(KtSNMPEngineBoots(), 42u);
+    EXPECT_FALSE(QFileInfo::exists(folder));  // SNMPv1/v2c: nothing made
+    KtSNMPBuildTarget(V3Params(), 1);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u);
+    std::uint32_t boots = 0;
+    EXPECT_EQ(snmp::getBootCounter(kept, kKtLocalEngineID, boots), 0);
+    EXPECT_EQ(boots, 42u);
+
+    KtSNMPInitSession(QString());  // the state folder's file wins from now on
+    EXPECT_EQ(KtSNMPEngineBoots(), 43u);
+    KtSNMPSaveEngineBoots();
+    EXPECT_EQ(snmp::getBootCounter(old, kKtLocalEngineID, boots), 0);
+    EXPECT_EQ(boots, 41u);
+    EXPECT_EQ(KtSNMPBootsFile(QString()).toStdString(), kept);
+    KtSNMPCloseSession();
+    QDir::setCurrent(savedCwd);
+    qputenv("XDG_STATE_HOME", savedState);
 }
 
 } // namespace

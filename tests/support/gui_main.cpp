@@ -1,4 +1,5 @@
-// Test main for widget tests: an offscreen QApplication with a private runtime folder.
+// Test main for widget tests: an offscreen QApplication with a private runtime folder and a
+// private state folder.
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -9,6 +10,8 @@ int main(int argc, char** argv)
     QTemporaryDir runtimeDir;
     QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+    QTemporaryDir stateHome;
+    qputenv("XDG_STATE_HOME", stateHome.path().toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

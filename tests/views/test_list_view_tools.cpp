@@ -2,10 +2,12 @@
 // columns and filtered rows left out), header sorting in the natural order, and the filter
 // box; sorting and filtering keep the selected and current item and say nothing of it.
 #include "views/ListViewTools.h"
+#include "tests/support/MessageRecorder.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -16,7 +18,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -124,6 +129,53 @@ TEST_F(ListToolsTest, CopiesAndExportsTheShownColumnsWithTheirCaptions)
     // A hidden section is left out as a zero-width one is.
     list->setColumnHidden(2, true);
     EXPECT_EQ(tools->AllText().toStdString(), "Address\n10.0.0.2\n");
+}
+
+// An export that cannot be written in full (the disk full, here a file-size limit that fails
+// the write with EFBIG) leaves the file that was there as it was, and no file where there was
+// none; the operator is told.
+TEST_F(ListToolsTest, AFailedExportLeavesTheFileThatWasThere)
+{
+    Add("1", "10.0.0.1", "a name long enough to pass the limit");
+    const struct {
+        const char* name;
+        const char* before;  // null: no file
+    } cases[] = {{"kept.csv", "old,content\r\n"}, {"new.csv", nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(c.name);
+        if (c.before) {
+            QFile old(path);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write(c.before);
+        }
+        testutil::MessageRecorder boxes;
+        bool saved = true;
+        {
+            struct rlimit was {};
+            ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &was), 0);
+            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit small = was;
+            small.rlim_cur = 8;
+            ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+            saved = tools->SaveCsv(path);
+            ::setrlimit(RLIMIT_FSIZE, &was);
+            std::signal(SIGXFSZ, oldHandler);
+        }
+        EXPECT_FALSE(saved);
+        ASSERT_EQ(boxes.texts.size(), 1);
+        EXPECT_TRUE(boxes.texts[0].startsWith("Cannot write " + path + ": ")) << boxes.texts[0].toStdString();
+        QFile after(path);
+        if (c.before) {
+            ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+            EXPECT_EQ(after.readAll(), QByteArray(c.before));
+        } else {
+            EXPECT_FALSE(after.exists());
+        }
+        // Nothing half-written is left beside it.
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), c.before ? 1 : 0);
+    }
 }
 
 TEST_F(ListToolsTest, HeaderClicksSortAscendingThenDescendingWithBlanksLast)

@@ -28,6 +28,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <initializer_list>
 #include <tuple>
@@ -272,7 +273,8 @@ TEST_F(ViewSim, FailedAddStaysInSightAfterTheRefresh)
         EditOf(edits, 1)->setText(QString(40, u'x'));  // longer than the agent takes
         edits->RowAt(1).Tick->click();
         add->findChild<QPushButton*>("Set Checked")->click();
-        EXPECT_FALSE(add->isVisible());
+        EXPECT_TRUE(add->isVisible()) << "a failed set keeps the form";
+        add->close();  // the operator gives up: the table is read again
     });
     panel->Buttons()->btnAdd->click();
     ASSERT_TRUE(waitFor([&] { return memo->blockCount() >= before + 2 && walked(); }, 5000));
@@ -286,6 +288,69 @@ TEST_F(ViewSim, FailedAddStaysInSightAfterTheRefresh)
     EXPECT_TRUE(LineInSight(memo, error)) << "the error is still in sight";
     EXPECT_TRUE(LineInSight(memo, memo->blockCount() - 1)) << "and so is the newest line";
     EXPECT_FALSE(LineInSight(memo, 0)) << "older lines scroll away";
+}
+
+// A Set from the Add form that fails, whether the agent refuses it or does not answer at all,
+// leaves the form open with what was typed and ticked and the error in the memo; corrected
+// and sent again, the input creates the row and closes the form.
+TEST_F(ViewSim, AddFormKeepsItsInputWhenTheSetFails)
+{
+    const struct {
+        const char* name;
+        const char* key;
+        QString text;
+        bool stopAgent;  // else the agent refuses the text
+        QString error;
+    } cases[] = {
+        {"refused", "8", QString(40, u'x'), false, "Set: (SNMP) Cannot create/set variable, Wrong Length! Request:hosts."},
+        {"no answer", "9", "delta", true, "Set: " + KtMessage(KtErr::Timeout) + " Request:hosts."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim.stop();
+        StartSim();
+        TConfigForm form;
+        TSNMPListViewPanel* panel = form.AddTablePanel(MakeRequest(&form, kHosts, KtItem::MVT_UMV, 1, "hosts"),
+                                                       kHostsStatusRow, "createAndGo", kHostsStatusRow, "destroy");
+        TEditsPanel* edits = panel->EditsPanel();
+        QPlainTextEdit* memo = panel->Memo();
+        const auto walked = [&] { return LastLine(memo).startsWith("Get: ") && !panel->Request()->Busy(); };
+        form.show();
+        ASSERT_TRUE(waitFor(walked, 5000));
+        const int from = Logged();
+        const QString sent = "1.3.6.1.4.1.32473.78.4.1.2." + QString(c.key) + "=x:" + Hex(c.text.toUtf8().constData());
+        const QString created = "1.3.6.1.4.1.32473.78.4.1.4." + QString(c.key) + "=i:4";
+        WhenFormOpens(panel, [&](QDialog* add) {
+            EditOf(edits, 0)->setText(c.key);
+            EditOf(edits, 1)->setText(c.text);
+            edits->RowAt(1).Tick->click();
+            QPushButton* set = add->findChild<QPushButton*>("Set Checked");
+            if (c.stopAgent)
+                ASSERT_EQ(::kill(pid_t(sim.processId()), SIGSTOP), 0);
+            set->click();
+            if (c.stopAgent)
+                ::kill(pid_t(sim.processId()), SIGCONT);
+            EXPECT_TRUE(add->isVisible());
+            EXPECT_EQ(EditOf(edits, 0)->text(), c.key);
+            EXPECT_EQ(EditOf(edits, 1)->text(), c.text);
+            EXPECT_TRUE(edits->RowAt(1).Tick->isChecked());
+            EXPECT_TRUE(LastLine(memo).startsWith(c.error)) << LastLine(memo).toStdString();
+            ASSERT_TRUE(waitFor([&] { return !Since(from, "SET").empty(); }, 5000));
+            EXPECT_EQ(Since(from, "SET").front(), (QStringList{sent, created}));
+            if (c.stopAgent) {
+                add->close();  // the agent took the request late: the refresh shows the row
+            } else {           // corrected, the input goes again and the form closes
+                EditOf(edits, 1)->setText("epsilon");
+                set->click();
+                EXPECT_FALSE(add->isVisible());
+            }
+        });
+        panel->Buttons()->btnAdd->click();
+        ASSERT_TRUE(waitFor(walked, 5000));
+        const std::vector<QStringList> rows = Rows(panel->ListView());
+        ASSERT_EQ(rows.size(), 4u);
+        EXPECT_EQ(rows.back(), QStringList({c.key, c.stopAgent ? "delta" : "epsilon", "enabled", "active"}));
+    }
 }
 
 TEST_F(ViewSim, SingleVariableIsSetWithSet)

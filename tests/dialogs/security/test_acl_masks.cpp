@@ -74,7 +74,7 @@ protected:
 
 // ---- Ethernet masks ------------------------------------------------------------------------
 
-TEST_F(AclMasks, EthernetListsTheMasksAndStartsWithThePartsDefaults)
+TEST_F(AclMasks, EthernetListsTheMasksAndStartsWithTheFormDefaults)
 {
     ASSERT_TRUE(StartSim());
     ether = std::make_unique<TEthernetMaskInformationForm>(nullptr);
