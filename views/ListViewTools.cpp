@@ -461,10 +461,15 @@ void TListViewTools::MergeNewRows()
     taken.reserve(qsizetype(added.size()));
     for (const NewRow& row : added)
         taken << row.item;
-    // Every take and insert updates the list's row bookkeeping, at a cost that grows with the
-    // list: few of them, or the whole list put back at once.
-    constexpr int kModelChangesPerRow = 8;
-    if ((int(added.size()) + groups) * kModelChangesPerRow < count) {
+    // Every take and insert updates the list's row bookkeeping, and each row put in moves the
+    // rows after it one place: that costs about as much as putting the whole list back once
+    // as soon as the new rows are a few dozenths of it or go in near its top.
+    constexpr qint64 kModelChangesPerRow = 8;
+    constexpr qint64 kShiftsPerRow = 256;
+    qint64 shifted = 0;
+    for (const NewRow& row : added)
+        shifted += ordered - row.at;
+    if ((qint64(added.size()) + groups) * kModelChangesPerRow + shifted / kShiftsPerRow < count) {
         MoveRows(taken, [&] {
             for (int r = count - 1; r >= ordered; --r)
                 m_list->takeTopLevelItem(r);
@@ -537,9 +542,12 @@ void TListViewTools::SetRowHidden(int row, RowCache& cache, bool hide)
 // The cached texts are searched: a keystroke reads no cell of the list.
 void TListViewTools::ApplyFilter(int first, int last)
 {
-    if (m_needle.isEmpty() && !m_filterUsed)
+    // Before any filtering, a list that has its box gets its rows' texts made as they come:
+    // the first keystroke finds them ready.
+    const bool textsOnly = m_needle.isEmpty() && !m_filterUsed;
+    if (textsOnly && m_list->topLevelItemCount() <= kFilterRows)
         return;
-    m_filterUsed = true;
+    m_filterUsed = !textsOnly;
     const std::vector<int> columns = ShownColumns();
     if (columns != m_textColumns) {
         m_textColumns = columns;
@@ -558,7 +566,8 @@ void TListViewTools::ApplyFilter(int first, int last)
             cache.text.squeeze();
             cache.hasText = true;
         }
-        SetRowHidden(r, cache, !m_needle.isEmpty() && !cache.text.contains(m_needle));
+        if (!textsOnly)
+            SetRowHidden(r, cache, !m_needle.isEmpty() && !cache.text.contains(m_needle));
     }
     ShowCount();
 }
