@@ -68,8 +68,12 @@ void KtBoundRow::RowsAboutToBeRemoved(int first, int last)
 {
     if (!m_item)
         return;
-    const int row = m_list->indexOfTopLevelItem(m_item);
-    if (row < 0 || (row >= first && row <= last))
+    // The removed rows are looked at, not the whole list: a sort of a long list takes rows out
+    // one at a time.
+    bool removed = m_item->treeWidget() != m_list;
+    for (int r = first; !removed && r <= last; ++r)
+        removed = m_list->topLevelItem(r) == m_item;
+    if (removed)
         Forget();
 }
 

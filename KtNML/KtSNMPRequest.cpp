@@ -8,7 +8,10 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 
+#include <QVarLengthArray>
+
 #include <algorithm>
+#include <charconv>
 #include <functional>
 
 namespace {
@@ -21,14 +24,42 @@ snmp::Session& globalSession()
     return *s;
 }
 
+[[noreturn]] void raiseInvalidOid()
+{
+    const KtMappedStatus invalidOid = MapStatus(-17);
+    throw KtException(invalidOid.code, invalidOid.message);
+}
+
 snmp::Oid toOid(const QString& text)
 {
     snmp::Oid oid;
-    if (!snmp::oidFromText(text.toStdString(), oid) || oid.empty()) {
-        const KtMappedStatus invalidOid = MapStatus(-17);
-        throw KtException(invalidOid.code, invalidOid.message);
-    }
+    if (!snmp::oidFromText(text.toStdString(), oid) || oid.empty())
+        raiseInvalidOid();
     return oid;
+}
+
+// Dotted text of an OID, straight into a QString: a walk makes one for every cell it reads.
+QString oidText(const snmp::Oid& oid)
+{
+    QVarLengthArray<char, 128> text;
+    char part[12];
+    for (std::size_t i = 0; i < oid.size(); ++i) {
+        if (i)
+            text.append('.');
+        const auto end = std::to_chars(part, part + sizeof part, oid[i]).ptr;
+        text.append(part, qsizetype(end - part));
+    }
+    return QString::fromLatin1(text.data(), text.size());
+}
+
+// Lexicographic order of two OIDs, or of their parts from the given positions on.
+int compareOids(const snmp::Oid& a, std::size_t fromA, const snmp::Oid& b, std::size_t fromB)
+{
+    const auto x = a.begin() + std::ptrdiff_t(fromA);
+    const auto y = b.begin() + std::ptrdiff_t(fromB);
+    if (std::lexicographical_compare(x, a.end(), y, b.end()))
+        return -1;
+    return std::equal(x, a.end(), y, b.end()) ? 0 : 1;
 }
 
 // Lexicographic order of two dotted OID texts, compared as numbers.
@@ -344,6 +375,8 @@ bool KtSNMPRequest::Parse(const std::vector<snmp::Varbind>& varbinds, int& code,
     int requested = 0;
     int done = 0;
     QString rowSuffix;
+    const snmp::Oid* rowOid = nullptr;  // the answer rowSuffix comes from
+    std::size_t rowFrom = 0;            // where its instance part starts (0: not known)
     for (int i = 0; i < VarList.Count(); ++i) {
         if (!VarList.IsReadable(i))
             continue;
@@ -357,7 +390,7 @@ bool KtSNMPRequest::Parse(const std::vector<snmp::Varbind>& varbinds, int& code,
             continue;
         }
         const snmp::Varbind& vb = varbinds[next++];
-        const QString received = QString::fromStdString(snmp::oidToText(vb.oid));
+        const QString received = oidText(vb.oid);
         if (code == KtErr::NoSuchName) {
             // SNMPv1 end of view: the agent returns our own varbinds with noSuchName.
             if (var.InstanceOid == received) {
@@ -373,7 +406,8 @@ bool KtSNMPRequest::Parse(const std::vector<snmp::Varbind>& varbinds, int& code,
         // going forever (or end it as if the table were read): stop with an error instead.
         // (An SNMPv2 endOfMibView repeats the requested OID: that is the end, not a fault.)
         if (table && sentKind == NextRead && !vb.hasNoValue() && insideColumn(base, var.InstanceOid)
-            && insideColumn(base, received) && compareOids(received, var.InstanceOid) <= 0)
+            && insideColumn(base, received)
+            && compareOids(vb.oid, 0, BinaryOid(m_instanceOids, i, var.InstanceOid), 0) <= 0)
             KtRaise(KtErr::NonIncreasingWalk);
         if (IsColumnDone(base, var.InstanceOid, received)) {
             ++done;
@@ -381,10 +415,26 @@ bool KtSNMPRequest::Parse(const std::vector<snmp::Varbind>& varbinds, int& code,
             continue;
         }
         const QString suffix = received.size() > base.size() ? received.mid(base.size() + 1) : QString();
+        // The instance part as numbers, where the answer lies inside its column.
+        std::size_t suffixFrom = 0;
+        if (table && !suffix.isEmpty())
+            if (const snmp::Oid* baseOid = KeptBinaryOid(m_baseOids, i, base);
+                baseOid && insideColumn(*baseOid, vb.oid))
+                suffixFrom = baseOid->size();
         // The row is the lowest instance any column still inside itself answers with; the
         // index comes from such a column, never from one that has run into the next column.
-        if (!suffix.isEmpty() && (rowSuffix.isEmpty() || (table && compareOids(suffix, rowSuffix) < 0)))
-            rowSuffix = suffix;
+        if (!suffix.isEmpty()) {
+            const bool lower = rowSuffix.isEmpty()
+                || (table
+                    && (suffixFrom > 0 && rowFrom > 0 ? compareOids(vb.oid, suffixFrom, *rowOid, rowFrom)
+                                                      : compareOids(suffix, rowSuffix))
+                        < 0);
+            if (lower) {
+                rowSuffix = suffix;
+                rowOid = &vb.oid;
+                rowFrom = suffixFrom;
+            }
+        }
         answers.push_back({i, &vb, received, suffix, false});
     }
     for (const Answer& a : answers) {
@@ -409,6 +459,7 @@ bool KtSNMPRequest::Parse(const std::vector<snmp::Varbind>& varbinds, int& code,
         }
         ValueFromVb(a.index, *a.vb);
         var.InstanceOid = a.received;
+        KeepInstanceOid(a.index, a.received, a.vb->oid);
     }
     if (requested > 0 && done == requested) {
         if (finished)
@@ -634,10 +685,40 @@ void KtSNMPRequest::StartBulkWalk(PduKind kind)
 }
 
 // Where variable i stands: the instance it read last, or its column before the first row.
-static snmp::Oid bulkPosition(const KtSNMPVarList& list, int i)
+const snmp::Oid& KtSNMPRequest::BulkPosition(int i)
 {
-    const QString& instance = list.Item(i).InstanceOid;
-    return toOid(instance.isEmpty() ? list.Base(i) : instance);
+    const QString& instance = VarList.Item(i).InstanceOid;
+    if (instance.isEmpty())
+        return BinaryOid(m_baseOids, i, VarList.Base(i));
+    return BinaryOid(m_instanceOids, i, instance);
+}
+
+const snmp::Oid& KtSNMPRequest::BinaryOid(std::vector<KeptOid>& kept, int i, const QString& text)
+{
+    if (const snmp::Oid* oid = KeptBinaryOid(kept, i, text))
+        return *oid;
+    raiseInvalidOid();
+}
+
+const snmp::Oid* KtSNMPRequest::KeptBinaryOid(std::vector<KeptOid>& kept, int i, const QString& text)
+{
+    if (kept.size() <= std::size_t(i))
+        kept.resize(std::size_t(i) + 1);
+    KeptOid& entry = kept[std::size_t(i)];
+    if (!entry.valid || entry.text != text) {
+        entry.valid = snmp::oidFromText(text.toStdString(), entry.oid) && !entry.oid.empty();
+        entry.text = text;
+        if (!entry.valid)
+            return nullptr;
+    }
+    return &entry.oid;
+}
+
+void KtSNMPRequest::KeepInstanceOid(int i, const QString& text, const snmp::Oid& oid)
+{
+    if (m_instanceOids.size() <= std::size_t(i))
+        m_instanceOids.resize(std::size_t(i) + 1);
+    m_instanceOids[std::size_t(i)] = {text, oid, true};
 }
 
 bool KtSNMPRequest::BulkAnswers(std::vector<snmp::Varbind>& answers)
@@ -647,7 +728,7 @@ bool KtSNMPRequest::BulkAnswers(std::vector<snmp::Varbind>& answers)
     bool ready = true;
     for (std::size_t k = 0; k < m_bulk.vars.size(); ++k) {
         BulkColumn& column = m_bulk.columns[k];
-        const snmp::Oid at = bulkPosition(VarList, m_bulk.vars[k]);
+        const snmp::Oid& at = BulkPosition(m_bulk.vars[k]);
         while (column.head < column.cells.size() && !(at < column.cells[column.head].oid))
             ++column.head;
         if (column.head < column.cells.size()) {
@@ -677,7 +758,7 @@ snmp::Pdu KtSNMPRequest::BuildBulkPdu(BulkAsk& ask)
         column.cells.clear();
         column.head = 0;
         snmp::Varbind vb;
-        vb.oid = bulkPosition(VarList, m_bulk.vars[k]);
+        vb.oid = BulkPosition(m_bulk.vars[k]);
         ask.columns.push_back(k);
         ask.from.push_back(vb.oid);
         pdu.varbinds.push_back(std::move(vb));
@@ -699,7 +780,8 @@ void KtSNMPRequest::TakeBulkResponse(const BulkAsk& ask, const std::vector<snmp:
         m_bulk.varbindOctets = std::max(m_bulk.varbindOctets, octets / varbinds.size() + 1);
     for (std::size_t j = 0; j < asked; ++j) {
         BulkColumn& column = m_bulk.columns[ask.columns[j]];
-        const snmp::Oid base = toOid(VarList.Base(m_bulk.vars[ask.columns[j]]));
+        const int i = m_bulk.vars[ask.columns[j]];
+        const snmp::Oid& base = BinaryOid(m_baseOids, i, VarList.Base(i));
         const snmp::Oid* previous = &ask.from[j];
         // The response lists the cells repetition by repetition; what follows a column's end
         // belongs to nothing.

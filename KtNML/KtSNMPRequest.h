@@ -152,6 +152,21 @@ private:
         QString type;
     };
     std::optional<UnexpectedType> m_unexpectedType;
+    // The binary form of the dotted OIDs a walk compares, kept per variable with the text it
+    // stands for: where a column stands is asked again for every row, its base for every response.
+    struct KeptOid {
+        QString text;
+        snmp::Oid oid;
+        bool valid = false;
+    };
+    const snmp::Oid& BinaryOid(std::vector<KeptOid>& kept, int i, const QString& text);
+    // nullptr for a text that is no OID.
+    const snmp::Oid* KeptBinaryOid(std::vector<KeptOid>& kept, int i, const QString& text);
+    void KeepInstanceOid(int i, const QString& text, const snmp::Oid& oid);
+    const snmp::Oid& BulkPosition(int i);
+    std::vector<KeptOid> m_baseOids;
+    std::vector<KeptOid> m_instanceOids;
+
     BulkWalk m_bulk;
     // Read by rows handed out through the event loop: false once the request has gone.
     std::shared_ptr<bool> m_exists = std::make_shared<bool>(true);

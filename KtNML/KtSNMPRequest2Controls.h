@@ -294,6 +294,8 @@ private:
     void RowSelectionChanged();
     // Puts the rows read since the last flush into the list view.
     void FlushRows();
+    // The one place a walk hands its rows to the view and lets the window run its events.
+    void FlushRowsAndProcessEvents();
 
     QPointer<QTreeWidget> m_listView;
     std::vector<int> m_columnMap;  // variable -> column, fixed when the columns are built
@@ -304,6 +306,8 @@ private:
     // layout and painting from running once per row, which made long walks quadratic.
     QList<QTreeWidgetItem*> m_pendingRows;
     QElapsedTimer m_sinceFlush;
+    static constexpr qint64 kFlushIntervalMs = 50;
+    qint64 m_flushInterval = kFlushIntervalMs;  // until the next batch, from the end of the last
     QMetaObject::Connection m_selectionConnection;
     std::vector<std::unique_ptr<KtControlBinding>> m_bindings;
     std::unique_ptr<KtEditConstraint> m_constraints;

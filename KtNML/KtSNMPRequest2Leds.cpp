@@ -8,6 +8,8 @@
 #include <QFrame>
 #include <QPainter>
 
+#include <algorithm>
+
 QColor KtLedQColor(KtLedColour colour)
 {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
@@ -91,9 +93,9 @@ KtSNMPRequest2Leds::KtSNMPRequest2Leds(QWidget* owner, std::unique_ptr<KtSNMPReq
     : KtSNMPRequest2Controls(owner, std::move(request)), m_pollTimer(new QTimer(this)), m_paintTimer(new QTimer(this))
 {
     connect(m_pollTimer, &QTimer::timeout, this, &KtSNMPRequest2Leds::Poll);
+    // The blink timer runs only while an LED flashes: an idle window does not wake up for it.
     m_paintTimer->setInterval(60);
     connect(m_paintTimer, &QTimer::timeout, this, &KtSNMPRequest2Leds::PaintLeds);
-    m_paintTimer->start();
 }
 
 KtSNMPRequest2Leds::~KtSNMPRequest2Leds()
@@ -194,6 +196,9 @@ void KtSNMPRequest2Leds::ShowRow()
     for (auto& led : m_leds)
         ComputeLed(*led);
     PaintLeds();
+    if (std::any_of(m_leds.begin(), m_leds.end(), [](const auto& led) { return led->Blinking; })
+        && !m_paintTimer->isActive())
+        m_paintTimer->start();
 }
 
 void KtSNMPRequest2Leds::OnGetError(const KtSNMPError& error)
@@ -259,4 +264,8 @@ void KtSNMPRequest2Leds::PaintLeds()
     }
     if (anyBlinking)
         ++m_blinkCount;
+    // Once the flashing LEDs have been painted lit after the last flash, nothing changes until
+    // the next read.
+    if (!anyBlinking || m_blinkCount > BlinkLimit + 1)
+        m_paintTimer->stop();
 }

@@ -117,6 +117,7 @@ public:
 
     const std::vector<std::unique_ptr<KtLedRecord>>& Leds() const { return m_leds; }
     bool Polling() const { return m_pollTimer->isActive(); }
+    // Whether the blink timer runs: from a read that shows a flashing LED until it stays lit.
     bool Painting() const { return m_paintTimer->isActive(); }
     int PollInterval() const { return m_pollTimer->interval(); }
     int LedMode() const { return m_mode; }

@@ -239,6 +239,7 @@ void KtSNMPRequest2Edits::BeforeGet()
     qDeleteAll(m_pendingRows);
     m_pendingRows.clear();
     m_listView->clear();
+    m_flushInterval = kFlushIntervalMs;
     m_sinceFlush.start();
 }
 
@@ -282,14 +283,29 @@ void KtSNMPRequest2Edits::ShowRow()
         if (map[std::size_t(i)] >= 0 && !list.Item(i).KeyBytes.isNull())
             row->setData(map[std::size_t(i)], kKeyBytesRole, list.Item(i).KeyBytes);
     m_pendingRows << row;
-    // Rows appear while a walk runs, a batch every 50 ms, and the window repaints (a
-    // synchronous walk blocks the event loop but for these moments; the operator's input waits
-    // for its end). Nothing of this object is touched afterwards.
-    if (!m_sinceFlush.isValid() || m_sinceFlush.elapsed() >= 50) {
-        FlushRows();
-        if (Mode == 0)
-            KtSyncWait::LetEventsRun();
-    }
+    if (!m_sinceFlush.isValid() || m_sinceFlush.elapsed() >= m_flushInterval)
+        FlushRowsAndProcessEvents();
+}
+
+// Rows appear while a walk runs, a batch at a time, and the window repaints (a synchronous walk
+// blocks the event loop but for these moments, the operator's input held back; an asynchronous
+// one returns to the loop after each reply). What a batch sets off (the list's layout, a sorted
+// list merging the rows in) grows with the list: the next batch waits at least 50 ms and at
+// least as long as this one took, counted from its end, so that a long list never spends more
+// than half a walk on showing it.
+void KtSNMPRequest2Edits::FlushRowsAndProcessEvents()
+{
+    QElapsedTimer cost;
+    cost.start();
+    FlushRows();
+    const std::shared_ptr<bool> alive = AliveToken();
+    if (Mode == 0)
+        KtSyncWait::LetEventsRun();
+    // The view may have been closed in there: nothing of this object is touched then.
+    if (!*alive)
+        return;
+    m_flushInterval = std::max<qint64>(kFlushIntervalMs, cost.elapsed());
+    m_sinceFlush.start();
 }
 
 void KtSNMPRequest2Edits::OnGetError(const KtSNMPError& error)

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -57,8 +58,22 @@ QString StripTrailingZeros(const QString& digits)
     return digits.left(n);
 }
 
+bool AllDigits(QStringView text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 bool ParseNumber(const QString& text, Key& key)
 {
+    // A plain count, as most cells of a table are: no pattern to match.
+    if (AllDigits(text)) {
+        key.rank = kNumber;
+        key.whole = StripLeadingZeros(text);
+        return true;
+    }
+    const QChar first = text.front();
+    if (!first.isDigit() && first != u'+' && first != u'-')
+        return false;
     static const QRegularExpression number(QStringLiteral(
         R"(^([+-]?)(\d+)(?:\.(\d+))?(?:\s*([A-Za-z%/]+(?: [A-Za-z%/]+)*))?$)"));
     const QRegularExpressionMatch m = number.match(text);
@@ -74,6 +89,8 @@ bool ParseNumber(const QString& text, Key& key)
 
 bool ParseIpv4(const QString& text, Key& key)
 {
+    if (text.size() < 7 || text.size() > 15 || !text.front().isDigit() || !text.contains(u'.'))
+        return false;
     static const QRegularExpression ipv4(QStringLiteral(R"(^(\d{1,3})\.(\d{1,3})\.(\d{1,3})\.(\d{1,3})$)"));
     const QRegularExpressionMatch m = ipv4.match(text);
     if (!m.hasMatch())
@@ -90,6 +107,8 @@ bool ParseIpv4(const QString& text, Key& key)
 
 bool ParseMac(const QString& text, Key& key)
 {
+    if (text.size() != 12 && text.size() != 17)
+        return false;
     static const QRegularExpression separated(
         QStringLiteral(R"(^[0-9A-Fa-f]{2}([-: ])[0-9A-Fa-f]{2}(?:\1[0-9A-Fa-f]{2}){4}$)"));
     // Twelve hex digits with a letter among them: twelve decimal digits are a number.
@@ -169,11 +188,19 @@ int Sign(T a, T b)
 }
 
 // Digit strings without leading zeros: the longer is the larger.
-int CompareWhole(const QString& a, const QString& b)
+int CompareWhole(QStringView a, QStringView b)
 {
     if (a.size() != b.size())
         return Sign(a.size(), b.size());
-    return Sign(QString::compare(a, b), 0);
+    return Sign(a.compare(b), 0);
+}
+
+QStringView StripLeadingZeros(QStringView digits)
+{
+    qsizetype i = 0;
+    while (i < digits.size() && digits[i] == u'0')
+        ++i;
+    return digits.mid(i);
 }
 
 int CompareNumbers(const Key& a, const Key& b)
@@ -195,23 +222,24 @@ int CompareText(const QString& a, const QString& b)
 {
     qsizetype i = 0;
     qsizetype j = 0;
+    // Views into the texts: sorting compares many pairs, none of them copies a run.
     const auto run = [](const QString& s, qsizetype& at) {
         const qsizetype from = at;
         const bool digits = s[at].isDigit();
         while (at < s.size() && s[at].isDigit() == digits)
             ++at;
-        return s.mid(from, at - from);
+        return QStringView(s).mid(from, at - from);
     };
     while (i < a.size() && j < b.size()) {
-        const QString ra = run(a, i);
-        const QString rb = run(b, j);
+        const QStringView ra = run(a, i);
+        const QStringView rb = run(b, j);
         int order = 0;
         if (ra[0].isDigit() && rb[0].isDigit()) {
             order = CompareWhole(StripLeadingZeros(ra), StripLeadingZeros(rb));
             if (order == 0)
                 order = Sign(ra.size(), rb.size());  // "007" after "7"
         } else {
-            order = Sign(QString::compare(ra, rb, Qt::CaseInsensitive), 0);
+            order = Sign(ra.compare(rb, Qt::CaseInsensitive), 0);
         }
         if (order != 0)
             return order;
@@ -238,6 +266,11 @@ QString CommaSeparated(const QStringList& captions, const std::vector<QStringLis
 bool IsBlank(const QString& cell)
 {
     return cell.trimmed().isEmpty();
+}
+
+bool IsBlankKey(const SortKey& key)
+{
+    return key.rank == kBlank;
 }
 
 int NaturalCompare(const QString& a, const QString& b)

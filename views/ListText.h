@@ -47,5 +47,7 @@ int CompareKeys(const SortKey& a, const SortKey& b);
 
 // Whether a cell sorts as blank (empty or white space): such cells stay last in either order.
 bool IsBlank(const QString& cell);
+// IsBlank of the cell the key was made from.
+bool IsBlankKey(const SortKey& key);
 
 } // namespace ListText

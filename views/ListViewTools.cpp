@@ -12,7 +12,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -23,6 +25,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -65,7 +68,7 @@ void TListViewTools::AttachAll(QWidget* root)
         Attach(list);
 }
 
-TListViewTools::TListViewTools(QTreeWidget* list) : QObject(list), m_list(list)
+TListViewTools::TListViewTools(QTreeWidget* list) : QObject(list), m_list(list), m_model(list->model())
 {
     setObjectName(QLatin1String(kToolsName));
 
@@ -90,6 +93,24 @@ TListViewTools::TListViewTools(QTreeWidget* list) : QObject(list), m_list(list)
         if (!parent.isValid())
             Guarded(m_list, [&] { RowsInserted(first, last); });
     });
+    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                if (!parent.isValid())
+                    Guarded(m_list, [&] { RowsAboutToBeRemoved(first, last); });
+            });
+    connect(model, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex& parent) {
+        if (!parent.isValid() && !m_sorting)
+            Guarded(m_list, [this] { ShowCount(); });
+    });
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                if (topLeft.isValid() && !topLeft.parent().isValid())
+                    Guarded(m_list, [&] {
+                        CellsChanged(topLeft.row(), bottomRight.row(), topLeft.column(), bottomRight.column());
+                    });
+            });
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { Forget(); });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] { Guarded(m_list, [this] { ShowCount(); }); });
     list->installEventFilter(this);
     if (list->topLevelItemCount() > 0)
         RowsInserted(0, list->topLevelItemCount() - 1);
@@ -133,11 +154,13 @@ QStringList TListViewTools::Cells(const QTreeWidgetItem* item, const std::vector
 std::vector<QStringList> TListViewTools::ShownRows(bool selectedOnly, const std::vector<int>& columns) const
 {
     std::vector<QStringList> rows;
+    const QItemSelectionModel* selection = m_list->selectionModel();
     for (int r = 0; r < m_list->topLevelItemCount(); ++r) {
-        const QTreeWidgetItem* item = m_list->topLevelItem(r);
-        if (item->isHidden() || (selectedOnly && !item->isSelected()))
+        // By row: an item looks its own row up again.
+        if (m_list->isRowHidden(r, QModelIndex())
+            || (selectedOnly && !selection->isSelected(m_list->model()->index(r, 0))))
             continue;
-        rows.push_back(Cells(item, columns));
+        rows.push_back(Cells(m_list->topLevelItem(r), columns));
     }
     return rows;
 }
@@ -199,6 +222,72 @@ bool TListViewTools::SaveCsv(const QString& path)
     return false;
 }
 
+// ---- kept per row --------------------------------------------------------------------------
+
+TListViewTools::RowCache& TListViewTools::Cache(const QTreeWidgetItem* item)
+{
+    return m_rows[item];
+}
+
+const ListText::SortKey& TListViewTools::KeyOf(const QTreeWidgetItem* item)
+{
+    RowCache& cache = Cache(item);
+    if (!cache.hasKey) {
+        cache.key = ListText::MakeSortKey(item->text(m_sortColumn));
+        cache.hasKey = true;
+    }
+    return cache.key;
+}
+
+// Blank cells stay last in either order.
+bool TListViewTools::Before(const ListText::SortKey& a, const ListText::SortKey& b) const
+{
+    const bool blankA = ListText::IsBlankKey(a);
+    const bool blankB = ListText::IsBlankKey(b);
+    if (blankA || blankB)
+        return !blankA && blankB;
+    const int order = ListText::CompareKeys(a, b);
+    return m_ascending ? order < 0 : order > 0;
+}
+
+void TListViewTools::RowsAboutToBeRemoved(int first, int last)
+{
+    if (m_sorting)
+        return;
+    // The rows before them stay in order.
+    if (first < m_ordered)
+        m_ordered -= std::min(last, m_ordered - 1) - first + 1;
+    for (int r = first; r <= last; ++r) {
+        const auto it = m_rows.find(m_list->topLevelItem(r));
+        if (it == m_rows.end())
+            continue;
+        if (it->second.hidden)
+            --m_hidden;
+        m_rows.erase(it);
+    }
+}
+
+void TListViewTools::CellsChanged(int first, int last, int firstColumn, int lastColumn)
+{
+    for (int r = first; r <= last; ++r) {
+        const auto it = m_rows.find(m_list->topLevelItem(r));
+        if (it == m_rows.end())
+            continue;
+        it->second.hasText = false;
+        if (m_sortColumn >= firstColumn && m_sortColumn <= lastColumn)
+            it->second.hasKey = false;
+    }
+    if (m_sortColumn >= firstColumn && m_sortColumn <= lastColumn)
+        m_ordered = std::min(m_ordered, first);
+}
+
+void TListViewTools::Forget()
+{
+    m_rows.clear();
+    m_ordered = 0;
+    m_hidden = 0;
+}
+
 // ---- sorting ------------------------------------------------------------------------------
 
 void TListViewTools::HeaderClicked(int section)
@@ -212,6 +301,9 @@ void TListViewTools::SortBy(int column, bool ascending)
 {
     if (!Sortable() || column < 0 || column >= m_list->columnCount())
         return;
+    if (column != m_sortColumn)
+        for (auto& row : m_rows)
+            row.second.hasKey = false;
     m_sortColumn = column;
     m_ascending = ascending;
     QHeaderView* header = m_list->header();
@@ -222,83 +314,203 @@ void TListViewTools::SortBy(int column, bool ascending)
         m_list->scrollToItem(current);
 }
 
-// Rows come in batches while a walk fills the list: one sort after the batches of a moment.
+// Rows come in batches while a walk fills the list: they are merged in after the batches of a
+// moment.
 void TListViewTools::ScheduleResort()
 {
     if (m_resortPending || m_sortColumn < 0)
         return;
     m_resortPending = true;
-    QTimer::singleShot(0, this, [this] { Guarded(m_list, [this] { Resort(); }); });
+    QTimer::singleShot(0, this, [this] { Guarded(m_list, [this] { MergeNewRows(); }); });
 }
 
+template <typename Move>
+void TListViewTools::MoveRows(const QList<QTreeWidgetItem*>& taken, Move&& move)
+{
+    // The same items in another place: what is selected and current is put back as it was,
+    // with the list's and its selection model's signals blocked, so nothing bound to the
+    // selection hears of the move. (The model itself still reports the rows as removed and
+    // inserted: row counters stay right.) Rows a filter hides keep their selection too.
+    QItemSelectionModel* selection = m_list->selectionModel();
+    std::vector<int> selectedRows;
+    for (const QItemSelectionRange& range : selection->selection()) {
+        if (range.parent().isValid())
+            continue;
+        for (int r = range.top(); r <= range.bottom(); ++r)
+            selectedRows.push_back(r);
+    }
+    // Selected again in the order they stood in.
+    std::sort(selectedRows.begin(), selectedRows.end());
+    selectedRows.erase(std::unique(selectedRows.begin(), selectedRows.end()), selectedRows.end());
+    QList<QTreeWidgetItem*> selected;
+    for (int r : selectedRows)
+        selected << m_list->topLevelItem(r);
+    QTreeWidgetItem* current = m_list->currentItem();
+    const int currentColumn = m_list->currentColumn();
+    const int scroll = m_list->verticalScrollBar()->value();
+    {
+        const QSignalBlocker blockList(m_list);
+        const QSignalBlocker blockSelection(selection);
+        m_sorting = true;
+        move();
+        for (QTreeWidgetItem* item : taken) {
+            // Taken items lose their hidden state: the filter hides them again.
+            RowCache& cache = Cache(item);
+            if (std::exchange(cache.hidden, false))
+                --m_hidden;
+        }
+        if (current && current != m_list->currentItem())
+            m_list->setCurrentItem(current, std::max(currentColumn, 0), QItemSelectionModel::NoUpdate);
+        // (Not by isSelected(): the items hear of selection changes through the blocked signals.)
+        for (QTreeWidgetItem* item : selected)
+            item->setSelected(true);
+        m_sorting = false;
+    }
+    m_list->verticalScrollBar()->setValue(scroll);
+    m_list->viewport()->update();
+}
+
+// The whole list in order (a header click): every row's key is made once and kept.
 void TListViewTools::Resort()
 {
     m_resortPending = false;
     if (m_sortColumn < 0 || m_sortColumn >= m_list->columnCount() || !Sortable())
         return;
     const int count = m_list->topLevelItemCount();
+    m_ordered = count;
     if (count < 2)
         return;
     QList<QTreeWidgetItem*> items;
     items.reserve(count);
-    for (int r = 0; r < count; ++r)
-        items << m_list->topLevelItem(r);
-    // Each cell parsed once: a walk re-sorts the list after every batch of rows.
-    struct Row {
-        QTreeWidgetItem* item;
-        ListText::SortKey key;
-        bool blank;
-    };
-    std::vector<Row> rows;
+    std::vector<std::pair<const ListText::SortKey*, QTreeWidgetItem*>> rows;
     rows.reserve(std::size_t(count));
-    for (QTreeWidgetItem* item : items) {
-        const QString cell = item->text(m_sortColumn);
-        rows.push_back(Row{item, ListText::MakeSortKey(cell), ListText::IsBlank(cell)});
+    for (int r = 0; r < count; ++r) {
+        QTreeWidgetItem* item = m_list->topLevelItem(r);
+        items << item;
+        rows.emplace_back(&KeyOf(item), item);
     }
-    const bool ascending = m_ascending;
-    // Blank cells stay last in either order.
-    std::stable_sort(rows.begin(), rows.end(), [ascending](const Row& a, const Row& b) {
-        if (a.blank || b.blank)
-            return !a.blank && b.blank;
-        const int order = ListText::CompareKeys(a.key, b.key);
-        return ascending ? order < 0 : order > 0;
-    });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [this](const auto& a, const auto& b) { return Before(*a.first, *b.first); });
     QList<QTreeWidgetItem*> sorted;
     sorted.reserve(count);
-    for (const Row& row : rows)
-        sorted << row.item;
+    for (const auto& row : rows)
+        sorted << row.second;
     if (sorted == items)
         return;
-
-    // The same items in another order: what is selected and current is put back as it was,
-    // with the list's and its selection model's signals blocked, so nothing bound to the
-    // selection hears of the move. (The model itself still reports the rows as removed and
-    // inserted: row counters stay right.)
-    // (selectedItems() leaves out the rows a filter hides: they keep their selection too.)
-    QList<QTreeWidgetItem*> selected;
-    for (QTreeWidgetItem* item : items)
-        if (item->isSelected())
-            selected << item;
-    QTreeWidgetItem* current = m_list->currentItem();
-    const int currentColumn = m_list->currentColumn();
-    const int scroll = m_list->verticalScrollBar()->value();
-    {
-        const QSignalBlocker blockList(m_list);
-        const QSignalBlocker blockSelection(m_list->selectionModel());
-        m_sorting = true;
+    MoveRows(sorted, [&] {
         m_list->invisibleRootItem()->takeChildren();
         m_list->addTopLevelItems(sorted);
         m_list->clearSelection();
-        if (current)
-            m_list->setCurrentItem(current, std::max(currentColumn, 0), QItemSelectionModel::NoUpdate);
-        for (QTreeWidgetItem* item : selected)
-            item->setSelected(true);
-        m_sorting = false;
-    }
-    // Taken items lose their hidden state: the filter hides them again.
+    });
     ApplyFilter(0, count - 1);
-    m_list->verticalScrollBar()->setValue(scroll);
-    m_list->viewport()->update();
+}
+
+// The rows after those in order (a batch a walk has just added) go where they belong. Where
+// they are few, only they are taken out and put back in place; where they are many, the whole
+// list is put back in the merged order. Neither parses a cell more than once.
+void TListViewTools::MergeNewRows()
+{
+    m_resortPending = false;
+    if (m_sortColumn < 0 || m_sortColumn >= m_list->columnCount() || !Sortable())
+        return;
+    const int count = m_list->topLevelItemCount();
+    const int ordered = std::min(m_ordered, count);
+    if (ordered == count)
+        return;
+    if (ordered == 0) {
+        Resort();
+        return;
+    }
+    // The new rows in order, each with the position among the ordered rows it goes before.
+    struct NewRow {
+        QTreeWidgetItem* item;
+        const ListText::SortKey* key;
+        int at;
+    };
+    std::vector<NewRow> added;
+    added.reserve(std::size_t(count - ordered));
+    for (int r = ordered; r < count; ++r) {
+        QTreeWidgetItem* item = m_list->topLevelItem(r);
+        added.push_back({item, &KeyOf(item), 0});
+    }
+    std::stable_sort(added.begin(), added.end(),
+                     [this](const NewRow& a, const NewRow& b) { return Before(*a.key, *b.key); });
+    int groups = 0;
+    int from = 0;
+    for (NewRow& row : added) {
+        // After the rows it equals: rows read later stay after them.
+        int lo = from, hi = ordered;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (Before(*row.key, KeyOf(m_list->topLevelItem(mid))))
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        if (groups == 0 || lo != from)
+            ++groups;
+        row.at = from = lo;
+    }
+    if (added.front().at == ordered) {
+        m_ordered = count;  // they all go after the rows in order, in the order they came
+        bool inPlace = true;
+        for (int r = ordered; inPlace && r < count; ++r)
+            inPlace = m_list->topLevelItem(r) == added[std::size_t(r - ordered)].item;
+        if (inPlace)
+            return;
+    }
+    QList<QTreeWidgetItem*> taken;
+    taken.reserve(qsizetype(added.size()));
+    for (const NewRow& row : added)
+        taken << row.item;
+    // Every take and insert updates the list's row bookkeeping, and each row put in moves the
+    // rows after it one place: that costs about as much as putting the whole list back once
+    // as soon as the new rows are a few dozenths of it or go in near its top.
+    constexpr qint64 kModelChangesPerRow = 8;
+    constexpr qint64 kShiftsPerRow = 256;
+    qint64 shifted = 0;
+    for (const NewRow& row : added)
+        shifted += ordered - row.at;
+    if ((qint64(added.size()) + groups) * kModelChangesPerRow + shifted / kShiftsPerRow < count) {
+        MoveRows(taken, [&] {
+            for (int r = count - 1; r >= ordered; --r)
+                m_list->takeTopLevelItem(r);
+            // From the last place to the first: the places before stay where they are.
+            for (std::size_t end = added.size(); end > 0;) {
+                std::size_t begin = end - 1;
+                while (begin > 0 && added[begin - 1].at == added[end - 1].at)
+                    --begin;
+                m_list->insertTopLevelItems(added[begin].at, taken.mid(qsizetype(begin), qsizetype(end - begin)));
+                end = begin;
+            }
+        });
+        m_ordered = count;
+        // Each new row's place: its group's place and the new rows before it.
+        for (std::size_t k = 0; k < added.size(); ++k)
+            ApplyFilter(added[k].at + int(k), added[k].at + int(k));
+        return;
+    }
+    QList<QTreeWidgetItem*> merged;
+    merged.reserve(count);
+    std::size_t k = 0;
+    for (int r = 0; r < ordered; ++r) {
+        for (; k < added.size() && added[k].at == r; ++k)
+            merged << added[k].item;
+        merged << m_list->topLevelItem(r);
+    }
+    for (; k < added.size(); ++k)
+        merged << added[k].item;
+    QList<QTreeWidgetItem*> all;
+    all.reserve(count);
+    for (int r = 0; r < count; ++r)
+        all << m_list->topLevelItem(r);
+    MoveRows(all, [&] {
+        m_list->invisibleRootItem()->takeChildren();
+        m_list->addTopLevelItems(merged);
+        m_list->clearSelection();
+    });
+    m_ordered = count;
+    ApplyFilter(0, count - 1);
 }
 
 // ---- rows read later ----------------------------------------------------------------------
@@ -307,6 +519,8 @@ void TListViewTools::RowsInserted(int first, int last)
 {
     if (m_sorting)
         return;
+    // Rows put in among those in order: the rows before them stay in order.
+    m_ordered = std::min(m_ordered, first);
     ApplyFilter(first, last);
     ScheduleResort();
     if (!m_filter && m_list->topLevelItemCount() > kFilterRows) {
@@ -317,22 +531,57 @@ void TListViewTools::RowsInserted(int first, int last)
 
 // ---- filter -------------------------------------------------------------------------------
 
+void TListViewTools::SetRowHidden(int row, RowCache& cache, bool hide)
+{
+    if (cache.hidden == hide)
+        return;
+    cache.hidden = hide;
+    m_hidden += hide ? 1 : -1;
+    // By row: the item's own setHidden looks the row up again.
+    m_list->setRowHidden(row, QModelIndex(), hide);
+}
+
+// The cached texts are searched: a keystroke reads no cell of the list.
 void TListViewTools::ApplyFilter(int first, int last)
 {
-    const QString text = m_filter ? m_filter->text() : QString();
-    if (text.isEmpty() && !m_filterUsed)
+    // Before any filtering, a list that has its box gets its rows' texts made as they come:
+    // the first keystroke finds them ready.
+    const bool textsOnly = m_needle.isEmpty() && !m_filterUsed;
+    if (textsOnly && m_list->topLevelItemCount() <= kFilterRows)
         return;
-    m_filterUsed = true;
+    m_filterUsed = !textsOnly;
     const std::vector<int> columns = ShownColumns();
+    if (columns != m_textColumns) {
+        m_textColumns = columns;
+        for (auto& row : m_rows)
+            row.second.hasText = false;
+    }
+    static const QChar kSeparator(0x1F);  // unit separator: no filter text holds it
     last = std::min(last, m_list->topLevelItemCount() - 1);
     for (int r = std::max(first, 0); r <= last; ++r) {
-        QTreeWidgetItem* item = m_list->topLevelItem(r);
-        bool match = text.isEmpty();
-        for (std::size_t i = 0; !match && i < columns.size(); ++i)
-            match = item->text(columns[i]).contains(text, Qt::CaseInsensitive);
-        if (item->isHidden() == match)
-            item->setHidden(!match);
+        const QTreeWidgetItem* item = m_list->topLevelItem(r);
+        RowCache& cache = Cache(item);
+        if (!cache.hasText) {
+            cache.text.clear();
+            for (int c : columns)
+                cache.text += item->text(c).toCaseFolded() + kSeparator;
+            cache.text.squeeze();
+            cache.hasText = true;
+        }
+        if (!textsOnly)
+            SetRowHidden(r, cache, !m_needle.isEmpty() && !cache.text.contains(m_needle));
     }
+    ShowCount();
+}
+
+void TListViewTools::ShowCount()
+{
+    if (!m_count)
+        return;
+    // From the model: the list's model also resets while the list itself is being destroyed.
+    const int total = m_model->rowCount();
+    m_count->setText(QStringLiteral("%1 of %2").arg(total - m_hidden).arg(total));
+    m_count->setVisible(m_hidden > 0 && m_filter && !m_filter->isHidden());
 }
 
 void TListViewTools::SetFilterText(const QString& text)
@@ -347,6 +596,7 @@ void TListViewTools::ShowFilter()
     m_filter->show();
     m_filter->setFocus(Qt::ShortcutFocusReason);
     m_filter->selectAll();
+    ShowCount();
 }
 
 // The box goes above the list, in the list's place in its parent's layout; a list without a
@@ -357,12 +607,20 @@ void TListViewTools::MakeFilterBox()
         return;
     auto* box = new QLineEdit;
     box->setObjectName(QStringLiteral("FilterBox"));
-    box->setPlaceholderText(QStringLiteral("Filter"));
+    box->setPlaceholderText(QStringLiteral("Filter rows"));
     box->setClearButtonEnabled(true);
     box->installEventFilter(this);
-    connect(box, &QLineEdit::textChanged, this,
-            [this] { Guarded(m_list, [this] { ApplyFilter(0, m_list->topLevelItemCount() - 1); }); });
+    connect(box, &QLineEdit::textChanged, this, [this](const QString& text) {
+        Guarded(m_list, [&] {
+            m_needle = text.toCaseFolded();
+            ApplyFilter(0, m_list->topLevelItemCount() - 1);
+        });
+    });
     m_filter = box;
+    auto* count = new QLabel;
+    count->setObjectName(QStringLiteral("FilterCount"));
+    count->hide();
+    m_count = count;
 
     QWidget* parent = m_list->parentWidget();
     QLayout* layout = parent ? parent->layout() : nullptr;
@@ -375,6 +633,12 @@ void TListViewTools::MakeFilterBox()
         box->setFixedWidth(std::min(200, m_list->width()));
         box->move(std::max(0, m_list->width() - box->width()), 0);
         box->hide();
+        // The count to the left of the box, over the list as well.
+        count->setParent(m_list);
+        count->setAutoFillBackground(true);
+        count->setFixedSize(std::min(100, m_list->width()), box->sizeHint().height());
+        count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        count->move(std::max(0, box->x() - count->width()), 0);
         return;
     }
     delete old;
@@ -385,11 +649,15 @@ void TListViewTools::MakeFilterBox()
     auto* column = new QVBoxLayout(container);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);
-    column->addWidget(box);
+    auto* line = new QHBoxLayout;
+    line->addWidget(box, 1);
+    line->addWidget(count);
+    column->addLayout(line);
     column->addWidget(m_list, 1);
     if (explicitlyHidden) {
         m_list->hide();
         box->hide();
+        count->hide();
     } else if (parent->isVisible()) {
         container->show();
         m_list->show();
@@ -429,10 +697,14 @@ bool TListViewTools::eventFilter(QObject* watched, QEvent* event)
         case QEvent::HideToParent:
             if (m_filter && m_container)
                 m_filter->hide();
+            if (m_count && m_container)
+                m_count->hide();
             break;
         case QEvent::ShowToParent:
-            if (m_filter && m_container)
+            if (m_filter && m_container) {
                 m_filter->show();
+                ShowCount();
+            }
             break;
         default:
             break;

@@ -2,20 +2,30 @@
 // What every list view of the module offers besides its own binding: Ctrl+C and a context menu
 // ("Copy", "Copy All", "Export CSV..."), sorting by a header click in the natural order of
 // ListText.h, and a filter box (shown above a list once it holds more than kFilterRows rows, or
-// on Ctrl+F). Attach once per list; it lives as long as the list.
+// on Ctrl+F) with the count of rows it shows while it hides some. Attach once per list; it
+// lives as long as the list.
+//
+// Big lists stay quick: each row's sort key and filter text are made once and kept with the row
+// (until its cells change); rows read later are merged into the sorted order, and only the rows
+// that move are taken out and put back.
 //
 // The binding layer reads a row's values from the selected item itself, so sorting keeps the
 // same QTreeWidgetItem objects and puts them in another order: selection and current item are
 // restored with the list's signals blocked, and neither sorting nor filtering emits
 // itemSelectionChanged (that would reload the bound controls). A list whose row position
 // matters carries the dynamic property "vkrNoSort" = true and is never sorted.
+#include "views/ListText.h"
+
+#include <QLabel>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 
+#include <unordered_map>
 #include <vector>
 
+class QAbstractItemModel;
 class QAction;
 class QLineEdit;
 class QTreeWidget;
@@ -61,6 +71,9 @@ public:
     // Shows the filter box and gives it the focus (Ctrl+F).
     void ShowFilter();
     void SetFilterText(const QString& text);
+    // "shown of total" beside the box, visible while the filter hides rows (nullptr before the
+    // box exists).
+    QLabel* FilterCount() const { return m_count; }
 
     QAction* CopyAction() const { return m_copy; }
     QAction* CopyAllAction() const { return m_copyAll; }
@@ -74,10 +87,32 @@ private:
 
     bool Sortable() const;
     void HeaderClicked(int section);
+    // What is kept of a row: its sort key for the sort column and its filter text, made on first
+    // need, and whether the filter hides it.
+    struct RowCache {
+        ListText::SortKey key;
+        QString text;  // the shown cells case-folded, separated by a character no one types
+        bool hasKey = false;
+        bool hasText = false;
+        bool hidden = false;
+    };
+    RowCache& Cache(const QTreeWidgetItem* item);
+    const ListText::SortKey& KeyOf(const QTreeWidgetItem* item);
+    bool Before(const ListText::SortKey& a, const ListText::SortKey& b) const;
     void RowsInserted(int first, int last);
+    void RowsAboutToBeRemoved(int first, int last);
+    void CellsChanged(int first, int last, int firstColumn, int lastColumn);
+    void Forget();
     void ScheduleResort();
     void Resort();
+    void MergeNewRows();
+    // Runs move, which takes rows out and puts them back, with the list's signals blocked; the
+    // taken rows (given) get their selection, the current item and filter state back.
+    template <typename Move>
+    void MoveRows(const QList<QTreeWidgetItem*>& taken, Move&& move);
+    void SetRowHidden(int row, RowCache& cache, bool hide);
     void ApplyFilter(int first, int last);
+    void ShowCount();
     void MakeFilterBox();
     std::vector<int> ShownColumns() const;
     QStringList Captions(const std::vector<int>& columns) const;
@@ -85,6 +120,7 @@ private:
     std::vector<QStringList> ShownRows(bool selectedOnly, const std::vector<int>& columns) const;
 
     QTreeWidget* m_list = nullptr;
+    QAbstractItemModel* m_model = nullptr;
     QAction* m_copy = nullptr;
     QAction* m_copyAll = nullptr;
     QAction* m_export = nullptr;
@@ -93,6 +129,13 @@ private:
     bool m_sorting = false;         // our own take-and-insert is under way
     bool m_resortPending = false;
     bool m_filterUsed = false;      // rows have been hidden by the filter at some time
+    int m_ordered = 0;              // the leading rows known to be in the sort order
+    int m_hidden = 0;               // rows the filter hides
+    QString m_needle;               // the filter text, case-folded
+    // Node-based: references to a row's cache stay valid while other rows are added.
+    std::unordered_map<const QTreeWidgetItem*, RowCache> m_rows;
+    std::vector<int> m_textColumns; // the columns the cached filter texts are made of
     QPointer<QLineEdit> m_filter;
+    QPointer<QLabel> m_count;
     QPointer<QWidget> m_container;  // holds the box and the list in the list's old place
 };

@@ -176,6 +176,30 @@ TEST_F(LedFixture, BlinkingFlashesAfterEachReadThenStaysLit)
     }
 }
 
+// The blink timer wakes the program only while an LED flashes: not after a read of steady
+// LEDs, and no longer once a flashing LED has been painted lit after its last flash.
+TEST_F(LedFixture, BlinkTimerRunsOnlyWhileAnLedFlashes)
+{
+    auto& b = leds(1, 4);
+    b.CreateLeds(0, "0,1", KtLedMapFirst(), panel, 1, 10, KtLedShape::Rectangle, 5, 5);
+    EXPECT_FALSE(b.Painting());
+    setValue(Bytes({0x02, 0x05}));
+    b.ShowRow();
+    EXPECT_FALSE(b.Painting());
+    setValue(Bytes({0x82, 0x05}));
+    b.ShowRow();
+    EXPECT_TRUE(b.Painting());
+    int paints = 0;
+    while (b.Painting() && paints < 100) {
+        b.PaintLeds();
+        ++paints;
+    }
+    EXPECT_EQ(paints, b.BlinkLimit + 1);
+    EXPECT_EQ(b.Leds()[0]->Shape->Colour(), kGreen);
+    b.ShowRow();  // the next read flashes again
+    EXPECT_TRUE(b.Painting());
+}
+
 // A form polling the LED status variable: the binding in the given mode and LED mode 2 (five
 // single-byte states), its status line on a label, and two frames to carry the LEDs.
 struct LedStatusForm {

@@ -188,6 +188,13 @@ TEST_F(DialogBaseTest, AWriteThenWalkReselectsItsRowOnlyWhenTheWalkHasEndedAndTh
     auto* counter = new QLabel(form.get());
     form->WatchRowCount(form->List, counter);
     EXPECT_EQ(counter->text(), "3");
+    // The filter counts the rows it shows; the dialog's count stays that of all rows.
+    TListViewTools* tools = TListViewTools::Attach(form->List);
+    tools->SetFilterText(form->List->topLevelItem(1)->text(0));
+    ASSERT_NE(tools->FilterCount(), nullptr);
+    EXPECT_EQ(tools->FilterCount()->text(), "1 of 3");
+    EXPECT_EQ(counter->text(), "3");
+    tools->SetFilterText(QString());
 
     QTreeWidgetItem* row = form->List->topLevelItem(1);
     const QString key = row->text(0);

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
 
@@ -274,7 +276,7 @@ TEST_F(ListToolsTest, TheFilterBoxAppearsAboveAListOfMoreThanTwentyRows)
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
     EXPECT_TRUE(list->isVisible());
-    EXPECT_EQ(box->placeholderText(), "Filter");
+    EXPECT_EQ(box->placeholderText(), "Filter rows");
     EXPECT_TRUE(box->isClearButtonEnabled());
     EXPECT_EQ(box->parentWidget(), list->parentWidget());
     EXPECT_LT(box->geometry().bottom(), list->geometry().top());
@@ -285,6 +287,97 @@ TEST_F(ListToolsTest, TheFilterBoxAppearsAboveAListOfMoreThanTwentyRows)
     list->clear();
     QApplication::processEvents();
     EXPECT_TRUE(box->isVisible());
+}
+
+// While the filter hides rows, "shown of total" stands beside the box, rows read later
+// counted too; with nothing hidden it goes.
+TEST_F(ListToolsTest, TheFilterCountsTheRowsItShows)
+{
+    for (int i = 1; i <= 12; ++i)
+        Add("k", "", QStringLiteral("row%1").arg(i));
+    tools->SetFilterText("row1");
+    QLabel* count = tools->FilterCount();
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(Column(2), QStringList({"row1", "row10", "row11", "row12"}));
+    EXPECT_EQ(count->text(), "4 of 12");
+    EXPECT_TRUE(count->isVisible());
+    tools->SetFilterText("ROW1");
+    EXPECT_EQ(count->text(), "4 of 12") << "without regard to case";
+    Add("k", "", "row-extra");
+    delete list->topLevelItem(0);  // row1
+    EXPECT_EQ(count->text(), "3 of 12");
+    tools->SetFilterText("row");
+    EXPECT_FALSE(count->isVisible());
+    tools->SetFilterText("zzz");
+    EXPECT_EQ(count->text(), "0 of 12");
+    list->clear();
+    EXPECT_FALSE(count->isVisible());
+}
+
+// Rows read later are merged into the sorted order, whether a few go into a long list (only
+// they are moved) or a batch as long as the list comes (the whole list is put back): the order
+// is that of a sort of all rows, the filter hides the new rows it should, and the chosen rows
+// stay chosen without a word.
+TEST_F(ListToolsTest, RowsReadLaterAreMergedIntoTheSortedOrder)
+{
+    const struct {
+        int first;  // rows before the sort
+        int batch;  // rows per batch read later
+        int batches;
+    } cases[] = {{200, 3, 4}, {40, 60, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.batch);
+        list->clear();
+        tools->SetFilterText(QString());
+        // Names in a scrambled order, some equal, some blank.
+        int n = 0;
+        const auto name = [&n] {
+            ++n;
+            return n % 17 == 0 ? QString() : QStringLiteral("host%1").arg((n * 37) % 101);
+        };
+        for (int i = 0; i < c.first; ++i)
+            Add(QString::number(n), "", name());
+        tools->SortBy(2, false);
+        QTreeWidgetItem* chosen = list->topLevelItem(c.first / 2);
+        QTreeWidgetItem* other = list->topLevelItem(1);
+        list->setCurrentItem(chosen);
+        other->setSelected(true);
+        tools->SetFilterText("host1");
+        selectionSignals = 0;
+        currentSignals = 0;
+        for (int b = 0; b < c.batches; ++b) {
+            QList<QTreeWidgetItem*> batch;
+            for (int i = 0; i < c.batch; ++i)
+                batch << new QTreeWidgetItem(QStringList{QString::number(n), "", name()});
+            list->addTopLevelItems(batch);
+            QApplication::processEvents();
+        }
+        ASSERT_EQ(list->topLevelItemCount(), c.first + c.batch * c.batches);
+        QStringList all;
+        QStringList matching;
+        for (int r = 0; r < list->topLevelItemCount(); ++r) {
+            const QTreeWidgetItem* item = list->topLevelItem(r);
+            all << item->text(2);
+            if (item->text(2).contains("host1"))
+                matching << item->text(2);
+            EXPECT_EQ(item->isHidden(), !item->text(2).contains("host1")) << r;
+        }
+        QStringList sorted = all;
+        std::stable_sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+            if (a.isEmpty() || b.isEmpty())
+                return !a.isEmpty() && b.isEmpty();
+            return ListText::NaturalCompare(a, b) > 0;
+        });
+        EXPECT_EQ(all, sorted);
+        EXPECT_EQ(Column(2), matching);
+        EXPECT_EQ(tools->FilterCount()->text(),
+                  QStringLiteral("%1 of %2").arg(matching.size()).arg(list->topLevelItemCount()));
+        EXPECT_EQ(list->currentItem(), chosen);
+        EXPECT_TRUE(chosen->isSelected());
+        EXPECT_TRUE(other->isSelected());
+        EXPECT_EQ(selectionSignals, 0);
+        EXPECT_EQ(currentSignals, 0);
+    }
 }
 
 TEST_F(ListToolsTest, CtrlFShowsTheBoxOnAnyListAlsoOneWithoutALayout)
