@@ -78,12 +78,14 @@ Options ParseOptions(const QStringList& arguments)
             o.removeRows = true;
         } else if (a == QLatin1String("--stop-at-error")) {
             o.stopAtError = true;
-        } else if (a.startsWith(QLatin1Char('/'))) {
-            o.switches << a;
         } else if (a.startsWith(QLatin1String("--"))) {
             throw UsageError{QStringLiteral("unknown option %1").arg(a)};
+        } else if (rest.size() < 2 && (rest.size() == 1 || !a.startsWith(QLatin1Char('/')))) {
+            rest << a;  // the command, then the file or folder (which may be a path from /)
+        } else if (a.startsWith(QLatin1Char('/'))) {
+            o.switches << a;
         } else {
-            rest << a;
+            throw UsageError{QStringLiteral("unexpected argument '%1'").arg(a)};
         }
     }
     if (rest.isEmpty())
@@ -94,8 +96,6 @@ Options ParseOptions(const QStringList& arguments)
     if (rest.isEmpty())
         throw UsageError{o.devices.isEmpty() ? QStringLiteral("no snapshot file") : QStringLiteral("no folder for the snapshots")};
     o.path = rest.takeFirst();
-    if (!rest.isEmpty())
-        throw UsageError{QStringLiteral("unexpected argument '%1'").arg(rest.first())};
     if (o.devices.isEmpty() && o.switches.isEmpty())
         throw UsageError{QStringLiteral("no switch given: /I<address> and its access switches, or --devices LIST")};
     return o;
