@@ -42,6 +42,7 @@ struct KtSnapshotReader::Job {
     std::vector<snmp::Oid> cursor;  // a walk's last instance per column (starts at the column)
     std::vector<bool> finished;     // a walk's columns past their end
     int repetitions = 0;            // get-bulk repetitions asked
+    bool bulk = false;              // the request in flight is a get-bulk
     bool identity = false;
     std::vector<snmp::Varbind> asked;  // the varbinds of the request in flight
     std::vector<int> askedColumns;     // for each varbind asked, its index into `columns`
@@ -171,8 +172,8 @@ void KtSnapshotReader::Send(Job* job)
             pdu.varbinds.push_back(vb);
             job->askedColumns.push_back(int(i));
         }
-        const bool bulk = m_options.getBulk && !m_bulkRefused && m_target.version != 0;
-        if (bulk) {
+        job->bulk = m_options.getBulk && !m_bulkRefused && m_target.version != 0;
+        if (job->bulk) {
             pdu.type = snmp::PduType::GetBulk;
             if (job->repetitions == 0)
                 job->repetitions = std::max(1, m_options.bulkVarbinds / int(pdu.varbinds.size()));
@@ -197,7 +198,7 @@ void KtSnapshotReader::Answer(Job* job, int status, const snmp::Pdu& response)
 {
     if (m_done)
         return;
-    const bool bulk = job->walk && m_options.getBulk && !m_bulkRefused && m_target.version != 0;
+    const bool bulk = job->walk && job->bulk;
     const int error = status != 0 ? status : response.errorStatus;
     if (error != 0) {
         // SNMPv1 names a missing scalar by its index: ask again without it.
