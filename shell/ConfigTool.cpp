@@ -17,10 +17,6 @@
 #include <deque>
 #include <memory>
 
-#ifndef VKR_RELEASE
-#define VKR_RELEASE "0"
-#endif
-
 namespace {
 
 constexpr int kMaxJobs = 256;
@@ -216,7 +212,7 @@ private:
         KtSnapshot now = m_reader->Result();
         if (m_options.command == QLatin1String("save")) {
             now.header.date = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-            now.header.release = QStringLiteral(VKR_RELEASE);
+            now.header.release = KtModuleRelease();
             QString error;
             if (!KtSnapshotSave(m_device.file, now, error))
                 return Finish(kConfigExitError, QStringLiteral("%1: error: %2").arg(address, error));

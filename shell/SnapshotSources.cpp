@@ -36,3 +36,8 @@ const KtSnapshotPlan& KtSnapshotModulePlan()
     static const KtSnapshotPlan plan = KtSnapshotPlan::FromSources(KtSnapshotSources());
     return plan;
 }
+
+QString KtModuleRelease()
+{
+    return QStringLiteral(VKR_RELEASE);
+}

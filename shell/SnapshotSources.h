@@ -10,3 +10,6 @@ std::vector<KtSnapshotSource> KtSnapshotSources();
 
 // The plan built from them, once per process.
 const KtSnapshotPlan& KtSnapshotModulePlan();
+
+// The module's release, written into a snapshot's header.
+QString KtModuleRelease();
