@@ -5,11 +5,14 @@
 //  2. N switches (default 50) on loopback addresses 127.0.0.2 .. 127.0.0.N+1, read at once in
 //     this process, against one of them alone.
 //
-//   bench_snapshot [switches]   (run from a Release build, pinned to one CPU:
+//   bench_snapshot [switches [delay-ms]]
+//                               (run from a Release build, pinned to one CPU:
 //                                taskset -c 0 build-rel/bin/bench_snapshot; the simulators and
 //                                the tools inherit the pinning)
 //
-// It starts and stops its simulators itself. Exit code 0 when every reading succeeded and the
+// delay-ms makes each simulator wait that long before each answer (--delay), as a switch over a
+// network does: with none, everything is CPU work on the one CPU, and N switches cost N times
+// one. It starts and stops its simulators itself. Exit code 0 when every reading succeeded and the
 // switches all gave the same number of objects.
 #include "KtNML/KtSNMPSession.h"
 #include "KtNML/KtSnapshotIo.h"
@@ -114,6 +117,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
+    const int delay = argc > 2 ? std::max(0, std::atoi(argv[2])) : 0;
     QTemporaryDir state;
     KtSNMPInitSession(state.path());
 
@@ -121,14 +125,17 @@ int main(int argc, char** argv)
     for (int i = 0; i < count; ++i) {
         sims.push_back(std::make_unique<testutil::SimProcess>());
         const QString address = QStringLiteral("127.0.0.%1").arg(i + 2);
-        if (!sims.back()->start({"--address", address, "--freeze"})) {
+        QStringList args{"--address", address, "--freeze"};
+        if (delay > 0)
+            args << "--delay" << QString::number(delay);
+        if (!sims.back()->start(args)) {
             std::fprintf(stderr, "simulator on %s: %s\n", qPrintable(address), qPrintable(sims.back()->errorText()));
             return 2;
         }
     }
     const KtSnapshotPlan& plan = KtSnapshotModulePlan();
-    std::printf("plan: %d scalars, %zu tables, %zu columns\n", plan.ScalarCount(), plan.tables.size(),
-                plan.columns.size());
+    std::printf("plan: %d scalars, %zu tables, %zu columns; simulators answer after %d ms\n", plan.ScalarCount(),
+                plan.tables.size(), plan.columns.size(), delay);
 
     std::size_t objects = 0;
     double one = 1e9, tools = 1e9, all = 1e9;

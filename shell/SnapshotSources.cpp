@@ -1,5 +1,6 @@
 #include "shell/SnapshotSources.h"
 
+#include "dialogs/tables/DialogTables.h"
 #include "shell/StandardMibViews.h"
 #include "shell/ViewCatalogue.h"
 
@@ -28,6 +29,8 @@ std::vector<KtSnapshotSource> KtSnapshotSources()
     for (const KtToolViews& tool : KtStandardMibViews())
         for (const KtViewEntry& view : tool.views)
             sources.push_back(FromView(view));
+    for (KtSnapshotSource& dialog : KtDialogSnapshotSources())
+        sources.push_back(std::move(dialog));
     return sources;
 }
 

@@ -2,6 +2,7 @@
 // SNMPv1, and the order of a restore's SETs when a row is created.
 #include "KtNML/KtSNMPSession.h"
 #include "KtNML/KtSnapshotIo.h"
+#include "dialogs/tables/SecurityTables.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
@@ -12,26 +13,6 @@
 
 namespace {
 
-const KtOptionList olRowStatus({{1, "active"}, {2, "notInService"}, {3, "notReady"}, {4, "createAndGo"},
-                                {5, "createAndWait"}, {6, "destroy"}});
-
-// Two tables of the simulator as a dialog defines them: the RADIUS servers' key is a secret
-// without a default, so a row cannot be made without it.
-const KtSNMPVarDef kRadius[] = {
-    {"1.3.6.1.4.1.32473.12.3.2.4.1.1", "Index", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.3.2.4.1.2", "Server IP", KtSyn::IpAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.3.2.4.1.3", "Server Key", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.3.2.4.1.4", "Auth Port", KtSyn::Gauge, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.3.2.4.1.5", "Acct Port", KtSyn::Gauge, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.3.2.4.1.6", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
-    {},
-};
-const KtSNMPVarDef kLogHost[] = {
-    {"1.3.6.1.4.1.32473.12.12.2.1.2", "IP Address", KtSyn::IpAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.12.2.1.5", "UDP Port", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.12.2.1.7", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
-    {},
-};
 const KtSNMPVarDef kSystem[] = {
     {"1.3.6.1.2.1.1.5", "sysName", KtSyn::DisplayStr, KtAcc::ReadWrite},
     {"1.3.6.1.2.1.1.6", "sysLocation", KtSyn::DisplayStr, KtAcc::ReadWrite},
@@ -46,8 +27,9 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         KtSNMPInitSession(m_dir.path());
         m_plan = KtSnapshotPlan::FromSources({{kSystem, KtItem::SVT_SV, 0, "System"},
-                                              {kRadius, KtItem::MVT_UMV, 1, "RADIUS Servers"},
-                                              {kLogHost, KtItem::MVT_UMV, 1, "Log Hosts"}});
+                                              // the RADIUS servers' key is a secret without a default
+                                              {SecurityTables::kRadiusServer, KtItem::MVT_UMV, 1, "RADIUS Servers"},
+                                              {SecurityTables::kLogHost, KtItem::MVT_UMV, 1, "Log Hosts"}});
     }
     void TearDown() override { KtSNMPCloseSession(); }
 
@@ -97,8 +79,8 @@ TEST_F(SnapshotSimTest, BulkNextAndVersionOneReadTheSameObjects)
     EXPECT_EQ(bulk.header.sysObjectId, QLatin1String(kKtSnapshotObjectId));
     EXPECT_EQ(bulk.notSaved, QStringList({"1.3.6.1.4.1.32473.12.3.2.4.1.3 (Server Key)"}));
     const QStringList lines = Lines(bulk);
-    EXPECT_EQ(lines.size(), 2 + 2 * 4 + 2 * 3) << lines.join('\n').toStdString();  // scalars, RADIUS, log hosts
-    EXPECT_TRUE(lines.contains("1.3.6.1.4.1.32473.12.3.2.4.1.4.2 u 1645  # Auth Port"));
+    EXPECT_EQ(lines.size(), 2 + 2 * 4 + 2 * 6) << lines.join('\n').toStdString();  // scalars, RADIUS, log hosts
+    EXPECT_TRUE(lines.contains("1.3.6.1.4.1.32473.12.3.2.4.1.4.2 u 1645  # Auth Port Number"));
     bool bulkSeen = false;
     for (const auto& r : sim.requests())
         bulkSeen = bulkSeen || r.type == "GETBULK";
@@ -155,8 +137,9 @@ TEST_F(SnapshotSimTest, MissingRowsAreCreatedInOneSetElseStepByStep)
     EXPECT_EQ(sets[1], QStringList({"1.3.6.1.4.1.32473.12.3.2.4.1.6.2=i:5"}));
     EXPECT_EQ(sets[2].size(), 3);
     EXPECT_EQ(sets[3], QStringList({"1.3.6.1.4.1.32473.12.3.2.4.1.6.2=i:1"}));
-    EXPECT_EQ(sets[4], QStringList({"1.3.6.1.4.1.32473.12.12.2.1.2.2=a:10.90.90.21", "1.3.6.1.4.1.32473.12.12.2.1.5.2=i:514",
-                                    "1.3.6.1.4.1.32473.12.12.2.1.7.2=i:4"}));
+    EXPECT_EQ(sets[4], QStringList({"1.3.6.1.4.1.32473.12.12.2.1.2.2=a:10.90.90.21", "1.3.6.1.4.1.32473.12.12.2.1.3.2=i:0",
+                                    "1.3.6.1.4.1.32473.12.12.2.1.4.2=i:1", "1.3.6.1.4.1.32473.12.12.2.1.5.2=i:514",
+                                    "1.3.6.1.4.1.32473.12.12.2.1.6.2=i:2", "1.3.6.1.4.1.32473.12.12.2.1.7.2=i:4"}));
     ASSERT_EQ(writer.Results().size(), 2u);
     EXPECT_FALSE(writer.Results()[0].ok);
     EXPECT_TRUE(writer.Results()[0].message.contains("(1.3.6.1.4.1.32473.12.3.2.4.1.6.2)"))
@@ -166,5 +149,5 @@ TEST_F(SnapshotSimTest, MissingRowsAreCreatedInOneSetElseStepByStep)
 
     const std::vector<KtSnapshotDiff> left = KtSnapshotCompare(m_plan, saved, Read(sim, 1));
     ASSERT_EQ(left.size(), 1u);  // the RADIUS row, left not ready
-    EXPECT_EQ(left[0].caption, QStringLiteral("Row Status"));
+    EXPECT_EQ(left[0].caption, QStringLiteral("Server Status"));
 }
