@@ -396,28 +396,28 @@ void KtSnapshotWriter::Next()
         }
         // Refused in one SET: create, fill and activate the row in three.
         m_fallback = 0;
-        auto runFallback = std::make_shared<std::function<void()>>();
-        *runFallback = [this, runFallback, refusal] {
-            const KtRestoreStep& owner = m_steps[m_current];
-            if (m_fallback >= owner.fallback.size()) {
-                StepDone(true, QStringLiteral("Ok (createAndWait after: %1)").arg(refusal));
-                *runFallback = nullptr;  // ends the self-reference
-                return;
-            }
-            SendSet(owner.fallback[m_fallback].varbinds, [this, runFallback](int st, int idx) {
-                if (m_done)
-                    return;
-                const KtRestoreStep& o = m_steps[m_current];
-                if (st != 0) {
-                    StepDone(false, KtSnapshotStatusText(st, idx, o.fallback[m_fallback].varbinds));
-                    *runFallback = nullptr;
-                    return;
-                }
-                ++m_fallback;
-                (*runFallback)();
-            });
-        };
-        (*runFallback)();
+        m_refusal = refusal;
+        NextFallback();
+    });
+}
+
+void KtSnapshotWriter::NextFallback()
+{
+    const KtRestoreStep& owner = m_steps[m_current];
+    if (m_fallback >= owner.fallback.size()) {
+        StepDone(true, QStringLiteral("Ok (createAndWait after: %1)").arg(m_refusal));
+        return;
+    }
+    SendSet(owner.fallback[m_fallback].varbinds, [this](int status, int index) {
+        if (m_done)
+            return;
+        const KtRestoreStep& o = m_steps[m_current];
+        if (status != 0) {
+            StepDone(false, KtSnapshotStatusText(status, index, o.fallback[m_fallback].varbinds));
+            return;
+        }
+        ++m_fallback;
+        NextFallback();
     });
 }
 

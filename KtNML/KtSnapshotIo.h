@@ -14,6 +14,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class KtSnapshotReader {
@@ -103,6 +104,7 @@ public:
 private:
     void Next();
     void SendSet(const std::vector<snmp::Varbind>& varbinds, std::function<void(int status, int index)> then);
+    void NextFallback();
     void StepDone(bool ok, const QString& message);
 
     snmp::Session& m_session;
@@ -111,7 +113,8 @@ private:
     bool m_stopAtFirstError;
     std::vector<Result> m_results;
     std::size_t m_current = 0;
-    std::size_t m_fallback = 0;
+    std::size_t m_fallback = 0;  // the fallback step in flight
+    QString m_refusal;            // why the step's own SET was refused
     std::function<void()> m_finished;
     bool m_done = false;
 };
