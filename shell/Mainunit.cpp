@@ -15,6 +15,7 @@
 #include "shell/MainMenu.h"
 #include "shell/StandardMibViews.h"
 #include "shell/ModuleFiles.h"
+#include "shell/SnapshotForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -102,6 +103,12 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QMainWindo
         menu->SetShellHandler(KtShellCommand::Help, [this] { ShowHelp(); });
         menu->SetShellHandler(KtShellCommand::About, [this] { ShowAbout(); });
     }
+    // Configuration snapshots of the switch this window manages.
+    for (const auto& [command, mode] : {std::pair{KtShellCommand::SaveSnapshot, TSnapshotForm::Mode::Save},
+                                        std::pair{KtShellCommand::CompareSnapshot, TSnapshotForm::Mode::Compare},
+                                        std::pair{KtShellCommand::RestoreSnapshot, TSnapshotForm::Mode::Restore}})
+        if (TMainMenu* menu = TMainMenu::Of(this))
+            menu->SetShellHandler(command, [this, mode] { TSnapshotForm::RunCommand(this, mode, KtSNMPDefaults); });
     // The port popup's views, on the button the popup was opened on.
     for (const auto& [command, kind] : {std::pair{KtShellCommand::PortInformation, TPortView::Information},
                                         std::pair{KtShellCommand::PortConfiguration, TPortView::Configuration}})

@@ -1,4 +1,5 @@
 #include "dialogs/layer2/Vlanstaticformunit.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "KtNML/KtBoundRow.h"
 
@@ -24,19 +25,7 @@
 
 namespace {
 
-constexpr KtOptionPair kRowStatusPairs[] = {{1, "Active"},      {2, "NotInService"}, {3, "NotReady"},
-                                            {4, "CreateAndGo"}, {5, "CreateAndWait"}, {6, "Destroy"}, {}};
-const KtOptionList olVlanRowStatus(kRowStatusPairs);
-
-const KtSNMPVarDef kVlanStatic[] = {
-    {"", "VLAN ID", KtSyn::Gauge, KtAcc::NotAccess},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "VLAN Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.3", "Forbidden Egress Ports", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged Ports", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Status", KtSyn::Integer, KtAcc::ReadWrite, &olVlanRowStatus},
-    {},
-};
+using Layer2Tables::kVlanStatic;
 
 const KtSNMPVarDef kNextFree[] = {
     {"1.3.6.1.2.1.17.7.1.4.4", "Next Free Local VLAN Index", KtSyn::Integer, KtAcc::ReadOnly},

@@ -1,4 +1,5 @@
 #include "dialogs/security/RadiusServerForm.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
@@ -13,17 +14,7 @@
 
 namespace {
 
-const KtOptionList olRadiusIndex({{1, "RadiusServerIndex-1"}, {2, "RadiusServerIndex-2"}, {3, "RadiusServerIndex-3"}});
-
-const KtSNMPVarDef kRadiusServer[] = {
-    {"1.3.6.1.4.1.32473.12.3.2.4.1.1", "Server Index", KtSyn::Integer, KtAcc::NotAccess, &olRadiusIndex},
-    {"1.3.6.1.4.1.32473.12.3.2.4.1.2", "Server IP", KtSyn::IpAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.3.2.4.1.3", "Server Key", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.3.2.4.1.4", "Auth Port Number", KtSyn::Gauge, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.3.2.4.1.5", "Acct Port Number", KtSyn::Gauge, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.3.2.4.1.6", "Server Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {},
-};
+using SecurityTables::kRadiusServer;
 
 constexpr int kIp = 1, kKey = 2, kAuthPort = 3, kAcctPort = 4, kStatus = 5;
 constexpr int kActivePosition = 0;

@@ -1,4 +1,5 @@
 #include "dialogs/security/SystemLogHostForm.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
@@ -14,25 +15,7 @@
 
 namespace {
 
-const KtOptionList olLogHostIndex({{1, "swSysLogServerIndex-1"},
-                                   {2, "swSysLogServerIndex-2"},
-                                   {3, "swSysLogServerIndex-3"},
-                                   {4, "swSysLogServerIndex-4"}});
-const KtOptionList olFacility({{0, "local0"}, {1, "local1"}, {2, "local2"}, {3, "local3"},
-                               {4, "local4"}, {5, "local5"}, {6, "local6"}, {7, "local7"}});
-const KtOptionList olSeverity({{1, "all"}, {2, "warning"}, {3, "informational"}});
-const KtOptionList olHostState({{2, "disabled"}, {3, "enabled"}});
-
-const KtSNMPVarDef kLogHost[] = {
-    {"1.3.6.1.4.1.32473.12.12.2.1.1", "Index", KtSyn::Integer, KtAcc::NotAccess, &olLogHostIndex},
-    {"1.3.6.1.4.1.32473.12.12.2.1.2", "IP Address", KtSyn::IpAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.12.2.1.3", "Facility", KtSyn::Integer, KtAcc::ReadWrite, &olFacility},
-    {"1.3.6.1.4.1.32473.12.12.2.1.4", "Severity", KtSyn::Integer, KtAcc::ReadWrite, &olSeverity},
-    {"1.3.6.1.4.1.32473.12.12.2.1.5", "UDP Port", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.12.2.1.6", "State", KtSyn::Integer, KtAcc::ReadWrite, &olHostState},
-    {"1.3.6.1.4.1.32473.12.12.2.1.7", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {},
-};
+using SecurityTables::kLogHost;
 
 constexpr int kIp = 1, kFacility = 2, kSeverity = 3, kPort = 4, kState = 5, kRowStatus = 6;
 

@@ -70,9 +70,10 @@ bool InstalledTree::installed = false;
 
 TEST_F(InstalledTree, HoldsTheProgramsAndEveryFileTheyRead)
 {
-    QStringList files{"bin/vkr2207", "bin/vkr2207-sim", "share/vkr2207/help/vkr2207.html",
+    QStringList files{"bin/vkr2207", "bin/vkr2207-sim", "bin/vkr2207-config", "share/vkr2207/help/vkr2207.html",
                       "share/vkr2207/sim/vkr2207.sim", "share/vkr2207/sim/views.sim",
                       "share/man/man1/vkr2207.1.gz", "share/man/man1/vkr2207-sim.1.gz",
+                      "share/man/man1/vkr2207-config.1.gz",
                       "share/applications/vkr2207.desktop", "share/icons/hicolor/scalable/apps/vkr2207.svg",
                       "share/doc/vkr2207/copyright", "share/doc/vkr2207/changelog.Debian.gz"};
     for (const char* name : kCatalogues)
@@ -82,9 +83,9 @@ TEST_F(InstalledTree, HoldsTheProgramsAndEveryFileTheyRead)
         EXPECT_TRUE(info.isFile() && info.size() > 0) << file.toStdString();
         EXPECT_EQ(info.isExecutable(), file.startsWith("bin/")) << file.toStdString();
     }
-    // Nothing is left in bin/ but the two programs.
+    // Nothing is left in bin/ but the programs.
     EXPECT_EQ(QDir(Root() + "/bin").entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-              (QStringList{"vkr2207", "vkr2207-sim"}));
+              (QStringList{"vkr2207", "vkr2207-config", "vkr2207-sim"}));
 }
 
 // The module's report of its files: each catalogue from share/vkr2207 with the first text it
@@ -135,7 +136,8 @@ TEST_F(InstalledTree, ModuleFindsItsCataloguesAndHelpAndReplacedCataloguesLocali
 TEST_F(InstalledTree, ProgramsPrintTheirUsage)
 {
     const std::pair<const char*, const char*> programs[] = {{"vkr2207", "Usage: vkr2207 /I<address>"},
-                                                            {"vkr2207-sim", "usage: vkr2207-sim [options]"}};
+                                                            {"vkr2207-sim", "usage: vkr2207-sim [options]"},
+                                                            {"vkr2207-config", "Usage: vkr2207-config save FILE"}};
     for (const auto& [program, start] : programs) {
         SCOPED_TRACE(program);
         int code = -1;

@@ -92,7 +92,7 @@ TEST_F(MenuTest, TopMenusInOrderWithTheirItems)
     const std::pair<const char*, int> expected[] = {
         {"Basic Configuration", 15}, {"RMON", 6}, {"Bridge", 4},
         {"VLAN", 6}, {"SNMP V3", 8}, {"Security Management", 11},
-        {"Layer 2 Management", 20}, {"Single IP", 7}, {"Help", 3},
+        {"Layer 2 Management", 20}, {"Single IP", 7}, {"Snapshots", 3}, {"Help", 3},
     };
     const QList<QAction*> top = window.menuBar()->actions();
     ASSERT_EQ(top.size(), int(std::size(expected)));
@@ -102,7 +102,7 @@ TEST_F(MenuTest, TopMenusInOrderWithTheirItems)
         ASSERT_TRUE(top[i]->menu());
         EXPECT_EQ(top[i]->menu()->actions().size(), expected[i].second);
     }
-    EXPECT_EQ(KtMainMenuItems().size(), 367u);
+    EXPECT_EQ(KtMainMenuItems().size(), 371u);
 }
 
 TEST_F(MenuTest, CaptionsKeepTheirBlanksAndLineFeeds)
@@ -660,7 +660,7 @@ TEST_F(MainFormMenuTest, NoCommandIsGreyedForWantOfItsImplementation)
         else
             greyedOthers << menu->PathOf(a);
     }
-    EXPECT_EQ(commands, 57 + 19 - 3 + 7);  // dialogs, tools but the gated three, shell items
+    EXPECT_EQ(commands, 57 + 19 - 3 + 7 + 3);  // dialogs, tools but the gated three, shell items, snapshots
     EXPECT_TRUE(greyedOthers.isEmpty()) << greyedOthers.join('\n').toStdString();
     EXPECT_TRUE(greyedDialogs.isEmpty()) << "greyed, no dialog registered: "
                                          << greyedDialogs.join(", ").toStdString();
