@@ -10,6 +10,7 @@
 #include <QJsonObject>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -86,10 +87,18 @@ QString valueText(const snmp::Varbind& vb)
 
 QString varbindText(const snmp::Varbind& vb)
 {
+    // The known prefixes as OIDs, parsed once.
+    static const std::vector<snmp::Oid> prefixes = [] {
+        std::vector<snmp::Oid> out;
+        for (const VarbindName& known : kVarbindNames)
+            out.push_back(oidOf(known.prefix));
+        return out;
+    }();
     QString oid = QString::fromStdString(snmp::oidToText(vb.oid));
     QString value = valueText(vb);
-    for (const VarbindName& known : kVarbindNames) {
-        if (!hasPrefix(vb.oid, oidOf(known.prefix)))
+    for (std::size_t k = 0; k < std::size(kVarbindNames); ++k) {
+        const VarbindName& known = kVarbindNames[k];
+        if (!hasPrefix(vb.oid, prefixes[k]))
             continue;
         const QString instance = oid.mid(qsizetype(std::strlen(known.prefix)));
         oid += QStringLiteral(" (%1%2)").arg(QLatin1String(known.name), instance);
@@ -246,19 +255,56 @@ KtNotificationFile::~KtNotificationFile()
         ::close(m_fd);
 }
 
+// JSON written by hand: a flood of notifications is written as fast as it arrives.
+namespace {
+
+void appendJsonString(QByteArray& out, const QString& text)
+{
+    out += '"';
+    for (const char c : text.toUtf8()) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+} // namespace
+
 QByteArray KtNotificationFile::ToLine(const KtNotificationRecord& r)
 {
-    QJsonObject o;
-    o[QStringLiteral("time")] = r.received.toString(Qt::ISODateWithMs);
-    o[QStringLiteral("version")] = r.version;
-    o[QStringLiteral("name")] = r.name;
-    o[QStringLiteral("oid")] = r.trapOid;
-    o[QStringLiteral("port")] = r.port;
-    o[QStringLiteral("uptime")] = r.uptime;
-    o[QStringLiteral("source")] = r.source;
-    o[QStringLiteral("principal")] = r.principal;
-    o[QStringLiteral("varbinds")] = QJsonArray::fromStringList(r.varbinds);
-    return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
+    QByteArray out;
+    out.reserve(256);
+    auto field = [&](const char* name, const QString& value) {
+        out += out.isEmpty() ? "{\"" : ",\"";
+        out += name;
+        out += "\":";
+        appendJsonString(out, value);
+    };
+    field("time", r.received.toString(Qt::ISODateWithMs));
+    field("version", r.version);
+    field("name", r.name);
+    field("oid", r.trapOid);
+    out += ",\"port\":" + QByteArray::number(r.port);
+    field("uptime", r.uptime);
+    field("source", r.source);
+    field("principal", r.principal);
+    out += ",\"varbinds\":[";
+    for (qsizetype i = 0; i < r.varbinds.size(); ++i) {
+        if (i)
+            out += ',';
+        appendJsonString(out, r.varbinds[i]);
+    }
+    out += "]}\n";
+    return out;
 }
 
 std::optional<KtNotificationRecord> KtNotificationFile::FromLine(const QByteArray& line)
@@ -313,11 +359,20 @@ void KtNotificationFile::Rotate()
 
 bool KtNotificationFile::Append(const KtNotificationRecord& record)
 {
+    return Append(std::vector<const KtNotificationRecord*>{&record});
+}
+
+bool KtNotificationFile::Append(const std::vector<const KtNotificationRecord*>& records)
+{
+    if (records.empty())
+        return true;
     if (!OpenForAppend())
         return false;
-    const QByteArray line = ToLine(record);
-    for (qsizetype done = 0; done < line.size();) {
-        const ssize_t n = ::write(m_fd, line.constData() + done, std::size_t(line.size() - done));
+    QByteArray lines;
+    for (const KtNotificationRecord* r : records)
+        lines += ToLine(*r);
+    for (qsizetype done = 0; done < lines.size();) {
+        const ssize_t n = ::write(m_fd, lines.constData() + done, std::size_t(lines.size() - done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -330,7 +385,7 @@ bool KtNotificationFile::Append(const KtNotificationRecord& record)
         done += n;
     }
     m_error.clear();
-    m_size += line.size();
+    m_size += lines.size();
     if (m_size >= m_rotateSize)
         Rotate();
     return true;

@@ -12,6 +12,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <vector>
 
 struct KtNotificationRecord {
     QDateTime received;   // local time
@@ -97,6 +98,8 @@ public:
     // Appends one record; false (and the file stays closed until the next append tries
     // again) when it cannot be written.
     bool Append(const KtNotificationRecord& record);
+    // Appends several in one write.
+    bool Append(const std::vector<const KtNotificationRecord*>& records);
     // The records of the older and the current file, oldest first, at most `limit` of the
     // newest. Lines that are no record are skipped.
     std::vector<KtNotificationRecord> ReadBack(std::size_t limit = KtNotificationLog::kCapacity) const;

@@ -155,24 +155,32 @@ bool KtTrapReceiver::FromSwitch(const std::string& source) const
 
 void KtTrapReceiver::Accept(std::vector<snmp::Notification>& batch)
 {
-    int added = 0;
     int linkPort = -1;
     const QDateTime now = QDateTime::currentDateTime();
+    std::vector<KtNotificationRecord> records;
+    records.reserve(batch.size());
     for (const snmp::Notification& n : batch) {
         if (!FromSwitch(n.sourceAddress)) {
             ++m_otherAddresses;
             continue;
         }
-        KtNotificationRecord record = KtDecodeNotification(n, now);
-        m_counts.Count(record.name);
-        if (KtIsLinkEvent(record))
-            linkPort = record.port;
-        if (m_file)
-            m_file->Append(record);
-        m_log.Add(std::move(record));
-        ++added;
+        records.push_back(KtDecodeNotification(n, now));
+        m_counts.Count(records.back().name);
+        if (KtIsLinkEvent(records.back()))
+            linkPort = records.back().port;
     }
+    if (m_file && !records.empty()) {
+        std::vector<const KtNotificationRecord*> written;
+        written.reserve(records.size());
+        for (const KtNotificationRecord& r : records)
+            written.push_back(&r);
+        m_file->Append(written);
+    }
+    const int added = int(records.size());
+    for (KtNotificationRecord& r : records)
+        m_log.Add(std::move(r));
     m_added += quint64(added);
+    emit Received();
     if (added > 0)
         emit RecordsAdded(added);
     if (linkPort >= 0)

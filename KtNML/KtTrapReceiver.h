@@ -55,6 +55,8 @@ public:
     void Accept(std::vector<snmp::Notification>& batch);
 
 signals:
+    // Something arrived: the counts (refused, other addresses) may have changed.
+    void Received();
     // The newest `count` records of Log() are new.
     void RecordsAdded(int count);
     // A link went down or up, or the switch restarted.

@@ -37,7 +37,9 @@ enum class KtMenuKind : std::uint8_t {
     Shell,        // a function of the shell itself (see KtShellCommand)
 };
 
-enum class KtShellCommand : std::uint8_t { None, RefreshPanel, Help, About, PortInformation, PortConfiguration, TrafficGraph };
+enum class KtShellCommand : std::uint8_t {
+    None, RefreshPanel, Help, About, PortInformation, PortConfiguration, TrafficGraph, TrapReceiver
+};
 
 // Extra work a command does around its view.
 enum class KtMenuStep : std::uint8_t {

@@ -4,6 +4,7 @@
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 
 #include <arpa/inet.h>
@@ -26,6 +27,7 @@ struct NotificationReceiver::Socket {
 namespace {
 
 constexpr std::size_t kMaxDatagram = 65535;
+constexpr int kReceiveBuffer = 8 * 1024 * 1024;
 // Engine IDs a v3 sender may teach the receiver; more are refused (a sender inventing engine
 // IDs must not grow the library's user table without end).
 constexpr std::size_t kMaxSenderEngines = 64;
@@ -256,6 +258,11 @@ bool NotificationReceiver::open(const ReceiverSettings& settings)
         }
         socket->fd = transport->sock;
         ::fcntl(socket->fd, F_SETFL, ::fcntl(socket->fd, F_GETFL) | O_NONBLOCK);
+        // Room for a burst (a switch whose links flap): datagrams the kernel cannot queue are
+        // lost before anyone could count them. Past the system's limit only with privilege.
+        int room = kReceiveBuffer;
+        if (::setsockopt(socket->fd, SOL_SOCKET, SO_RCVBUFFORCE, &room, sizeof room) != 0)
+            ::setsockopt(socket->fd, SOL_SOCKET, SO_RCVBUF, &room, sizeof room);
         socket->notifier = new QSocketNotifier(socket->fd, QSocketNotifier::Read, this);
         Socket* raw = socket.get();
         connect(socket->notifier, &QSocketNotifier::activated, this, [this, raw] { readSocket(raw); });
@@ -298,7 +305,10 @@ void NotificationReceiver::registerSenderEngine(const std::string& engineId)
 void NotificationReceiver::readSocket(Socket* socket)
 {
     static thread_local std::vector<unsigned char> buffer(kMaxDatagram);
-    for (int i = 0; i < kReadsPerWakeUp; ++i) {
+    QElapsedTimer spent;
+    spent.start();
+    int read = 0;
+    for (; read < kReadsPerWakeUp && spent.elapsed() < kMsPerWakeUp; ++read) {
         sockaddr_storage from{};
         socklen_t fromLen = sizeof from;
         const ssize_t n = ::recvfrom(socket->fd, buffer.data(), buffer.size(), MSG_PEEK,
@@ -343,7 +353,7 @@ void NotificationReceiver::readSocket(Socket* socket)
                 ++m_counters.malformed;
         }
     }
-    if (!m_batch.empty() && m_handler) {
+    if (read > 0 && m_handler) {
         std::vector<Notification> batch;
         batch.swap(m_batch);
         m_handler(batch);

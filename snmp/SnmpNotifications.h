@@ -59,7 +59,8 @@ struct ReceiverSettings {
 class NotificationReceiver : public QObject {
     Q_OBJECT
 public:
-    // Receives the notifications accepted since the last call, in order of arrival.
+    // Receives the notifications accepted since the last call, in order of arrival, after every
+    // wake-up that read anything (the batch is empty when all was refused: counters() changed).
     using Handler = std::function<void(std::vector<Notification>& batch)>;
 
     explicit NotificationReceiver(Handler handler, QObject* parent = nullptr);
@@ -77,8 +78,10 @@ public:
     int errorNumber() const { return m_errno; }
     const ReceiverCounters& counters() const { return m_counters; }
 
-    // At most this many datagrams are read per wake-up before the event loop runs again.
-    static constexpr int kReadsPerWakeUp = 128;
+    // At most this many datagrams, and for at most this long, are read per wake-up before the
+    // event loop runs again (the socket notifier wakes it again for the rest).
+    static constexpr int kReadsPerWakeUp = 16;
+    static constexpr int kMsPerWakeUp = 10;
 
     struct Socket;
     // Called from inside the library only.
