@@ -10,6 +10,7 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/select.h>
@@ -265,7 +266,13 @@ bool NotificationReceiver::open(const ReceiverSettings& settings)
             ::setsockopt(socket->fd, SOL_SOCKET, SO_RCVBUF, &room, sizeof room);
         socket->notifier = new QSocketNotifier(socket->fd, QSocketNotifier::Read, this);
         Socket* raw = socket.get();
-        connect(socket->notifier, &QSocketNotifier::activated, this, [this, raw] { readSocket(raw); });
+        connect(socket->notifier, &QSocketNotifier::activated, this, [this, raw] {
+            try {
+                readSocket(raw);
+            } catch (const std::exception&) {
+                // A notification that cannot be handled (out of memory) is lost, the receiver not.
+            }
+        });
         m_sockets.push_back(std::move(socket));
     }
     m_port = port;

@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 #include <QProcess>
+#include <QSocketNotifier>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -201,6 +203,15 @@ TEST_F(Receiver, MalformedDatagramsAreCountedAndIgnored)
     // Still listening: a good trap after the garbage arrives.
     EXPECT_EQ(send("snmptrap", QStringList{"-v", "2c", "-c", "public", peer(), "", kLinkDown}), 0);
     EXPECT_EQ(m_received.size(), 1u);
+}
+
+// Event-driven: a notifier per socket (IPv4 and IPv6), and no timer that would wake an idle
+// module.
+TEST_F(Receiver, WaitsOnItsSocketsWithoutATimer)
+{
+    EXPECT_EQ(m_receiver->findChildren<QSocketNotifier*>().size(), 2);
+    EXPECT_TRUE(m_receiver->findChildren<QTimer*>().isEmpty());
+    EXPECT_TRUE(s_session->findChildren<QTimer*>().isEmpty() || !s_session->pumpTimerActive());
 }
 
 TEST_F(Receiver, APortInUseIsReportedWithItsReason)
