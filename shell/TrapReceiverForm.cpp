@@ -174,6 +174,9 @@ void TTrapReceiverForm::ShowStatus()
         text += QStringLiteral(" %1 earlier notifications read from %2.")
                     .arg(m_service->ReadBackCount())
                     .arg(QDir::toNativeSeparators(m_service->LogFileName()));
+    if (m_service->LogFileName().isEmpty())
+        text += QStringLiteral(" Notifications are not kept on file: the state folder %1 cannot be used.")
+                    .arg(QDir::toNativeSeparators(platform::StateFolderPath()));
     if (!m_service->LogFileError().isEmpty())
         text += QStringLiteral(" The log cannot be written: %1.").arg(m_service->LogFileError());
     LB_TrapStatus->setText(text);

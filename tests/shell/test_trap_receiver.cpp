@@ -204,10 +204,7 @@ TEST_F(TrapReceiverTest, APortInUseIsExplainedInTheWindow)
     EXPECT_TRUE(m_boxes.texts.isEmpty()) << m_boxes.texts.join('\n').toStdString();
 }
 
-// 10,000 notifications in about a second: every one is counted and listed while the event
-// loop never stops for long. A timer of the test's own loop measures the gaps between its
-// ticks in the thread's CPU time: the time the loop was kept busy by the module's work, not
-// the time a loaded machine gave the CPU to other programs (the wall-clock gap is reported).
+// CPU time of this thread: what the event loop spent, whatever else the machine ran.
 qint64 ThreadCpuMs()
 {
     timespec t{};
@@ -215,6 +212,10 @@ qint64 ThreadCpuMs()
     return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
 }
 
+// 10,000 notifications in about a second: every one is counted and listed while the event
+// loop never stops for long. A timer of the test's own loop measures the gaps between its
+// ticks in the thread's CPU time: the time the loop was kept busy by the module's work, not
+// the time a loaded machine gave the CPU to other programs (the wall-clock gap is reported).
 TEST_F(TrapReceiverTest, AFloodIsCountedWhileTheWindowStaysResponsive)
 {
     constexpr int kFlood = 10000;
