@@ -23,7 +23,7 @@ class TTrapReceiverForm : public QWidget {
 public:
     // Rows go into the list at most this many, made in at most this long, per turn of the
     // event loop; the next batch follows after the interval.
-    static constexpr int kRowsPerBatch = 500;
+    static constexpr int kRowsPerBatch = 250;
     static constexpr int kBatchMs = 20;
     static constexpr int kBatchIntervalMs = 50;
 

@@ -80,7 +80,7 @@ public:
 
     // At most this many datagrams, and for at most this long, are read per wake-up before the
     // event loop runs again (the socket notifier wakes it again for the rest).
-    static constexpr int kReadsPerWakeUp = 16;
+    static constexpr int kReadsPerWakeUp = 8;
     static constexpr int kMsPerWakeUp = 10;
 
     struct Socket;
