@@ -94,6 +94,11 @@ void LaunchParser::ApplyArgument(const QString& argument)
         m_defaults.device.address = address;
         return;
     }
+    if (argument.startsWith(QLatin1String(kTrapPortSwitch))) {
+        m_record.trapPort = QString::number(ToPort(argument.mid(qsizetype(std::strlen(kTrapPortSwitch)))));
+        m_trapPortArgument = true;
+        return;
+    }
 
     const QString fileName = ConfigFileName();
     m_flags.configFile = QFileInfo(fileName).isFile();
@@ -224,6 +229,8 @@ void LaunchParser::ReadConfigFile(const QString& fileName)
     // GetBulk=0: a switch whose get-bulk misbehaves is walked with get-next.
     m_defaults.getBulk = read("GetBulk").trimmed() != zero;
     m_record.builtInViews = read("BuiltInViews").trimmed() == QLatin1String("1");
+    if (const QString trapPort = read("TrapPort"); !trapPort.isEmpty() && !m_trapPortArgument)
+        m_record.trapPort = QString::number(number("TrapPort", trapPort, ToPort));
 
     const QString contextName = read("ContextName");
     if (!contextName.isEmpty()) {
@@ -408,13 +415,16 @@ QString UsageText(const QString& programName)
                "                  command line. Those that do are blanked in the process list once\n"
                "                  read, but are visible until then; tools the module starts get\n"
                "                  them on their own command lines.\n"
+               "  --trap-port=<port>  receive the switch's notifications on this UDP port\n"
+               "                  (default 162; also TrapPort=<port> in the device file)\n"
                "  -h, --help, /?  show this text and end\n"
                "\n"
                "Device file: <configuration folder><address>.cfg, section [Program Information].\n"
                "Numbers, all required: AgentPort, Version, SecurityModel, SecurityLevel,\n"
                "AuthProtocol, PrivProtocol (for the last three 0 keeps the default). Texts:\n"
                "ContextName, ContextEngineID, SecurityName, AuthPassword, PrivPassword.\n"
-               "Optional: GetBulk=0 reads tables with get-next instead of get-bulk.\n"
+               "Optional: GetBulk=0 reads tables with get-next instead of get-bulk; TrapPort=<port>\n"
+               "receives notifications on that UDP port instead of 162 (below 1024 needs privilege).\n"
                "Levels and protocols count from 0 here: SecurityLevel 2 is authPriv, AuthProtocol\n"
                "1 MD5 and 2 SHA, PrivProtocol 1 DES and 4 AES-128. The file is the way to give an\n"
                "agent port with SNMPv1/v2c; it is read again before each switch after /I, and a\n"

@@ -29,6 +29,9 @@ struct LaunchRecord {
     // BuiltInViews=1 in the device file: tool commands open the module's own views even
     // where the tool is installed.
     bool builtInViews = false;
+    // Where notifications are received: --trap-port=<port> on the command line, else
+    // TrapPort=<port> in the device file; "" when neither gives one.
+    QString trapPort;
 };
 
 // Which optional parameters were given (external tools get only those switches).
@@ -65,6 +68,8 @@ public:
 int LaunchStrToInt(const QString& text);
 
 inline constexpr const char* kConfigSection = "Program Information";
+// The command-line switch of the notification port, followed by the port number.
+inline constexpr const char* kTrapPortSwitch = "--trap-port=";
 
 // An argument "--help", "-h" or "/?": the operator asks how to start the module. None of them
 // holds a switch, so they mean nothing else.
@@ -130,6 +135,7 @@ private:
 
     KtSNMPDefaultParams& m_defaults;
     QString m_configFolder;
+    bool m_trapPortArgument = false;  // --trap-port= wins over the file's TrapPort
     LaunchRecord m_record;
     PresenceFlags m_flags;
 };

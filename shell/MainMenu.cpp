@@ -89,7 +89,7 @@ constexpr KtMenuItem kMainMenu[] = {
         Editor(2, "Basic Configuration"),
         Editor(2, "Basic Information"),
         Table(2, "MIB Capabilities"),
-        Empty(2, "Trap Receiver", Hidden),
+        Shell(2, "Trap Receiver", KtShellCommand::TrapReceiver, Hidden),  // shown by the main window
         Editor(2, "CPU Utilization"),
         Table(2, "Port Utilization"),
         Editor(2, "IP Proto-Configure"),

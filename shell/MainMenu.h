@@ -38,7 +38,7 @@ enum class KtMenuKind : std::uint8_t {
 };
 
 enum class KtShellCommand : std::uint8_t {
-    None, RefreshPanel, Help, About, PortInformation, PortConfiguration, TrafficGraph,
+    None, RefreshPanel, Help, About, PortInformation, PortConfiguration, TrafficGraph, TrapReceiver,
     SaveSnapshot, CompareSnapshot, RestoreSnapshot,  // "Snapshots": configuration snapshots
 };
 

@@ -16,6 +16,7 @@
 #include "shell/StandardMibViews.h"
 #include "shell/ModuleFiles.h"
 #include "shell/SnapshotForm.h"
+#include "shell/TrapReceiverForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -89,7 +90,16 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QMainWindo
             Dot1xGate();
         };
         host->BuildPanel(1);
+        // The switch's notifications: received from now on, the panel reading its LEDs on a
+        // link change.
+        StartNotificationService(this, m_launch, m_configFolder + DeviceAddress() + QStringLiteral(".cfg"),
+                                 [host = QPointer<TPanelHost>(host)] { return ReadPanelLeds(host); });
     });
+    if (TMainMenu* menu = TMainMenu::Of(this)) {
+        menu->SetShellHandler(KtShellCommand::TrapReceiver, [this] { OpenTrapReceiverForm(this, DeviceAddress()); });
+        if (QAction* item = MenuAction(QStringLiteral("Trap Receiver")))
+            item->setVisible(true);
+    }
     if (TMainMenu* menu = TMainMenu::Of(this))
         menu->SetShellHandler(KtShellCommand::RefreshPanel, [this] {
             if (auto* host = findChild<TPanelHost*>(QStringLiteral("PanelHost"), Qt::FindDirectChildrenOnly))

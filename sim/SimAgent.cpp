@@ -6,6 +6,8 @@
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 #include <net-snmp/agent/net-snmp-agent-includes.h>
+#include <net-snmp/library/keytools.h>
+#include <net-snmp/library/transform_oids.h>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -20,6 +22,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <map>
 #include <random>
 #include <string>
 #include <thread>
@@ -42,6 +45,13 @@ struct User {
     std::string name, auth, authPass, priv, privPass;
 };
 
+// A manager given on the command line: where notifications go, and in which form.
+struct NotifyTarget {
+    int version = SNMP_VERSION_2c;
+    bool inform = false;
+    std::string transport;  // udp:ADDR:PORT or udp6:[ADDR]:PORT
+};
+
 struct Options {
     std::vector<std::string> dataFiles;
     std::string stateDir;
@@ -60,6 +70,10 @@ struct Options {
     bool freeze = false;
     bool countersNearWrap = false;
     unsigned seed = 2207;
+    std::vector<NotifyTarget> notify;
+    std::string notifyCommunity;  // "": the read community
+    std::string notifyUser;       // "": the first user with an authentication key
+    long burst = 1;               // notifications per SIGUSR2
 };
 
 vkrsim::Store g_store;
@@ -68,6 +82,7 @@ std::FILE* g_log = nullptr;
 unsigned long g_received = 0;
 volatile std::sig_atomic_t g_stop = 0;
 volatile std::sig_atomic_t g_restart = 0;  // SIGUSR1: restart the up time and the counters
+volatile std::sig_atomic_t g_flap = 0;     // SIGUSR2: port 1's link goes down or up
 int g_wakePipe[2] = {-1, -1};
 // The error status every varbind of the request being handled gets instead of an answer (a
 // get-bulk this switch refuses), or 0.
@@ -104,7 +119,15 @@ void usage(std::FILE* to)
         "  --log FILE             request log, one line per received request\n"
         "  --freeze               keep LEDs and counters still\n"
         "  --counters-near-wrap   start the 32-bit octet counters just below 2^32\n"
-        "  --seed N               seed of the LED animation\n",
+        "  --seed N               seed of the LED animation\n"
+        "  --notify KIND:ADDR:PORT  also send notifications there (repeatable); KIND: v1, v2c,\n"
+        "                         v2c-inform, v3, v3-inform (the Trap Manager Table's enabled\n"
+        "                         rows get them too)\n"
+        "  --notify-community C   community of the --notify targets (default: the read community)\n"
+        "  --notify-user NAME     SNMPv3 user of the --notify targets (default: the first user\n"
+        "                         with an authentication key)\n"
+        "  --burst N              notifications SIGUSR2 sends (port 1 down, up, down, ...; over\n"
+        "                         about a second when N is large)\n",
         kAppName);
 }
 
@@ -163,6 +186,49 @@ bool plainWord(const std::string& s)
         if (c <= ' ' || c == '"' || c == '\\' || c >= 0x7f)
             return false;
     return true;
+}
+
+NotifyTarget parseNotifyTarget(const std::string& spec)
+{
+    const auto colon = spec.find(':');
+    if (colon == std::string::npos)
+        die("--notify wants KIND:ADDR:PORT");
+    const std::string kind = spec.substr(0, colon);
+    std::string rest = spec.substr(colon + 1);
+    NotifyTarget t;
+    if (kind == "v1")
+        t.version = SNMP_VERSION_1;
+    else if (kind == "v2c" || kind == "v2c-inform")
+        t.version = SNMP_VERSION_2c;
+    else if (kind == "v3" || kind == "v3-inform")
+        t.version = SNMP_VERSION_3;
+    else
+        die("--notify: KIND is v1, v2c, v2c-inform, v3 or v3-inform, not '" + kind + "'");
+    t.inform = kind.size() > 7 && kind.compare(kind.size() - 7, 7, "-inform") == 0;
+    std::string address, port;
+    if (!rest.empty() && rest.front() == '[') {
+        const auto close = rest.find("]:");
+        if (close == std::string::npos)
+            die("--notify: an IPv6 address goes in brackets: v2c:[::1]:162");
+        address = rest.substr(1, close - 1);
+        port = rest.substr(close + 2);
+    } else {
+        const auto last = rest.rfind(':');
+        if (last == std::string::npos)
+            die("--notify wants KIND:ADDR:PORT");
+        address = rest.substr(0, last);
+        port = rest.substr(last + 1);
+    }
+    const long number = parseNumber(port, "notification port", 1, 65535);
+    in6_addr a6{};
+    in_addr a4{};
+    if (inet_pton(AF_INET6, address.c_str(), &a6) == 1)
+        t.transport = "udp6:[" + address + "]:" + std::to_string(number);
+    else if (inet_pton(AF_INET, address.c_str(), &a4) == 1)
+        t.transport = "udp:" + address + ":" + std::to_string(number);
+    else
+        die("--notify: '" + address + "' is no IPv4 or IPv6 address");
+    return t;
 }
 
 Options parseOptions(int argc, char** argv)
@@ -244,6 +310,14 @@ Options parseOptions(int argc, char** argv)
             o.countersNearWrap = true;
         } else if (a == "--seed") {
             o.seed = static_cast<unsigned>(parseNumber(value(), "seed", 0, 0x7fffffff));
+        } else if (a == "--notify") {
+            o.notify.push_back(parseNotifyTarget(value()));
+        } else if (a == "--notify-community") {
+            o.notifyCommunity = value();
+        } else if (a == "--notify-user") {
+            o.notifyUser = value();
+        } else if (a == "--burst") {
+            o.burst = parseNumber(value(), "burst", 1, 1000000);
         } else {
             usage(stderr);
             die("unknown option '" + a + "'");
@@ -263,6 +337,10 @@ Options parseOptions(int argc, char** argv)
         else
             die("no --state folder given and no HOME");
     }
+    if (o.notifyCommunity.empty())
+        o.notifyCommunity = o.readCommunity;
+    if (!plainWord(o.notifyCommunity))
+        die("communities must be non-empty words without blanks or quotes");
     if (o.users.empty()) {
         // Practice users, one per protocol pair; each works at every level its keys allow.
         o.users = {
@@ -272,6 +350,19 @@ Options parseOptions(int argc, char** argv)
             {"vkrsha256", "SHA-256", "vkrauthpass", "AES", "vkrprivpass"},
         };
     }
+    if (o.notifyUser.empty()) {
+        o.notifyUser = o.users.front().name;
+        for (const User& u : o.users)
+            if (!u.auth.empty()) {
+                o.notifyUser = u.name;
+                break;
+            }
+    }
+    bool knownUser = false;
+    for (const User& u : o.users)
+        knownUser = knownUser || u.name == o.notifyUser;
+    if (!knownUser)
+        die("--notify-user " + o.notifyUser + " is none of the users");
     return o;
 }
 
@@ -376,6 +467,356 @@ vkrsim::Oid toOid(const oid* name, size_t len)
     return vkrsim::Oid(name, name + len);
 }
 
+// ---- notifications ---------------------------------------------------------------------------
+//
+// The switch tells its managers what happens: the enabled rows of its Trap Manager Table (v1
+// or v2c traps with the row's community, to port 162) and the --notify targets. Events are
+// queued where they happen (inside the agent's request handling) and sent from the main loop,
+// so that an SNMPv3 inform's engine discovery never runs inside a request.
+
+struct Event {
+    int generic = 6;       // SNMPv1 generic trap; 6 enterpriseSpecific
+    int specific = 0;
+    vkrsim::Oid trapOid;   // SNMPv2 form
+    std::vector<std::pair<vkrsim::Oid, vkrsim::Value>> varbinds;
+};
+
+struct Sink {
+    std::string transport;
+    int version = SNMP_VERSION_2c;
+    bool inform = false;
+    std::string community;
+    netsnmp_session* session = nullptr;
+    bool failed = false;  // could not be opened: not tried again
+};
+
+std::vector<Event> g_events;
+std::map<std::string, Sink> g_sinks;
+// Informs sent and not yet answered: request ID -> what the log names them by.
+std::map<int, std::string> g_informs;
+
+const vkrsim::Oid kTrapManagerEntry = {1, 3, 6, 1, 4, 1, 32473, 12, 1, 4, 2, 1};
+const vkrsim::Oid kIfAdminStatus = {1, 3, 6, 1, 2, 1, 2, 2, 1, 7};
+const vkrsim::Oid kIfOperStatus = {1, 3, 6, 1, 2, 1, 2, 2, 1, 8};
+const vkrsim::Oid kIfIndex = {1, 3, 6, 1, 2, 1, 2, 2, 1, 1};
+const vkrsim::Oid kPortAdminState = {1, 3, 6, 1, 4, 1, 32473, 11, 101, 1, 2, 3, 2, 1, 4};
+
+Event standardEvent(int generic)
+{
+    Event e;
+    e.generic = generic;
+    e.trapOid = {1, 3, 6, 1, 6, 3, 1, 1, 5, static_cast<std::uint32_t>(generic + 1)};
+    return e;
+}
+
+Event linkEvent(int port, bool up)
+{
+    Event e = standardEvent(up ? 3 : 2);
+    const auto p = static_cast<std::uint32_t>(port);
+    auto integer = [](std::int64_t n) {
+        vkrsim::Value v;
+        v.type = vkrsim::Type::Integer;
+        v.num = n;
+        return v;
+    };
+    auto column = [&](const vkrsim::Oid& base) {
+        vkrsim::Oid o = base;
+        o.push_back(p);
+        return o;
+    };
+    auto stored = [&](const vkrsim::Oid& base, std::int64_t fallback) {
+        const vkrsim::Instance* inst = g_store.find(column(base));
+        return inst ? inst->value.num : fallback;
+    };
+    e.varbinds.emplace_back(column(kIfIndex), integer(port));
+    e.varbinds.emplace_back(column(kIfAdminStatus), integer(stored(kIfAdminStatus, 1)));
+    e.varbinds.emplace_back(column(kIfOperStatus), integer(up ? 1 : 2));
+    return e;
+}
+
+const User* notifyUser()
+{
+    for (const User& u : g_opt.users)
+        if (u.name == g_opt.notifyUser)
+            return &u;
+    return nullptr;
+}
+
+const oid* authOid(const std::string& name, size_t& len)
+{
+    struct Entry {
+        const char* name;
+        const oid* protocol;
+        size_t len;
+    };
+    static const Entry entries[] = {
+        {"MD5", usmHMACMD5AuthProtocol, OID_LENGTH(usmHMACMD5AuthProtocol)},
+        {"SHA", usmHMACSHA1AuthProtocol, OID_LENGTH(usmHMACSHA1AuthProtocol)},
+        {"SHA-224", usmHMAC128SHA224AuthProtocol, OID_LENGTH(usmHMAC128SHA224AuthProtocol)},
+        {"SHA-256", usmHMAC192SHA256AuthProtocol, OID_LENGTH(usmHMAC192SHA256AuthProtocol)},
+        {"SHA-384", usmHMAC256SHA384AuthProtocol, OID_LENGTH(usmHMAC256SHA384AuthProtocol)},
+        {"SHA-512", usmHMAC384SHA512AuthProtocol, OID_LENGTH(usmHMAC384SHA512AuthProtocol)},
+    };
+    for (const Entry& e : entries)
+        if (name == e.name) {
+            len = e.len;
+            return e.protocol;
+        }
+    return nullptr;
+}
+
+std::string versionText(int version, int level)
+{
+    if (version == SNMP_VERSION_1)
+        return "v1";
+    if (version == SNMP_VERSION_2c)
+        return "v2c";
+    return level == SNMP_SEC_LEVEL_AUTHPRIV ? "v3/authPriv" : level == SNMP_SEC_LEVEL_AUTHNOPRIV ? "v3/authNoPriv"
+                                                                                                 : "v3/noAuthNoPriv";
+}
+
+void logNotification(const std::string& disposition, const std::string& rest)
+{
+    if (!g_log)
+        return;
+    std::fputs(("- " + disposition + " " + rest + "\n").c_str(), g_log);
+    std::fflush(g_log);
+}
+
+int onInformReply(int op, netsnmp_session*, int reqid, netsnmp_pdu* pdu, void*)
+{
+    auto it = g_informs.find(reqid);
+    if (it == g_informs.end())
+        return 1;
+    if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu && pdu->command == SNMP_MSG_RESPONSE)
+        logNotification("acked", it->second);
+    else if (op == NETSNMP_CALLBACK_OP_TIMED_OUT)
+        logNotification("unacked", it->second);
+    else
+        return 1;
+    g_informs.erase(it);
+    return 1;
+}
+
+// Opens the sink's session the first time it is used. An SNMPv3 inform learns the manager's
+// engine ID while it opens (the manager is the authoritative engine); an SNMPv3 trap is sent
+// with this agent's own engine ID and the user as the agent knows it.
+netsnmp_session* sessionOf(Sink& sink)
+{
+    if (sink.session || sink.failed)
+        return sink.session;
+    netsnmp_session s;
+    snmp_sess_init(&s);
+    s.peername = const_cast<char*>(sink.transport.c_str());
+    s.version = sink.version;
+    s.retries = 1;
+    s.timeout = 1000000;
+    s.callback = onInformReply;
+    std::vector<u_char> engine(64);
+    std::string name;
+    if (sink.version == SNMP_VERSION_3) {
+        const User* u = notifyUser();
+        name = u->name;
+        s.securityModel = SNMP_SEC_MODEL_USM;
+        s.securityName = name.data();
+        s.securityNameLen = name.size();
+        s.securityLevel = u->auth.empty()   ? SNMP_SEC_LEVEL_NOAUTH
+                        : u->priv.empty()   ? SNMP_SEC_LEVEL_AUTHNOPRIV
+                                            : SNMP_SEC_LEVEL_AUTHPRIV;
+        size_t authLen = 0;
+        const oid* auth = u->auth.empty() ? nullptr : authOid(u->auth, authLen);
+        if (auth) {
+            s.securityAuthProto = const_cast<oid*>(auth);
+            s.securityAuthProtoLen = authLen;
+            s.securityAuthKeyLen = USM_AUTH_KU_LEN;
+            generate_Ku(auth, static_cast<u_int>(authLen), reinterpret_cast<const u_char*>(u->authPass.data()),
+                        u->authPass.size(), s.securityAuthKey, &s.securityAuthKeyLen);
+        }
+        if (auth && !u->priv.empty()) {
+            s.securityPrivProto = const_cast<oid*>(u->priv == "DES" ? usmDESPrivProtocol : usmAESPrivProtocol);
+            s.securityPrivProtoLen = u->priv == "DES" ? OID_LENGTH(usmDESPrivProtocol) : OID_LENGTH(usmAESPrivProtocol);
+            s.securityPrivKeyLen = USM_PRIV_KU_LEN;
+            generate_Ku(auth, static_cast<u_int>(authLen), reinterpret_cast<const u_char*>(u->privPass.data()),
+                        u->privPass.size(), s.securityPrivKey, &s.securityPrivKeyLen);
+        }
+        if (!sink.inform) {
+            engine.resize(snmpv3_get_engineID(engine.data(), engine.size()));
+            s.securityEngineID = engine.data();
+            s.securityEngineIDLen = engine.size();
+            s.flags |= SNMP_FLAGS_DONT_PROBE;
+        }
+    } else {
+        s.community = reinterpret_cast<u_char*>(sink.community.data());
+        s.community_len = sink.community.size();
+    }
+    sink.session = snmp_open(&s);
+    if (!sink.session) {
+        sink.failed = true;
+        logNotification("unsent", sink.transport + " cannot be reached");
+    }
+    return sink.session;
+}
+
+void addVarbind(netsnmp_pdu* pdu, const vkrsim::Oid& name, const vkrsim::Value& value)
+{
+    std::vector<oid> o(name.begin(), name.end());
+    netsnmp_variable_list* vb = snmp_varlist_add_variable(&pdu->variables, o.data(), o.size(), ASN_NULL, nullptr, 0);
+    if (vb)
+        setVarbind(vb, value);
+}
+
+void sendTo(Sink& sink, const Event& e)
+{
+    netsnmp_session* session = sessionOf(sink);
+    if (!session)
+        return;
+    netsnmp_pdu* pdu = nullptr;
+    if (sink.version == SNMP_VERSION_1) {
+        pdu = snmp_pdu_create(SNMP_MSG_TRAP);
+        vkrsim::Oid enterprise = {1, 3, 6, 1, 4, 1, 32473};
+        if (const vkrsim::Instance* id = g_store.find({1, 3, 6, 1, 2, 1, 1, 2, 0}); id && !id->value.oid.empty())
+            enterprise = id->value.oid;
+        if (e.generic == 6 && e.trapOid.size() > 2)
+            enterprise.assign(e.trapOid.begin(), e.trapOid.end() - 2);
+        pdu->enterprise = static_cast<oid*>(std::malloc(enterprise.size() * sizeof(oid)));
+        std::copy(enterprise.begin(), enterprise.end(), pdu->enterprise);
+        pdu->enterprise_length = enterprise.size();
+        pdu->trap_type = e.generic;
+        pdu->specific_type = e.specific;
+        pdu->time = uptimeTicks();
+        in_addr a{};
+        inet_pton(AF_INET, g_opt.address.find(':') == std::string::npos ? g_opt.address.c_str() : "127.0.0.1", &a);
+        std::memcpy(pdu->agent_addr, &a, 4);
+    } else {
+        pdu = snmp_pdu_create(sink.inform ? SNMP_MSG_INFORM : SNMP_MSG_TRAP2);
+        vkrsim::Value up;
+        up.type = vkrsim::Type::TimeTicks;
+        up.num = uptimeTicks();
+        addVarbind(pdu, {1, 3, 6, 1, 2, 1, 1, 3, 0}, up);
+        vkrsim::Value trapOid;
+        trapOid.type = vkrsim::Type::ObjectId;
+        trapOid.oid = e.trapOid;
+        addVarbind(pdu, {1, 3, 6, 1, 6, 3, 1, 1, 4, 1, 0}, trapOid);
+    }
+    for (const auto& [name, value] : e.varbinds)
+        addVarbind(pdu, name, value);
+    const std::string type = sink.version == SNMP_VERSION_1 ? "TRAP" : sink.inform ? "INFORM" : "TRAP2";
+    const std::string principal = sink.version == SNMP_VERSION_3 ? g_opt.notifyUser : sink.community;
+    const std::string line = type + " " + versionText(sink.version, session->securityLevel) + " " + principal + " "
+        + vkrsim::oidToString(e.trapOid) + " " + sink.transport;
+    const int reqid = snmp_send(session, pdu);
+    if (reqid == 0) {
+        snmp_free_pdu(pdu);
+        logNotification("unsent", line);
+        return;
+    }
+    if (sink.inform)
+        g_informs[reqid] = line;
+    logNotification("sent", line);
+}
+
+// Every destination of the moment: the --notify targets and the Trap Manager Table's enabled
+// rows (status 3), whose version 2 means v1 traps and 1 or 3 v2c traps.
+std::vector<Sink*> currentSinks()
+{
+    std::vector<Sink*> sinks;
+    auto sinkFor = [&](const std::string& transport, int version, bool inform, const std::string& community) {
+        const std::string key = transport + "|" + std::to_string(version) + "|" + (inform ? "i" : "t") + "|" + community;
+        Sink& sink = g_sinks[key];
+        if (sink.transport.empty()) {
+            sink.transport = transport;
+            sink.version = version;
+            sink.inform = inform;
+            sink.community = community;
+        }
+        sinks.push_back(&sink);
+    };
+    for (const NotifyTarget& t : g_opt.notify)
+        sinkFor(t.transport, t.version, t.inform, g_opt.notifyCommunity);
+    vkrsim::Oid status = kTrapManagerEntry;
+    status.push_back(5);
+    for (auto it = g_store.instances().lower_bound(status);
+         it != g_store.instances().end() && vkrsim::isPrefix(status, it->first); ++it) {
+        if (it->first.size() != status.size() + 1 || it->second.value.num != 3)
+            continue;
+        const std::uint32_t row = it->first.back();
+        auto cell = [&](std::uint32_t column) {
+            vkrsim::Oid o = kTrapManagerEntry;
+            o.push_back(column);
+            o.push_back(row);
+            return g_store.find(o);
+        };
+        const vkrsim::Instance* address = cell(2);
+        const vkrsim::Instance* community = cell(3);
+        const vkrsim::Instance* version = cell(4);
+        if (!address || address->value.bytes.size() != 4 || !community)
+            continue;
+        const auto* b = reinterpret_cast<const unsigned char*>(address->value.bytes.data());
+        const std::string transport = "udp:" + std::to_string(b[0]) + "." + std::to_string(b[1]) + "."
+            + std::to_string(b[2]) + "." + std::to_string(b[3]) + ":162";
+        sinkFor(transport, version && version->value.num == 2 ? SNMP_VERSION_1 : SNMP_VERSION_2c, false,
+                community->value.bytes);
+    }
+    return sinks;
+}
+
+void sendEvents()
+{
+    if (g_events.empty())
+        return;
+    std::vector<Event> events;
+    events.swap(g_events);
+    const std::vector<Sink*> sinks = currentSinks();
+    for (const Event& e : events)
+        for (Sink* sink : sinks)
+            sendTo(*sink, e);
+}
+
+// SIGUSR2: port 1's link goes down and up in turn, --burst times; a large burst is spread over
+// about a second (a flood a manager must survive).
+void flapPort()
+{
+    const long n = g_opt.burst;
+    const auto start = std::chrono::steady_clock::now();
+    const std::vector<Sink*> sinks = currentSinks();
+    for (long i = 0; i < n && !g_stop; ++i) {
+        const bool up = !g_store.portLinkUp(1);
+        g_store.setPortLink(1, up);
+        const Event e = linkEvent(1, up);
+        for (Sink* sink : sinks)
+            sendTo(*sink, e);
+        if (n > 100) {
+            const auto due = start + std::chrono::microseconds(1000000LL * (i + 1) / n);
+            std::this_thread::sleep_until(due);
+        }
+    }
+}
+
+// After a set has been committed: the admin states it changed take links down or up.
+void queueAdminChanges(netsnmp_request_info* requests)
+{
+    for (netsnmp_request_info* r = requests; r; r = r->next) {
+        const vkrsim::Oid o = toOid(r->requestvb->name, r->requestvb->name_length);
+        if (r->requestvb->type != ASN_INTEGER)
+            continue;
+        const long value = *r->requestvb->val.integer;
+        int port = 0;
+        bool up = false;
+        if (o.size() == kIfAdminStatus.size() + 1 && vkrsim::isPrefix(kIfAdminStatus, o) && (value == 1 || value == 2)) {
+            port = static_cast<int>(o.back());
+            up = value == 1;
+        } else if (o.size() == kPortAdminState.size() + 2 && vkrsim::isPrefix(kPortAdminState, o)
+                   && (value == 2 || value == 3)) {
+            port = static_cast<int>(o[kPortAdminState.size()]);
+            up = value == 3;
+        } else {
+            continue;
+        }
+        if (g_store.setPortAdmin(port, up))
+            g_events.push_back(linkEvent(port, up));
+    }
+}
+
 // ---- request log -----------------------------------------------------------------------------
 
 std::string hex(const u_char* p, size_t n)
@@ -475,6 +916,11 @@ int receivePacket(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu,
 {
     if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu) {
         ++g_received;
+        if (pdu->version != SNMP_VERSION_3) {
+            const std::string community(reinterpret_cast<const char*>(pdu->community), pdu->community ? pdu->community_len : 0);
+            if (community != g_opt.readCommunity && community != g_opt.writeCommunity)
+                g_events.push_back(standardEvent(4));  // authenticationFailure
+        }
         const bool bulk = pdu->command == SNMP_MSG_GETBULK;
         const bool drop = (g_opt.dropEvery > 0 && g_received % static_cast<unsigned long>(g_opt.dropEvery) == 0)
             || (bulk && g_opt.bulk == Options::Bulk::Drop);
@@ -583,7 +1029,10 @@ int handleRequests(netsnmp_mib_handler*, netsnmp_handler_registration* reg, nets
         if (auto* log = static_cast<vkrsim::UndoLog*>(netsnmp_agent_get_list_data(reqinfo, undoKey.c_str())))
             g_store.undo(*log);
         break;
-    default:  // RESERVE2, COMMIT, FREE: nothing to do
+    case MODE_SET_COMMIT:
+        queueAdminChanges(requests);
+        break;
+    default:  // RESERVE2, FREE: nothing to do
         break;
     }
     return SNMP_ERR_NOERROR;
@@ -608,6 +1057,8 @@ void onSignal(int signal)
 {
     if (signal == SIGUSR1)
         g_restart = 1;
+    else if (signal == SIGUSR2)
+        g_flap = 1;
     else
         g_stop = 1;
     if (g_wakePipe[1] >= 0) {
@@ -732,6 +1183,7 @@ int main(int argc, char** argv)
     ::sigaction(SIGTERM, &sa, nullptr);
     ::sigaction(SIGINT, &sa, nullptr);
     ::sigaction(SIGUSR1, &sa, nullptr);
+    ::sigaction(SIGUSR2, &sa, nullptr);
 
     // The ready line names the address actually bound (the free port when asked for 0).
     int port = g_opt.port;
@@ -746,9 +1198,16 @@ int main(int argc, char** argv)
                 (v6 ? "udp6:[" + g_opt.address + "]:" + std::to_string(port)
                     : "udp:" + g_opt.address + ":" + std::to_string(port)).c_str());
     std::fflush(stdout);
+    g_events.push_back(standardEvent(0));  // coldStart
 
     while (!g_stop) {
+        sendEvents();
         agent_check_and_process(1);
+        sendEvents();
+        if (g_flap) {
+            g_flap = 0;
+            flapPort();
+        }
         if (g_restart) {
             // A switch that rebooted: its up time and its interface counters begin again.
             g_restart = 0;

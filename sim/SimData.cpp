@@ -1127,7 +1127,12 @@ void Store::animatePanel(const std::function<std::uint32_t()>& rand)
     for (int p = 1; p <= kPorts; ++p) {
         auto s = static_cast<std::size_t>(5 + 2 * (p - 1));
         bool up = (b[s] & 0x7f) == 2;
-        // Copper ports come and go now and then; the combo ports keep their medium.
+        // Copper ports come and go now and then; the combo ports keep their medium; a port set
+        // down by its administrator stays down.
+        if (m_adminDown.count(p)) {
+            b[s] = 0x01;
+            continue;
+        }
         if (p <= 8 && rand() % 100 < 3) {
             up = !up;
             if (up)
@@ -1206,6 +1211,61 @@ void Store::restartInterfaceCounters()
             else if (v.type == Type::Counter64)
                 v.big = 0;
         }
+}
+
+// ---- port links ------------------------------------------------------------------------------
+
+namespace {
+
+constexpr int kPanelPorts = 10;
+
+} // namespace
+
+bool Store::portLinkUp(int port) const
+{
+    if (!m_ledObject || port < 1 || port > kPanelPorts)
+        return false;
+    const Instance* led = find(*m_ledObject);
+    const auto s = static_cast<std::size_t>(5 + 2 * (port - 1));
+    return led && led->value.bytes.size() > s && (led->value.bytes[s] & 0x7f) == 2;
+}
+
+bool Store::setPortLink(int port, bool up)
+{
+    if (!m_ledObject || port < 1 || port > kPanelPorts)
+        return false;
+    if (up && m_adminDown.count(port))
+        return false;
+    auto led = m_map.find(*m_ledObject);
+    if (led == m_map.end() || led->second.value.type != Type::OctetString)
+        return false;
+    std::string& b = led->second.value.bytes;
+    if (b.size() < 5 + 2 * kPanelPorts)
+        b.resize(5 + 2 * kPanelPorts, '\0');
+    const auto s = static_cast<std::size_t>(5 + 2 * (port - 1));
+    if (((b[s] & 0x7f) == 2) == up)
+        return false;
+    b[s] = static_cast<char>(up ? 0x02 : 0x01);
+    if (up && b[s + 1] == 0)
+        b[s + 1] = 3;  // 1000 Mbit/s
+    const auto p = static_cast<std::uint32_t>(port);
+    if (auto oper = m_map.find(Oid{1, 3, 6, 1, 2, 1, 2, 2, 1, 8, p}); oper != m_map.end())
+        oper->second.value.num = up ? 1 : 2;
+    if (auto last = m_map.find(Oid{1, 3, 6, 1, 2, 1, 2, 2, 1, 9, p});
+        last != m_map.end() && last->second.value.type == Type::TimeTicks)
+        last->second.value.num = m_uptime ? m_uptime() : 0;
+    return true;
+}
+
+bool Store::setPortAdmin(int port, bool up)
+{
+    if (up) {
+        m_adminDown.erase(port);
+        return setPortLink(port, true);
+    }
+    const bool changed = setPortLink(port, false);
+    m_adminDown.insert(port);
+    return changed;
 }
 
 } // namespace vkrsim

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -196,6 +197,16 @@ public:
     // from zero (the agent restarts its up time with it).
     void restartInterfaceCounters();
 
+    // The link of a port (1..10) as its LED byte, ifOperStatus and ifLastChange show it: a
+    // cable plugged or pulled. Returns whether the link changed. A port set administratively
+    // down stays down whatever happens to its cable.
+    bool setPortLink(int port, bool up);
+    bool portLinkUp(int port) const;
+    // A port's administrative state (ifAdminStatus, or the private port table's admin state):
+    // down takes the link down and keeps it there (the LED animation leaves it alone); up
+    // brings the link back. Returns whether the link changed.
+    bool setPortAdmin(int port, bool up);
+
     const TableDef* tableOf(const Oid& oid) const;  // table whose entry is a prefix of oid
     int tableIndex(const std::string& name) const;
 
@@ -221,6 +232,7 @@ private:
     std::map<Oid, int, OidLess> m_tableByEntry;
     std::vector<Oid> m_subtrees;
     std::optional<Oid> m_ledObject;
+    std::set<int> m_adminDown;  // ports set administratively down
     int m_includeDepth = 0;
     std::function<std::uint32_t()> m_uptime;
 };

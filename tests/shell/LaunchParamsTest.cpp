@@ -205,6 +205,21 @@ const LaunchCase kCases[] = {
                       "AuthProtocol=0\nPrivProtocol=0\nBuiltInViews=yes\n"}},
      {"/I10.0.0.6", "/Rpublic"},
      [](const Result& x) { EXPECT_FALSE(x.r.builtInViews); }},
+    {"TrapPortFromTheFile",
+     {{"10.0.0.7.cfg", "[Program Information]\nAgentPort=161\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
+                      "AuthProtocol=0\nPrivProtocol=0\nTrapPort=10162\n"}},
+     {"/I10.0.0.7", "/Rpublic"},
+     [](const Result& x) { EXPECT_EQ(x.r.trapPort, "10162"); }},
+    // The switch wins over the file, wherever it stands; it is no community either.
+    {"TrapPortSwitchWinsOverTheFile",
+     {{"10.0.0.7.cfg", "[Program Information]\nAgentPort=161\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
+                      "AuthProtocol=0\nPrivProtocol=0\nTrapPort=10162\n"}},
+     {"/I10.0.0.7", "--trap-port=20162", "/Rpublic"},
+     [](const Result& x) {
+         EXPECT_EQ(x.r.trapPort, "20162");
+         EXPECT_EQ(x.d.security.readCommunity, "public");
+     }},
+    {"NoTrapPortGiven", {}, {"/I10.0.0.8", "/Rpublic"}, [](const Result& x) { EXPECT_EQ(x.r.trapPort, ""); }},
     {"FirstListedSwitchWins", {}, {"/I10.0.0.2", "/v3", "/nuser/Rcomm", "/Rcomm2/Wx"},
      [](const Result& x) {
          // "/R" is tried before "/n" and its value runs to the end of the argument.
@@ -261,6 +276,10 @@ TEST(LaunchConversion, BadNumbersEndWithTheirMessage)
         {badLevel, {"/Idev", "/Rx"}, "'high' is not a valid integer value (key SecurityLevel in %F)"},
         {"[Program Information]\nAgentPort=70000\n", {"/Idev", "/Rx"},
          "'70000' is not a valid port number (key AgentPort in %F)"},
+        {nullptr, {"/Idev", "--trap-port=70000"}, "'70000' is not a valid port number"},
+        {nullptr, {"/Idev", "--trap-port="}, "'' is not a valid integer value"},
+        {"[Program Information]\nAgentPort=161\nVersion=1\nSecurityModel=2\nTrapPort=trap\n", {"/Idev", "/Rx"},
+         "'trap' is not a valid integer value (key TrapPort in %F)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

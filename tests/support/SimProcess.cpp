@@ -193,6 +193,20 @@ QList<SimProcess::Request> SimProcess::requests() const
     return out;
 }
 
+QStringList SimProcess::notifications() const
+{
+    QStringList out;
+    QFile f(m_logPath);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return out;
+    QTextStream in(&f);
+    QString line;
+    while (in.readLineInto(&line))
+        if (line.startsWith(QLatin1String("- ")))
+            out.append(line.mid(2));
+    return out;
+}
+
 std::vector<QStringList> SimProcess::requestsSince(int from, const QString& type) const
 {
     std::vector<QStringList> out;

@@ -70,6 +70,9 @@ public:
     // "OID=T:VALUE" (the OID alone where the request carries no value, as reads do).
     std::vector<QStringList> requestsSince(int from, const QString& type) const;
     static bool parseLogLine(const QString& line, Request& out);
+    // The notifications the simulator sent, in order, as their log lines without the "- "
+    // (sim/README.md): "sent TRAP2 v2c public 1.3.6.1.6.3.1.1.5.3 udp:127.0.0.1:PORT", "acked ...".
+    QStringList notifications() const;
 
     static QString binaryPath();
     static QString defaultDataFile();

@@ -7,9 +7,8 @@
 
 namespace testutil {
 
-ToolResult runSnmpTool(const QString& tool, const QStringList& args, int timeoutSec, int retries)
+void startSnmpTool(QProcess& p, const QString& tool, const QStringList& args, int timeoutSec, int retries)
 {
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("MIBS"), QString());
     env.insert(QStringLiteral("HOME"), QDir::tempPath());  // no ~/.snmp of the user
@@ -18,6 +17,12 @@ ToolResult runSnmpTool(const QString& tool, const QStringList& args, int timeout
                             QStringLiteral("-On"), QStringLiteral("-Oe"), QStringLiteral("-t"),
                             QString::number(timeoutSec), QStringLiteral("-r"), QString::number(retries)};
     p.start(QStringLiteral("/usr/bin/") + tool, fixed + args);
+}
+
+ToolResult runSnmpTool(const QString& tool, const QStringList& args, int timeoutSec, int retries)
+{
+    QProcess p;
+    startSnmpTool(p, tool, args, timeoutSec, retries);
     ToolResult r;
     if (!p.waitForFinished(120000)) {
         p.kill();

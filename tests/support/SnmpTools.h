@@ -2,6 +2,7 @@
 // net-snmp's command-line tools (snmpget, snmpwalk, ...) run from tests, with numeric output
 // and no MIB files, and their output parsed.
 #include <QList>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,11 @@ struct ToolResult {
 // Runs /usr/bin/<tool> with -On -Oe, the given timeout and retries, then args. Nothing of the
 // user's own configuration (~/.snmp, MIBS) is read.
 ToolResult runSnmpTool(const QString& tool, const QStringList& args, int timeoutSec = 5, int retries = 0);
+
+// Starts the tool as runSnmpTool does, without waiting: for senders whose peer runs in this
+// process's event loop (an inform waits for its acknowledgement).
+void startSnmpTool(QProcess& process, const QString& tool, const QStringList& args, int timeoutSec = 5,
+                   int retries = 0);
 
 struct ToolLine {
     QString oid, type, value;

@@ -1,5 +1,6 @@
 // Test main for widget tests: an offscreen QApplication with a private runtime folder and a
-// private state folder.
+// private state folder, and main windows that receive notifications on a free port (never the
+// privileged 162, which a test running as root could take from the machine).
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -12,6 +13,8 @@ int main(int argc, char** argv)
     qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     QTemporaryDir stateHome;
     qputenv("XDG_STATE_HOME", stateHome.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("VKR_TRAP_PORT"))
+        qputenv("VKR_TRAP_PORT", "0");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
