@@ -122,7 +122,7 @@ void usage(std::FILE* to)
         "  --seed N               seed of the LED animation\n"
         "  --notify KIND:ADDR:PORT  also send notifications there (repeatable); KIND: v1, v2c,\n"
         "                         v2c-inform, v3, v3-inform (the Trap Manager Table's enabled\n"
-        "                         rows get them too)\n"
+        "                         rows on 127.0.0.0/8 get them too)\n"
         "  --notify-community C   community of the --notify targets (default: the read community)\n"
         "  --notify-user NAME     SNMPv3 user of the --notify targets (default: the first user\n"
         "                         with an authentication key)\n"
@@ -716,7 +716,7 @@ void sendTo(Sink& sink, const Event& e)
 }
 
 // Every destination of the moment: the --notify targets and the Trap Manager Table's enabled
-// rows (status 3), whose version 2 means v1 traps and 1 or 3 v2c traps.
+// rows (status 3) on the loopback network, whose version 2 means v1 traps and 1 or 3 v2c traps.
 std::vector<Sink*> currentSinks()
 {
     std::vector<Sink*> sinks;
@@ -752,6 +752,10 @@ std::vector<Sink*> currentSinks()
         if (!address || address->value.bytes.size() != 4 || !community)
             continue;
         const auto* b = reinterpret_cast<const unsigned char*>(address->value.bytes.data());
+        // A simulator sends nothing off the machine: rows naming other hosts (the shipped data's
+        // managers) are left alone; --notify names any target explicitly.
+        if (b[0] != 127)
+            continue;
         const std::string transport = "udp:" + std::to_string(b[0]) + "." + std::to_string(b[1]) + "."
             + std::to_string(b[2]) + "." + std::to_string(b[3]) + ":162";
         sinkFor(transport, version && version->value.num == 2 ? SNMP_VERSION_1 : SNMP_VERSION_2c, false,
