@@ -253,8 +253,8 @@ bool TSNMPEditorPanel::SetChecked(QPushButton* pressed)
     if (!m_request)
         return false;
     // A new command: a write refused by an earlier one is not repeated after this one's lines.
-    if (m_memo)
-        KtSNMPRequest2Controls::ForgetRefusals(m_memo->window());
+    if (QPlainTextEdit* memo = Memo())
+        KtSNMPRequest2Controls::ForgetRefusals(memo->window());
     KtSNMPRequest2Edits& bind = *m_request;
     KtSNMPVarList& list = bind.VarList();
     const int mode = bind.Mode;
