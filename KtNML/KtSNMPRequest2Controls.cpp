@@ -27,7 +27,7 @@ constexpr int kErrorLine = 1;  // user state of a memo's error lines
 void AppendStatusLine(QPlainTextEdit& memo, const QString& line, bool error)
 {
     QTextCharFormat format;
-    format.setForeground(error ? KtStatusErrorColour() : memo.palette().color(QPalette::Text));
+    format.setForeground(error ? KtStatusErrorColour(memo.palette().color(QPalette::Base)) : memo.palette().color(QPalette::Text));
     format.setFontWeight(error ? QFont::Bold : QFont::Normal);
     QTextCursor cursor(memo.document());
     cursor.movePosition(QTextCursor::End);

@@ -2,6 +2,7 @@
 
 #include "KtNML/KtBoundRow.h"
 #include "KtNML/KtMessages.h"
+#include "views/FormSetup.h"
 #include "views/ListViewTools.h"
 
 #include <QCheckBox>
@@ -28,6 +29,7 @@ constexpr int kCloseWaitMs = 6000;
 TDialogBase::TDialogBase(QWidget* owner, bool enlarge) : QDialog(owner), m_enlarge(enlarge)
 {
     setModal(true);
+    KtSetUpForm(this);  // F5: "Refresh", Ctrl+W: "Close"; lists fit their contents
 }
 
 TDialogBase::~TDialogBase()

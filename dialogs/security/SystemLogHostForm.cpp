@@ -7,6 +7,8 @@
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtSNMPSession.h"
 
+#include "views/WindowTitle.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,8 +97,8 @@ TSystemLogHostForm::TSystemLogHostForm(QWidget* owner, bool enlarge) : TCompanio
 
 QString TSystemLogHostForm::EditorCaption(int mode) const
 {
-    return (mode == TCompanionEditor::kAddMode ? QStringLiteral("Log Host Add: ") : QStringLiteral("Log Host Edit: "))
-        + KtSNMPDefaults.device.address;
+    return KtWindowTitle(mode == TCompanionEditor::kAddMode ? QStringLiteral("Log Host Add: ") : QStringLiteral("Log Host Edit: "),
+                         KtDeviceText());
 }
 
 bool TSystemLogHostForm::IsSyslogPort(const QString& text)

@@ -64,7 +64,7 @@ TEST_F(VlanMenu, StaticTableOpensTheDialogCaptionedWithTheDeviceAddress)
         return 0;
     });
     item->trigger();
-    EXPECT_EQ(title, "VLAN Static: " + sim.address());
+    EXPECT_EQ(title, "VLAN Static: " + sim.address() + ":" + QString::number(sim.port()));
     EXPECT_EQ(rows, 3);
     EXPECT_TRUE(closed);
     EXPECT_EQ(menu->OpenDialog("TVlanStaticForm"), nullptr);
