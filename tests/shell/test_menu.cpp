@@ -136,6 +136,12 @@ TEST_F(MenuTest, TheMenuBarIsReachedFromTheKeyboard)
     QTest::keyClick(popup, Qt::Key_Escape);
     QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : &window, Qt::Key_Escape);
 
+    // Alt alone puts the menu bar under the keyboard (its first menu highlighted, none open).
+    QTest::keyClick(&window, Qt::Key_Alt);
+    EXPECT_TRUE(window.menuBar()->activeAction()) << "Alt did not reach the menu bar";
+    EXPECT_FALSE(QApplication::activePopupWidget());
+    QTest::keyClick(window.menuBar(), Qt::Key_Escape);
+
     // Alt+V opens "VLAN".
     QTest::keyClick(&window, Qt::Key_V, Qt::AltModifier);
     popup = QApplication::activePopupWidget();
