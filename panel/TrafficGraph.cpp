@@ -322,7 +322,10 @@ TTrafficGraphForm::TTrafficGraphForm(int port, const QString& deviceAddress, QWi
     for (int r = 0; r < 2; ++r) {
         auto* caption = new QLabel(QString::fromLatin1(kRows[r]), this);
         QPalette palette = caption->palette();
-        palette.setColor(QPalette::WindowText, r == 0 ? TTrafficPlot::kInColour : TTrafficPlot::kOutColour);
+        // The plot's colours, lighter on a dark window where they would hardly show.
+        const QColor colour = r == 0 ? TTrafficPlot::kInColour : TTrafficPlot::kOutColour;
+        palette.setColor(QPalette::WindowText,
+                         palette.color(QPalette::Window).lightnessF() < 0.5 ? colour.lighter(170) : colour);
         caption->setPalette(palette);
         numbers->addWidget(caption, r + 1, 0);
         for (int c = 0; c < 3; ++c) {
