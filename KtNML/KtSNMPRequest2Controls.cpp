@@ -31,7 +31,7 @@ const char* const kPendingRefusal = "vkrPendingRefusal";
 void AppendStatusLine(QPlainTextEdit& memo, const QString& line, bool error)
 {
     QTextCharFormat format;
-    format.setForeground(error ? KtStatusErrorColour() : memo.palette().color(QPalette::Text));
+    format.setForeground(error ? KtStatusErrorColour(memo.palette().color(QPalette::Base)) : memo.palette().color(QPalette::Text));
     format.setFontWeight(error ? QFont::Bold : QFont::Normal);
     QTextCursor cursor(memo.document());
     cursor.movePosition(QTextCursor::End);

@@ -43,6 +43,12 @@ class QTreeWidgetItem;
 
 // The colour of error lines in a status memo.
 inline QColor KtStatusErrorColour() { return QColor(0xC0, 0x00, 0x00); }
+// The same on a given background: a lighter red on a dark one (a dark palette), where the
+// dark red would hardly show.
+inline QColor KtStatusErrorColour(const QColor& background)
+{
+    return background.lightnessF() < 0.5 ? QColor(0xFF, 0x70, 0x70) : KtStatusErrorColour();
+}
 
 class KtSNMPRequest2Controls : public QObject {
     Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include "KtNML/KtMessages.h"
 #include "KtNML/KtSyncWait.h"
+#include "views/FormSetup.h"
 #include "views/ListViewTools.h"
 
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 TDialogBase::TDialogBase(QWidget* owner, bool enlarge) : QDialog(owner), m_enlarge(enlarge)
 {
     setModal(true);
+    KtSetUpForm(this);  // F5: "Refresh", Ctrl+W: "Close"; lists fit their contents
 }
 
 TDialogBase::~TDialogBase()

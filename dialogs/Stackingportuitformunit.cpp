@@ -56,6 +56,10 @@ void TStackingPortUitForm::AddUnit(const QString& caption, int portCount, int co
     UnitSheets.append(sheet);
 
     const int fontSize = FontSize(area);
+    // Columns five font sizes apart, wider where a box needs more (a large font or style).
+    int pitch = fontSize * 5;
+    for (int i = 0; i < portCount; ++i)
+        pitch = qMax(pitch, QCheckBox(QString::number(i + 1)).sizeHint().width() + 4);
     int right = 0;
     int bottom = 0;
     for (int i = 0; i < portCount; ++i) {
@@ -65,9 +69,9 @@ void TStackingPortUitForm::AddUnit(const QString& caption, int portCount, int co
         const int boxHeight = box->sizeHint().height();
         const int column = i % columns;
         const int row = i / columns;
-        const int left = fontSize * column * 5 + 20;
+        const int left = pitch * column + 20;
         const int top = row * boxHeight + 4;
-        const int width = int(text.size()) * fontSize + 3 * fontSize;
+        const int width = qMax(int(text.size()) * fontSize + 3 * fontSize, box->sizeHint().width());
         box->setGeometry(left, top, width, boxHeight);
         box->hide();
         right = qMax(right, left + width);
@@ -86,8 +90,35 @@ void TStackingPortUitForm::ShowUnit(const QString& modelName, int portCount)
     // A hidden tab would hide its page too; the bar itself stays hidden.
     UnitPageControl->setTabVisible(index, true);
     UnitPageControl->setCurrentIndex(index);
-    for (int i = 0; i < portCount && std::size_t(i) < PortBoxes.size(); ++i)
+    QRect shown;
+    for (int i = 0; i < portCount && std::size_t(i) < PortBoxes.size(); ++i) {
         PortBoxes[std::size_t(i)]->show();
+        shown |= PortBoxes[std::size_t(i)]->geometry();
+    }
+    FitShownBoxes(shown);
+}
+
+// The boxes shown fit without a scroll bar: the page's scroll area, and every scroll area the
+// grid sits in within its window, is made at least as big as they need (the window grows).
+void TStackingPortUitForm::FitShownBoxes(const QRect& shown)
+{
+    if (shown.isEmpty())
+        return;
+    const QSize need(shown.right() + 1 + 4, shown.bottom() + 1 + 4);
+    if (QWidget* area = PortBoxes.front()->parentWidget())
+        area->resize(need);
+    setMinimumSize(need);
+    for (QWidget* w = this; w && !w->isWindow(); w = w->parentWidget()) {
+        auto* scroll = qobject_cast<QScrollArea*>(w);
+        if (!scroll)
+            continue;
+        const int frame = 2 * scroll->frameWidth();
+        scroll->setMinimumSize(qMax(scroll->minimumWidth(), need.width() + frame),
+                               qMax(scroll->minimumHeight(), need.height() + frame));
+    }
+    if (!UnitSheets.isEmpty())
+        if (auto* sheetScroll = UnitSheets.first()->findChild<QScrollArea*>())
+            sheetScroll->setMinimumSize(need + QSize(2, 2) * sheetScroll->frameWidth());
 }
 
 void TStackingPortUitForm::UncheckAll()

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QCheckBox;
+class QRect;
 class QTabWidget;
 
 class TStackingPortUitForm : public QWidget {
@@ -37,4 +38,7 @@ public:
     QTabWidget* UnitPageControl = nullptr;
     std::vector<QCheckBox*> PortBoxes;  // creation order, over all units
     QList<QWidget*> UnitSheets;
+
+private:
+    void FitShownBoxes(const QRect& shown);
 };

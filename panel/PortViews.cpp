@@ -5,6 +5,8 @@
 #include "panel/PanelHost.h"
 #include "views/Guiconfigform.h"
 
+#include "views/WindowTitle.h"
+
 #include <QToolButton>
 
 namespace {
@@ -78,8 +80,7 @@ std::unique_ptr<TConfigForm> BuildPortView(TPortView kind, const QString& instan
     const QString port = dot < 0 ? instance : instance.left(dot);
     const QString medium = dot < 0 ? QString() : instance.mid(dot + 1, 1);
     if (medium == QLatin1String("1") || medium == QLatin1String("2"))
-        form->setWindowTitle(PortViewCaption(kind) + QStringLiteral(" : ") + deviceAddress + QStringLiteral(" / ") +
-                             QStringLiteral("Port") + QStringLiteral(" ") + port);
+        form->setWindowTitle(KtWindowTitle(PortViewCaption(kind), deviceAddress) + QStringLiteral(" / Port ") + port);
     return form;
 }
 

@@ -3,6 +3,9 @@
 #include "KtNML/KtSNMPRequest.h"
 #include "panel/PanelHost.h"
 
+#include "views/FormSetup.h"
+#include "views/WindowTitle.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -204,8 +207,14 @@ TTrafficPlot::TTrafficPlot(const TTrafficSeries& series, QWidget* parent) : QWid
 
 QRect TTrafficPlot::PlotArea() const
 {
-    // Room for the rate labels on the left, the legend above, the time labels below.
-    return QRect(QPoint(78, 24), QPoint(width() - 14, height() - 26));
+    // Room for the rate labels on the left, the legend above, the time labels below, measured
+    // in the plot's font (a large font or a scaled screen must not cut "-10 min" or a rate).
+    const QFontMetrics fm(font());
+    const int left = std::max(78, fm.horizontalAdvance(QStringLiteral("999.9 Mbit/s")) + 10);
+    const int right = std::max(14, fm.horizontalAdvance(QStringLiteral("now")) / 2 + 6);
+    const int top = std::max(24, fm.height() + 10);
+    const int bottom = std::max(26, fm.height() + 8);
+    return QRect(QPoint(left, top), QPoint(width() - right, height() - bottom));
 }
 
 void TTrafficPlot::paintEvent(QPaintEvent*)
@@ -244,7 +253,8 @@ void TTrafficPlot::paintEvent(QPaintEvent*)
     for (int m = 0; m <= 10; m += 2) {
         const int x = area.right() - area.width() * m / 10;
         const QString label = m == 0 ? QStringLiteral("now") : QStringLiteral("-%1 min").arg(m);
-        p.drawText(QRect(x - 30, area.bottom() + 4, 60, fm.height()), Qt::AlignHCenter | Qt::AlignTop, label);
+        const int half = fm.horizontalAdvance(label) / 2 + 2;
+        p.drawText(QRect(x - half, area.bottom() + 4, 2 * half, fm.height()), Qt::AlignHCenter | Qt::AlignTop, label);
     }
     p.drawRect(area);
 
@@ -276,14 +286,14 @@ void TTrafficPlot::paintEvent(QPaintEvent*)
         p.drawText(QPoint(x + 22, 8 + fm.ascent() / 2 + 2), text);
         x += 22 + fm.horizontalAdvance(text) + 16;
     }
-    p.drawText(QRect(area.right() - 200, 0, 200, 20), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("bit/s"));
+    p.drawText(QRect(area.right() - 200, 0, 200, area.top() - 4), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("bit/s"));
 }
 
 // ---- window -------------------------------------------------------------------------------------
 
 QString TTrafficGraphForm::Caption(int port, const QString& deviceAddress)
 {
-    return QStringLiteral("Traffic Graph : ") + deviceAddress + QStringLiteral(" / Port ") + QString::number(port);
+    return KtWindowTitle(QStringLiteral("Traffic Graph"), deviceAddress) + QStringLiteral(" / Port ") + QString::number(port);
 }
 
 TTrafficGraphForm::TTrafficGraphForm(int port, const QString& deviceAddress, QWidget* parent,
@@ -297,6 +307,7 @@ TTrafficGraphForm::TTrafficGraphForm(int port, const QString& deviceAddress, QWi
     setObjectName(QStringLiteral("TrafficGraphForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Caption(port, deviceAddress));
+    KtSetUpForm(this);  // Ctrl+W closes it
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_plot, 1);
@@ -311,7 +322,10 @@ TTrafficGraphForm::TTrafficGraphForm(int port, const QString& deviceAddress, QWi
     for (int r = 0; r < 2; ++r) {
         auto* caption = new QLabel(QString::fromLatin1(kRows[r]), this);
         QPalette palette = caption->palette();
-        palette.setColor(QPalette::WindowText, r == 0 ? TTrafficPlot::kInColour : TTrafficPlot::kOutColour);
+        // The plot's colours, lighter on a dark window where they would hardly show.
+        const QColor colour = r == 0 ? TTrafficPlot::kInColour : TTrafficPlot::kOutColour;
+        palette.setColor(QPalette::WindowText,
+                         palette.color(QPalette::Window).lightnessF() < 0.5 ? colour.lighter(170) : colour);
         caption->setPalette(palette);
         numbers->addWidget(caption, r + 1, 0);
         for (int c = 0; c < 3; ++c) {

@@ -8,8 +8,10 @@ class QPushButton;
 
 inline constexpr const char* kAboutCaption = "About VKR-2207 Module";
 inline constexpr const char* kAboutTitle = "Norvale VKR-2207 Management Module";
-inline constexpr const char* kReleaseText = "Release Version 1.00(Build 2007/08/28)";
-inline constexpr const char* kDebugReleaseText = "Release Version 1.00D05(Build 2007/09/28)";
+// VKR_RELEASE is the project's version (CMakeLists.txt): the package carries the same.
+inline constexpr const char* kRelease = VKR_RELEASE;
+inline constexpr const char* kReleaseText = "Release Version " VKR_RELEASE "(Build 2007/08/28)";
+inline constexpr const char* kDebugReleaseText = "Release Version " VKR_RELEASE "D05(Build 2007/09/28)";
 
 class TAboutForm : public QDialog {
     Q_OBJECT

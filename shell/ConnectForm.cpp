@@ -5,6 +5,7 @@
 #include "KtNML/KtValueCodec.h"
 #include "shell/Mainunit.h"
 #include "snmp/SnmpSession.h"
+#include "views/FormKeys.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -153,11 +154,14 @@ void TConnectForm::Build()
     MM_TestResult->setObjectName(QStringLiteral("MM_TestResult"));
     MM_TestResult->setReadOnly(true);
     MM_TestResult->setMaximumHeight(90);
+    MM_TestResult->setTabChangesFocus(true);  // Tab goes on to the buttons
     outer->addWidget(MM_TestResult);
     LB_Identity = new QLabel(this);
     LB_Identity->setObjectName(QStringLiteral("LB_Identity"));
     LB_Identity->setWordWrap(true);
-    LB_Identity->setStyleSheet(QStringLiteral("color: #b00000"));
+    // Dark red, or a light red on a dark palette where dark red would hardly show.
+    LB_Identity->setStyleSheet(palette().color(QPalette::Window).lightnessF() < 0.5 ? QStringLiteral("color: #ff7070")
+                                                                                      : QStringLiteral("color: #b00000"));
     LB_Identity->hide();
     outer->addWidget(LB_Identity);
 
@@ -186,6 +190,7 @@ void TConnectForm::Build()
 
     // Start as most switches are reached: SNMPv2c with the usual communities.
     SetSettings(ConnectSettings{});
+    FormKeys::OrderTabsAsShown(this);
 }
 
 void TConnectForm::UpdateEnabled()

@@ -6,6 +6,7 @@
 #include "views/CounterRates.h"
 #include "views/Guiconfigform.h"
 #include "views/SNMPListViewPanel.h"
+#include "views/WindowTitle.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 
 #include <cmath>
@@ -444,6 +446,21 @@ constexpr KtMenuItem kMainMenu[] = {
       Empty(1, "Test", Hidden),
 };
 
+// The keyboard letter of each menu of the bar (Alt+letter, "&" before it); the words of the
+// captions stay as they are. A menu without an entry has none.
+constexpr std::pair<const char*, const char*> kMenuMnemonics[] = {
+    {"Basic Configuration", "&Basic Configuration"},
+    {"RMON", "&RMON"},
+    {"Bridge", "Brid&ge"},
+    {"VLAN", "&VLAN"},
+    {"SNMP V3", "&SNMP V3"},
+    {"Security Management", "Se&curity Management"},
+    {"Layer 2 Management", "&Layer 2 Management"},
+    {"Single IP", "Single &IP"},
+    {"Snapshots", "S&napshots"},
+    {"Help", "&Help"},
+};
+
 constexpr KtMenuItem kPortPopup[] = {
     Shell(0, "Port Information", KtShellCommand::PortInformation),
     Shell(0, "Traffic Graph", KtShellCommand::TrafficGraph),
@@ -453,6 +470,16 @@ constexpr KtMenuItem kPortPopup[] = {
 QString CaptionOf(const KtMenuItem& item)
 {
     return QString::fromUtf8(item.caption);
+}
+
+// The text a menu of the bar shows: its caption with its keyboard letter marked.
+QString ShownCaption(const KtMenuItem& item)
+{
+    if (item.depth == 0)
+        for (const auto& [caption, marked] : kMenuMnemonics)
+            if (QLatin1String(caption) == QLatin1String(item.caption))
+                return QString::fromUtf8(marked);
+    return CaptionOf(item);
 }
 
 QString PathPart(const KtMenuItem& item)
@@ -530,7 +557,7 @@ void TMainMenu::Build(QMainWindow* window)
         const QString caption = CaptionOf(item);
         const QString path = KtMenuPath(items, i);
         if (item.kind == KtMenuKind::Submenu) {
-            QMenu* menu = open.empty() ? bar->addMenu(caption) : open.back()->addMenu(caption);
+            QMenu* menu = open.empty() ? bar->addMenu(ShownCaption(item)) : open.back()->addMenu(caption);
             menu->setObjectName(caption);
             action = menu->menuAction();
             open.push_back(menu);
@@ -546,6 +573,11 @@ void TMainMenu::Build(QMainWindow* window)
         m_byPath[path] = action;
     }
 
+    // F10 opens the first menu of the bar, as Alt+letter opens its own (arrows go on from there).
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), window);
+    f10->setObjectName(QStringLiteral("MenuBarKey"));
+    connect(f10, &QShortcut::activated, this, [this, bar] { OpenMenuBar(bar); });
+
     // Built after the menu bar, so a caption both carry is found in the menu bar first.
     m_portPopup = new QMenu(window);
     m_portPopup->setObjectName(QStringLiteral("PortInfoPopupMenu"));
@@ -556,6 +588,16 @@ void TMainMenu::Build(QMainWindow* window)
         connect(action, &QAction::triggered, this, [this, &item] { Trigger(item, CaptionOf(item)); });
         m_items[action] = {&item, QStringLiteral("PortInfoPopupMenu / ") + CaptionOf(item)};
     }
+}
+
+void TMainMenu::OpenMenuBar(QMenuBar* bar)
+{
+    for (QAction* action : bar->actions())
+        if (action->isVisible() && action->isEnabled() && action->menu()) {
+            bar->setFocus(Qt::ShortcutFocusReason);
+            bar->setActiveAction(action);
+            return;
+        }
 }
 
 QAction* TMainMenu::FindItem(const QString& path) const
@@ -680,7 +722,7 @@ void TMainMenu::RunDialog(const KtMenuItem& item)
     if (!dialog)
         return;
     entry.instance = dialog.get();
-    dialog->setWindowTitle(entry.captionPrefix + Address());
+    dialog->setWindowTitle(KtWindowTitle(entry.captionPrefix, Address()));
     Exec(dialog.get());
     if (item.step == KtMenuStep::RmonGateOnClose && m_hooks.rmonGate)
         m_hooks.rmonGate();
@@ -693,7 +735,7 @@ void TMainMenu::RunDialog(const KtMenuItem& item)
 TConfigForm* TMainMenu::BuildGenericView(const KtViewEntry& entry)
 {
     // 1. The caption: the view's prefix and the device address.
-    m_currentCaption = QString::fromUtf8(entry.captionPrefix) + Address();
+    m_currentCaption = KtWindowTitle(QString::fromUtf8(entry.captionPrefix), Address());
     // 2. The host form.
     auto form = std::make_unique<TConfigForm>(qobject_cast<QWidget*>(parent()));
     try {
@@ -756,12 +798,14 @@ TConfigForm* TMainMenu::BuildGenericView(const KtViewEntry& entry)
     return form.release();
 }
 
-void TMainMenu::OpenGenericView(const KtViewEntry& entry, KtMenuStep step)
+void TMainMenu::OpenGenericView(const KtViewEntry& entry, KtMenuStep step, const QString& notice)
 {
     RunStepBefore(step);
     std::unique_ptr<TConfigForm> form(BuildGenericView(entry));
     if (!form)
         return;
+    if (!notice.isEmpty())
+        form->Panel()->SetNotice(notice);
     // 9. Modal; destroyed (with its request) once the loop ends.
     Exec(form.get());
     if (step == KtMenuStep::RmonGateOnClose && m_hooks.rmonGate)

@@ -6,6 +6,9 @@
 // registered factories, external tools through a registered launcher, and the shell's own
 // functions (front panel, help, about) through registered handlers.
 //
+// The menus of the bar show a keyboard letter ("&Basic Configuration"); their object names and
+// paths are the plain captions.
+//
 // Every QMenu and QAction carries its caption as object name, so run-time rules can find an
 // item with findChild<QAction*>(caption); where a caption occurs more than once the first
 // in menu order is found (see FindItem for a path lookup).
@@ -24,6 +27,7 @@ class QAction;
 class QDialog;
 class QMainWindow;
 class QMenu;
+class QMenuBar;
 class QWidget;
 class TConfigForm;
 
@@ -75,7 +79,7 @@ QString KtMenuPath(std::span<const KtMenuItem> items, std::size_t i);
 
 // What the commands need from the main window and the gates. Unset hooks are skipped.
 struct TMenuHooks {
-    std::function<QString()> deviceAddress;  // caption suffix of every view
+    std::function<QString()> deviceAddress;  // the device in every view's title (KtWindowTitle)
     std::function<double()> displayScale;    // 1.0 or 1.25
     std::function<void()> rmonGate;          // after "RMON Control" and "Layer2 Device Control"
     std::function<void()> dot1xGate;         // after the 802.1X "Configuration" view
@@ -107,6 +111,9 @@ public:
 
     QMenu* PortInfoPopupMenu() const { return m_portPopup; }
 
+    // What F10 does: opens the first menu of the bar that can open.
+    static void OpenMenuBar(QMenuBar* bar);
+
     // Dialog, tool and shell items stay disabled until their implementation is registered
     // (during start-up, before the gates first run: registering enables every item it serves).
     void RegisterDialog(const QString& className, const QString& captionPrefix, DialogFactory factory);
@@ -117,8 +124,9 @@ public:
     QDialog* OpenDialog(const QString& className) const;
 
     // Opens a generic view the way its menu command does (steps and extra work included);
-    // step is the command's extra work.
-    void OpenGenericView(const KtViewEntry& entry, KtMenuStep step = KtMenuStep::None);
+    // step is the command's extra work, notice a line the view shows about itself.
+    void OpenGenericView(const KtViewEntry& entry, KtMenuStep step = KtMenuStep::None,
+                         const QString& notice = QString());
 
     // Builds the form of a generic view without showing it (null when the build failed; the
     // message was shown). The caller owns the form.

@@ -17,6 +17,7 @@
 #include "shell/ModuleFiles.h"
 #include "shell/SnapshotForm.h"
 #include "shell/TrapReceiverForm.h"
+#include "views/WindowTitle.h"
 
 #include <QAction>
 #include <QApplication>
@@ -125,13 +126,13 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent) : QMainWindo
         if (TMainMenu* menu = TMainMenu::Of(this))
             menu->SetShellHandler(command, [this, kind] {
                 if (auto* host = findChild<TPanelHost*>(QStringLiteral("PanelHost"), Qt::FindDirectChildrenOnly))
-                    OpenPortView(*host, kind, DeviceAddress());
+                    OpenPortView(*host, kind, DeviceTitle());
             });
     // The port's live traffic graph: a window of its own beside the panel.
     if (TMainMenu* menu = TMainMenu::Of(this))
         menu->SetShellHandler(KtShellCommand::TrafficGraph, [this] {
             if (auto* host = findChild<TPanelHost*>(QStringLiteral("PanelHost"), Qt::FindDirectChildrenOnly))
-                OpenTrafficGraph(*host, DeviceAddress());
+                OpenTrafficGraph(*host, DeviceTitle());
         });
 
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -160,7 +161,7 @@ TMainForm::~TMainForm()
 void TMainForm::CreateMenus()
 {
     TMenuHooks hooks;
-    hooks.deviceAddress = [this] { return DeviceAddress(); };
+    hooks.deviceAddress = [this] { return DeviceTitle(); };
     hooks.displayScale = [this] { return ScaleFactor(); };
     hooks.rmonGate = [this] { RmonGate(); };
     hooks.dot1xGate = [this] { Dot1xGate(); };
@@ -208,6 +209,11 @@ void TMainForm::Dot1xGate()
 void TMainForm::ReadStpVersion()
 {
     m_deviceStatus->Read(TDeviceStatus::StpVersion);
+}
+
+QString TMainForm::DeviceTitle() const
+{
+    return KtDeviceText(m_launch.deviceAddress, KtSNMPDefaults.device.port);
 }
 
 QAction* TMainForm::MenuAction(const QString& name) const
@@ -268,7 +274,7 @@ void TMainForm::ApplyCommandLine(const QStringList& arguments)
 void TMainForm::OnCreate()
 {
     m_activated = false;
-    setWindowTitle(m_launch.deviceAddress);
+    setWindowTitle(DeviceTitle());
     m_deviceStatus = std::make_unique<TDeviceStatus>(this, ST_RmonState, ST_STPVersion, ST_8021xStatus,
                                                      [this](const QString& message) { SetStatusText(message); });
 }
@@ -286,11 +292,13 @@ void TMainForm::RunTool(const QString& argument)
             program = m_toolStarter.find(tool);
         if (m_launch.builtInViews || program.isEmpty()) {
             const QString shown = views.size() > 1 ? QStringLiteral("views") : QStringLiteral("view");
-            SetStatusText(m_launch.builtInViews
-                              ? QStringLiteral("BuiltInViews=1: showing the built-in %1").arg(shown)
-                              : QStringLiteral("%1 not installed: showing the built-in %2").arg(tool, shown));
+            const QString notice = m_launch.builtInViews
+                                       ? QStringLiteral("BuiltInViews=1: showing the built-in %1").arg(shown)
+                                       : QStringLiteral("%1 not installed: showing the built-in %2").arg(tool, shown);
+            // Said in each view, where it stays (the LED poll rewrites the status bar).
+            SetStatusText(notice);
             for (const KtViewEntry& view : views)
-                menu->OpenGenericView(view);
+                menu->OpenGenericView(view, KtMenuStep::None, notice);
             return;
         }
     }

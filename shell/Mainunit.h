@@ -43,6 +43,8 @@ public:
     const LaunchRecord& Launch() const { return m_launch; }
     const PresenceFlags& Presence() const { return m_presence; }
     const QString& DeviceAddress() const { return m_launch.deviceAddress; }
+    // The device as window titles name it: the address, with ":<port>" when it is not 161.
+    QString DeviceTitle() const;
     const QString& ModuleFolder() const { return m_moduleFolder; }
     const QString& ConfigFolder() const { return m_configFolder; }
     // Where the message catalogues were read from ("" is the working folder).

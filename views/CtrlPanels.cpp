@@ -235,7 +235,9 @@ void TEditsPanel::SetRowReadOnly(int i)
     } else {
         row.Value->setEnabled(false);
     }
-    SetColours(row.Value, Qt::black, palette().color(QPalette::Button));
+    // Black on the button face; with a dark palette its own text colour (black would not show).
+    const QColor face = palette().color(QPalette::Button);
+    SetColours(row.Value, face.lightnessF() < 0.5 ? palette().color(QPalette::ButtonText) : QColor(Qt::black), face);
 }
 
 void TEditsPanel::SetRowEditable(int i)
@@ -343,10 +345,34 @@ void TEditsPanel::Layout(bool resize)
         bottom = std::max(bottom, top + height);
     }
     m_box->resize(right + kEdgeRoom, bottom + kEdgeRoom);
+    m_rowsRight = right;
     // The scroll box's frame comes on top, so that the rows fit without scroll bars.
     const int frame = 2 * m_scroll->frameWidth();
     if (resize)
         this->resize(right + kEdgeRoom + frame, bottom + kEdgeRoom + frame);
+    GrowEdits();
+}
+
+void TEditsPanel::resizeEvent(QResizeEvent* event)
+{
+    TContentPanel::resizeEvent(event);
+    GrowEdits();
+}
+
+void TEditsPanel::GrowEdits()
+{
+    const int frame = 2 * m_scroll->frameWidth();
+    const int extra = std::max(0, width() - frame - (m_rowsRight + kEdgeRoom));
+    const KtSNMPVarList& list = m_request ? m_request->VarList() : KtSNMPVarList();
+    for (int i = 0; i < RowCount() && i < list.Count(); ++i) {
+        Row& row = RowAt(i);
+        if (!qobject_cast<QLineEdit*>(row.Value) || (list.Item(i).Access & KtAcc::Hidden))
+            continue;
+        row.Value->resize(ValueWidth + extra, row.Value->height());
+        if (row.Rate)
+            row.Rate->move(row.Value->geometry().right() + 1 + 5, row.Rate->y());
+    }
+    m_box->resize(m_rowsRight + extra + kEdgeRoom, m_box->height());
 }
 
 TCompositePanel* TEditsPanel::MakeCompositeRow(int i)

@@ -173,7 +173,15 @@ signals:
     // A tick box was clicked by the operator.
     void TickClicked();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // The edits take the room the window gives beyond the rows' own width (long texts such as
+    // a system description are read in full when the window is widened); lists keep theirs.
+    void GrowEdits();
+    int m_rowsRight = 0;  // the rows' own right edge (Layout)
+
     QPointer<KtSNMPRequest2Edits> m_request;  // gone once the host form released it
     QScrollArea* m_scroll = nullptr;
     QWidget* m_box = nullptr;

@@ -78,6 +78,10 @@ TListViewTools::TListViewTools(QTreeWidget* list) : QObject(list), m_list(list),
     connect(m_copy, &QAction::triggered, this, [this] { Guarded(m_list, [this] { CopySelected(); }); });
     connect(m_copyAll, &QAction::triggered, this, [this] { Guarded(m_list, [this] { CopyAll(); }); });
     connect(m_export, &QAction::triggered, this, [this] { Guarded(m_list, [this] { ExportCsv(); }); });
+    // The keys the list answers, shown beside their items (the list handles them itself).
+    m_copy->setShortcut(QKeySequence::Copy);
+    m_copy->setShortcutContext(Qt::WidgetShortcut);
+    m_copy->setShortcutVisibleInContextMenu(true);
     list->addActions({m_copy, m_copyAll, m_export});
     // A list with a menu of its own keeps it.
     if (list->contextMenuPolicy() == Qt::DefaultContextMenu)

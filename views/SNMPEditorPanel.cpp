@@ -2,6 +2,7 @@
 
 #include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPRequest2Controls.h"
+#include "views/FormSetup.h"
 #include "views/Guiconfigform.h"
 #include "views/ViewDialogs.h"
 
@@ -9,6 +10,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -56,6 +58,7 @@ bool HostClosing(const QWidget* host)
 void FitPanelIntoHost(QDialog* form, TSNMPPanel* panel)
 {
     panel->SetHostForm(form);
+    KtSetUpForm(form);
     const QSize want = panel->FrameSize().isValid() ? panel->FrameSize() : panel->size();
     const int width = std::min(std::max(form->width(), want.width()), kMaxClientWidth);
     const int height = std::min(std::max(form->height(), want.height()), kMaxClientHeight);
@@ -92,6 +95,13 @@ TSNMPPanel::TSNMPPanel(QWidget* parent, QPlainTextEdit* memo, KtSNMPRequest2Edit
     m_contentArea = new QWidget;
     m_contentArea->setObjectName(QStringLiteral("ContentArea"));
     QVBoxLayout* column = FillLayout(m_contentArea);
+    m_notice = new QLabel;
+    m_notice->setObjectName(QStringLiteral("Notice"));
+    m_notice->setWordWrap(true);
+    m_notice->setContentsMargins(4, 2, 4, 2);
+    m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_notice->hide();
+    column->addWidget(m_notice, 0);
     m_contentHolder = new QWidget;
     m_contentHolder->setObjectName(QStringLiteral("ContentHolder"));
     FillLayout(m_contentHolder);
@@ -135,6 +145,12 @@ void TSNMPPanel::ShowContent(QWidget* control)
                                 m_buttons->ColumnHeight());
     m_frameSize = QSize(width, height);
     resize(m_frameSize);
+}
+
+void TSNMPPanel::SetNotice(const QString& text)
+{
+    m_notice->setText(text);
+    m_notice->setVisible(!text.isEmpty());
 }
 
 void TSNMPPanel::Refresh()

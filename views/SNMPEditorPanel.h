@@ -12,6 +12,7 @@
 #include <functional>
 
 class QDialog;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QSplitter;
@@ -49,6 +50,11 @@ public:
     // Closes the host form.
     void CloseHost();
 
+    // A line about the view itself (why it is the view shown, say) above its content: it
+    // stays until replaced, whatever the view's requests report. Empty hides it.
+    void SetNotice(const QString& text);
+    QLabel* Notice() const { return m_notice; }
+
 protected:
     // Runs a button's work; what it raises goes to the status memo (nothing leaves a slot).
     void RunGuarded(const std::function<void()>& work);
@@ -62,6 +68,7 @@ private:
     QWidget* m_contentArea = nullptr;
     QWidget* m_contentHolder = nullptr;
     TMsgPanel* m_msgPanel = nullptr;
+    QLabel* m_notice = nullptr;
     QPointer<QPlainTextEdit> m_memo;
     QPointer<QWidget> m_content;
     QPointer<QWidget> m_hostForm;

@@ -7,6 +7,8 @@
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
 
+#include "views/WindowTitle.h"
+
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -75,7 +77,7 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget* owner, bool enlarge)
     setObjectName(QStringLiteral("AggregatorPortTableForm"));
     BuildControls();
     SetFormSize(640, 560);
-    setWindowTitle(QStringLiteral("Aggregator Port Table: ") + KtSNMPDefaults.device.address);
+    setWindowTitle(KtWindowTitle(QStringLiteral("Aggregator Port Table: "), KtDeviceText()));
     FormCreate();
 }
 

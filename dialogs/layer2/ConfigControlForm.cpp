@@ -6,6 +6,8 @@
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtSNMPSession.h"
 
+#include "views/WindowTitle.h"
+
 #include <QComboBox>
 #include <QPushButton>
 
@@ -69,7 +71,7 @@ TMultipleConfigControlForm::TMultipleConfigControlForm(QWidget* owner, bool enla
 
 QString TMultipleConfigControlForm::EditorCaption(int) const
 {
-    return kEditCaption + KtSNMPDefaults.device.address;
+    return KtWindowTitle(kEditCaption, KtDeviceText());
 }
 
 bool TMultipleConfigControlForm::SetButtonClick()

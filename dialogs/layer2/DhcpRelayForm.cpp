@@ -8,6 +8,8 @@
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtSNMPSession.h"
 
+#include "views/WindowTitle.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,7 +86,7 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget* owner, bool enlarge) : TCompanio
 
 QString TBOOTCtrlTableForm::EditorCaption(int) const
 {
-    return QStringLiteral("New DHCP Control: ") + KtSNMPDefaults.device.address;
+    return KtWindowTitle(QStringLiteral("New DHCP Control: "), KtDeviceText());
 }
 
 void TBOOTCtrlTableForm::DeleteButtonClick()

@@ -8,6 +8,8 @@
 #include "KtNML/KtSNMPSession.h"
 #include "dialogs/layer2/StpTables.h"
 
+#include "views/WindowTitle.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -239,7 +241,7 @@ void TMSTPPortStateForm::btnEditClick()
         ShowMessage(kNotComplete);
         return;
     }
-    EditForm->setWindowTitle(kEditCaption + KtSNMPDefaults.device.address);
+    EditForm->setWindowTitle(KtWindowTitle(kEditCaption, KtDeviceText()));
     EditForm->exec();
     btnEdit->setEnabled(false);
     ReadVersion();

@@ -7,6 +7,8 @@
 #include "dialogs/FormControls.h"
 #include "dialogs/security/AclOptions.h"
 
+#include "views/WindowTitle.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -196,7 +198,7 @@ void TMethodListForm::BuildControls()
 void TMethodListForm::FormCreate()
 {
     if (m_kind.captionAtCreation)
-        setWindowTitle(QString::fromLatin1(m_kind.captionPrefix) + KtSNMPDefaults.device.address);
+        setWindowTitle(KtWindowTitle(QString::fromLatin1(m_kind.captionPrefix), KtDeviceText()));
     KtSNMPRequest2Edits& table = AddTableRequest(m_kind.table, 1, QLatin1String(m_kind.listName), ListView1);
     table.BindFormatted(kName, kNameFormat, {NameEdit});
     for (int n = 1; n <= kMethodCount; ++n) {

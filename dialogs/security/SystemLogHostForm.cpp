@@ -8,6 +8,8 @@
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtSNMPSession.h"
 
+#include "views/WindowTitle.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,8 +80,8 @@ TSystemLogHostForm::TSystemLogHostForm(QWidget* owner, bool enlarge) : TCompanio
 
 QString TSystemLogHostForm::EditorCaption(int mode) const
 {
-    return (mode == TCompanionEditor::kAddMode ? QStringLiteral("Log Host Add: ") : QStringLiteral("Log Host Edit: "))
-        + KtSNMPDefaults.device.address;
+    return KtWindowTitle(mode == TCompanionEditor::kAddMode ? QStringLiteral("Log Host Add: ") : QStringLiteral("Log Host Edit: "),
+                         KtDeviceText());
 }
 
 bool TSystemLogHostForm::IsSyslogPort(const QString& text)

@@ -4,11 +4,16 @@
 #include "KtNML/KtSNMPRequest2Controls.h"
 #include "KtNML/KtSNMPVarList.h"
 #include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/layer2/PortGridPages.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QTest>
+#include <QVBoxLayout>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -92,6 +97,47 @@ TEST(PortGridBinding, APortListBindsTheFirstBoxesOfAManyUnitGrid)
     // Every box against 32 bits is the fault: more boxes than the list names.
     EXPECT_THROW(request.BindBitsList(0, TStackingPortUitForm::BitIndexText(32), grid.PortBoxes), KtException);
     EXPECT_NO_THROW(request.BindBitsList(0, TStackingPortUitForm::BitIndexText(32), first));
+}
+
+} // namespace
+
+namespace {
+
+// Ten ports on tab pages, each grid inside a scroll area as the dialogs build them, in a
+// window shrunk as far as its layout lets it: no page scrolls, every box is in sight, at the
+// usual font and at a large one.
+TEST(PortGridPagesTest, TenPortsFitWithoutAScrollBar)
+{
+    for (const int points : {9, 18}) {
+        SCOPED_TRACE(points);
+        QWidget window;
+        QFont font = window.font();
+        font.setPointSize(points);
+        window.setFont(font);
+        auto* layout = new QVBoxLayout(&window);
+        auto* pages = new QTabWidget(&window);
+        layout->addWidget(pages);
+        const auto grids = PortGridPages::Add(pages, {"Egress Ports", "Untagged Ports"});
+        window.resize(50, 50);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        for (int page = 0; page < int(grids.size()); ++page) {
+            TStackingPortUitForm* grid = grids[std::size_t(page)];
+            pages->setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            for (QWidget* w = grid; w != &window; w = w->parentWidget())
+                if (auto* scroll = qobject_cast<QScrollArea*>(w)) {
+                    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+                    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+                }
+            for (int k = 0; k < PortGridPages::kModelPorts; ++k) {
+                QCheckBox* box = grid->PortBoxes[std::size_t(k)];
+                const QRect onWindow(box->mapTo(&window, QPoint(0, 0)), box->size());
+                EXPECT_TRUE(window.rect().contains(onWindow)) << "port " << k + 1;
+                EXPECT_GE(box->width(), box->sizeHint().width()) << "port " << k + 1;
+            }
+        }
+    }
 }
 
 } // namespace

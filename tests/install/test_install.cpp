@@ -88,6 +88,27 @@ TEST_F(InstalledTree, HoldsTheProgramsAndEveryFileTheyRead)
               (QStringList{"vkr2207", "vkr2207-config", "vkr2207-sim"}));
 }
 
+// One release everywhere: the program's About text, the change log's latest entry (the
+// package's version) and the manual pages' headers.
+TEST_F(InstalledTree, ProgramChangeLogAndManualPagesCarryTheOneRelease)
+{
+    const QString release = QStringLiteral(VKR_RELEASE);
+    QFile program(Root() + "/bin/vkr2207");
+    ASSERT_TRUE(program.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(program.readAll().contains(("Release Version " + release + "(Build").toLatin1()));
+    const auto unzipped = [](const QString& file) {
+        QProcess gzip;
+        gzip.start(QStringLiteral("gzip"), {"-dc", file});
+        EXPECT_TRUE(gzip.waitForFinished(10000));
+        return QString::fromUtf8(gzip.readAllStandardOutput());
+    };
+    const QString log = unzipped(Root() + "/share/doc/vkr2207/changelog.Debian.gz");
+    EXPECT_TRUE(log.startsWith("vkr2207 (" + release + "-")) << log.left(60).toStdString();
+    for (const char* page : {"vkr2207.1.gz", "vkr2207-sim.1.gz"})
+        EXPECT_TRUE(unzipped(Root() + "/share/man/man1/" + QLatin1String(page)).contains("\"vkr2207 " + release + "\""))
+            << page;
+}
+
 // The module's report of its files: each catalogue from share/vkr2207 with the first text it
 // gave; a catalogue replaced there gives its own text.
 TEST_F(InstalledTree, ModuleFindsItsCataloguesAndHelpAndReplacedCataloguesLocaliseIt)

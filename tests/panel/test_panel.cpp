@@ -275,11 +275,11 @@ TEST_F(PanelTest, PortViewsOpenForCopperAndFibrePorts)
         const char* value;
         const char* caption;
     } cases[] = {
-        {TPortView::Information, "3.1", 1, "portType-1000Base-T", "Port Information Table : 10.1.1.1 / Port 3"},
-        {TPortView::Information, "9.2", 1, "portType-1000Base-X", "Port Information Table : 10.1.1.1 / Port 9"},
-        {TPortView::Information, "9.1", 2, "link-pass", "Port Information Table : 10.1.1.1 / Port 9"},
-        {TPortView::Configuration, "3.1", 1, "enabled", "Port Configuration : 10.1.1.1 / Port 3"},
-        {TPortView::Configuration, "9.2", 0, "1", "Port Configuration : 10.1.1.1 / Port 9"},
+        {TPortView::Information, "3.1", 1, "portType-1000Base-T", "Port Information Table: 10.1.1.1 / Port 3"},
+        {TPortView::Information, "9.2", 1, "portType-1000Base-X", "Port Information Table: 10.1.1.1 / Port 9"},
+        {TPortView::Information, "9.1", 2, "link-pass", "Port Information Table: 10.1.1.1 / Port 9"},
+        {TPortView::Configuration, "3.1", 1, "enabled", "Port Configuration: 10.1.1.1 / Port 3"},
+        {TPortView::Configuration, "9.2", 0, "1", "Port Configuration: 10.1.1.1 / Port 9"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.instance);
@@ -347,7 +347,7 @@ TEST_F(PanelTest, PopupCommandPressesItsSourceButtonAlone)
         caption = form->windowTitle();
         return 0;
     });
-    EXPECT_EQ(caption, "Port Information Table : 10.1.1.1 / Port 9");
+    EXPECT_EQ(caption, "Port Information Table: 10.1.1.1 / Port 9");
     for (int n = 0; n < 12; ++n)
         EXPECT_EQ(b[n]->isChecked(), n == 9) << "button " << n + 1;
 }
@@ -399,12 +399,12 @@ TEST_F(PanelTest, TrafficGraphWindowsPerPortWhileTheLedsPoll)
     };
     TTrafficGraphForm* port1 = open(0);
     ASSERT_TRUE(port1);
-    EXPECT_EQ(port1->windowTitle(), "Traffic Graph : 127.0.0.1 / Port 1");
+    EXPECT_EQ(port1->windowTitle(), "Traffic Graph: 127.0.0.1 / Port 1");
     EXPECT_TRUE(port1->isVisible());
     EXPECT_FALSE(port1->isModal());
     TTrafficGraphForm* combo9 = open(8);  // 9.2, the fibre slot
     ASSERT_TRUE(combo9);
-    EXPECT_EQ(combo9->windowTitle(), "Traffic Graph : 127.0.0.1 / Port 9");
+    EXPECT_EQ(combo9->windowTitle(), "Traffic Graph: 127.0.0.1 / Port 9");
     EXPECT_EQ(open(9), combo9) << "the copper connector of combo 9 is the same port";
     EXPECT_EQ(open(0), port1);
     EXPECT_EQ(window.findChildren<TTrafficGraphForm*>().size(), 2);
@@ -583,7 +583,7 @@ TEST_F(PanelTest, TrafficGraphScreenshot)
     EXPECT_GT(inPixels, 100);
     EXPECT_GT(outPixels, 100);
     EXPECT_EQ(leftHalf, 0) << "the older half of the ten minutes has no samples";
-    EXPECT_EQ(form.windowTitle(), "Traffic Graph : 192.0.2.1 / Port 3");
+    EXPECT_EQ(form.windowTitle(), "Traffic Graph: 192.0.2.1 / Port 3");
     EXPECT_EQ(form.findChild<QLabel*>("OutPeak")->text(), "1.00 Mbit/s, 250 pkt/s");
     EXPECT_TRUE(form.findChild<QLabel*>("InPeak")->text().startsWith("3.93 Mbit/s")) << form.findChild<QLabel*>("InPeak")->text().toStdString();
 }

@@ -10,6 +10,7 @@
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 #include "views/CtrlPanels.h"
+#include "views/WindowTitle.h"
 #include "views/Guiconfigform.h"
 #include "views/SNMPListViewPanel.h"
 
@@ -87,7 +88,7 @@ TEST_P(CatalogueViewTest, OpensReadsAndShowsItsVariables)
     SCOPED_TRACE(e.menuPath);
     std::unique_ptr<TConfigForm> form(m_menu->BuildGenericView(e));
     ASSERT_TRUE(form) << m_boxes.texts.join('\n').toStdString();
-    EXPECT_EQ(form->windowTitle(), QString::fromUtf8(e.captionPrefix) + s_sim->address());
+    EXPECT_EQ(form->windowTitle(), KtWindowTitle(QString::fromUtf8(e.captionPrefix), s_sim->address()));
 
     // The form reads once its loop runs, as inside exec().
     form->show();

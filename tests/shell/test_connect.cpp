@@ -10,6 +10,7 @@
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -296,6 +298,33 @@ TEST_F(ConnectFormTest, FieldsFollowVersionAndLevel)
     }
 }
 
+// Tab goes down the dialog as it is shown, over the fields the version and level leave
+// enabled, through the result box to the buttons.
+TEST_F(ConnectFormTest, TabFollowsTheFieldsAsShown)
+{
+    auto form = NewForm();
+    ConnectSettings v3;
+    v3.version = 3;
+    v3.securityLevel = 3;
+    v3.securityName = "op";
+    form->SetSettings(v3);
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->ED_Address->setFocus();
+    const std::vector<QWidget*> expected = {
+        form->ED_Port,         form->CB_Version,      form->ED_User,         form->CB_SecurityLevel,
+        form->CB_AuthProtocol, form->ED_AuthPassword, form->CB_PrivProtocol, form->ED_PrivPassword,
+        form->ED_Context,      form->CK_SaveSecrets,  form->MM_TestResult,   form->btnTest,
+        form->btnOK,           form->btnCancel};
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString() << " expected, focus on "
+                                                     << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "nothing");
+    }
+    form->reject();
+}
+
 TEST_F(ConnectFormTest, CancelGivesNoCommandLine)
 {
     auto form = NewForm();
@@ -414,7 +443,7 @@ TEST_F(ConnectTestButton, MainWindowStartsForTheChosenDevice)
     int exitCode = -1;
     std::unique_ptr<TMainForm> main = StartMainForm(form->Arguments(), &exitCode);
     ASSERT_TRUE(main) << boxes.texts.join('|').toStdString();
-    EXPECT_EQ(main->windowTitle(), sim.address());
+    EXPECT_EQ(main->windowTitle(), sim.address() + ":" + QString::number(sim.port()));
     EXPECT_EQ(KtSNMPDefaults.device.address, sim.address());
     EXPECT_EQ(KtSNMPDefaults.device.port, sim.port());
     EXPECT_EQ(KtSNMPDefaults.security.version, 1);

@@ -9,7 +9,10 @@
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/SimProcess.h"
+#include "tests/support/TestUtil.h"
 #include "views/CounterRates.h"
+#include "views/FormKeys.h"
+#include "views/WindowTitle.h"
 #include "views/Guiconfigform.h"
 #include "views/SNMPListViewPanel.h"
 
@@ -27,10 +30,13 @@
 #include <QPointer>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -98,11 +104,49 @@ TEST_F(MenuTest, TopMenusInOrderWithTheirItems)
     ASSERT_EQ(top.size(), int(std::size(expected)));
     for (int i = 0; i < top.size(); ++i) {
         SCOPED_TRACE(expected[i].first);
-        EXPECT_EQ(top[i]->text(), expected[i].first);
+        EXPECT_EQ(FormKeys::PlainCaption(top[i]->text()), expected[i].first);
+        EXPECT_EQ(top[i]->objectName(), expected[i].first);
         ASSERT_TRUE(top[i]->menu());
         EXPECT_EQ(top[i]->menu()->actions().size(), expected[i].second);
     }
     EXPECT_EQ(KtMainMenuItems().size(), 371u);
+}
+
+// Alt+letter opens a menu of the bar, F10 the first one; the letters are distinct and the
+// captions' words unchanged.
+TEST_F(MenuTest, TheMenuBarIsReachedFromTheKeyboard)
+{
+    std::set<QChar> letters;
+    for (QAction* top : window.menuBar()->actions()) {
+        SCOPED_TRACE(top->objectName().toStdString());
+        const QString text = top->text();
+        const qsizetype mark = text.indexOf(u'&');
+        ASSERT_GE(mark, 0);
+        ASSERT_LT(mark + 1, text.size());
+        EXPECT_TRUE(letters.insert(text[mark + 1].toLower()).second) << "letter used twice";
+        EXPECT_EQ(FormKeys::PlainCaption(text), top->menu()->objectName());
+    }
+
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F10);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_TRUE(popup);
+    EXPECT_EQ(popup->objectName(), "Basic Configuration");
+    QTest::keyClick(popup, Qt::Key_Escape);
+    QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget() : &window, Qt::Key_Escape);
+
+    // Alt alone puts the menu bar under the keyboard where the style offers it (the offscreen
+    // platform does not deliver the bare Alt the way a desktop does: the hint is what counts).
+    EXPECT_TRUE(window.menuBar()->style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, window.menuBar()));
+
+    // Alt+V opens "VLAN".
+    QTest::keyClick(&window, Qt::Key_V, Qt::AltModifier);
+    popup = QApplication::activePopupWidget();
+    ASSERT_TRUE(popup);
+    EXPECT_EQ(popup->objectName(), "VLAN");
+    QTest::keyClick(popup, Qt::Key_Escape);
 }
 
 TEST_F(MenuTest, CaptionsKeepTheirBlanksAndLineFeeds)
@@ -313,7 +357,7 @@ TEST_F(MenuTest, DialogCommandHoldsItsInstanceWhileShown)
     EXPECT_TRUE(heldWhileShown);
     EXPECT_EQ(menu->OpenDialog("TLayer2ControlForm"), nullptr);
     EXPECT_TRUE(created.isNull()) << "destroyed after its modal loop";
-    EXPECT_EQ(log, QStringList({"shown:Layer2 Device Control : 192.0.2.9", "rmon:alive"}));
+    EXPECT_EQ(log, QStringList({"shown:Layer2 Device Control: 192.0.2.9", "rmon:alive"}));
 }
 
 // A dialog's constructor may wait for the switch (and let events run meanwhile): the same
@@ -365,7 +409,7 @@ TEST_F(MenuTest, ExtraStepsRunAroundTheirViews)
     log.clear();
     menu->RegisterDialog("TSTP_Info", "STP : ", [](QWidget* owner) { return new QDialog(owner); });
     Item("Bridge / Spanning Tree / STP Control ")->trigger();
-    EXPECT_EQ(log, QStringList({"stp:before", "shown:STP : 192.0.2.9"}));
+    EXPECT_EQ(log, QStringList({"stp:before", "shown:STP: 192.0.2.9"}));
     EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('\n').toStdString();
 }
 
@@ -439,7 +483,9 @@ TEST_P(GenericViewBuildTest, BuildsWithItsAdjustments)
     std::unique_ptr<TConfigForm> form(menu->BuildGenericView(e));
     ASSERT_TRUE(form) << boxes.texts.join('\n').toStdString();
     EXPECT_TRUE(boxes.texts.isEmpty());
-    EXPECT_EQ(form->windowTitle(), QString::fromUtf8(e.captionPrefix) + "192.0.2.9");
+    EXPECT_EQ(form->windowTitle(), KtWindowTitle(QString::fromUtf8(e.captionPrefix), "192.0.2.9"));
+    EXPECT_TRUE(form->windowTitle().startsWith(QString::fromUtf8(e.captionPrefix).trimmed().chopped(1).trimmed() + ": "))
+        << form->windowTitle().toStdString();
     EXPECT_EQ(form->FormKind(), e.kind == KtViewKind::Editor ? TConfigForm::KindEditor : TConfigForm::KindTable);
     EXPECT_EQ(form->RequestCount(), 1);
     EXPECT_EQ(form->Panel()->Request()->Request().VarList.Count(), e.varCount);
@@ -531,6 +577,80 @@ TEST_F(MainFormMenuTest, SnmpV3MenuFollowsTheFinalVersion)
     }
 }
 
+// A table view opens at its design width and, once its first rows are in, widens until every
+// column shows its widest text (or the screen is full); the last column takes what is left
+// over when the window grows, and an F5 reads the table again.
+TEST_F(MainFormMenuTest, ATableViewFitsItsColumnsOnceTheFirstRowsAreIn)
+{
+    testutil::SimProcess sim;
+    ASSERT_TRUE(sim.start({QStringLiteral("--freeze")})) << sim.errorText().toStdString();
+    auto form = Start({"/I" + sim.address(), "/v1", "/Rpublic", "/Wprivate"});
+    ASSERT_TRUE(form);
+    KtSNMPDefaults.device.port = sim.port();
+    KtSNMPDefaults.timeout = 500;
+    TMainMenu* menu = TMainMenu::Of(form.get());
+    ASSERT_TRUE(menu);
+    const KtViewEntry* entry = FindView("Layer 2 Management / Port Management / Port Information Table");
+    ASSERT_TRUE(entry);
+    std::unique_ptr<TConfigForm> view(menu->BuildGenericView(*entry));
+    ASSERT_TRUE(view);
+    auto* table = qobject_cast<TSNMPListViewPanel*>(view->Panel());
+    ASSERT_TRUE(table);
+    QTreeWidget* list = table->ListView();
+    const int designWidth = view->width();
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    const auto read = [&] {
+        return table->Memo()->toPlainText().contains("Get:") && !table->Request()->Busy();
+    };
+    ASSERT_TRUE(testutil::waitFor(read, 20000));
+    ASSERT_GT(list->topLevelItemCount(), 0);
+    QCoreApplication::processEvents();
+
+    const QFontMetrics cells(list->font());
+    int columns = 0;
+    int lastShown = -1;
+    for (int c = 0; c < list->columnCount(); ++c) {
+        if (list->columnWidth(c) == 0)
+            continue;  // an index column the binding keeps hidden
+        lastShown = c;
+        int widest = 0;
+        for (int r = 0; r < list->topLevelItemCount(); ++r)
+            widest = std::max(widest, cells.horizontalAdvance(list->topLevelItem(r)->text(c)));
+        EXPECT_GE(list->columnWidth(c), widest) << list->headerItem()->text(c).toStdString();
+        columns += list->columnWidth(c);
+    }
+    ASSERT_GE(lastShown, 0);
+    const int available = view->screen()->availableGeometry().width();
+    if (columns <= list->viewport()->width())
+        EXPECT_GT(view->width(), designWidth) << "the design width cut the columns";
+    else
+        EXPECT_GE(view->frameGeometry().width(), available - 1) << "short of the columns, the screen is full";
+
+    // The operator's widths stay through a refresh (F5 on the view).
+    list->setColumnWidth(lastShown, list->columnWidth(lastShown) + 40);
+    const int kept = list->columnWidth(lastShown);
+    table->Memo()->clear();
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    QTest::keyClick(view.get(), Qt::Key_F5);
+    EXPECT_TRUE(table->Request()->Busy() || table->Memo()->toPlainText().contains("Get:")) << "F5 read nothing";
+    ASSERT_TRUE(testutil::waitFor(read, 20000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list->columnWidth(lastShown), kept);
+
+    // Wider window: the last shown column takes the room.
+    view->resize(view->width() + 200, view->height());
+    QCoreApplication::processEvents();
+    int others = 0;
+    for (int c = 0; c < list->columnCount(); ++c)
+        if (c != lastShown)
+            others += list->columnWidth(c);
+    EXPECT_GE(others + list->columnWidth(lastShown), list->viewport()->width());
+    view->close();
+    ASSERT_TRUE(testutil::waitFor([&] { return !view->isVisible(); }, 10000));
+}
+
 // A view opened from its menu item reads the switch and carries prefix + device address.
 TEST_F(MainFormMenuTest, GenericViewFromItsMenuItemReadsTheSimulator)
 {
@@ -562,7 +682,7 @@ TEST_F(MainFormMenuTest, GenericViewFromItsMenuItemReadsTheSimulator)
     item->trigger();  // returns when the modal loop ends
     poll.stop();
 
-    EXPECT_EQ(title, "Device Information: " + sim.address());
+    EXPECT_EQ(title, "Device Information: " + sim.address() + ":" + QString::number(sim.port()));
     EXPECT_TRUE(memo.contains("(ZiDUVA++) Ok!")) << memo.toStdString();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(form->findChildren<TConfigForm*>().isEmpty()) << "the view outlived its command";

@@ -15,6 +15,7 @@
 #include "tests/support/SnmpTools.h"
 #include "tests/support/TestUtil.h"
 #include "views/CtrlPanels.h"
+#include "views/WindowTitle.h"
 #include "views/Guiconfigform.h"
 #include "views/SNMPListViewPanel.h"
 
@@ -24,10 +25,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -47,6 +50,7 @@ struct Shown {
     QString status;
     std::vector<QStringList> rows;
     bool refreshInterval = false;  // a counter view: refresh interval and rates
+    QString notice;                // the line the view shows about itself ("" when hidden)
 };
 
 bool ReadDone(TConfigForm* form)
@@ -61,6 +65,8 @@ Shown Capture(TConfigForm* form)
     s.caption = form->windowTitle();
     s.status = form->Panel()->Memo()->toPlainText();
     s.refreshInterval = !form->Panel()->Buttons()->RefreshInterval->isHidden();
+    if (!form->Panel()->Notice()->isHidden())
+        s.notice = form->Panel()->Notice()->text();
     if (auto* table = qobject_cast<TSNMPListViewPanel*>(form->Panel())) {
         // The variables' own shown columns, in the view's order; a counter view's rate columns
         // are the view's, not the switch's.
@@ -263,15 +269,17 @@ TEST_P(ToolCommandViewsTest, OpensItsBuiltInViewsWhichShowWhatAWalkReads)
     const QString toolName = ToolNameOf(QLatin1String(tool.argument));
     EXPECT_EQ(looked, QStringList{toolName});
     EXPECT_TRUE(started.isEmpty());
-    EXPECT_EQ(form->StatusText(), QStringLiteral("%1 not installed: showing the built-in %2")
-                                      .arg(toolName, tool.views.size() > 1 ? "views" : "view"));
+    const QString notice = QStringLiteral("%1 not installed: showing the built-in %2")
+                               .arg(toolName, tool.views.size() > 1 ? "views" : "view");
+    EXPECT_EQ(form->StatusText(), notice);
     ASSERT_EQ(shown.size(), tool.views.size());
     for (std::size_t v = 0; v < tool.views.size(); ++v) {
         const KtViewEntry& e = tool.views[v];
         SCOPED_TRACE(e.menuPath);
-        EXPECT_EQ(shown[v].caption, QLatin1String(e.captionPrefix) + s_sim->address());
+        EXPECT_EQ(shown[v].caption, KtWindowTitle(QLatin1String(e.captionPrefix), s_sim->address() + ":" + QString::number(s_sim->port())));
         EXPECT_TRUE(shown[v].status.contains(QLatin1String("Get: (ZiDUVA++) Ok!"))) << shown[v].status.toStdString();
         EXPECT_EQ(shown[v].refreshInterval, e.counterRates);
+        EXPECT_EQ(shown[v].notice, notice);
         if (e.kind == KtViewKind::Table) {
             const std::vector<QStringList> walked = WalkedRows(*s_sim, e);
             EXPECT_GE(walked.size(), 1u);
@@ -473,6 +481,30 @@ TEST_F(ToolViewsTest, AStandInToolOnPathStartsAndNoViewOpens)
     EXPECT_FALSE(form->StatusText().contains("built-in"));
 }
 
+// The main window's status bar belongs to the LED poll, which rewrites it every few seconds:
+// the view says itself why it is shown, and says it still after the poll.
+TEST_F(ToolViewsTest, TheViewKeepsItsOwnNoticeAfterAnLedPoll)
+{
+    Start();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_TRUE(waitFor([&] { return form->Activated(); }, 10000));
+    const QString notice = QStringLiteral("MIB not installed: showing the built-in view");
+    QString afterPoll, statusAfterPoll;
+    drive = [&](TConfigForm* view) {
+        // The LED poll's next report replaces the status bar's text.
+        EXPECT_TRUE(waitFor([&] { return form->StatusText() != notice; }, 20000)) << "no LED poll";
+        statusAfterPoll = form->StatusText();
+        afterPoll = view->Panel()->Notice()->isVisibleTo(view) ? view->Panel()->Notice()->text() : QString();
+    };
+    ToolItem("/TMIB_Info")->trigger();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].notice, notice);
+    EXPECT_NE(statusAfterPoll, notice);
+    EXPECT_EQ(afterPoll, notice);
+}
+
 TEST_F(ToolViewsTest, TheDeviceFileCanPreferTheBuiltInViewsOverAnInstalledTool)
 {
     QFile cfg(QDir::current().filePath(s_sim->address() + ".cfg"));
@@ -487,8 +519,9 @@ TEST_F(ToolViewsTest, TheDeviceFileCanPreferTheBuiltInViewsOverAnInstalledTool)
     ToolItem("/TBridge_Forwarding")->trigger();
     EXPECT_TRUE(started.isEmpty());
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].caption, "Bridge Forwarding Table: " + s_sim->address());
+    EXPECT_EQ(shown[0].caption, "Bridge Forwarding Table: " + s_sim->address() + ":" + QString::number(s_sim->port()));
     EXPECT_EQ(form->StatusText(), "BuiltInViews=1: showing the built-in view");
+    EXPECT_EQ(shown[0].notice, "BuiltInViews=1: showing the built-in view");
 
     // Without the key the installed tool starts as before.
     ASSERT_TRUE(cfg.remove());

@@ -74,7 +74,8 @@ TEST_F(ConfigControl, ActionGoesAloneToTheSelectedConfigAndActiveWaitsFifteenTic
         ASSERT_TRUE(WaitIdle(*form));
         EXPECT_TRUE(closed);
         EXPECT_TRUE(idFixed);
-        EXPECT_EQ(caption, "Multiple Config Control Edit:" + KtSNMPDefaults.device.address);
+        EXPECT_EQ(caption, "Multiple Config Control Edit: " + KtSNMPDefaults.device.address + ":"
+                               + QString::number(KtSNMPDefaults.device.port));
         const int config = QString::fromLatin1(c.configuration).right(1).toInt();
         EXPECT_EQ(Since(from, "SET"),
                   std::vector<QStringList>({{kAction + QString::number(config) + "=i:" + QString::number(c.code)}}));

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -50,6 +51,7 @@ TEST_F(VlanMenu, StaticTableOpensTheDialogCaptionedWithTheDeviceAddress)
     QString title;
     int rows = -1;
     bool closed = false;
+    bool refreshed = false;
     menu->SetShowModal([&](QDialog* dialog) {
         auto* vlan = qobject_cast<TVlanStaticForm*>(dialog);
         EXPECT_TRUE(vlan);
@@ -59,13 +61,21 @@ TEST_F(VlanMenu, StaticTableOpensTheDialogCaptionedWithTheDeviceAddress)
         EXPECT_TRUE(testutil::waitFor([&] { return vlan->GetComplete(); }, 10000));
         rows = vlan->LV_dot1qVlanStaticEntry->topLevelItemCount();
         vlan->show();
+        // F5 reads the table again, as its Refresh button does.
+        vlan->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(vlan));
+        const qsizetype before = sim.requests().size();
+        QTest::keyClick(vlan, Qt::Key_F5);
+        EXPECT_TRUE(testutil::waitFor([&] { return vlan->GetComplete(); }, 10000));
+        refreshed = sim.requests().size() > before && vlan->LV_dot1qVlanStaticEntry->topLevelItemCount() == rows;
         vlan->btnClose->click();
         closed = !vlan->isVisible() && vlan->Requests().empty();
         return 0;
     });
     item->trigger();
-    EXPECT_EQ(title, "VLAN Static: " + sim.address());
+    EXPECT_EQ(title, "VLAN Static: " + sim.address() + ":" + QString::number(sim.port()));
     EXPECT_EQ(rows, 3);
+    EXPECT_TRUE(refreshed) << "F5 read nothing";
     EXPECT_TRUE(closed);
     EXPECT_EQ(menu->OpenDialog("TVlanStaticForm"), nullptr);
     EXPECT_TRUE(form->findChildren<TVlanStaticForm*>().isEmpty()) << "the dialog outlived its command";

@@ -182,7 +182,7 @@ TEST_F(MethodLists, ListTheSwitchsListsAndFollowTheSelection)
     }
     // The caption: the login dialog names itself at once, the enable dialog leaves it to the menu.
     form = kLogin.make();
-    EXPECT_EQ(form->windowTitle(), "Login Method List: " + sim.address());
+    EXPECT_EQ(form->windowTitle(), "Login Method List: " + sim.address() + ":" + QString::number(sim.port()));
 }
 
 // Methods after local or none: Yes keeps the dialog as it is, No writes without them.

@@ -415,7 +415,7 @@ TEST_F(CompanionDialogs, LogHostEditAfterACancelledAddSendsTheHostsOwnValues)
 
     const int from = Mark();
     EXPECT_TRUE(RunEditor(*logHost, [&] { logHost->EditButton->click(); }, [&](TCompanionEditor& e) {
-        EXPECT_EQ(e.windowTitle(), "Log Host Edit: " + sim.address());
+        EXPECT_EQ(e.windowTitle(), "Log Host Edit: " + sim.address() + ":" + QString::number(sim.port()));
         EXPECT_EQ(logHost->Editor->IPAddrEdit->text(), "10.90.90.20");
         EXPECT_FALSE(logHost->Editor->RowComboBox->isEnabled());
         e.SetButton->click();
