@@ -108,9 +108,10 @@ void KtSNMPRequest2Controls::ShowStatus(const QString& message)
         return;
     const bool ok = message == KtMessage(KtErr::Ok);
     ShowLine(StatusText(m_lastOperation, message, m_request->VarList.Name), !ok);
-    // An "Ok!" after a refused write of the same command (a read that follows it, the next
-    // write) does not stand for that write: its refusal is shown again, last.
-    if (!ok)
+    // The "Ok!" of a read after a refused write of the same command does not stand for that
+    // write: on a one-line target the refusal is shown again, last (a memo keeps the refusal's
+    // line in sight above the read's).
+    if (!ok || m_lastOperation != 0 || m_memo)
         return;
     const QString refusal = StatusTargetObject()->property(kPendingRefusal).toString();
     if (!refusal.isEmpty())

@@ -83,9 +83,9 @@ public:
     void Set(bool refresh, bool prepare, const QString& indexList = KtAllSettable,
              const QStringList* values = nullptr);
     // A write refused (by the switch, or by the module before anything went out) stays the
-    // last word of the command: a later "Ok!" on the same status target (the read that
-    // follows, another write) is followed by the refusal again, until the operator's next
-    // command. WatchCommands makes every button of form (those it holds now) start one;
+    // last word of the command: on a status bar or panel the "Ok!" of a read that follows it
+    // on the same target is followed by the refusal again, until the operator's next command
+    // (a memo keeps the refusal's line in sight above the read's). WatchCommands makes every button of form (those it holds now) start one;
     // ForgetRefusals ends the command at once.
     static void WatchCommands(QWidget* form);
     static void ForgetRefusals(QWidget* form);

@@ -107,11 +107,11 @@ bool TDialogBase::CheckEdits(KtSNMPRequest2Edits& request, const std::vector<int
 
 bool TDialogBase::ReadyFor(const KtSNMPRequest2Edits& request)
 {
-    // A synchronous operation holds the operator's input back: what arrives meanwhile comes
-    // from a timer, and a message box now would open an event loop inside the wait.
-    if (m_closing || m_closePending || KtSyncWait::Active())
+    if (m_closing || m_closePending)
         return false;
-    if (!GetComplete() || request.Busy()) {
+    // A synchronous operation holds the operator's input back: what arrives meanwhile (from a
+    // timer) is refused like a command while busy.
+    if (KtSyncWait::Active() || !GetComplete() || request.Busy()) {
         ShowMessage(m_guardMessage);
         return false;
     }

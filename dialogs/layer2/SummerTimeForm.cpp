@@ -328,15 +328,6 @@ void TSummerTimeForm::Set(QPushButton* pressed)
         }
     }
 
-    // Nothing ticked to send: say why rather than do nothing (without a status chosen, the
-    // rule's rows are not even on show).
-    const bool anyTicked = std::any_of(sent.begin(), sent.end(), [&](int row) { return Ticked(row); });
-    if (!anyTicked) {
-        KtMessageService().Warning(this, KtMessages::DisplayCaption(),
-                                   ModeRows().empty() ? kChooseStatus : kNothingTicked);
-        return;
-    }
-
     // Unticked rows are left out before the editor reads the controls back: an incomplete rule
     // that is not being written must not fail the write of the others.
     for (int row = 0; row < kRowCount; ++row)

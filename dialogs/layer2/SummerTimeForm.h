@@ -30,7 +30,6 @@ public:
     static inline const QString kTimeError = QStringLiteral("Time error.");
     static inline const QString kSameMonth = QStringLiteral("From month and To month should not be the same.");
     static inline const QString kEmptyItems = QStringLiteral("Some items are empty!");
-    static inline const QString kNothingTicked = QStringLiteral("Tick the items to set first.");
 
     explicit TSummerTimeForm(QWidget* owner, bool enlarge = false);
 

@@ -745,10 +745,11 @@ TEST_P(BindClose, ViewClosedDuringAWalkGetsNoLateCallback)
     EXPECT_EQ(rows, rowsAtClose);
     // An asynchronous walk runs no events inside a row: the close asked there lands once the
     // completion has returned, by when the next reply may have come in.
-    if (c.mode == 1 && c.when == CloseAt::InsideShowRow)
+    if (c.mode == 1 && c.when == CloseAt::InsideShowRow) {
         EXPECT_LE(rows, 2);
-    else
+    } else {
         EXPECT_EQ(rows, 1);
+    }
     EXPECT_TRUE(getDone.empty());
     EXPECT_EQ(int(sim.requests().size()), requestsAtClose) << "no row asked for after closing";
     EXPECT_TRUE(boxes.empty());
@@ -851,6 +852,18 @@ TEST_F(BindSim, ReadAndWriteDoneReachEveryListenerAfterTheOwnHandler)
     EXPECT_EQ(heard, QStringList({"own"}));
 }
 
+// A synchronous read raises UnexpectedType with its message naming the variable and the type.
+void ExpectUnexpectedType(KtSNMPRequest2Controls& b, const QString& message)
+{
+    try {
+        b.Get();
+        ADD_FAILURE() << "no error raised";
+    } catch (const KtException& e) {
+        EXPECT_EQ(e.Code(), KtErr::UnexpectedType);
+        EXPECT_TRUE(e.Message().contains(message)) << e.Message().toStdString();
+    }
+}
+
 // A value of another type than the variable's (or an SNMPv2 exception) is never shown as a
 // number or a blank: the field shows "(NULL)", and the read fails naming the variable and the
 // type received, in both modes.
@@ -885,13 +898,7 @@ TEST_F(BindSim, AValueOfTheWrongTypeIsTheReadsErrorNamingTheVariable)
             b.GetDone = [this](KtSNMPRequest2Controls&, const KtSNMPError& e) { getDone.push_back(e.code); };
             const QString expected = QStringLiteral("The switch answered Odd One with an unexpected type (%1)").arg(c.type);
             if (mode == 0) {
-                try {
-                    b.Get();
-                    ADD_FAILURE() << "no error raised";
-                } catch (const KtException& e) {
-                    EXPECT_EQ(e.Code(), KtErr::UnexpectedType);
-                    EXPECT_TRUE(e.Message().contains(expected)) << e.Message().toStdString();
-                }
+                ExpectUnexpectedType(b, expected);
             } else {
                 b.Get();
                 ASSERT_TRUE(testutil::waitFor([&] { return !getDone.empty(); }, 10000));
@@ -921,14 +928,7 @@ TEST_F(BindSim, AValueOfTheWrongTypeIsTheReadsErrorNamingTheVariable)
         getDone.clear();
         b.GetDone = [this](KtSNMPRequest2Controls&, const KtSNMPError& e) { getDone.push_back(e.code); };
         if (mode == 0) {
-            try {
-                b.Get();
-                ADD_FAILURE() << "no error raised";
-            } catch (const KtException& e) {
-                EXPECT_EQ(e.Code(), KtErr::UnexpectedType);
-                EXPECT_TRUE(e.Message().contains("The switch answered State with an unexpected type (OCTET STRING)"))
-                    << e.Message().toStdString();
-            }
+            ExpectUnexpectedType(b, "The switch answered State with an unexpected type (OCTET STRING)");
         } else {
             b.Get();
             ASSERT_TRUE(testutil::waitFor([&] { return !getDone.empty(); }, 10000));

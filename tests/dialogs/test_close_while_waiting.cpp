@@ -43,16 +43,7 @@ protected:
         form.reset();
         SimDialogFixture::TearDown();
     }
-    bool Idle()
-    {
-        return waitFor(
-            [&] {
-                const auto& requests = form->Requests();
-                return form->GetComplete()
-                    && std::none_of(requests.begin(), requests.end(), [](const auto& r) { return r->Busy(); });
-            },
-            20000);
-    }
+    bool Idle() { return testutil::WaitDialogIdle(*form, 20000); }
     std::unique_ptr<TDialogBase> form;
 };
 
@@ -66,7 +57,8 @@ TEST_P(CloseWhileWaiting, DuringItsRefresh)
     auto* refresh = form->findChild<QPushButton*>(QLatin1String(c.refresh));
     ASSERT_TRUE(refresh);
     bool busyAtClose = false;
-    QTimer::singleShot(250, form.get(), [&] {
+    // Due at once: it fires at the first moment the Refresh lets events run (a walk's first row).
+    QTimer::singleShot(0, form.get(), [&] {
         busyAtClose = std::any_of(form->Requests().begin(), form->Requests().end(),
                                   [](const auto& r) { return r->Busy(); });
         form->close();

@@ -18,7 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -66,16 +65,7 @@ protected:
         form.reset();
         SimDialogFixture::TearDown();
     }
-    bool Idle()
-    {
-        return waitFor(
-            [&] {
-                const auto& requests = form->Requests();
-                return form->GetComplete()
-                    && std::none_of(requests.begin(), requests.end(), [](const auto& r) { return r->Busy(); });
-            },
-            10000);
-    }
+    bool Idle() { return testutil::WaitDialogIdle(*form, 10000); }
     std::unique_ptr<TDialogBase> form;
 };
 

@@ -379,8 +379,9 @@ TEST(LaunchDisplay, ADisplayIsNeededOnlyByTheDisplayServersPlatforms)
         env.insert("WAYLAND_DISPLAY", c.wayland);
         const QString reason = NoDisplayReason(env);
         EXPECT_EQ(!reason.isEmpty(), c.missing) << reason.toStdString();
-        if (c.missing)
+        if (c.missing) {
             EXPECT_TRUE(reason.startsWith("no display could be opened")) << reason.toStdString();
+        }
     }
 }
 
@@ -615,10 +616,11 @@ TEST(ToolLaunch, RegistryCasesAndFailuresGiveTheirStatusText)
         };
         EXPECT_EQ(LaunchTool(QStringLiteral("/TMIB_Info"), launch, PresenceFlags{}, 0, starter), c.status);
         EXPECT_EQ(looked, QStringList{"MIB"});
-        if (c.found == Missing)
+        if (c.found == Missing) {
             EXPECT_TRUE(started.isEmpty());
-        else
+        } else {
             EXPECT_EQ(started, QStringList{"/opt/tools/MIB"} + expectedArgs);
+        }
         // The keys were only looked at.
         EXPECT_EQ(QFile::exists(registry), c.registry != nullptr);
         qunsetenv("VKR_REGISTRY_FILE");

@@ -28,6 +28,19 @@ inline void Pump(int ms)
     waitFor([] { return false; }, ms);
 }
 
+// A dialog's operation has ended and none of its requests is busy (within ms).
+template <class Dialog> bool WaitDialogIdle(const Dialog& form, int ms = 10000)
+{
+    return waitFor(
+        [&] {
+            for (const auto& request : form.Requests())
+                if (request->Busy())
+                    return false;
+            return form.GetComplete();
+        },
+        ms);
+}
+
 // SNMPv2c session on the simulator (started by StartSim, frozen so that its data stay put).
 class SimDialogFixture : public ::testing::Test {
 protected:

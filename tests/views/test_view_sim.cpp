@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QPointer>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -325,8 +326,9 @@ TEST_F(ViewSim, AddFormKeepsItsInputWhenTheSetFails)
             EditOf(edits, 1)->setText(c.text);
             edits->RowAt(1).Tick->click();
             QPushButton* set = add->findChild<QPushButton*>("Set Checked");
-            if (c.stopAgent)
+            if (c.stopAgent) {
                 ASSERT_EQ(::kill(pid_t(sim.processId()), SIGSTOP), 0);
+            }
             set->click();
             if (c.stopAgent)
                 ::kill(pid_t(sim.processId()), SIGCONT);
@@ -644,8 +646,8 @@ TEST_F(ViewSim, ClosingAViewWhoseAddFormIsOpenClosesTheFormFirst)
                             10000));
         bool addOpenAtClose = false;
         WhenFormOpens(panel, [&](QDialog* add) {
-            QTimer::singleShot(afterWrite ? 150 : 0, form, [&, add] {
-                addOpenAtClose = add->isVisible();
+            QTimer::singleShot(afterWrite ? 150 : 0, form, [&, add = QPointer<QDialog>(add)] {
+                addOpenAtClose = add && add->isVisible();
                 form->close();
             });
             if (!afterWrite) {
@@ -658,8 +660,9 @@ TEST_F(ViewSim, ClosingAViewWhoseAddFormIsOpenClosesTheFormFirst)
             add->findChild<QPushButton*>("Set Checked")->click();
         });
         panel->Buttons()->btnAdd->click();
-        if (!afterWrite)
+        if (!afterWrite) {
             EXPECT_TRUE(addOpenAtClose);
+        }
         ASSERT_TRUE(waitFor([&] { return !form->isVisible(); }, 10000));
         EXPECT_EQ(form->RequestCount(), 0);
         EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join('|').toStdString();
