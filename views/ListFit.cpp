@@ -1,4 +1,5 @@
 #include "views/ListFit.h"
+#include "views/ListAttachment.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -27,26 +28,17 @@ bool Shown(const QTreeWidget* list, int column)
 
 TListFit* TListFit::Of(const QTreeWidget* list)
 {
-    return list ? list->findChild<TListFit*>(QLatin1String(kFitName), Qt::FindDirectChildrenOnly) : nullptr;
+    return ListAttachment::Of<TListFit>(list, kFitName);
 }
 
 TListFit* TListFit::Attach(QTreeWidget* list)
 {
-    if (!list)
-        return nullptr;
-    if (TListFit* fit = Of(list))
-        return fit;
-    return new TListFit(list);
+    return ListAttachment::Attach<TListFit>(list, kFitName, [](QTreeWidget* l) { return new TListFit(l); });
 }
 
 void TListFit::AttachAll(QWidget* root)
 {
-    if (!root)
-        return;
-    if (auto* self = qobject_cast<QTreeWidget*>(root))
-        Attach(self);
-    for (QTreeWidget* list : root->findChildren<QTreeWidget*>())
-        Attach(list);
+    ListAttachment::ForEveryList(root, &TListFit::Attach);
 }
 
 TListFit::TListFit(QTreeWidget* list) : QObject(list), m_list(list)

@@ -1,4 +1,5 @@
 #include "views/ListViewTools.h"
+#include "views/ListAttachment.h"
 
 #include "KtNML/KtMessages.h"
 #include "views/ListText.h"
@@ -46,26 +47,18 @@ void Guarded(QWidget* owner, F&& body)
 
 TListViewTools* TListViewTools::Of(const QTreeWidget* list)
 {
-    return list ? list->findChild<TListViewTools*>(QLatin1String(kToolsName), Qt::FindDirectChildrenOnly) : nullptr;
+    return ListAttachment::Of<TListViewTools>(list, kToolsName);
 }
 
 TListViewTools* TListViewTools::Attach(QTreeWidget* list)
 {
-    if (!list)
-        return nullptr;
-    if (TListViewTools* tools = Of(list))
-        return tools;
-    return new TListViewTools(list);
+    return ListAttachment::Attach<TListViewTools>(list, kToolsName,
+                                                  [](QTreeWidget* l) { return new TListViewTools(l); });
 }
 
 void TListViewTools::AttachAll(QWidget* root)
 {
-    if (!root)
-        return;
-    if (auto* self = qobject_cast<QTreeWidget*>(root))
-        Attach(self);
-    for (QTreeWidget* list : root->findChildren<QTreeWidget*>())
-        Attach(list);
+    ListAttachment::ForEveryList(root, &TListViewTools::Attach);
 }
 
 TListViewTools::TListViewTools(QTreeWidget* list) : QObject(list), m_list(list), m_model(list->model())
