@@ -2,6 +2,7 @@
 // snmpinform) and hand-made datagrams, over loopback on a free port.
 #include "snmp/SnmpNotifications.h"
 #include "snmp/SnmpSession.h"
+#include "tests/support/LoopbackReceiver.h"
 #include "tests/support/SnmpTools.h"
 #include "tests/support/TestUtil.h"
 
@@ -43,17 +44,7 @@ protected:
             for (auto& n : batch)
                 m_received.push_back(std::move(n));
         });
-        snmp::ReceiverSettings settings;
-        settings.port = 0;
-        settings.addresses = {"127.0.0.1", "::1"};
-        settings.communities = {"public"};
-        settings.user.securityName = "vkrsha";
-        settings.user.securityLevel = 3;
-        settings.user.authProtocol = 3;
-        settings.user.authPassword = "vkrauthpass";
-        settings.user.privProtocol = 5;
-        settings.user.privPassword = "vkrprivpass";
-        ASSERT_TRUE(m_receiver->open(settings)) << m_receiver->error();
+        ASSERT_TRUE(m_receiver->open(testutil::LoopbackReceiverSettings())) << m_receiver->error();
         ASSERT_NE(m_receiver->port(), 0);
     }
 
