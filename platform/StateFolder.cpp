@@ -10,7 +10,7 @@ namespace platform {
 QString StateFolderPath()
 {
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification says a relative path is to be ignored.
+    // A relative XDG_STATE_HOME is to be ignored (XDG base directories).
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::home().filePath(QStringLiteral(".local/state"));
     return QDir(base).filePath(QStringLiteral("vkr2207"));

@@ -188,13 +188,13 @@ bool plainWord(const std::string& s)
     return true;
 }
 
-NotifyTarget parseNotifyTarget(const std::string& spec)
+NotifyTarget parseNotifyTarget(const std::string& argument)
 {
-    const auto colon = spec.find(':');
+    const auto colon = argument.find(':');
     if (colon == std::string::npos)
         die("--notify wants KIND:ADDR:PORT");
-    const std::string kind = spec.substr(0, colon);
-    std::string rest = spec.substr(colon + 1);
+    const std::string kind = argument.substr(0, colon);
+    std::string rest = argument.substr(colon + 1);
     NotifyTarget t;
     if (kind == "v1")
         t.version = SNMP_VERSION_1;
