@@ -1,5 +1,6 @@
 #include "KtNML/KtSNMPRequest2Controls.h"
 
+#include "KtNML/KtEditConstraint.h"
 #include "KtNML/KtMessages.h"
 #include "KtNML/KtSupport.h"
 #include "KtNML/KtSyncWait.h"

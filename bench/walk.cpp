@@ -19,7 +19,7 @@
 //
 // Exit code 0 when every walk of every size showed every row, the unsorted ones the same rows
 // and the sorted one in its order.
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPSession.h"
 #include "tests/support/SimProcess.h"
 #include "views/ListText.h"

@@ -63,7 +63,7 @@
 // tests in tests/dialogs/<subsystem>/ on testutil::SimDialogFixture: a table of {command,
 // input, expected SETs or message}; what every dialog shares is tested once on a stub dialog.
 #include "KtNML/KtSNMPError.h"
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPVarList.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "dialogs/ProgressForm.h"
 
 #include "KtNML/KtSNMPError.h"
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 
 #include <QCloseEvent>
 #include <QFont>

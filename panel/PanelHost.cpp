@@ -1,5 +1,6 @@
 #include "panel/PanelHost.h"
 
+#include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPError.h"
 #include "panel/Vkr2207panelformunit.h"
 
@@ -8,7 +9,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QToolButton>
@@ -16,9 +16,6 @@
 TPanelHost::TPanelHost(QMainWindow* window, QScrollArea* scrollBox, QLabel* statusPanel, QMenu* portPopup)
     : QObject(window), m_window(window), m_scrollBox(scrollBox), m_statusPanel(statusPanel), m_popup(portPopup)
 {
-    ConfirmHook = [](QWidget* parent, const QString& text) {
-        return QMessageBox::question(parent, QString(), text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
-    };
     window->installEventFilter(this);
 }
 
@@ -115,7 +112,7 @@ void TPanelHost::ClosePanels()
 
 bool TPanelHost::RefreshPanel()
 {
-    if (!ConfirmHook || !ConfirmHook(m_window, QString::fromLatin1(kRefreshQuestion)))
+    if (!KtMessageService().AskOkCancel(m_window, QString(), QString::fromLatin1(kRefreshQuestion)))
         return false;
     ClosePanels();
     BuildPanel(1);

@@ -18,9 +18,6 @@ class QScrollArea;
 class TPanelHost : public QObject {
     Q_OBJECT
 public:
-    // Asks the operator; true for OK. Tests replace it.
-    using Confirm = std::function<bool(QWidget* parent, const QString& text)>;
-
     TPanelHost(QMainWindow* window, QScrollArea* scrollBox, QLabel* statusPanel, QMenu* portPopup);
     ~TPanelHost() override;
 
@@ -40,7 +37,6 @@ public:
     // Releases every port button but source, which stays as the operator left it.
     void PortButtonClicked(QToolButton* source);
 
-    Confirm ConfirmHook;
     std::function<void()> Gates;  // RMON and 802.1X gates after a rebuild
 
     static inline const char* kRefreshQuestion = "Refresh panel may take a long time. Are you sure?";

@@ -1,7 +1,7 @@
 #include "panel/PortViews.h"
 
 #include "KtNML/KtOptionList.h"
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "panel/PanelHost.h"
 #include "views/Guiconfigform.h"
 

@@ -2,7 +2,7 @@
 // The switch's front panel: a borderless form with the front picture, twelve port buttons over
 // the pictured connectors and the LEDs for power, console and every port, painted from one
 // octet-string variable polled every 5 seconds.
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPRequest2Leds.h"
 
 #include <QList>

@@ -2,7 +2,7 @@
 
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtSNMPError.h"
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPVarList.h"
 
 #include <QLabel>

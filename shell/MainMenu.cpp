@@ -2,7 +2,7 @@
 
 #include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPError.h"
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "views/CounterRates.h"
 #include "views/Guiconfigform.h"
 #include "views/SNMPListViewPanel.h"

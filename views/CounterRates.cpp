@@ -1,7 +1,7 @@
 #include "views/CounterRates.h"
 
 #include "KtNML/KtBoundRow.h"
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "views/Guiconfigform.h"
 #include "views/SNMPEditorPanel.h"
 #include "views/SNMPListViewPanel.h"

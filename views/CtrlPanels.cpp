@@ -1,6 +1,6 @@
 #include "views/CtrlPanels.h"
 
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "views/ListViewTools.h"
 #include "views/ViewDialogs.h"
 

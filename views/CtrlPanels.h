@@ -2,7 +2,7 @@
 // Building blocks of the generic views: the column of command buttons, the status memo, the
 // labelled rows of a variable list (each with a tick box that selects it for setting) and the
 // list view of a table.
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 
 #include <QFrame>
 #include <QPointer>

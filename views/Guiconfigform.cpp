@@ -1,6 +1,6 @@
 #include "views/Guiconfigform.h"
 
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSyncWait.h"
 #include "views/ViewDialogs.h"
 

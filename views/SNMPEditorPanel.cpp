@@ -1,7 +1,7 @@
 #include "views/SNMPEditorPanel.h"
 
 #include "KtNML/KtMessages.h"
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "views/FormSetup.h"
 #include "views/Guiconfigform.h"
 #include "views/ViewDialogs.h"

@@ -2,7 +2,7 @@
 // The frame every generic view shares (content area, status memo, button column) and the
 // scalar-group editor built on it: labelled rows that are read from the switch and of which
 // the ticked ones are written back.
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "views/CtrlPanels.h"
 
 #include <QFrame>

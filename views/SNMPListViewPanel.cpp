@@ -2,7 +2,7 @@
 
 #include "KtNML/KtBoundRow.h"
 #include "KtNML/KtMessages.h"
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSyncWait.h"
 #include "views/ViewDialogs.h"
 

@@ -5,7 +5,7 @@
 // dark palette.
 //
 //   vkr_screenshots <output folder> [--dark]
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPSession.h"
 #include "panel/TrafficGraph.h"
 #include "shell/MainMenu.h"

@@ -4,7 +4,7 @@
 #include "KtNML/KtBoundRow.h"
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtRadioGroup.h"
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtValueCodec.h"
 #include "tests/KtNML/KtTestHelpers.h"
 #include "tests/support/ListClicks.h"

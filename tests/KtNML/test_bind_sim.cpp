@@ -3,7 +3,7 @@
 // time-outs in both modes, a view closed in the middle of an asynchronous walk, and answers of
 // the wrong type.
 #include "KtNML/KtOptionList.h"
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPSession.h"
 #include "tests/KtNML/KtTestHelpers.h"
 #include "tests/support/MessageRecorder.h"

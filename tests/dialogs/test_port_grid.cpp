@@ -1,7 +1,7 @@
 // The port grid: the model's ports on show, its columns (ten where "DeviceInfo.ini" is in the
 // working folder), clearing, and the bit list that binds it.
 #include "KtNML/KtSNMPError.h"
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPVarList.h"
 #include "dialogs/Stackingportuitformunit.h"
 #include "dialogs/layer2/PortGridPages.h"

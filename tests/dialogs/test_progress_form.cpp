@@ -1,5 +1,6 @@
 // The progress windows: they close themselves at their tick limit, cannot be closed by the
 // operator, and do not keep the operator waiting for a write that failed.
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPVarList.h"
 #include "dialogs/ProgressForm.h"
 #include "tests/support/SimDialogFixture.h"

@@ -10,6 +10,7 @@
 #include "views/Guiconfigform.h"
 #include "panel/Vkr2207panelformunit.h"
 #include "tests/support/HoldingRelay.h"
+#include "tests/support/MessageRecorder.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 
@@ -52,10 +53,6 @@ protected:
         window.setCentralWidget(scrollBox);
         window.statusBar()->addWidget(status, 1);
         host = new TPanelHost(&window, scrollBox, status, popup);
-        host->ConfirmHook = [this](QWidget*, const QString& text) {
-            questions << text;
-            return answer;
-        };
         host->Gates = [this] { ++gates; };
     }
     void TearDown() override
@@ -93,8 +90,7 @@ protected:
     QLabel* status = new QLabel;
     QMenu* popup = new QMenu(&window);
     TPanelHost* host = nullptr;
-    QStringList questions;
-    bool answer = true;
+    testutil::MessageRecorder messages;  // the refresh question
     int gates = 0;
 };
 
@@ -211,19 +207,19 @@ TEST_F(PanelTest, RefreshPanelAsksAndRebuildsOnlyOnOk)
     ASSERT_TRUE(settle(first));
     KtSNMPRequest2Leds* leds = first->LedBinding();
 
-    answer = false;
+    messages.answer = false;
     EXPECT_FALSE(host->RefreshPanel());
-    EXPECT_EQ(questions, QStringList{"Refresh panel may take a long time. Are you sure?"});
+    EXPECT_EQ(messages.questions, QStringList{"Refresh panel may take a long time. Are you sure?"});
     ASSERT_TRUE(first);
     EXPECT_EQ(first->LedBinding(), leds);
     EXPECT_TRUE(leds->Polling());
     EXPECT_EQ(host->PortButtons().size(), 12);
     EXPECT_EQ(gates, 0);
 
-    answer = true;
+    messages.answer = true;
     QTest::mouseClick(host->PortButtons()[0], Qt::LeftButton);
     EXPECT_TRUE(host->RefreshPanel());
-    EXPECT_EQ(questions.size(), 2);
+    EXPECT_EQ(messages.questions.size(), 2);
     EXPECT_TRUE(first.isNull()) << "the old panel is destroyed";
     ASSERT_EQ(host->Panels().size(), 1);
     TVKR2207PanelForm* second = host->Panels()[0];

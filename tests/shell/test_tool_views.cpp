@@ -2,7 +2,7 @@
 // which read the simulator and show what an independent walk (net-snmp's snmpwalk) of the same
 // objects gives; sets from them reach the switch. With the tool present (a stand-in on PATH)
 // the tool starts and no view opens, unless the device file prefers the built-in views.
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPSession.h"
 #include "KtNML/KtValueCodec.h"
 #include "shell/MainMenu.h"

@@ -3,7 +3,7 @@
 // the requests it logged since a mark, one recorder of the dialogs' message boxes, and
 // QString/QStringList printed as text in failures. Header only: the dialogs' tests link the
 // dialogs, the support libraries do not.
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPSession.h"
 #include "tests/support/MessageRecorder.h"
 #include "tests/support/QtPrinters.h"

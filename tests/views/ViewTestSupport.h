@@ -2,7 +2,7 @@
 // Shared pieces of the generic-view tests: definition tables matching data/views.sim, a form
 // builder and hooks that record message and confirmation boxes instead of showing them.
 #include "KtNML/KtOptionList.h"
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPVarList.h"
 #include "views/Guiconfigform.h"
 #include "tests/support/MessageRecorder.h"

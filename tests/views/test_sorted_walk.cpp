@@ -1,7 +1,7 @@
 // A long table walked into a list sorted by a header click before the walk: each batch of rows
 // is merged into the order as it comes, and at the end every row is there once, whole, in the
 // order chosen. (Of its own: under the sanitizers the walk of 50000 rows takes a while.)
-#include "KtNML/KtSNMPRequest2Controls.h"
+#include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPSession.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
