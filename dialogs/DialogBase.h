@@ -41,7 +41,9 @@
 //                                    one SET per field in the order given
 //   SendChain(request, {a, b, get})  b only after a's write succeeded, then the read
 //
-// A new dialog, in outline (dialogs/layer2/Vlanstaticformunit.cpp is the worked example):
+// A new dialog, in outline (dialogs/layer2/VlanStaticForm.cpp is the worked example):
+//
+//   const KtDialogType TFooForm::Type = KtDialogType::Of<TFooForm>("Foo: ");
 //
 //   TFooForm::TFooForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 //   {
@@ -58,13 +60,14 @@
 //   No destructor is needed for the requests or the signals: the base stops and frees the
 //   requests and cuts every child's signals to the form.
 //
-// Where it goes: dialogs/<subsystem>/ (layer2/, security/, ...), one line in
-// DialogRegistry.cpp (class name as the menu item names it, caption prefix, factory), and its
-// tests in tests/dialogs/<subsystem>/ on testutil::SimDialogFixture: a table of {command,
+// Where it goes: dialogs/<subsystem>/ (layer2/, security/, ...) in TFooForm.h/.cpp, with its
+// Type (DialogType.h: caption prefix and factory), one menu line Dialog<TFooForm>(...) in
+// shell/MainMenu.cpp, and its tests in tests/dialogs/<subsystem>/ on testutil::SimDialogFixture: a table of {command,
 // input, expected SETs or message}; what every dialog shares is tested once on a stub dialog.
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPVarList.h"
+#include "dialogs/DialogType.h"
 
 #include <QDialog>
 #include <QString>

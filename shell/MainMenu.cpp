@@ -3,6 +3,43 @@
 #include "KtNML/KtMessages.h"
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPRequest2Edits.h"
+#include "dialogs/layer2/AggregatorPortTableForm.h"
+#include "dialogs/layer2/BOOTCtrlTableForm.h"
+#include "dialogs/layer2/BridgeInfoForms.h"
+#include "dialogs/layer2/Dot3Forms.h"
+#include "dialogs/layer2/ForwardingInformationForms.h"
+#include "dialogs/layer2/GARPForm.h"
+#include "dialogs/layer2/IGMPMulticastVlanForm.h"
+#include "dialogs/layer2/Layer2ControlForm.h"
+#include "dialogs/layer2/MBAControlForm.h"
+#include "dialogs/layer2/MLD_SnoopingGroupForm.h"
+#include "dialogs/layer2/MSTPPortStateForm.h"
+#include "dialogs/layer2/MultipleConfigControlForm.h"
+#include "dialogs/layer2/PortMirrorForm.h"
+#include "dialogs/layer2/PortTrunkForm.h"
+#include "dialogs/layer2/STP_Info.h"
+#include "dialogs/layer2/SnoopingRouterPortsForms.h"
+#include "dialogs/layer2/SpanningTreeAlgorithmForm.h"
+#include "dialogs/layer2/StaticFilterForms.h"
+#include "dialogs/layer2/SummerTimeForm.h"
+#include "dialogs/layer2/TrafficSegmentationForm.h"
+#include "dialogs/layer2/VlanInformationForms.h"
+#include "dialogs/layer2/VlanStaticForm.h"
+#include "dialogs/security/AuthServerForms.h"
+#include "dialogs/security/BulwarkCtrlForm.h"
+#include "dialogs/security/EthernetInformationRuleForm.h"
+#include "dialogs/security/IPRuleForm.h"
+#include "dialogs/security/IPv6MaskInfoForm.h"
+#include "dialogs/security/IbpViewerForms.h"
+#include "dialogs/security/IpMacBindingForms.h"
+#include "dialogs/security/Ipv6RuleForm.h"
+#include "dialogs/security/MaskInformationForms.h"
+#include "dialogs/security/MethodListForms.h"
+#include "dialogs/security/PrtSecDelCtrlForm.h"
+#include "dialogs/security/RadiusServerForm.h"
+#include "dialogs/security/SSLManagementForm.h"
+#include "dialogs/security/SystemLogHostForm.h"
+#include "dialogs/security/TimeRangeForm.h"
 #include "views/CounterRates.h"
 #include "views/Guiconfigform.h"
 #include "views/SNMPListViewPanel.h"
@@ -49,10 +86,11 @@ constexpr KtMenuItem Table(int depth, const char* caption, bool hidden = false, 
     return {.depth = depth, .caption = caption, .hidden = hidden, .kind = KtMenuKind::GenericView,
             .view = KtViewKind::Table, .step = step};
 }
-constexpr KtMenuItem Dialog(int depth, const char* caption, const char* formClass, bool hidden = false,
-                            KtMenuStep step = KtMenuStep::None)
+// A dedicated dialog, named by its form class: the compiler checks the menu opens one that exists.
+template <class Form>
+constexpr KtMenuItem Dialog(int depth, const char* caption, bool hidden = false, KtMenuStep step = KtMenuStep::None)
 {
-    return {.depth = depth, .caption = caption, .hidden = hidden, .kind = KtMenuKind::Dialog, .target = formClass,
+    return {.depth = depth, .caption = caption, .hidden = hidden, .kind = KtMenuKind::Dialog, .dialog = &Form::Type,
             .step = step};
 }
 constexpr KtMenuItem Tool(int depth, const char* caption, const char* argument, bool hidden = false)
@@ -81,7 +119,7 @@ constexpr KtMenuItem kMainMenu[] = {
         Editor(2, "Alarm Control"),
         Shell(2, "Refresh Panel", KtShellCommand::RefreshPanel, Hidden),
       Sub(1, "Equipment Management"),
-        Dialog(2, "Basic Information", "TEquipmentBasicInfoForm"),
+        Dialog<TEquipmentBasicInfoForm>(2, "Basic Information"),
         Editor(2, "Unit information", Hidden),
         Table(2, "Unit Table", Hidden),
         Table(2, "Power Table", Hidden),
@@ -109,7 +147,7 @@ constexpr KtMenuItem kMainMenu[] = {
         Sub(2, "Multiple Config Management"),
           Editor(3, "General Information"),
           Table(3, "Multiple Config Information"),
-          Dialog(3, "Multiple Config Control", "TMultipleConfigControlForm"),
+          Dialog<TMultipleConfigControlForm>(3, "Multiple Config Control"),
         Sub(2, "Agent Trust Host Management"),
           Editor(3, "Trust Host Delete All State\n"),
           Table(3, "Trust Host Table"),
@@ -119,7 +157,7 @@ constexpr KtMenuItem kMainMenu[] = {
           Table(3, "Ping Results Table"),
       Sub(1, "System Log"),
         Editor(2, "System Log State"),
-        Dialog(2, "System Log Server Table", "TSystemLogHostForm"),
+        Dialog<TSystemLogHostForm>(2, "System Log Server Table"),
         Editor(2, "System Log Save Control"),
         Sub(2, "System Log Clear Control"),
           Editor(3, "Clear Log"),
@@ -128,7 +166,7 @@ constexpr KtMenuItem kMainMenu[] = {
         Editor(2, "Current Time"),
         Editor(2, "System Time"),
         Editor(2, "Network Time"),
-        Dialog(2, "Summer Time", "TSummerTimeForm"),
+        Dialog<TSummerTimeForm>(2, "Summer Time"),
       Sep(1),
       Sub(1, "Entity", Hidden),
         Empty(2, "Physical Table"),
@@ -154,8 +192,8 @@ constexpr KtMenuItem kMainMenu[] = {
         Tool(2, "ARP Table", "/TMIB_ARP"),
       Sub(1, "EtherLike-MIB"),
         Tool(2, "dot3 Statistics", "/TEthernetLike_dot3StatsTable"),
-        Dialog(2, "dot3 Control Table", "Tdot3ControlForm"),
-        Dialog(2, "dot3 Pause Table", "Tdot3PauseForm"),
+        Dialog<Tdot3ControlForm>(2, "dot3 Control Table"),
+        Dialog<Tdot3PauseForm>(2, "dot3 Pause Table"),
       Sub(1, "File System"),
         Table(2, "Media Information"),
         Editor(2, "Directory Path"),
@@ -173,19 +211,19 @@ constexpr KtMenuItem kMainMenu[] = {
       Gated(Tool(1, "Alarm/Event", "/TRmon_AlarmEvent")),
       Sep(1),
       Sub(1, "Probe Config"),
-        Dialog(2, "Probe Basic Information", "TProbeBasicInformationForm"),
+        Dialog<TProbeBasicInformationForm>(2, "Probe Basic Information"),
         Table(2, "Net Configuration"),
         Editor(2, "Net Default Gateway"),
     Sub(0, "Bridge"),
-      Dialog(1, "Spanning Tree Algorithm", "TSpanningTreeAlgorithmForm"),
+      Dialog<TSpanningTreeAlgorithmForm>(1, "Spanning Tree Algorithm"),
       Sub(1, "802.1d "),
         Editor(2, "Information"),
         Tool(2, "Port Table", "/TBridge_Port", Hidden),
       Sub(1, "Spanning Tree"),
-        Dialog(2, "STP Control ", "TSTP_Info", Shown, KtMenuStep::StpVersionFirst),
+        Dialog<TSTP_Info>(2, "STP Control ", Shown, KtMenuStep::StpVersionFirst),
         Editor(2, "Configuration Identification"),
         Table(2, "Instance Information"),
-        Dialog(2, "Port State Information", "TMSTPPortStateForm"),
+        Dialog<TMSTPPortStateForm>(2, "Port State Information"),
         Table(2, "Port MSTP Information"),
         Table(2, "STP Port Table", Hidden, KtMenuStep::StpVersionFirst),
       Sub(1, "Transparent Bridge"),
@@ -194,35 +232,35 @@ constexpr KtMenuItem kMainMenu[] = {
         Tool(2, "Port Counters", "/TBridge_TpPortInfo"),
     Sub(0, "VLAN"),
       Sub(1, "802.1P"),
-        Dialog(2, "Basic Configure", "TPBridgeConfigForm"),
+        Dialog<TPBridgeConfigForm>(2, "Basic Configure"),
         Sub(2, "Priority Information"),
           Table(3, "Default User Priorities of Each Port"),
           Table(3, "Regenerated User Priorities", Hidden),
           Table(3, "User Priorities To Traffic Class"),
           Table(3, "Port Outbound Access Priorities", Hidden),
         Empty(2, "GMRP", Hidden),
-        Dialog(2, "GARP", "TGARPForm"),
-        Dialog(2, "Port Capability", "TPortCapabilities8021dForm"),
+        Dialog<TGARPForm>(2, "GARP"),
+        Dialog<TPortCapabilities8021dForm>(2, "Port Capability"),
         Sub(2, "High Capacity", Hidden),
           Table(3, "Port Table", Hidden),
           Table(3, "Port Overflow", Hidden),
       Sub(1, "802.1Q"),
         Sub(2, "802.1Q Bridge"),
-          Dialog(3, "Basic Configure", "TVLanGeneralInfoForm"),
-          Dialog(3, "Ports Information", "TVLanPortInfomationForm"),
+          Dialog<TVLanGeneralInfoForm>(3, "Basic Configure"),
+          Dialog<TVLanPortInfomationForm>(3, "Ports Information"),
         Sub(2, "Forwarding/Filtering"),
           Table(3, "Unicast Forwarding Information"),
-          Dialog(3, "Tp Group Destination Forwarded", "TTpGroupDestinationForwardedForm", Hidden),
-          Dialog(3, "Multicast Forwarding Information", "TMulticastForwardingInformationForm", Hidden),
-          Dialog(3, "Forward Unregistered Information", "TForwardUnregisteredInformationForm", Hidden),
+          Dialog<TTpGroupDestinationForwardedForm>(3, "Tp Group Destination Forwarded", Hidden),
+          Dialog<TMulticastForwardingInformationForm>(3, "Multicast Forwarding Information", Hidden),
+          Dialog<TForwardUnregisteredInformationForm>(3, "Forward Unregistered Information", Hidden),
           Table(3, "Filtering Database"),
           Table(3, "Filtering Information", Hidden),
         Sub(2, "802.1Q VLAN "),
-          Dialog(3, "Static Table", "TVlanStaticForm"),
-          Dialog(3, "Current Table", "TVLanCurrentTableForm"),
+          Dialog<TVlanStaticForm>(3, "Static Table"),
+          Dialog<TVLanCurrentTableForm>(3, "Current Table"),
         Sub(2, "Static Filtering "),
-          Dialog(3, "Unicast Information", "TUnicastFilterInformationForm"),
-          Dialog(3, "Multicast Information", "TMulticastFilterInformationForm"),
+          Dialog<TUnicastFilterInformationForm>(3, "Unicast Information"),
+          Dialog<TMulticastFilterInformationForm>(3, "Multicast Information"),
       Sub(1, "Protocol VLAN", Hidden),
         Empty(2, "Protocol VLAN Group", Hidden),
         Empty(2, "Protocol VLAN Port", Hidden),
@@ -266,8 +304,8 @@ constexpr KtMenuItem kMainMenu[] = {
         Sep(2),
         Sub(2, "MAC_Based Authentication"),
           Table(3, "State Table"),
-          Dialog(3, "Diagnostics Information", "TDiagnosticsInformationForm"),
-          Dialog(3, "PAE Over Land  Frames Statistic Table", "TMacStatisticTableForm"),
+          Dialog<TDiagnosticsInformationForm>(3, "Diagnostics Information"),
+          Dialog<TMacStatisticTableForm>(3, "PAE Over Land  Frames Statistic Table"),
           Table(3, "Session Information"),
           Sep(3),
           Table(3, "Authentication Port Control"),
@@ -278,7 +316,7 @@ constexpr KtMenuItem kMainMenu[] = {
           Table(3, "Web Auth Port Table"),
           Table(3, "Web Auth User Table"),
         Sub(2, "MAC_Based Access Control"),
-          Dialog(3, "MBA Control", "TMBAControlForm"),
+          Dialog<TMBAControlForm>(3, "MBA Control"),
           Table(3, "Port Information Table"),
           Table(3, "Port Management Table"),
           Table(3, "Database Table"),
@@ -288,9 +326,9 @@ constexpr KtMenuItem kMainMenu[] = {
           Table(3, "Tollgate Port Table"),
           Table(3, "Tollgate Host Table"),
         Sep(2),
-        Dialog(2, "Guest VLAN", "TGuestVlanForm"),
+        Dialog<TGuestVlanForm>(2, "Guest VLAN"),
       Sub(1, "RADIUS Management"),
-        Dialog(2, "RADIUS Server Table", "TRadiusServerForm"),
+        Dialog<TRadiusServerForm>(2, "RADIUS Server Table"),
         Editor(2, "Authentication Information"),
         Table(2, "Authentication Table"),
         Sub(2, "Accounting Control"),
@@ -301,12 +339,12 @@ constexpr KtMenuItem kMainMenu[] = {
         Editor(2, "AAC Control"),
         Sep(2),
         Editor(2, "AAC Information"),
-        Dialog(2, "Login Method Control", "TLoginMethodListForm"),
+        Dialog<TLoginMethodListForm>(2, "Login Method Control"),
         Editor(2, "Login Information"),
-        Dialog(2, "Enable Method Control", "TEnableMethodForm"),
+        Dialog<TEnableMethodForm>(2, "Enable Method Control"),
         Table(2, "Server Group"),
-        Dialog(2, "Server Information", "TServerInformationForm"),
-        Dialog(2, "Server Control", "TAAASrvCtrlForm"),
+        Dialog<TServerInformationForm>(2, "Server Information"),
+        Dialog<TAAASrvCtrlForm>(2, "Server Control"),
       Sep(1),
       Sub(1, "SSH"),
         Editor(2, "SSH Management"),
@@ -318,20 +356,20 @@ constexpr KtMenuItem kMainMenu[] = {
         Editor(2, "Public Key Algorithm", Hidden),
         Table(2, "User Control Table", Hidden),
       Sub(1, "SSL"),
-        Dialog(2, "SSL Management", "TSSLManagementForm"),
+        Dialog<TSSLManagementForm>(2, "SSL Management"),
         Editor(2, "SSL Certificate File"),
       Sep(1),
       Sub(1, "Bulwark_Engine"),
         Editor(2, "Global Management"),
-        Dialog(2, "Bulwark Control", "TBulwarkCtrlForm"),
+        Dialog<TBulwarkCtrlForm>(2, "Bulwark Control"),
         Editor(2, "ARP Storm Control", Hidden),
       Sub(1, "IP-MAC Bind"),
         Editor(2, "Binding Control"),
         Table(2, "Port Information"),
-        Dialog(2, "Binding Table", "TIPMACBindingForm"),
-        Dialog(2, "Binding Blocked Table", "TIpMacBindBlockedForm"),
+        Dialog<TIPMACBindingForm>(2, "Binding Table"),
+        Dialog<TIpMacBindBlockedForm>(2, "Binding Blocked Table"),
     Sub(0, "Layer 2 Management"),
-      Dialog(1, "Layer2 Device Control", "TLayer2ControlForm", Shown, KtMenuStep::RmonGateOnClose),
+      Dialog<TLayer2ControlForm>(1, "Layer2 Device Control", Shown, KtMenuStep::RmonGateOnClose),
       Sub(1, "Port Management"),
         Editor(2, "Jumbo Frame Ctrl"),
         Table(2, "Port Information Table"),
@@ -341,14 +379,14 @@ constexpr KtMenuItem kMainMenu[] = {
         Table(2, "Port Error Table"),
         Sep(2),
         Editor(2, "Trunk Basic Information"),
-        Dialog(2, "Port Trunk Table", "TPortTrunkForm"),
+        Dialog<TPortTrunkForm>(2, "Port Trunk Table"),
         Table(2, "LACP Port Table"),
         Sep(2),
-        Dialog(2, "Port Mirror Table", "TPortMirrorForm"),
+        Dialog<TPortMirrorForm>(2, "Port Mirror Table"),
         Sep(2),
         Sub(2, "Port Security Management"),
           Table(3, "Port Security Table"),
-          Dialog(3, "Port Security Delete", "TPrtSecDelCtrlForm"),
+          Dialog<TPrtSecDelCtrlForm>(3, "Port Security Delete"),
       Sub(1, "QoS Management"),
         Editor(2, "QoS Control"),
         Table(2, "Bandwidth Control Table"),
@@ -367,35 +405,35 @@ constexpr KtMenuItem kMainMenu[] = {
         Table(2, "IGMP Snooping Control Table"),
         Table(2, "IGMP Snooping Query Information"),
         Table(2, "IGMP Snooping Information "),
-        Dialog(2, "IGMP Snooping Router Ports", "TIGMPRouterPortsForm"),
-        Dialog(2, "IGMP Multicast VLAN Table", "TIGMPMulticastVlanForm", Hidden),
+        Dialog<TIGMPRouterPortsForm>(2, "IGMP Snooping Router Ports"),
+        Dialog<TIGMPMulticastVlanForm>(2, "IGMP Multicast VLAN Table", Hidden),
         Table(2, "IGMP Multicast VLAN Group", Hidden),
       Sub(1, "DHCP Management"),
         Editor(2, "DHCP Basic Configuration"),
-        Dialog(2, "DHCP Control Table", "TBOOTCtrlTableForm"),
+        Dialog<TBOOTCtrlTableForm>(2, "DHCP Control Table"),
       Sep(1),
       Sub(1, "Packet Storm Management"),
         Editor(2, "Packet Storm Control"),
         Table(2, "Packet Storm Control Table"),
-      Dialog(1, "Traffic Segmentation Table ", "TTrafficSegmentationForm"),
+      Dialog<TTrafficSegmentationForm>(1, "Traffic Segmentation Table "),
       Sep(1),
       Sub(1, "Access Control Information"),
         Editor(2, "ACL Information"),
         Editor(2, "ACL Mask Delete All"),
         Sep(2),
-        Dialog(2, "Ethernet Mask Information", "TEthernetMaskInformationForm"),
-        Dialog(2, "Ethernet Information Rule", "TEthernetInformationRuleForm"),
-        Dialog(2, "IP Mask Information", "TIPMaskInformationForm"),
-        Dialog(2, "IP Rule", "TIPRuleForm"),
+        Dialog<TEthernetMaskInformationForm>(2, "Ethernet Mask Information"),
+        Dialog<TEthernetInformationRuleForm>(2, "Ethernet Information Rule"),
+        Dialog<TIPMaskInformationForm>(2, "IP Mask Information"),
+        Dialog<TIPRuleForm>(2, "IP Rule"),
         Empty(2, "Packet Content Mask", Hidden),
         Empty(2, "Packet Content Rule", Hidden),
-        Dialog(2, "IPv6 Mask Information", "TIPv6MaskInfoForm"),
-        Dialog(2, "IPv6 Rule", "TIpv6RuleForm"),
+        Dialog<TIPv6MaskInfoForm>(2, "IPv6 Mask Information"),
+        Dialog<TIpv6RuleForm>(2, "IPv6 Rule"),
         Sep(2, Hidden),
-        Dialog(2, "IP-MAC Binding Ethernet Mask", "TIBPACLEtherMaskForm", Hidden),
-        Dialog(2, "IP-MAC Binding Ethernet Rule", "TIBPEtherRuleForm", Hidden),
-        Dialog(2, "IP-MAC Binding IP Mask", "TIBPIPMaskForm", Hidden),
-        Dialog(2, "IP-MAC Binding IP Rule", "TIBPIPRuleForm", Hidden),
+        Dialog<TIBPACLEtherMaskForm>(2, "IP-MAC Binding Ethernet Mask", Hidden),
+        Dialog<TIBPEtherRuleForm>(2, "IP-MAC Binding Ethernet Rule", Hidden),
+        Dialog<TIBPIPMaskForm>(2, "IP-MAC Binding IP Mask", Hidden),
+        Dialog<TIBPIPRuleForm>(2, "IP-MAC Binding IP Rule", Hidden),
       Sub(1, "CPU Filter"),
         Editor(2, "CPU Filter Control"),
         Editor(2, "CPU ACL Mask Delete All"),
@@ -409,14 +447,14 @@ constexpr KtMenuItem kMainMenu[] = {
         Table(2, "IPv6 Mask Information (CPU Filter)"),
         Table(2, "IPv6 Rule (CPU Filter)"),
       Sub(1, "Time Range"),
-        Dialog(2, "Time Range Management", "TTimeRangeForm"),
+        Dialog<TTimeRangeForm>(2, "Time Range Management"),
         Table(2, "Time Range ACL Table\n"),
         Table(2, "Time Range CPU ACL Table"),
       Sep(1, Hidden),
       Sub(1, "802.3 ad"),
         Table(2, "Aggregator Table"),
         Table(2, "Aggregator Port List"),
-        Dialog(2, "Aggregator Port Table", "TAggregatorPortTableForm"),
+        Dialog<TAggregatorPortTableForm>(2, "Aggregator Port Table"),
       Sub(1, "PoE", Hidden),
         Empty(2, "System Control"),
         Empty(2, "System information"),
@@ -426,8 +464,8 @@ constexpr KtMenuItem kMainMenu[] = {
       Sub(1, "MLD Snooping"),
         Editor(2, "Management"),
         Table(2, "Control"),
-        Dialog(2, "Group Information", "TMLD_SnoopingGroupForm"),
-        Dialog(2, "Router Ports", "TMLD_SnoopingRouterPortsForm"),
+        Dialog<TMLD_SnoopingGroupForm>(2, "Group Information"),
+        Dialog<TMLD_SnoopingRouterPortsForm>(2, "Router Ports"),
     Sub(0, "Single IP"),
       Editor(1, "Single IP Control"),
       Editor(1, "My Information"),
@@ -618,11 +656,22 @@ QString TMainMenu::PathOf(const QAction* action) const
     return it == m_items.end() ? QString() : it->second.second;
 }
 
+void TMainMenu::RegisterMenuDialogs(std::function<bool()> enlarged)
+{
+    for (const auto items : {KtMainMenuItems(), KtPortPopupItems()})
+        for (const KtMenuItem& item : items)
+            if (item.kind == KtMenuKind::Dialog)
+                RegisterDialog(QLatin1String(item.dialog->ClassName()), QLatin1String(item.dialog->CaptionPrefix()),
+                               [type = item.dialog, enlarged](QWidget* owner) {
+                                   return type->MakeDialog(owner, enlarged && enlarged());
+                               });
+}
+
 void TMainMenu::RegisterDialog(const QString& className, const QString& captionPrefix, DialogFactory factory)
 {
     m_dialogs[className] = DialogEntry{captionPrefix, std::move(factory), nullptr};
     for (const auto& [action, record] : m_items)
-        if (record.first->kind == KtMenuKind::Dialog && className == QLatin1String(record.first->target))
+        if (record.first->kind == KtMenuKind::Dialog && className == QLatin1String(record.first->dialog->ClassName()))
             action->setEnabled(true);
 }
 
@@ -699,7 +748,7 @@ void TMainMenu::Trigger(const KtMenuItem& item, const QString& path)
 
 void TMainMenu::RunDialog(const KtMenuItem& item)
 {
-    const auto it = m_dialogs.find(QString::fromUtf8(item.target));
+    const auto it = m_dialogs.find(QLatin1String(item.dialog->ClassName()));
     if (it == m_dialogs.end() || !it->second.factory)
         return;
     DialogEntry& entry = it->second;

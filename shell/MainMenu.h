@@ -24,6 +24,7 @@
 #include <vector>
 
 class QAction;
+class KtDialogType;
 class QDialog;
 class QMainWindow;
 class QMenu;
@@ -36,7 +37,7 @@ enum class KtMenuKind : std::uint8_t {
     Separator,
     Empty,        // an item without a command
     GenericView,  // a generic editor or table view of the catalogue, found by menu path
-    Dialog,       // a dedicated dialog; target names its form class
+    Dialog,       // a dedicated dialog: dialog is its form class's type
     Tool,         // an external MIB tool of the host suite; target is its argument
     Shell,        // a function of the shell itself (see KtShellCommand)
 };
@@ -60,7 +61,8 @@ struct KtMenuItem {
     bool hidden = false;             // present but invisible from the start
     KtMenuKind kind = KtMenuKind::Empty;
     KtViewKind view = KtViewKind::Editor;  // GenericView only: editor or table
-    const char* target = nullptr;    // Dialog: form class name; Tool: command-line argument
+    const char* target = nullptr;    // Tool: its command-line argument
+    const KtDialogType* dialog = nullptr;  // Dialog: its form class's type
     KtShellCommand shell = KtShellCommand::None;
     KtMenuStep step = KtMenuStep::None;
     // A device-state gate owns the enabled state (enabled at start, whatever is registered).
@@ -116,6 +118,9 @@ public:
 
     // Dialog, tool and shell items stay disabled until their implementation is registered
     // (during start-up, before the gates first run: registering enables every item it serves).
+    // RegisterMenuDialogs registers the dialog every dialog item names, made with the
+    // enlargement flag enlarged() gives; RegisterDialog puts another factory in one's place.
+    void RegisterMenuDialogs(std::function<bool()> enlarged);
     void RegisterDialog(const QString& className, const QString& captionPrefix, DialogFactory factory);
     void SetToolLauncher(ToolLauncher launcher);
     void SetShellHandler(KtShellCommand command, ShellHandler handler);

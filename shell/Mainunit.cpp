@@ -4,7 +4,6 @@
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPSession.h"
 #include "KtNML/KtSyncWait.h"
-#include "dialogs/DialogRegistry.h"
 #include "panel/PanelHost.h"
 #include "panel/PortViews.h"
 #include "panel/TrafficGraph.h"
@@ -167,9 +166,7 @@ void TMainForm::CreateMenus()
     hooks.dot1xGate = [this] { Dot1xGate(); };
     hooks.readStpVersion = [this] { ReadStpVersion(); };
     auto* menu = new TMainMenu(this, std::move(hooks));
-    for (const KtDialogEntry& entry : KtDialogRegistry())
-        menu->RegisterDialog(QLatin1String(entry.className), QLatin1String(entry.captionPrefix),
-                             [this, make = entry.factory](QWidget* owner) { return make(owner, DisplayScaled()); });
+    menu->RegisterMenuDialogs([this] { return DisplayScaled(); });
 }
 
 namespace {

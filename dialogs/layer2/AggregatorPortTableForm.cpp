@@ -72,6 +72,8 @@ using FormControls::Button;
 
 } // namespace
 
+const KtDialogType TAggregatorPortTableForm::Type = KtDialogType::Of<TAggregatorPortTableForm>("Aggregator Port: ");
+
 TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("AggregatorPortTableForm"));

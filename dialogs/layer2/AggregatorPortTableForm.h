@@ -19,6 +19,7 @@ class QTreeWidget;
 class TAggregatorPortTableForm : public TDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TAggregatorPortTableForm(QWidget* owner, bool enlarge = false);
 
     // Button handlers.

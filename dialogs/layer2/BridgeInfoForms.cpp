@@ -260,15 +260,21 @@ void TInfoTableForm::RefreshClick()
     Walk();
 }
 
+const KtDialogType TPortCapabilities8021dForm::Type = KtDialogType::Of<TPortCapabilities8021dForm>("Port Capability Form: ");
+
 TPortCapabilities8021dForm::TPortCapabilities8021dForm(QWidget* owner, bool enlarge)
     : TInfoTableForm(owner, enlarge, kPortCapabilitiesShape)
 {
 }
 
+const KtDialogType TMacStatisticTableForm::Type = KtDialogType::Of<TMacStatisticTableForm>("MAC Statistic: ");
+
 TMacStatisticTableForm::TMacStatisticTableForm(QWidget* owner, bool enlarge)
     : TInfoTableForm(owner, enlarge, kMacStatisticsShape)
 {
 }
+
+const KtDialogType TDiagnosticsInformationForm::Type = KtDialogType::Of<TDiagnosticsInformationForm>("Diagnostics Information: ");
 
 TDiagnosticsInformationForm::TDiagnosticsInformationForm(QWidget* owner, bool enlarge)
     : TInfoTableForm(owner, enlarge, kDiagnosticsShape)
@@ -418,14 +424,20 @@ void TInfoScalarsForm::SetClick()
     RunOperation(request, [&] { SendColumn(request, m_shape.setColumn); });
 }
 
+const KtDialogType TPBridgeConfigForm::Type = KtDialogType::Of<TPBridgeConfigForm>("802.1P Basic Configure: ");
+
 TPBridgeConfigForm::TPBridgeConfigForm(QWidget* owner, bool enlarge) : TInfoScalarsForm(owner, enlarge, kBridgeConfigShape)
 {
 }
+
+const KtDialogType TEquipmentBasicInfoForm::Type = KtDialogType::Of<TEquipmentBasicInfoForm>("Equipment Basic Information: ");
 
 TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget* owner, bool enlarge)
     : TInfoScalarsForm(owner, enlarge, kEquipmentShape)
 {
 }
+
+const KtDialogType TProbeBasicInformationForm::Type = KtDialogType::Of<TProbeBasicInformationForm>("Probe Basic Information: ");
 
 TProbeBasicInformationForm::TProbeBasicInformationForm(QWidget* owner, bool enlarge)
     : TInfoScalarsForm(owner, enlarge, kProbeShape)

@@ -63,18 +63,21 @@ private:
 class TPortCapabilities8021dForm : public TInfoTableForm {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TPortCapabilities8021dForm(QWidget* owner, bool enlarge = false);
 };
 
 class TMacStatisticTableForm : public TInfoTableForm {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TMacStatisticTableForm(QWidget* owner, bool enlarge = false);
 };
 
 class TDiagnosticsInformationForm : public TInfoTableForm {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TDiagnosticsInformationForm(QWidget* owner, bool enlarge = false);
 };
 
@@ -136,18 +139,21 @@ private:
 class TPBridgeConfigForm : public TInfoScalarsForm {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TPBridgeConfigForm(QWidget* owner, bool enlarge = false);
 };
 
 class TEquipmentBasicInfoForm : public TInfoScalarsForm {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TEquipmentBasicInfoForm(QWidget* owner, bool enlarge = false);
 };
 
 class TProbeBasicInformationForm : public TInfoScalarsForm {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     // The capabilities this module knows the probe for, shown whatever the switch reports.
     static constexpr const char* kCapabilities = "etherStats,historyControl,etherHistory,alarm,event,probeConfig";
 

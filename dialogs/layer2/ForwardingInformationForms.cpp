@@ -3,7 +3,7 @@
 #include "KtNML/KtBoundRow.h"
 
 #include "dialogs/FormControls.h"
-#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/StackingPortUitForm.h"
 #include "dialogs/layer2/PortGridPages.h"
 
 #include <QCheckBox>
@@ -226,17 +226,23 @@ void TForwardingInformationForm::CloseBtnClick()
     close();
 }
 
+const KtDialogType TTpGroupDestinationForwardedForm::Type = KtDialogType::Of<TTpGroupDestinationForwardedForm>("Tp Group Destination Forwarded: ");
+
 TTpGroupDestinationForwardedForm::TTpGroupDestinationForwardedForm(QWidget* owner, bool enlarge)
     : TForwardingInformationForm(owner, enlarge, kTpGroupDef)
 {
     setObjectName(QStringLiteral("TpGroupDestinationForwardedForm"));
 }
 
+const KtDialogType TMulticastForwardingInformationForm::Type = KtDialogType::Of<TMulticastForwardingInformationForm>("Multicast Forwarding Information: ");
+
 TMulticastForwardingInformationForm::TMulticastForwardingInformationForm(QWidget* owner, bool enlarge)
     : TForwardingInformationForm(owner, enlarge, kForwardAllDef)
 {
     setObjectName(QStringLiteral("MulticastForwardingInformationForm"));
 }
+
+const KtDialogType TForwardUnregisteredInformationForm::Type = KtDialogType::Of<TForwardUnregisteredInformationForm>("Forward Unregistered Information: ");
 
 TForwardUnregisteredInformationForm::TForwardUnregisteredInformationForm(QWidget* owner, bool enlarge)
     : TForwardingInformationForm(owner, enlarge, kForwardUnregisteredDef)

@@ -71,17 +71,20 @@ private:
 class TTpGroupDestinationForwardedForm : public TForwardingInformationForm {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TTpGroupDestinationForwardedForm(QWidget* owner, bool enlarge = false);
 };
 
 class TMulticastForwardingInformationForm : public TForwardingInformationForm {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TMulticastForwardingInformationForm(QWidget* owner, bool enlarge = false);
 };
 
 class TForwardUnregisteredInformationForm : public TForwardingInformationForm {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TForwardUnregisteredInformationForm(QWidget* owner, bool enlarge = false);
 };

@@ -85,6 +85,8 @@ bool IsEmpty(const QWidget* control)
 
 } // namespace
 
+const KtDialogType TLayer2ControlForm::Type = KtDialogType::Of<TLayer2ControlForm>("Layer2 Control: ");
+
 TLayer2ControlForm::TLayer2ControlForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("Layer2ControlForm"));

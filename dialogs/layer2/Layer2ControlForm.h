@@ -20,6 +20,7 @@ class QWidget;
 class TLayer2ControlForm : public TDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     static inline const QString kEmptyChecked = QStringLiteral("Some Checked fields are empty.");
 
     explicit TLayer2ControlForm(QWidget* owner, bool enlarge = false);

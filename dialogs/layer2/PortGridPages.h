@@ -1,7 +1,7 @@
 #pragma once
 // Tab pages of port grids, one grid a page, as the multicast dialogs show their port lists:
 // each grid one unit of 32 boxes (bits 0 to 31 of a four-octet port list), the model's 10 shown.
-#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/StackingPortUitForm.h"
 
 #include <QCheckBox>
 #include <QScrollArea>

@@ -5,7 +5,7 @@
 #include "KtNML/KtOptionList.h"
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
-#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/StackingPortUitForm.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -119,6 +119,8 @@ void TStaticFilterFormBase::KeepSelectedReceivePort(bool selected)
 }
 
 // ---- unicast ------------------------------------------------------------------------------
+
+const KtDialogType TUnicastFilterInformationForm::Type = KtDialogType::Of<TUnicastFilterInformationForm>("Unicast Filter Information: ");
 
 TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget* owner, bool enlarge)
     : TStaticFilterFormBase(owner, enlarge)
@@ -254,6 +256,8 @@ void TUnicastFilterInformationForm::DeleteBtnClick()
 }
 
 // ---- multicast ----------------------------------------------------------------------------
+
+const KtDialogType TMulticastFilterInformationForm::Type = KtDialogType::Of<TMulticastFilterInformationForm>("Multicast Filter Information: ");
 
 TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget* owner, bool enlarge)
     : TStaticFilterFormBase(owner, enlarge)

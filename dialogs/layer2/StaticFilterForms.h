@@ -61,6 +61,7 @@ private:
 class TUnicastFilterInformationForm : public TStaticFilterFormBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TUnicastFilterInformationForm(QWidget* owner, bool enlarge = false);
 
     static inline const QString kNotPermanent = QStringLiteral("Status Should be permanent");
@@ -94,6 +95,7 @@ private:
 class TMulticastFilterInformationForm : public TStaticFilterFormBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TMulticastFilterInformationForm(QWidget* owner, bool enlarge = false);
 
     static inline const QString kNotPermanent = QStringLiteral("Status should be set to permanent");

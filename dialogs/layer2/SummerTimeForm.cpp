@@ -82,6 +82,8 @@ void AddColon(QWidget* panel, const QLineEdit* hour)
 
 } // namespace
 
+const KtDialogType TSummerTimeForm::Type = KtDialogType::Of<TSummerTimeForm>("Summer Time: ");
+
 TSummerTimeForm::TSummerTimeForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("SummerTimeForm"));

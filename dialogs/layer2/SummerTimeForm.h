@@ -20,6 +20,7 @@ class TSNMPEditorPanel;
 class TSummerTimeForm : public TDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     // Rows of the editor.
     enum { kStatusRow = 0, kOffsetRow = 1, kRepeatStart = 2, kRepeatEnd = 3, kAnnualStart = 4, kAnnualEnd = 5,
            kRowCount = 6 };

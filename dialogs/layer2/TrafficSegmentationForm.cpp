@@ -3,7 +3,7 @@
 #include "KtNML/KtBoundRow.h"
 
 #include "dialogs/FormControls.h"
-#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/StackingPortUitForm.h"
 #include "dialogs/UnitPortEdits.h"
 #include "dialogs/layer2/PortGridPages.h"
 
@@ -32,6 +32,8 @@ constexpr int kPort = 0, kForwardPorts = 1;
 using FormControls::Button;
 
 } // namespace
+
+const KtDialogType TTrafficSegmentationForm::Type = KtDialogType::Of<TTrafficSegmentationForm>("Traffic Segmentation Table: ");
 
 TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 {

@@ -18,6 +18,7 @@ class TUnitPortEdits;
 class TTrafficSegmentationForm : public TDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     static inline const QString kRefreshNotComplete = QStringLiteral("Refresh not complete");
 
     explicit TTrafficSegmentationForm(QWidget* owner, bool enlarge = false);

@@ -4,7 +4,7 @@
 
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
-#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/StackingPortUitForm.h"
 #include "dialogs/layer2/StpTables.h"
 
 #include "KtNML/KtOptionList.h"
@@ -123,6 +123,8 @@ QLabel* ValueLabel(QWidget* parent, QFormLayout* form, const char* name, const c
 
 // ---- VLAN current table -------------------------------------------------------------------
 
+const KtDialogType TVLanCurrentTableForm::Type = KtDialogType::Of<TVLanCurrentTableForm>("VLAN Current: ");
+
 TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("VLanCurrentTableForm"));
@@ -234,6 +236,8 @@ void TVLanCurrentTableForm::RefreshBtnClick()
 
 // ---- 802.1Q basic configuration -----------------------------------------------------------
 
+const KtDialogType TVLanGeneralInfoForm::Type = KtDialogType::Of<TVLanGeneralInfoForm>("802.1Q Basic Configure: ");
+
 TVLanGeneralInfoForm::TVLanGeneralInfoForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("VLanGeneralInfoForm"));
@@ -301,6 +305,8 @@ void TVLanGeneralInfoForm::SetBtnClick()
 }
 
 // ---- VLAN port information ----------------------------------------------------------------
+
+const KtDialogType TVLanPortInfomationForm::Type = KtDialogType::Of<TVLanPortInfomationForm>("VLAN Port Information Form: ");
 
 TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 {
@@ -389,6 +395,8 @@ void TVLanPortInfomationForm::SetBtnClick()
 }
 
 // ---- guest VLAN ---------------------------------------------------------------------------
+
+const KtDialogType TGuestVlanForm::Type = KtDialogType::Of<TGuestVlanForm>("Guest VLAN: ");
 
 TGuestVlanForm::TGuestVlanForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 {

@@ -22,6 +22,7 @@ class TStackingPortUitForm;
 class TVLanCurrentTableForm : public TDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TVLanCurrentTableForm(QWidget* owner, bool enlarge = false);
 
     void RefreshBtnClick();
@@ -57,6 +58,7 @@ private:
 class TVLanGeneralInfoForm : public TDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TVLanGeneralInfoForm(QWidget* owner, bool enlarge = false);
 
     void RefreshBtnClick();
@@ -84,6 +86,7 @@ private:
 class TVLanPortInfomationForm : public TDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     static inline const QString kRefreshNotComplete = QStringLiteral("Refresh Not Complete");
     static inline const QString kBadPortVlanId = QStringLiteral("Port VLAN ID must be a whole number from 1 to 4094");
 
@@ -114,6 +117,7 @@ private:
 class TGuestVlanForm : public TDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TGuestVlanForm(QWidget* owner, bool enlarge = false);
 
     void BT_GetClick();

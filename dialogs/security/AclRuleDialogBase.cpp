@@ -4,7 +4,7 @@
 
 #include "dialogs/FormControls.h"
 
-#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/StackingPortUitForm.h"
 #include "dialogs/security/AclOptions.h"
 
 #include <QCheckBox>

@@ -59,6 +59,8 @@ QString Choice(const QComboBox* combo)
 
 // ---- server table ---------------------------------------------------------------------------
 
+const KtDialogType TServerInformationForm::Type = KtDialogType::Of<TServerInformationForm>("Server Information: ");
+
 TServerInformationForm::TServerInformationForm(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("ServerInformationForm"));
@@ -216,6 +218,8 @@ void TServerInformationForm::DeleteButtonClick()
 }
 
 // ---- server group control -------------------------------------------------------------------
+
+const KtDialogType TAAASrvCtrlForm::Type = KtDialogType::Of<TAAASrvCtrlForm>("Server Control: ");
 
 TAAASrvCtrlForm::TAAASrvCtrlForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 {

@@ -24,6 +24,7 @@ class QTreeWidget;
 class TServerInformationForm : public TAclDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TServerInformationForm(QWidget* owner, bool enlarge = false);
 
     static inline const QString kNoIp = QStringLiteral("Server IP must be set.");
@@ -72,6 +73,7 @@ private:
 class TAAASrvCtrlForm : public TDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TAAASrvCtrlForm(QWidget* owner, bool enlarge = false);
 
     static inline const QString kNoGroup = QStringLiteral("Please input Server Group Name.");

@@ -40,6 +40,8 @@ using FormControls::Button;
 
 } // namespace
 
+const KtDialogType TBulwarkCtrlForm::Type = KtDialogType::Of<TBulwarkCtrlForm>("Bulwark Control: ");
+
 TBulwarkCtrlForm::TBulwarkCtrlForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("BulwarkCtrlForm"));

@@ -19,6 +19,7 @@ class QStatusBar;
 class TBulwarkCtrlForm : public TDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     static inline const QString kBadRising = QStringLiteral("Rising Threshold should between 20-100");
     static inline const QString kBadFalling = QStringLiteral("Falling Threshold should between 20-100");
 

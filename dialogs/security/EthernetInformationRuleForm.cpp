@@ -42,6 +42,8 @@ constexpr int kDisabledPosition = 1, kPermitPosition = 1;
 
 } // namespace
 
+const KtDialogType TEthernetInformationRuleForm::Type = KtDialogType::Of<TEthernetInformationRuleForm>("Ethernet Information Rule: ");
+
 TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget* owner, bool enlarge)
     : TAclRuleDialogBase(owner, enlarge)
 {

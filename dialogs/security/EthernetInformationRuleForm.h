@@ -11,6 +11,7 @@ class QTreeWidget;
 class TEthernetInformationRuleForm : public TAclRuleDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TEthernetInformationRuleForm(QWidget* owner, bool enlarge = false);
 
     void GetButtonClick() { RefreshRules(); }

@@ -71,6 +71,8 @@ constexpr int kDisabledPosition = 1, kPermitPosition = 1, kNonePosition = 0;
 
 } // namespace
 
+const KtDialogType TIPRuleForm::Type = KtDialogType::Of<TIPRuleForm>("IP Rule: ");
+
 TIPRuleForm::TIPRuleForm(QWidget* owner, bool enlarge) : TAclRuleDialogBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("IPRuleForm"));

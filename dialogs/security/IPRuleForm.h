@@ -12,6 +12,7 @@ class QTreeWidget;
 class TIPRuleForm : public TAclRuleDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TIPRuleForm(QWidget* owner, bool enlarge = false);
 
     void GetButtonClick() { RefreshRules(); }

@@ -2,7 +2,7 @@
 
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
-#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/StackingPortUitForm.h"
 #include "dialogs/security/AclOptions.h"
 
 #include <QComboBox>
@@ -49,6 +49,8 @@ using FormControls::Button;
 } // namespace
 
 // ---- binding table ------------------------------------------------------------------------
+
+const KtDialogType TIPMACBindingForm::Type = KtDialogType::Of<TIPMACBindingForm>("IP-MAC Binding: ");
 
 TIPMACBindingForm::TIPMACBindingForm(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge)
 {
@@ -175,6 +177,8 @@ void TIPMACBindingForm::btnCloseClick()
 }
 
 // ---- blocked table ------------------------------------------------------------------------
+
+const KtDialogType TIpMacBindBlockedForm::Type = KtDialogType::Of<TIpMacBindBlockedForm>("IP-MAC Binding Blocked: ");
 
 TIpMacBindBlockedForm::TIpMacBindBlockedForm(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge)
 {

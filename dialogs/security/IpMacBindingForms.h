@@ -14,6 +14,7 @@ class TStackingPortUitForm;
 class TIPMACBindingForm : public TAclDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     static inline const QString kBadIp = QStringLiteral("Please input a valid ip");
     static inline const QString kBadMac = QStringLiteral("Invalid MAC address");
 
@@ -56,6 +57,7 @@ private:
 class TIpMacBindBlockedForm : public TAclDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TIpMacBindBlockedForm(QWidget* owner, bool enlarge = false);
 
     void btnGetClick();

@@ -44,6 +44,8 @@ constexpr int kUnits = 11;
 
 } // namespace
 
+const KtDialogType TIpv6RuleForm::Type = KtDialogType::Of<TIpv6RuleForm>("IPV6 Rule: ");
+
 TIpv6RuleForm::TIpv6RuleForm(QWidget* owner, bool enlarge) : TAclRuleDialogBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("Ipv6RuleForm"));

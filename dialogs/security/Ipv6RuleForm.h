@@ -12,6 +12,7 @@ class QTreeWidget;
 class TIpv6RuleForm : public TAclRuleDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TIpv6RuleForm(QWidget* owner, bool enlarge = false);
 
     void GetButtonClick() { RefreshRules(); }

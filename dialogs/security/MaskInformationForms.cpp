@@ -119,6 +119,8 @@ QTreeWidget* ListView(QWidget* parent, QVBoxLayout* layout)
 
 // ---- Ethernet masks ------------------------------------------------------------------------
 
+const KtDialogType TEthernetMaskInformationForm::Type = KtDialogType::Of<TEthernetMaskInformationForm>("Ethernet Mask Information: ");
+
 TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("EthernetMaskInformationForm"));
@@ -258,6 +260,8 @@ void TEthernetMaskInformationForm::BT_DeleteClick()
 }
 
 // ---- IP masks ------------------------------------------------------------------------------
+
+const KtDialogType TIPMaskInformationForm::Type = KtDialogType::Of<TIPMaskInformationForm>("IP Mask Information: ");
 
 TIPMaskInformationForm::TIPMaskInformationForm(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge)
 {

@@ -18,6 +18,7 @@ class QTreeWidget;
 class TEthernetMaskInformationForm : public TAclDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TEthernetMaskInformationForm(QWidget* owner, bool enlarge = false);
 
     static inline const QString kDuplicate =
@@ -60,6 +61,7 @@ private:
 class TIPMaskInformationForm : public TAclDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TIPMaskInformationForm(QWidget* owner, bool enlarge = false);
 
     static inline const QString kDuplicate =

@@ -123,10 +123,14 @@ const MethodListKind TEnableMethodForm::kKind = {
     .typeHandlersAfterFailedCreation = true,
 };
 
+const KtDialogType TLoginMethodListForm::Type = KtDialogType::Of<TLoginMethodListForm>("Login Method List: ");
+
 TLoginMethodListForm::TLoginMethodListForm(QWidget* owner, bool enlarge) : TMethodListForm(owner, enlarge, kKind)
 {
     setObjectName(QStringLiteral("LoginMethodListForm"));
 }
+
+const KtDialogType TEnableMethodForm::Type = KtDialogType::Of<TEnableMethodForm>("Enable Method: ");
 
 TEnableMethodForm::TEnableMethodForm(QWidget* owner, bool enlarge) : TMethodListForm(owner, enlarge, kKind)
 {

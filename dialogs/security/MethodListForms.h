@@ -105,6 +105,7 @@ private:
 class TLoginMethodListForm : public TMethodListForm {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TLoginMethodListForm(QWidget* owner, bool enlarge = false);
     static const MethodListKind kKind;
 };
@@ -112,6 +113,7 @@ public:
 class TEnableMethodForm : public TMethodListForm {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TEnableMethodForm(QWidget* owner, bool enlarge = false);
     static const MethodListKind kKind;
 };

@@ -37,6 +37,8 @@ using FormControls::Edit;
 
 } // namespace
 
+const KtDialogType TPrtSecDelCtrlForm::Type = KtDialogType::Of<TPrtSecDelCtrlForm>("Port Security Delete: ");
+
 TPrtSecDelCtrlForm::TPrtSecDelCtrlForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("PrtSecDelCtrlForm"));

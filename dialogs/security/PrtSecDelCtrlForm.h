@@ -16,6 +16,7 @@ class QStatusBar;
 class TPrtSecDelCtrlForm : public TDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     static inline const QString kNoVlan = QStringLiteral("You should input VLAN name.");
     static inline const QString kBadPort = QStringLiteral("You should input valid port.");
     static inline const QString kBadMac = QStringLiteral("You should input valid MAC address.");

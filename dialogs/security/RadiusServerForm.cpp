@@ -68,6 +68,8 @@ void TRadiusServerEditForm::FormActivate()
 
 // ---- the table dialog ---------------------------------------------------------------------
 
+const KtDialogType TRadiusServerForm::Type = KtDialogType::Of<TRadiusServerForm>("RADIUS Server: ");
+
 TRadiusServerForm::TRadiusServerForm(QWidget* owner, bool enlarge) : TCompanionTableBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("RadiusServerForm"));

@@ -29,6 +29,7 @@ protected:
 class TRadiusServerForm : public TCompanionTableBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     static inline const QString kIndexNeeded = QStringLiteral("Index is needed!");
     static inline const QString kIpEmpty = QStringLiteral("IP Address can't be empty");
     static inline const QString kKeyEmpty = QStringLiteral("Key can't be empty");

@@ -36,6 +36,8 @@ using FormControls::Button;
 
 } // namespace
 
+const KtDialogType TSSLManagementForm::Type = KtDialogType::Of<TSSLManagementForm>("SSL Management: ");
+
 TSSLManagementForm::TSSLManagementForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("SSLManagementForm"));

@@ -17,6 +17,7 @@ class QStatusBar;
 class TSSLManagementForm : public TDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     static inline const QString kEmptyItems = QStringLiteral("Some items are empty.");
     static inline const QString kBadCacheTimeOut =
         QStringLiteral("Cache Time Out should be a whole number from 0 to 4294967295");

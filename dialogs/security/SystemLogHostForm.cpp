@@ -60,6 +60,8 @@ void TLogHostEditForm::FormActivate()
 
 // ---- the table dialog ---------------------------------------------------------------------
 
+const KtDialogType TSystemLogHostForm::Type = KtDialogType::Of<TSystemLogHostForm>("System Log Host: ");
+
 TSystemLogHostForm::TSystemLogHostForm(QWidget* owner, bool enlarge) : TCompanionTableBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("SystemLogHostForm"));

@@ -29,6 +29,7 @@ protected:
 class TSystemLogHostForm : public TCompanionTableBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     static inline const QString kIndexNeeded = QStringLiteral("Index is needed.");
     static inline const QString kBadPort = QStringLiteral("The range of UDP Port for syslog is 514 or 6000-65535.");
     static inline const QString kIpEmpty = QStringLiteral("IP Address should be set.");

@@ -33,6 +33,8 @@ constexpr int kWeekdays = 1, kStart = 2, kEnd = 3, kStatus = 4;
 
 } // namespace
 
+const KtDialogType TTimeRangeForm::Type = KtDialogType::Of<TTimeRangeForm>("Time Range Management: ");
+
 TTimeRangeForm::TTimeRangeForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
 {
     setObjectName(QStringLiteral("TimeRangeForm"));

@@ -19,6 +19,7 @@ class QTreeWidget;
 class TTimeRangeForm : public TDialogBase {
     Q_OBJECT
 public:
+    static const KtDialogType Type;  // its menu command's dialog
     explicit TTimeRangeForm(QWidget* owner, bool enlarge = false);
 
     // The longest name, in bytes as sent: entry OID (12), column, length and the name make 128.

@@ -3,7 +3,7 @@
 // asynchronous one refuses with its guard message and closes once idle. Under the sanitizer
 // build this is also the check that nothing is touched after it has gone.
 #include "dialogs/CompanionEditor.h"
-#include "dialogs/layer2/MbaControlForm.h"
+#include "dialogs/layer2/MBAControlForm.h"
 #include "dialogs/security/IPRuleForm.h"
 #include "dialogs/security/MaskInformationForms.h"
 #include "dialogs/security/RadiusServerForm.h"

@@ -1,7 +1,9 @@
-// The table of dedicated dialogs against the main menu: every entry names a form class a menu
-// item opens and makes a dialog of that class; every dialog item of the menu has its entry.
+// The dedicated dialogs against the main menu: every dialog item names a dialog type (the
+// compiler checks the class exists); every dialog type linked in (this test links the whole
+// dialogs library, so a dialog no menu line names is here too) is opened by exactly one item,
+// and its factory makes a dialog of its class.
 #include "KtNML/KtSNMPSession.h"
-#include "dialogs/DialogRegistry.h"
+#include "dialogs/DialogType.h"
 #include "shell/MainMenu.h"
 #include "tests/support/SimProcess.h"
 
@@ -21,24 +23,26 @@ QMap<QString, QString> MenuDialogs()
     QMap<QString, QString> dialogs;
     for (const auto items : {KtMainMenuItems(), KtPortPopupItems()})
         for (std::size_t i = 0; i < items.size(); ++i)
-            if (items[i].kind == KtMenuKind::Dialog && items[i].target)
-                dialogs.insert(QLatin1String(items[i].target), KtMenuPath(items, i));
+            if (items[i].kind == KtMenuKind::Dialog) {
+                EXPECT_TRUE(items[i].dialog) << KtMenuPath(items, i).toStdString();
+                if (items[i].dialog)
+                    dialogs.insert(QLatin1String(items[i].dialog->ClassName()), KtMenuPath(items, i));
+            }
     return dialogs;
 }
 
-TEST(DialogRegistry, EveryEntryIsADialogTheMenuOpensOnce)
+TEST(DialogRegistry, EveryDialogTypeIsADialogTheMenuOpensOnce)
 {
     const QMap<QString, QString> menu = MenuDialogs();
     ASSERT_FALSE(menu.isEmpty());
     QSet<QString> seen;
-    for (const KtDialogEntry& entry : KtDialogRegistry()) {
-        const QString name = QLatin1String(entry.className);
+    for (const KtDialogType* type : KtDialogTypes()) {
+        const QString name = QLatin1String(type->ClassName());
         SCOPED_TRACE(name.toStdString());
-        EXPECT_TRUE(menu.contains(name)) << "registered under a name no menu item has";
+        EXPECT_TRUE(menu.contains(name)) << "a dialog no menu item opens";
         EXPECT_FALSE(seen.contains(name)) << "registered twice";
         seen.insert(name);
-        EXPECT_FALSE(QString::fromLatin1(entry.captionPrefix).isEmpty());
-        EXPECT_TRUE(bool(entry.factory));
+        EXPECT_FALSE(QString::fromLatin1(type->CaptionPrefix()).isEmpty());
     }
 
     QStringList missing;
@@ -48,6 +52,12 @@ TEST(DialogRegistry, EveryEntryIsADialogTheMenuOpensOnce)
     EXPECT_TRUE(missing.isEmpty()) << missing.size() << " of " << menu.size()
                                    << " dialog menu items have no dialog:\n"
                                    << missing.join('\n').toStdString();
+    // Each dialog item names a different dialog.
+    int items = 0;
+    for (const auto list : {KtMainMenuItems(), KtPortPopupItems()})
+        for (const KtMenuItem& item : list)
+            items += item.kind == KtMenuKind::Dialog;
+    EXPECT_EQ(items, menu.size());
 }
 
 TEST(DialogRegistry, EachFactoryMakesADialogOfItsClass)
@@ -64,10 +74,11 @@ TEST(DialogRegistry, EachFactoryMakesADialogOfItsClass)
     KtSNMPDefaults.security.readCommunity = "public";
     KtSNMPDefaults.security.writeCommunity = "private";
     KtSNMPDefaults.timeout = 100;
-    for (const KtDialogEntry& entry : KtDialogRegistry()) {
-        std::unique_ptr<QDialog> dialog(entry.factory(nullptr, false));
-        ASSERT_TRUE(dialog) << entry.className;
-        EXPECT_STREQ(dialog->metaObject()->className(), entry.className);
+    ASSERT_FALSE(KtDialogTypes().empty());
+    for (const KtDialogType* type : KtDialogTypes()) {
+        std::unique_ptr<QDialog> dialog(type->MakeDialog(nullptr, false));
+        ASSERT_TRUE(dialog) << type->ClassName();
+        EXPECT_STREQ(dialog->metaObject()->className(), type->ClassName());
     }
     KtSNMPCloseSession();
 }

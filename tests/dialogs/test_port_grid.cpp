@@ -3,7 +3,7 @@
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPRequest2Edits.h"
 #include "KtNML/KtSNMPVarList.h"
-#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/StackingPortUitForm.h"
 #include "dialogs/layer2/PortGridPages.h"
 
 #include <QCheckBox>

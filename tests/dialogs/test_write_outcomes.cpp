@@ -1,9 +1,9 @@
 // What a write leaves the operator to read, over dialogs of several families against the
 // simulator: a command whose field holds no value sends nothing and names the field; a write
 // the switch refuses stays the last word of its command, after the read that follows it.
-#include "dialogs/layer2/FlowControlForms.h"
-#include "dialogs/layer2/SnoopingRouterPorts.h"
-#include "dialogs/layer2/Spanningtreealgorithmformunit.h"
+#include "dialogs/layer2/Dot3Forms.h"
+#include "dialogs/layer2/SnoopingRouterPortsForms.h"
+#include "dialogs/layer2/SpanningTreeAlgorithmForm.h"
 #include "dialogs/layer2/VlanInformationForms.h"
 #include "dialogs/security/BulwarkCtrlForm.h"
 #include "tests/support/SimDialogFixture.h"

@@ -776,7 +776,7 @@ TEST_F(MainFormMenuTest, NoCommandIsGreyedForWantOfItsImplementation)
         if (a->isEnabled())
             continue;
         if (item->kind == KtMenuKind::Dialog)
-            greyedDialogs << QLatin1String(item->target);
+            greyedDialogs << QLatin1String(item->dialog->ClassName());
         else
             greyedOthers << menu->PathOf(a);
     }

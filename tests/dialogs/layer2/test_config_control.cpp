@@ -1,7 +1,7 @@
 // The configuration control dialog against the simulator: its editor applies one action to the
 // selected configuration (one varbind), and "active" keeps the operator in the progress window
 // until its tick limit.
-#include "dialogs/layer2/ConfigControlForm.h"
+#include "dialogs/layer2/MultipleConfigControlForm.h"
 #include "tests/support/CompanionRun.h"
 #include "tests/support/SimDialogFixture.h"
 

@@ -1,7 +1,7 @@
 // The DHCP relay dialog against the simulator: what its entry dialog refuses before anything is
 // sent (empty name, a server address that is not a whole dotted quad, a fifth server for an
 // interface), what Add and Delete send at which instance, and an agent's refusal in Memo1.
-#include "dialogs/layer2/DhcpRelayForm.h"
+#include "dialogs/layer2/BOOTCtrlTableForm.h"
 #include "tests/support/CompanionRun.h"
 #include "tests/support/SimDialogFixture.h"
 

@@ -2,7 +2,7 @@
 // on selection and then polled at the chosen interval (intervals shrunk to milliseconds), polling
 // stopped by "none", by losing the selection and by a failed read, and the PAUSE admin-mode Set.
 #include "dialogs/CounterPoller.h"
-#include "dialogs/layer2/FlowControlForms.h"
+#include "dialogs/layer2/Dot3Forms.h"
 #include "tests/support/SimDialogFixture.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The forwarding information and traffic segmentation dialogs against the switch simulator:
 // which list each grid page shows, what Set writes (checked in the simulator's request log),
 // the guard while a walk runs, and the ingress port shown as unit and port.
-#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/StackingPortUitForm.h"
 #include "dialogs/layer2/ForwardingInformationForms.h"
 #include "dialogs/layer2/TrafficSegmentationForm.h"
 #include "tests/support/SimDialogFixture.h"

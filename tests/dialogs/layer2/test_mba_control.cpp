@@ -1,8 +1,8 @@
 // The MAC-based access control dialog against the switch simulator: the three groups it reads
 // and in which order, what Set and Delete send, the password's length limit, and a group whose
 // read failed kept out of Set until a read works again.
-#include "dialogs/Stackingportuitformunit.h"
-#include "dialogs/layer2/MbaControlForm.h"
+#include "dialogs/StackingPortUitForm.h"
+#include "dialogs/layer2/MBAControlForm.h"
 #include "tests/support/SimDialogFixture.h"
 
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 // enabled; trunk 2: ports 5 and 6, disabled; the mirror copies ports 1 and 2 in and port 1
 // out to port 8): the checks of what was typed, in their order, each refusal sending nothing,
 // and what each command sends when they pass (checked in the simulator's request log).
-#include "dialogs/Stackingportuitformunit.h"
-#include "dialogs/layer2/Portmirror.h"
-#include "dialogs/layer2/Porttrunk.h"
+#include "dialogs/StackingPortUitForm.h"
+#include "dialogs/layer2/PortMirrorForm.h"
+#include "dialogs/layer2/PortTrunkForm.h"
 #include "tests/support/SimDialogFixture.h"
 
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 // The IGMP and MLD snooping dialogs against the switch simulator: what each command sends
 // (checked in the simulator's request log), inputs refused before anything goes out, the
 // row a write goes to, and walks that do not overlap.
-#include "dialogs/Stackingportuitformunit.h"
-#include "dialogs/layer2/IgmpMulticastVlanForm.h"
-#include "dialogs/layer2/MldSnoopingGroupForm.h"
-#include "dialogs/layer2/SnoopingRouterPorts.h"
+#include "dialogs/StackingPortUitForm.h"
+#include "dialogs/layer2/IGMPMulticastVlanForm.h"
+#include "dialogs/layer2/MLD_SnoopingGroupForm.h"
+#include "dialogs/layer2/SnoopingRouterPortsForms.h"
 #include "tests/support/SimDialogFixture.h"
 
 #include <QCheckBox>

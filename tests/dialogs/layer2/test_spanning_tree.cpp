@@ -2,10 +2,10 @@
 // anything goes out and what each version sends, the algorithm switch with its confirmation and
 // progress window, the per-port edit's writes by version, and the GARP timer list.
 #include "dialogs/ProgressForm.h"
-#include "dialogs/layer2/Garpformunit.h"
-#include "dialogs/layer2/Mstpportstateformunit.h"
-#include "dialogs/layer2/Spanningtreealgorithmformunit.h"
-#include "dialogs/layer2/Stpinfounit.h"
+#include "dialogs/layer2/GARPForm.h"
+#include "dialogs/layer2/MSTPPortStateForm.h"
+#include "dialogs/layer2/SpanningTreeAlgorithmForm.h"
+#include "dialogs/layer2/STP_Info.h"
 #include "dialogs/layer2/StpTables.h"
 #include "tests/support/CompanionRun.h"
 #include "tests/support/SimDialogFixture.h"

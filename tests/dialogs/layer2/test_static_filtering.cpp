@@ -1,7 +1,7 @@
 // The static unicast and multicast filtering dialogs against the switch simulator: Add refusals
 // (nothing sent), the receive-port key of Add (any port) and of Set/Delete (the selected
 // entry's own), and what each write carries, checked in the simulator's request log.
-#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/StackingPortUitForm.h"
 #include "dialogs/layer2/StaticFilterForms.h"
 #include "tests/support/SimDialogFixture.h"
 

@@ -1,7 +1,7 @@
 // The VLAN information dialogs against the switch simulator: the current table's port lists in
 // its grids, the 802.1Q base scalars, the port VLAN settings (what Set sends, what it refuses,
 // the port selected again once the walk has ended) and the guest VLAN's Delete.
-#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/StackingPortUitForm.h"
 #include "dialogs/layer2/VlanInformationForms.h"
 #include "tests/support/SimDialogFixture.h"
 

@@ -2,7 +2,7 @@
 // prefix and the device address, reads the switch, and goes when it closes; a scaled main
 // window enlarges it by a quarter.
 #include "KtNML/KtSNMPSession.h"
-#include "dialogs/layer2/Vlanstaticformunit.h"
+#include "dialogs/layer2/VlanStaticForm.h"
 #include "shell/MainMenu.h"
 #include "shell/Mainunit.h"
 #include "tests/support/MainFormFolder.h"

@@ -2,8 +2,8 @@
 // sends (checked in the simulator's request log), the guard while a walk runs, Stop, an agent
 // error in the middle of a change, VLAN IDs refused before anything goes out, and its list
 // sorted and filtered.
-#include "dialogs/Stackingportuitformunit.h"
-#include "dialogs/layer2/Vlanstaticformunit.h"
+#include "dialogs/StackingPortUitForm.h"
+#include "dialogs/layer2/VlanStaticForm.h"
 #include "tests/support/SimDialogFixture.h"
 #include "views/ListViewTools.h"
 

@@ -1,7 +1,7 @@
 // The access rule dialogs (Ethernet, IP, IPv6) against the simulator: only the ticked fields
 // and the port list go out, a port the model lacks survives, and every refusal of the
 // operator's input leaves the request log without a SET.
-#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/StackingPortUitForm.h"
 #include "dialogs/security/AclOptions.h"
 #include "dialogs/security/EthernetInformationRuleForm.h"
 #include "dialogs/security/IPRuleForm.h"

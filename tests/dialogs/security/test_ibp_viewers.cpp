@@ -1,8 +1,8 @@
 // The IP-MAC binding viewers against the simulator: each lists its table, shows the selected
 // row in display-only controls (a rule's ports in the grid, a port the model lacks included),
 // sends nothing whatever is done to it, and closes as every dialog does.
-#include "dialogs/Stackingportuitformunit.h"
-#include "dialogs/security/IpMacBindingViewers.h"
+#include "dialogs/StackingPortUitForm.h"
+#include "dialogs/security/IbpViewerForms.h"
 #include "tests/support/SimDialogFixture.h"
 
 #include <QCheckBox>

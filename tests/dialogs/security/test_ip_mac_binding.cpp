@@ -1,7 +1,7 @@
 // The IP-MAC binding dialogs against the simulator: the addresses an Add refuses with nothing
 // sent, the port list and row status each command writes at the address instance, and the
 // blocked table's Delete, one varbind at the VLAN + MAC instance.
-#include "dialogs/Stackingportuitformunit.h"
+#include "dialogs/StackingPortUitForm.h"
 #include "dialogs/security/IpMacBindingForms.h"
 #include "tests/support/SimDialogFixture.h"
 
