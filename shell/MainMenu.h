@@ -2,9 +2,12 @@
 // The main window's menu bar as data: one record per item, in menu order, with its depth,
 // caption (exactly as shown, trailing blanks and line feeds included), start-up visibility and
 // command. TMainMenu builds the QMenuBar and the port popup menu from the records and
-// dispatches the commands: generic views open through the view catalogue, dialogs through
-// registered factories, external tools through a registered launcher, and the shell's own
-// functions (front panel, help, about) through registered handlers.
+// dispatches the commands: generic views open the catalogue entry their line names, dialogs
+// through registered factories, external tools through a registered launcher, and the shell's
+// own functions (front panel, help, about) through registered handlers.
+//
+// A generic view's menu path is written only here: the list of generic views, the lookup by
+// path and each view's path are derived from the menu (KtViewCatalogue, FindView, KtViewPath).
 //
 // The menus of the bar show a keyboard letter ("&Basic Configuration"); their object names and
 // paths are the plain captions.
@@ -36,7 +39,7 @@ enum class KtMenuKind : std::uint8_t {
     Submenu,      // opens the items below it; its own command does nothing
     Separator,
     Empty,        // an item without a command
-    GenericView,  // a generic editor or table view of the catalogue, found by menu path
+    GenericView,  // a generic editor or table view: entry is its catalogue entry
     Dialog,       // a dedicated dialog: dialog is its form class's type
     Tool,         // an external MIB tool of the host suite; target is its argument
     Shell,        // a function of the shell itself (see KtShellCommand)
@@ -60,7 +63,7 @@ struct KtMenuItem {
     const char* caption = nullptr;   // null for a separator
     bool hidden = false;             // present but invisible from the start
     KtMenuKind kind = KtMenuKind::Empty;
-    KtViewKind view = KtViewKind::Editor;  // GenericView only: editor or table
+    const KtViewEntry* entry = nullptr;    // GenericView: its catalogue entry (its kind: editor or table)
     const char* target = nullptr;    // Tool: its command-line argument
     const KtDialogType* dialog = nullptr;  // Dialog: its form class's type
     KtShellCommand shell = KtShellCommand::None;
@@ -76,8 +79,19 @@ std::span<const KtMenuItem> KtMainMenuItems();
 std::span<const KtMenuItem> KtPortPopupItems();
 
 // The menu path of item i of items: the captions from its top menu down, joined by " / ",
-// trailing line feeds dropped (trailing blanks kept), as the view catalogue writes paths.
+// trailing line feeds dropped (trailing blanks kept).
 QString KtMenuPath(std::span<const KtMenuItem> items, std::size_t i);
+
+// The generic views as the menu bar names them, e.g.
+//   const KtViewEntry* v = FindView("Basic Configuration / Device Management / Device Information");
+//   KtSNMPVarList list(v->table, v->itemType, v->keyCount);
+// Every generic view of the menu bar, one per view line, in menu order.
+std::span<const KtViewEntry* const> KtViewCatalogue();
+// The entry of the view line with exactly this menu path, or null.
+const KtViewEntry* FindView(const char* menuPath);
+// The menu path of the view line that names entry, or "" when no line names it (the built-in
+// views of the standard MIBs).
+const char* KtViewPath(const KtViewEntry& entry);
 
 // What the commands need from the main window and the gates. Unset hooks are skipped.
 struct TMenuHooks {

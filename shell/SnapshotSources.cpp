@@ -1,8 +1,8 @@
 #include "shell/SnapshotSources.h"
 
 #include "dialogs/tables/DialogTables.h"
+#include "shell/MainMenu.h"
 #include "shell/StandardMibViews.h"
-#include "shell/ViewCatalogue.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ KtSnapshotSource FromView(const KtViewEntry& view)
     s.table = view.table;
     s.itemType = view.itemType;
     s.keyCount = view.keyCount;
-    s.caption = QString::fromLatin1(view.menuPath);
+    s.caption = QString::fromLatin1(view.mibObject ? view.mibObject : KtViewPath(view));
     s.statusIndex = view.addIndex;
     s.createText = view.addText;
     s.destroyText = view.deleteText;
@@ -24,8 +24,8 @@ KtSnapshotSource FromView(const KtViewEntry& view)
 std::vector<KtSnapshotSource> KtSnapshotSources()
 {
     std::vector<KtSnapshotSource> sources;
-    for (const KtViewEntry& view : KtViewCatalogue())
-        sources.push_back(FromView(view));
+    for (const KtViewEntry* view : KtViewCatalogue())
+        sources.push_back(FromView(*view));
     for (const KtToolViews& tool : KtStandardMibViews())
         for (const KtViewEntry& view : tool.views)
             sources.push_back(FromView(view));

@@ -1,8 +1,9 @@
 #pragma once
 // Built-in views of the standard MIBs, one or more per tool command of the menu: what the
 // module shows itself when the host suite's tool of a command is missing (or when the
-// configuration prefers them). The entries have the catalogue's form but are kept out of the
-// menu catalogue: they are found by the tool command's argument, not by a menu path.
+// configuration prefers them). The entries have the catalogue's form but no menu line names
+// them: they are found by the tool command's argument, and each is known by the MIB object it
+// shows (KtViewEntry::mibObject, the table caption of snapshots).
 //
 //   for (const KtViewEntry& view : FindToolViews(u"/TMIB_IFTable"))
 //       menu->OpenGenericView(view);

@@ -1,29 +1,24 @@
 #include "shell/ViewCatalogue.h"
 
-#include "shell/catalogue/CatalogueGroups.h"
-
-#include <cstring>
 #include <vector>
 
-std::span<const KtViewEntry> KtViewCatalogue()
+namespace {
+
+// Filled while the program starts (static initialisation of the entries), read afterwards.
+std::vector<const KtCatalogueEntry*>& Registered()
 {
-    // Joined on first use: the group arrays live in other translation units.
-    static const std::vector<KtViewEntry> all = [] {
-        std::vector<KtViewEntry> v;
-        for (auto group : {BasicConfigurationViews(), RmonViews(), BridgeViews(), VlanViews(), SnmpV3Views(),
-                           SecurityManagementViews(), Layer2ManagementViews(), SingleIpViews()})
-            v.insert(v.end(), group.begin(), group.end());
-        return v;
-    }();
-    return all;
+    static std::vector<const KtCatalogueEntry*> entries;
+    return entries;
 }
 
-const KtViewEntry* FindView(const char* menuPath)
+} // namespace
+
+KtCatalogueEntry::KtCatalogueEntry(const KtViewEntry& entry) : KtViewEntry(entry)
 {
-    if (!menuPath)
-        return nullptr;
-    for (const KtViewEntry& e : KtViewCatalogue())
-        if (std::strcmp(e.menuPath, menuPath) == 0)
-            return &e;
-    return nullptr;
+    Registered().push_back(this);
+}
+
+std::span<const KtCatalogueEntry* const> KtCatalogueEntries()
+{
+    return Registered();
 }

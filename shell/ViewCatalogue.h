@@ -2,11 +2,21 @@
 // The catalogue of generic views: for every menu command that opens a scalar-group editor or a
 // table view, the view's definition table and how the command sets the view up.
 //
-// Entries are constant data; the menu finds an entry by its menu path, the captions of the
-// menu items from the top joined by " / " (captions keep their trailing blanks):
-//
-//   const KtViewEntry* v = FindView("Basic Configuration / Device Management / Device Information");
-//   KtSNMPVarList list(v->table, v->itemType, v->keyCount);
+// Each generic view is a named entry, and its menu path is written once, on the menu line that
+// names it. Adding a generic view takes:
+//   1. its definition table and its named entry in the group file of its top menu
+//      (shell/catalogue/<TopMenu>.cpp, in menu order):
+//        constexpr KtSNMPVarDef kDeviceInformation[] = {..., {}};
+//        const KtCatalogueEntry DeviceInformation({.captionPrefix = "Device Information: ",
+//            .kind = KtViewKind::Editor, .table = kDeviceInformation, .varCount = 2});
+//   2. its declaration in shell/catalogue/CatalogueEntries.h:
+//        extern const KtCatalogueEntry DeviceInformation;
+//   3. one menu line in shell/MainMenu.cpp (editor or table as the entry's kind says; a hidden
+//      mark or a step goes on the line):
+//        View(2, "Device Information", catalogue::DeviceInformation),
+// and nothing else: the menu (shell/MainMenu.h) derives the list of generic views in menu order
+// (KtViewCatalogue), the lookup by path (FindView) and each view's path (KtViewPath), which the
+// snapshots use as table captions.
 #include "KtNML/KtSNMPVarList.h"
 
 #include <cstdint>
@@ -33,8 +43,6 @@ struct KtViewFormat {
 };
 
 struct KtViewEntry {
-    const char* menuPath = nullptr;       // e.g. "Basic Configuration / Device Management / Device Information"
-    bool hidden = false;                  // the menu item is invisible from the start
     const char* captionPrefix = nullptr;  // put before the device address in the caption
     KtViewKind kind = KtViewKind::Editor;
     std::uint8_t itemType = KtItem::SVT_SV;
@@ -60,10 +68,21 @@ struct KtViewEntry {
 
     // A counter view: a refresh interval to choose and each counter's change per second.
     bool counterRates = false;
+
+    // A built-in view of a standard MIB (shell/StandardMibViews.h) only: the MIB and the group or
+    // table it shows, e.g. "RMON-MIB / alarmTable"; null for the catalogue's entries.
+    const char* mibObject = nullptr;
 };
 
-// Every generic view, in menu order.
-std::span<const KtViewEntry> KtViewCatalogue();
+// A generic view of the menu: an entry with a name of its own (namespace catalogue), which one
+// menu line names. Each registers itself when the program starts, so a test finds an entry no
+// menu line names.
+class KtCatalogueEntry : public KtViewEntry {
+public:
+    explicit KtCatalogueEntry(const KtViewEntry& entry);
+    KtCatalogueEntry(const KtCatalogueEntry&) = delete;
+    KtCatalogueEntry& operator=(const KtCatalogueEntry&) = delete;
+};
 
-// The entry with exactly this menu path, or null.
-const KtViewEntry* FindView(const char* menuPath);
+// Every catalogue entry linked into the program, in no particular order.
+std::span<const KtCatalogueEntry* const> KtCatalogueEntries();

@@ -1,25 +1,29 @@
-// Generic views under "Bridge": their definition tables and catalogue entries.
-#include "shell/catalogue/CatalogueGroups.h"
+// Generic views under "Bridge", in menu order: each view's definition table and its
+// named entry (declared in CatalogueEntries.h, opened by the menu line that names it).
+#include "shell/catalogue/CatalogueEntries.h"
 #include "shell/catalogue/ViewOptionLists.h"
 
-namespace {
+namespace catalogue {
 
-// Bridge / 802.1d  / Information
-constexpr KtSNMPVarDef kInformation[] = {
+constexpr KtSNMPVarDef kBridge8021dInformation[] = {
     {"1.3.6.1.2.1.17.1.2", "Number of Ports", KtSyn::Integer, KtAcc::ReadOnly},
     {"1.3.6.1.2.1.17.4.1", "Learned Entry Discards", KtSyn::Counter, KtAcc::ReadOnly},
     {"1.3.6.1.2.1.17.4.2", "Aging Time[10-1000000]", KtSyn::Integer, KtAcc::ReadWrite},
     {},
 };
+const KtCatalogueEntry Bridge8021dInformation({.captionPrefix = "Bridge 802.1d Information: ",
+    .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kBridge8021dInformation,
+    .varCount = 3});
 
-// Bridge / Spanning Tree / Configuration Identification
 constexpr KtSNMPVarDef kConfigurationIdentification[] = {
     {"1.3.6.1.4.1.32473.12.15.2.1", "MSTP Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
     {"1.3.6.1.4.1.32473.12.15.2.2", "MSTP Revision Level", KtSyn::Integer, KtAcc::ReadWrite},
     {},
 };
+const KtCatalogueEntry ConfigurationIdentification({.captionPrefix = "MSTP Configuration Identification: ",
+    .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kConfigurationIdentification,
+    .varCount = 2, .heightRule = KtHeightRule::AddScaled, .height = 20});
 
-// Bridge / Spanning Tree / Instance Information
 constexpr KtSNMPVarDef kInstanceInformation[] = {
     {"1.3.6.1.4.1.32473.12.15.2.3.1.1", "MSTP Instance ID", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.15.2.3.1.2", "VLAN Range [1-64]", KtSyn::OctetStr, KtAcc::ReadWrite},
@@ -47,8 +51,10 @@ constexpr KtSNMPVarDef kInstanceInformation[] = {
     {"1.3.6.1.4.1.32473.12.15.2.3.1.24", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
     {},
 };
+const KtCatalogueEntry InstanceInformation({.captionPrefix = "MSTP Instance Control: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kInstanceInformation, .varCount = 24, .addIndex = 23,
+    .addText = "createAndGo", .deleteIndex = 23, .deleteText = "destroy"});
 
-// Bridge / Spanning Tree / Port MSTP Information
 constexpr KtSNMPVarDef kPortMSTPInformation[] = {
     {"1.3.6.1.4.1.32473.12.15.2.5.1.1", "MST Port", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.15.2.5.1.2", "MST Port Instance ID", KtSyn::Integer, KtAcc::NotAccess},
@@ -59,8 +65,9 @@ constexpr KtSNMPVarDef kPortMSTPInformation[] = {
     {"1.3.6.1.4.1.32473.12.15.2.5.1.7", "MST Port Role", KtSyn::Integer, KtAcc::ReadOnly, &olMstPortRole},
     {},
 };
+const KtCatalogueEntry PortMSTPInformation({.captionPrefix = "Port MSTP Information: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 2, .table = kPortMSTPInformation, .varCount = 7});
 
-// Bridge / Spanning Tree / STP Port Table (hidden)
 constexpr KtSNMPVarDef kSTPPortTable[] = {
     {"1.3.6.1.2.1.17.2.15.1.1", "Port", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.2.1.17.2.15.1.2", "Priority", KtSyn::Integer, KtAcc::ReadWrite},
@@ -74,29 +81,7 @@ constexpr KtSNMPVarDef kSTPPortTable[] = {
     {"1.3.6.1.2.1.17.2.15.1.10", "Forward Transitions", KtSyn::Counter, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry STPPortTable({.captionPrefix = "Spanning Tree Port Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_FMV, .keyCount = 1, .table = kSTPPortTable, .varCount = 10});
 
-constexpr KtViewEntry kViews[] = {
-    {.menuPath = "Bridge / 802.1d  / Information", .captionPrefix = "Bridge 802.1d Information: ",
-     .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kInformation,
-     .varCount = 3},
-    {.menuPath = "Bridge / Spanning Tree / Configuration Identification",
-     .captionPrefix = "MSTP Configuration Identification: ", .kind = KtViewKind::Editor,
-     .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kConfigurationIdentification, .varCount = 2,
-     .heightRule = KtHeightRule::AddScaled, .height = 20},
-    {.menuPath = "Bridge / Spanning Tree / Instance Information", .captionPrefix = "MSTP Instance Control: ",
-     .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kInstanceInformation,
-     .varCount = 24, .addIndex = 23, .addText = "createAndGo", .deleteIndex = 23, .deleteText = "destroy"},
-    {.menuPath = "Bridge / Spanning Tree / Port MSTP Information", .captionPrefix = "Port MSTP Information: ",
-     .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 2, .table = kPortMSTPInformation,
-     .varCount = 7},
-    {.menuPath = "Bridge / Spanning Tree / STP Port Table", .hidden = true,
-     .captionPrefix = "Spanning Tree Port Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV,
-     .keyCount = 1, .table = kSTPPortTable, .varCount = 10},
-};
-
-} // namespace
-
-std::span<const KtViewEntry> BridgeViews()
-{
-    return kViews;
-}
+} // namespace catalogue

@@ -1,24 +1,28 @@
-// Generic views under "Security Management": their definition tables and catalogue entries.
-#include "shell/catalogue/CatalogueGroups.h"
+// Generic views under "Security Management", in menu order: each view's definition table and its
+// named entry (declared in CatalogueEntries.h, opened by the menu line that names it).
+#include "shell/catalogue/CatalogueEntries.h"
 #include "shell/catalogue/ViewOptionLists.h"
 
-namespace {
+namespace catalogue {
 
-// Security Management / Authentication Mode Setting
 constexpr KtSNMPVarDef kAuthenticationModeSetting[] = {
     {"1.3.6.1.4.1.32473.12.3.1.1", "User Authentication Protocol", KtSyn::Integer, KtAcc::ReadWrite, &olUserAuthProtocol},
     {"1.3.6.1.4.1.32473.12.3.1.2", "Device Authentication Mode", KtSyn::Integer, KtAcc::ReadWrite, &olDeviceAuthMode},
     {},
 };
+const KtCatalogueEntry AuthenticationModeSetting({.captionPrefix = "Authentication Mode Setting: ",
+    .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kAuthenticationModeSetting,
+    .varCount = 2, .heightRule = KtHeightRule::AddScaled, .height = 10, .editWidthScaled = 142});
 
-// Security Management / 802.1X / Configuration
-constexpr KtSNMPVarDef kConfiguration[] = {
+constexpr KtSNMPVarDef kSecurityManagement8021XConfiguration[] = {
     {"1.0.8802.1.1.1.1.1.1", "System Authentication Control", KtSyn::Integer, KtAcc::ReadWrite, &olEnabledDisabled},
     {},
 };
+const KtCatalogueEntry SecurityManagement8021XConfiguration({.captionPrefix = "802.1X Configuration: ",
+    .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0,
+    .table = kSecurityManagement8021XConfiguration, .varCount = 1});
 
-// Security Management / 802.1X / Port Table
-constexpr KtSNMPVarDef k8021XPortTable[] = {
+constexpr KtSNMPVarDef kSecurityManagement8021XPortTable[] = {
     {"1.0.8802.1.1.1.1.1.2.1.1", "Port Number", KtSyn::Integer, KtAcc::NotAccess},
     {"1.0.8802.1.1.1.1.1.2.1.2", "Protocol Version", KtSyn::Gauge, KtAcc::ReadOnly},
     {"1.0.8802.1.1.1.1.1.2.1.3", "Capabilities", KtSyn::BitStr, KtAcc::ReadOnly},
@@ -26,8 +30,10 @@ constexpr KtSNMPVarDef k8021XPortTable[] = {
     {"1.0.8802.1.1.1.1.1.2.1.5", "Reauthenticate", KtSyn::Integer, KtAcc::ReadWrite, &olTrueFalse},
     {},
 };
+const KtCatalogueEntry SecurityManagement8021XPortTable({.captionPrefix = "802.1X Port Table: ",
+    .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kSecurityManagement8021XPortTable,
+    .varCount = 5});
 
-// Security Management / 802.1X / Port Configuration
 constexpr KtSNMPVarDef kPortConfiguration[] = {
     {"1.0.8802.1.1.1.1.1.2.1.1", "Port Number", KtSyn::Integer, KtAcc::NotAccess},
     {"1.0.8802.1.1.1.1.2.1.1.1", "PAE State", KtSyn::Integer, KtAcc::ReadOnly, &olPaeState},
@@ -45,8 +51,9 @@ constexpr KtSNMPVarDef kPortConfiguration[] = {
     {"1.0.8802.1.1.1.1.2.1.1.13", "ReAuthenticate Enabled", KtSyn::Integer, KtAcc::ReadWrite, &olTrueFalse},
     {},
 };
+const KtCatalogueEntry PortConfiguration({.captionPrefix = "802.1X Port Configuration: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kPortConfiguration, .varCount = 14});
 
-// Security Management / 802.1X / Port Statistics
 constexpr KtSNMPVarDef kPortStatistics[] = {
     {"1.0.8802.1.1.1.1.1.2.1.1", "Port Number", KtSyn::Integer, KtAcc::NotAccess},
     {"1.0.8802.1.1.1.1.2.2.1.1", "EAPOL Frames RX", KtSyn::Counter, KtAcc::ReadOnly},
@@ -63,8 +70,9 @@ constexpr KtSNMPVarDef kPortStatistics[] = {
     {"1.0.8802.1.1.1.1.2.2.1.12", "Last EAPOL Frame Source", KtSyn::MacAddress, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry PortStatistics({.captionPrefix = "Port Statistics: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_FMV, .keyCount = 1, .table = kPortStatistics, .varCount = 13});
 
-// Security Management / 802.1X / Port Diagnostics
 constexpr KtSNMPVarDef kPortDiagnostics[] = {
     {"1.0.8802.1.1.1.1.1.2.1.1", "Port Number", KtSyn::Integer, KtAcc::NotAccess},
     {"1.0.8802.1.1.1.1.2.3.1.1", "Enters Connecting", KtSyn::Counter, KtAcc::ReadOnly},
@@ -87,8 +95,9 @@ constexpr KtSNMPVarDef kPortDiagnostics[] = {
     {"1.0.8802.1.1.1.1.2.3.1.18", "Backend Auth Fails", KtSyn::Counter, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry PortDiagnostics({.captionPrefix = "Port Diagnostics: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kPortDiagnostics, .varCount = 19});
 
-// Security Management / 802.1X / Port Session Statistics
 constexpr KtSNMPVarDef kPortSessionStatistics[] = {
     {"1.0.8802.1.1.1.1.1.2.1.1", "Port Number", KtSyn::Integer, KtAcc::NotAccess},
     {"1.0.8802.1.1.1.1.2.4.1.1", "Octets RX", KtSyn::Counter64, KtAcc::ReadOnly},
@@ -102,8 +111,9 @@ constexpr KtSNMPVarDef kPortSessionStatistics[] = {
     {"1.0.8802.1.1.1.1.2.4.1.9", "User Name", KtSyn::DisplayStr, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry PortSessionStatistics({.captionPrefix = "Port Session Statistics: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_FMV, .keyCount = 1, .table = kPortSessionStatistics, .varCount = 10});
 
-// Security Management / 802.1X / MAC_Based Authentication / State Table
 constexpr KtSNMPVarDef kStateTable[] = {
     {"1.3.6.1.4.1.32473.12.3.6.1.1.1", "PAE MAC Address", KtSyn::MacAddress, KtAcc::ReadOnly},
     {"1.3.6.1.4.1.32473.12.3.6.1.1.2", "PAE Port Number", KtSyn::Integer, KtAcc::ReadOnly},
@@ -112,8 +122,9 @@ constexpr KtSNMPVarDef kStateTable[] = {
     {"1.3.6.1.4.1.32473.12.3.6.1.1.5", "Control Led Port Status", KtSyn::Integer, KtAcc::ReadOnly, &olAuthPortStatus},
     {},
 };
+const KtCatalogueEntry StateTable({.captionPrefix = "State Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_FMV, .keyCount = 2, .table = kStateTable, .varCount = 5});
 
-// Security Management / 802.1X / MAC_Based Authentication / Session Information
 constexpr KtSNMPVarDef kSessionInformation[] = {
     {"1.3.6.1.4.1.32473.12.3.6.1.1.1", "PAE MAC Address", KtSyn::MacAddress, KtAcc::ReadOnly},
     {"1.3.6.1.4.1.32473.12.3.6.1.1.2", "PAE Port Number", KtSyn::Integer, KtAcc::NotAccess},
@@ -128,23 +139,28 @@ constexpr KtSNMPVarDef kSessionInformation[] = {
     {"1.3.6.1.4.1.32473.12.3.6.4.1.9", "Session User Name", KtSyn::DisplayStr, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry SessionInformation({.captionPrefix = "Session Information: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_FMV, .keyCount = 2, .table = kSessionInformation, .varCount = 11});
 
-// Security Management / 802.1X / MAC_Based Authentication / Authentication Port Control
 constexpr KtSNMPVarDef kAuthenticationPortControl[] = {
     {"1.3.6.1.4.1.32473.12.3.8.1.1.1", "Authentication Port Number", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.3.8.1.1.2", "Authentication Port Capabilities", KtSyn::Integer, KtAcc::ReadWrite, &olAuthPortCapabilities},
     {},
 };
+const KtCatalogueEntry AuthenticationPortControl({.captionPrefix = "Authentication Port Control : ",
+    .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kAuthenticationPortControl,
+    .varCount = 2});
 
-// Security Management / 802.1X / MAC_Based Authentication / MAC_Based PAE Port Control
 constexpr KtSNMPVarDef kMACBasedPAEPortControl[] = {
     {"1.3.6.1.4.1.32473.12.3.9.1.1.1", "Port Number", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.3.9.1.1.2", "MAC Address", KtSyn::MacAddress, KtAcc::ReadWrite},
     {"1.3.6.1.4.1.32473.12.3.9.1.1.3", "Port Initialize Or Reauthenticate Status", KtSyn::Integer, KtAcc::ReadWrite, &olInitOrReauth},
     {},
 };
+const KtCatalogueEntry MACBasedPAEPortControl({.captionPrefix = "MAC_Based PAE Port Control : ",
+    .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kMACBasedPAEPortControl,
+    .varCount = 3});
 
-// Security Management / 802.1X / Web_ Based Access Control / Web Control
 constexpr KtSNMPVarDef kWebControl[] = {
     {"1.3.6.1.4.1.32473.12.27.1.1", "Admin State", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
     {"1.3.6.1.4.1.32473.12.27.1.2", "Method", KtSyn::Integer, KtAcc::ReadWrite, &olWebAuthMethod},
@@ -153,15 +169,17 @@ constexpr KtSNMPVarDef kWebControl[] = {
     {"1.3.6.1.4.1.32473.12.27.1.5", "Default Redirect Path", KtSyn::DisplayStr, KtAcc::ReadWrite},
     {},
 };
+const KtCatalogueEntry WebControl({.captionPrefix = "Web Control: ", .kind = KtViewKind::Editor,
+    .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kWebControl, .varCount = 5});
 
-// Security Management / 802.1X / Web_ Based Access Control / Web Auth Port Table
 constexpr KtSNMPVarDef kWebAuthPortTable[] = {
     {"1.3.6.1.4.1.32473.12.27.3.1.1.1", "Port Index", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.27.3.1.1.2", "Port State", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
     {},
 };
+const KtCatalogueEntry WebAuthPortTable({.captionPrefix = "Web Auth Port Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kWebAuthPortTable, .varCount = 2});
 
-// Security Management / 802.1X / Web_ Based Access Control / Web Auth User Table
 constexpr KtSNMPVarDef kWebAuthUserTable[] = {
     {"1.3.6.1.4.1.32473.12.27.3.2.1.1", "User Name Index", KtSyn::DisplayStr, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.27.3.2.1.2", "User PassWord", KtSyn::DisplayStr, KtAcc::ReadWrite},
@@ -169,8 +187,10 @@ constexpr KtSNMPVarDef kWebAuthUserTable[] = {
     {"1.3.6.1.4.1.32473.12.27.3.2.1.4", "User Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatusCreateDestroy},
     {},
 };
+const KtCatalogueEntry WebAuthUserTable({.captionPrefix = "Web Auth User Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_FMV, .keyCount = 1, .table = kWebAuthUserTable, .varCount = 4, .addIndex = 3,
+    .addText = "createAndGo", .deleteIndex = 3, .deleteText = "destroy"});
 
-// Security Management / 802.1X / MAC_Based Access Control / Port Information Table
 constexpr KtSNMPVarDef kMACBasedAccessControlPortInformationTable[] = {
     {"1.3.6.1.4.1.32473.12.35.2.1.1.1", "Port Index", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.35.2.1.1.2", "MAC Index", KtSyn::MacAddress, KtAcc::NotAccess},
@@ -178,23 +198,28 @@ constexpr KtSNMPVarDef kMACBasedAccessControlPortInformationTable[] = {
     {"1.3.6.1.4.1.32473.12.35.2.1.1.4", "Assign VLAN Name", KtSyn::DisplayStr, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry MACBasedAccessControlPortInformationTable({.captionPrefix = "Port Information Table: ",
+    .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV, .keyCount = 2,
+    .table = kMACBasedAccessControlPortInformationTable, .varCount = 4});
 
-// Security Management / 802.1X / MAC_Based Access Control / Port Management Table
 constexpr KtSNMPVarDef kPortManagementTable[] = {
     {"1.3.6.1.4.1.32473.12.35.3.1.1.1", "Port Index", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.35.3.1.1.2", "Port State", KtSyn::Integer, KtAcc::ReadWrite, &olEnabledDisabled},
     {},
 };
+const KtCatalogueEntry PortManagementTable({.captionPrefix = "Port Management Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kPortManagementTable, .varCount = 2});
 
-// Security Management / 802.1X / MAC_Based Access Control / Database Table
 constexpr KtSNMPVarDef kDatabaseTable[] = {
     {"1.3.6.1.4.1.32473.12.35.4.1.1.1", "Database MAC Index", KtSyn::MacAddress, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.35.4.1.1.2", "Database VLAN Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
     {"1.3.6.1.4.1.32473.12.35.4.1.1.3", "Database Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatusCreateDestroy},
     {},
 };
+const KtCatalogueEntry DatabaseTable({.captionPrefix = "Datebase Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_FMV, .keyCount = 1, .table = kDatabaseTable, .varCount = 3, .addIndex = 2,
+    .addText = "createAndGo", .deleteIndex = 2, .deleteText = "destroy", .noEdit = true});
 
-// Security Management / 802.1X / Tollgate Management / Tollgate Control
 constexpr KtSNMPVarDef kTollgateControl[] = {
     {"1.3.6.1.4.1.32473.12.39.1.1", "State", KtSyn::Integer, KtAcc::ReadWrite, &olEnabledDisabled},
     {"1.3.6.1.4.1.32473.12.39.1.2", "Redirect State", KtSyn::Integer, KtAcc::ReadWrite, &olEnabledDisabled},
@@ -211,16 +236,20 @@ constexpr KtSNMPVarDef kTollgateControl[] = {
     {"1.3.6.1.4.1.32473.12.39.1.13", "RADIUS Protocol", KtSyn::Integer, KtAcc::ReadWrite, &olTollgateRadiusProtocol},
     {},
 };
+const KtCatalogueEntry TollgateControl({.captionPrefix = "Tollgate Control: ", .kind = KtViewKind::Editor,
+    .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kTollgateControl, .varCount = 13});
 
-// Security Management / 802.1X / Tollgate Management / Tollgate Update Server Table
 constexpr KtSNMPVarDef kTollgateUpdateServerTable[] = {
     {"1.3.6.1.4.1.32473.12.39.1.14.1.1", "Update Server IP Address", KtSyn::IpAddress, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.39.1.14.1.2", "Update Server Mask", KtSyn::IpAddress, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.39.1.14.1.3", "Update Server Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatusCreateDestroy},
     {},
 };
+const KtCatalogueEntry TollgateUpdateServerTable({.captionPrefix = "Tollgate Update Server Table: ",
+    .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV, .keyCount = 2, .table = kTollgateUpdateServerTable,
+    .varCount = 3, .addIndex = 2, .addText = "createAndGo", .deleteIndex = 2, .deleteText = "destroy",
+    .noEdit = true});
 
-// Security Management / 802.1X / Tollgate Management / Tollgate Port Table
 constexpr KtSNMPVarDef kTollgatePortTable[] = {
     {"1.3.6.1.4.1.32473.12.39.3.1.1.1", "Port Index", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.39.3.1.1.2", "Port State", KtSyn::Integer, KtAcc::ReadWrite, &olEnabledDisabled},
@@ -230,8 +259,9 @@ constexpr KtSNMPVarDef kTollgatePortTable[] = {
     {"1.3.6.1.4.1.32473.12.39.3.1.1.6", "Port Block Time", KtSyn::Integer, KtAcc::ReadWrite},
     {},
 };
+const KtCatalogueEntry TollgatePortTable({.captionPrefix = "Tollgate Port Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kTollgatePortTable, .varCount = 6});
 
-// Security Management / 802.1X / Tollgate Management / Tollgate Host Table
 constexpr KtSNMPVarDef kTollgateHostTable[] = {
     {"1.3.6.1.4.1.32473.12.39.4.1.1.1", "Host Port", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.39.4.1.1.2", "Host Auth Status", KtSyn::Integer, KtAcc::NotAccess, &olHostAuthStatus},
@@ -243,15 +273,18 @@ constexpr KtSNMPVarDef kTollgateHostTable[] = {
     {"1.3.6.1.4.1.32473.12.39.4.1.1.8", "Host Status", KtSyn::Integer, KtAcc::ReadWrite, &olActiveDelete},
     {},
 };
+const KtCatalogueEntry TollgateHostTable({.captionPrefix = "Tollgate Host Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 3, .table = kTollgateHostTable, .varCount = 8});
 
-// Security Management / RADIUS Management / Authentication Information
 constexpr KtSNMPVarDef kAuthenticationInformation[] = {
     {"1.3.6.1.2.1.67.1.2.1.1.1", "Unknown Address Packets", KtSyn::Counter, KtAcc::ReadOnly},
     {"1.3.6.1.2.1.67.1.2.1.1.2", "Authentication Client Identifier", KtSyn::DisplayStr, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry AuthenticationInformation({.captionPrefix = "Authentication Information: ",
+    .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kAuthenticationInformation,
+    .varCount = 2});
 
-// Security Management / RADIUS Management / Authentication Table
 constexpr KtSNMPVarDef kAuthenticationTable[] = {
     {"1.3.6.1.2.1.67.1.2.1.1.3.1.1", "Index", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.2.1.67.1.2.1.1.3.1.2", "Address", KtSyn::IpAddress, KtAcc::ReadOnly},
@@ -270,15 +303,19 @@ constexpr KtSNMPVarDef kAuthenticationTable[] = {
     {"1.3.6.1.2.1.67.1.2.1.1.3.1.15", "Packets Dropped", KtSyn::Counter, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry AuthenticationTable({.captionPrefix = "RADIUS Authentication Table: ",
+    .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV, .keyCount = 1, .table = kAuthenticationTable,
+    .varCount = 15});
 
-// Security Management / RADIUS Management / Accounting Control / Basic Information
 constexpr KtSNMPVarDef kAccountingControlBasicInformation[] = {
     {"1.3.6.1.2.1.67.2.2.1.1.1", "Unknown Address Packets", KtSyn::Counter, KtAcc::ReadOnly},
     {"1.3.6.1.2.1.67.2.2.1.1.2", "Accouting Client Identifier", KtSyn::DisplayStr, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry AccountingControlBasicInformation({.captionPrefix = "Accounting Basic Information: ",
+    .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0,
+    .table = kAccountingControlBasicInformation, .varCount = 2});
 
-// Security Management / RADIUS Management / Accounting Control / Server Table
 constexpr KtSNMPVarDef kServerTable[] = {
     {"1.3.6.1.2.1.67.2.2.1.1.3.1.1", "Index", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.2.1.67.2.2.1.1.3.1.2", "Address", KtSyn::IpAddress, KtAcc::ReadOnly},
@@ -295,14 +332,16 @@ constexpr KtSNMPVarDef kServerTable[] = {
     {"1.3.6.1.2.1.67.2.2.1.1.3.1.13", "Packets Dropped", KtSyn::Counter, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry ServerTable({.captionPrefix = "Accounting Server Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_FMV, .keyCount = 1, .table = kServerTable, .varCount = 13});
 
-// Security Management / AAC / AAC Control
 constexpr KtSNMPVarDef kAACControl[] = {
     {"1.3.6.1.4.1.32473.12.5.1.1", "AAC Authen Admin State", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
     {},
 };
+const KtCatalogueEntry AACControl({.captionPrefix = "AAC Control: ", .kind = KtViewKind::Editor,
+    .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kAACControl, .varCount = 1});
 
-// Security Management / AAC / AAC Information
 constexpr KtSNMPVarDef kAACInformation[] = {
     {"1.3.6.1.4.1.32473.12.5.2.1", "AAC Max Method List", KtSyn::Integer, KtAcc::ReadOnly},
     {"1.3.6.1.4.1.32473.12.5.2.2", "AAC Max Enable Method List", KtSyn::Integer, KtAcc::ReadOnly},
@@ -312,8 +351,9 @@ constexpr KtSNMPVarDef kAACInformation[] = {
     {"1.3.6.1.4.1.32473.12.5.8.2", "AAC Attempt[1..255]", KtSyn::Integer, KtAcc::ReadWrite},
     {},
 };
+const KtCatalogueEntry AACInformation({.captionPrefix = "AAC Information Table: ", .kind = KtViewKind::Editor,
+    .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kAACInformation, .varCount = 6});
 
-// Security Management / AAC / Login Information
 constexpr KtSNMPVarDef kLoginInformation[] = {
     {"1.3.6.1.4.1.32473.12.5.7.1.1", "AP Console Login Method", KtSyn::DisplayStr, KtAcc::ReadWrite},
     {"1.3.6.1.4.1.32473.12.5.7.2.1", "AP Console Enable Method", KtSyn::DisplayStr, KtAcc::ReadWrite},
@@ -325,8 +365,9 @@ constexpr KtSNMPVarDef kLoginInformation[] = {
     {"1.3.6.1.4.1.32473.12.5.7.2.4", "AP Http Enable Method", KtSyn::DisplayStr, KtAcc::ReadWrite},
     {},
 };
+const KtCatalogueEntry LoginInformation({.captionPrefix = "Login Information: ", .kind = KtViewKind::Editor,
+    .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kLoginInformation, .varCount = 8});
 
-// Security Management / AAC / Server Group
 constexpr KtSNMPVarDef kServerGroup[] = {
     {"1.3.6.1.4.1.32473.12.5.9.1.1", "AAC Server Group Name", KtSyn::DisplayStr, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.5.9.1.2", "AAC Server Group IP Address1", KtSyn::IpAddress, KtAcc::ReadOnly},
@@ -348,8 +389,10 @@ constexpr KtSNMPVarDef kServerGroup[] = {
     {"1.3.6.1.4.1.32473.12.5.9.1.18", "AAC Server Group Row Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
     {},
 };
+const KtCatalogueEntry ServerGroup({.captionPrefix = "Server Group Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_FMV, .keyCount = 1, .table = kServerGroup, .varCount = 18, .addIndex = 17,
+    .addText = "createAndGo", .deleteIndex = 17, .deleteText = "destroy", .noEdit = true});
 
-// Security Management / SSH / SSH Management
 constexpr KtSNMPVarDef kSSHManagement[] = {
     {"1.3.6.1.4.1.32473.12.6.1.1", "SSH Version", KtSyn::Integer, KtAcc::ReadOnly},
     {"1.3.6.1.4.1.32473.12.6.1.2", "SSH Administration", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
@@ -360,14 +403,17 @@ constexpr KtSNMPVarDef kSSHManagement[] = {
     {"1.3.6.1.4.1.32473.12.6.1.7", "SSH Listened Port", KtSyn::Integer, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry SSHManagement({.captionPrefix = "SSH Management Table: ", .kind = KtViewKind::Editor,
+    .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kSSHManagement, .varCount = 7});
 
-// Security Management / SSH / Diffie Hellman Algorithm (hidden)
 constexpr KtSNMPVarDef kDiffieHellmanAlgorithm[] = {
     {"1.3.6.1.4.1.32473.12.6.3.4", "SSH Key Expand Administration", KtSyn::Integer, KtAcc::ReadOnly, &olDisabledEnabled},
     {},
 };
+const KtCatalogueEntry DiffieHellmanAlgorithm({.captionPrefix = "Diffie Hellman Algorithm Control: ",
+    .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kDiffieHellmanAlgorithm,
+    .varCount = 1});
 
-// Security Management / SSH / Encryption Algorithm
 constexpr KtSNMPVarDef kEncryptionAlgorithm[] = {
     {"1.3.6.1.4.1.32473.12.6.3.1.1", "3DES state", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
     {"1.3.6.1.4.1.32473.12.6.3.1.2", "Blowfish state", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
@@ -385,30 +431,38 @@ constexpr KtSNMPVarDef kEncryptionAlgorithm[] = {
     {"1.3.6.1.4.1.32473.12.6.3.5.2", "DSA state", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
     {},
 };
+const KtCatalogueEntry EncryptionAlgorithm({.captionPrefix = "Encryption Algorithm Control: ",
+    .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kEncryptionAlgorithm,
+    .varCount = 14});
 
-// Security Management / SSH / Authentication Method
 constexpr KtSNMPVarDef kAuthenticationMethod[] = {
     {"1.3.6.1.4.1.32473.12.6.3.2.1", "Password Authentication Administration", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
     {"1.3.6.1.4.1.32473.12.6.3.2.2", "Public Key Authentication Administration", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
     {"1.3.6.1.4.1.32473.12.6.3.2.3", "Host Key Authentication Administration", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
     {},
 };
+const KtCatalogueEntry AuthenticationMethod({.captionPrefix = "Authentication Method Control: ",
+    .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kAuthenticationMethod,
+    .varCount = 3});
 
-// Security Management / SSH / HMAC Algorithm (hidden)
 constexpr KtSNMPVarDef kHMACAlgorithm[] = {
     {"1.3.6.1.4.1.32473.12.6.3.3.1", "HMAC-SHA1 Administration", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
     {"1.3.6.1.4.1.32473.12.6.3.3.2", "HMAC-MD5 Administration", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
     {},
 };
+const KtCatalogueEntry HMACAlgorithm({.captionPrefix = "HMAC Algorithm Control: ", .kind = KtViewKind::Editor,
+    .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kHMACAlgorithm, .varCount = 2,
+    .heightRule = KtHeightRule::AddScaled, .height = 15});
 
-// Security Management / SSH / Public Key Algorithm (hidden)
 constexpr KtSNMPVarDef kPublicKeyAlgorithm[] = {
     {"1.3.6.1.4.1.32473.12.6.3.5.1", "RSA state", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
     {"1.3.6.1.4.1.32473.12.6.3.5.2", "DSA state", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
     {},
 };
+const KtCatalogueEntry PublicKeyAlgorithm({.captionPrefix = "Public Key Algorithm Control: ",
+    .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kPublicKeyAlgorithm,
+    .varCount = 2});
 
-// Security Management / SSH / User Control Table (hidden)
 constexpr KtSNMPVarDef kUserControlTable[] = {
     {"1.3.6.1.4.1.32473.12.6.4.1.1.1", "SSH User Name", KtSyn::DisplayStr, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.6.4.1.1.2", "SSH User Auth Mode", KtSyn::Integer, KtAcc::ReadWrite, &olSshUserAuthMode},
@@ -416,8 +470,10 @@ constexpr KtSNMPVarDef kUserControlTable[] = {
     {"1.3.6.1.4.1.32473.12.6.4.1.1.4", "SSH User Host IP Address", KtSyn::IpAddress, KtAcc::ReadWrite},
     {},
 };
+const KtCatalogueEntry UserControlTable({.captionPrefix = "User Control Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kUserControlTable, .varCount = 4,
+    .heightRule = KtHeightRule::Scaled, .height = 450});
 
-// Security Management / SSL / SSL Certificate File
 constexpr KtSNMPVarDef kSSLCertificateFile[] = {
     {"1.3.6.1.4.1.32473.12.7.2.1", "Certificate File IP Address", KtSyn::IpAddress, KtAcc::ReadWrite},
     {"1.3.6.1.4.1.32473.12.7.2.2", "Certificate File Path", KtSyn::DisplayStr, KtAcc::ReadWrite},
@@ -426,171 +482,39 @@ constexpr KtSNMPVarDef kSSLCertificateFile[] = {
     {"1.3.6.1.4.1.32473.12.7.2.5", "Certificate File Show Satus", KtSyn::Integer, KtAcc::ReadOnly, &olCertificateShowStatus},
     {},
 };
+const KtCatalogueEntry SSLCertificateFile({.captionPrefix = "SSL Certificate File: ", .kind = KtViewKind::Editor,
+    .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kSSLCertificateFile, .varCount = 5,
+    .heightRule = KtHeightRule::AddScaled, .height = 20});
 
-// Security Management / Bulwark_Engine / Global Management
 constexpr KtSNMPVarDef kGlobalManagement[] = {
     {"1.3.6.1.4.1.32473.12.19.1.1", "Bulwark Admin State", KtSyn::Integer, KtAcc::ReadWrite, &olOtherDisabledEnabled},
     {},
 };
+const KtCatalogueEntry GlobalManagement({.captionPrefix = "Bulwark Global Management: ", .kind = KtViewKind::Editor,
+    .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kGlobalManagement, .varCount = 1});
 
-// Security Management / Bulwark_Engine / ARP Storm Control (hidden)
 constexpr KtSNMPVarDef kARPStormControl[] = {
     {"1.3.6.1.4.1.32473.12.19.3.1", "ARP Storm Threshold", KtSyn::Integer, KtAcc::ReadWrite},
     {},
 };
+const KtCatalogueEntry ARPStormControl({.captionPrefix = "ARP Storm Control: ", .kind = KtViewKind::Editor,
+    .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kARPStormControl, .varCount = 1});
 
-// Security Management / IP-MAC Bind / Binding Control
 constexpr KtSNMPVarDef kBindingControl[] = {
     {"1.3.6.1.4.1.32473.12.23.1.1", "Trap Log State", KtSyn::Integer, KtAcc::ReadWrite, &olEnableDisable},
     {"1.3.6.1.4.1.32473.12.23.1.2", "ACL Mode State", KtSyn::Integer, KtAcc::ReadWrite, &olEnableDisable},
     {},
 };
+const KtCatalogueEntry BindingControl({.captionPrefix = "IP-MAC Binding Control: ", .kind = KtViewKind::Editor,
+    .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kBindingControl, .varCount = 2});
 
-// Security Management / IP-MAC Bind / Port Information
 constexpr KtSNMPVarDef kPortInformation[] = {
     {"1.3.6.1.4.1.32473.12.23.3.2.1.1", "Port Index", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.4.1.32473.12.23.3.2.1.2", "Port State", KtSyn::Integer, KtAcc::ReadWrite, &olEnableDisable},
     {},
 };
+const KtCatalogueEntry PortInformation({.captionPrefix = "IP-MAC Binding Port Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kPortInformation, .varCount = 2,
+    .heightRule = KtHeightRule::Scaled, .height = 450});
 
-constexpr KtViewEntry kViews[] = {
-    {.menuPath = "Security Management / Authentication Mode Setting",
-     .captionPrefix = "Authentication Mode Setting: ", .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV,
-     .keyCount = 0, .table = kAuthenticationModeSetting, .varCount = 2, .heightRule = KtHeightRule::AddScaled,
-     .height = 10, .editWidthScaled = 142},
-    {.menuPath = "Security Management / 802.1X / Configuration", .captionPrefix = "802.1X Configuration: ",
-     .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kConfiguration,
-     .varCount = 1},
-    {.menuPath = "Security Management / 802.1X / Port Table", .captionPrefix = "802.1X Port Table: ",
-     .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = k8021XPortTable,
-     .varCount = 5},
-    {.menuPath = "Security Management / 802.1X / Port Configuration",
-     .captionPrefix = "802.1X Port Configuration: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-     .keyCount = 1, .table = kPortConfiguration, .varCount = 14},
-    {.menuPath = "Security Management / 802.1X / Port Statistics", .captionPrefix = "Port Statistics: ",
-     .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV, .keyCount = 1, .table = kPortStatistics,
-     .varCount = 13},
-    {.menuPath = "Security Management / 802.1X / Port Diagnostics", .captionPrefix = "Port Diagnostics: ",
-     .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kPortDiagnostics,
-     .varCount = 19},
-    {.menuPath = "Security Management / 802.1X / Port Session Statistics",
-     .captionPrefix = "Port Session Statistics: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV,
-     .keyCount = 1, .table = kPortSessionStatistics, .varCount = 10},
-    {.menuPath = "Security Management / 802.1X / MAC_Based Authentication / State Table",
-     .captionPrefix = "State Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV, .keyCount = 2,
-     .table = kStateTable, .varCount = 5},
-    {.menuPath = "Security Management / 802.1X / MAC_Based Authentication / Session Information",
-     .captionPrefix = "Session Information: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV,
-     .keyCount = 2, .table = kSessionInformation, .varCount = 11},
-    {.menuPath = "Security Management / 802.1X / MAC_Based Authentication / Authentication Port Control",
-     .captionPrefix = "Authentication Port Control : ", .kind = KtViewKind::Table,
-     .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kAuthenticationPortControl, .varCount = 2},
-    {.menuPath = "Security Management / 802.1X / MAC_Based Authentication / MAC_Based PAE Port Control",
-     .captionPrefix = "MAC_Based PAE Port Control : ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-     .keyCount = 1, .table = kMACBasedPAEPortControl, .varCount = 3},
-    {.menuPath = "Security Management / 802.1X / Web_ Based Access Control / Web Control",
-     .captionPrefix = "Web Control: ", .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0,
-     .table = kWebControl, .varCount = 5},
-    {.menuPath = "Security Management / 802.1X / Web_ Based Access Control / Web Auth Port Table",
-     .captionPrefix = "Web Auth Port Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-     .keyCount = 1, .table = kWebAuthPortTable, .varCount = 2},
-    {.menuPath = "Security Management / 802.1X / Web_ Based Access Control / Web Auth User Table",
-     .captionPrefix = "Web Auth User Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV,
-     .keyCount = 1, .table = kWebAuthUserTable, .varCount = 4, .addIndex = 3, .addText = "createAndGo",
-     .deleteIndex = 3, .deleteText = "destroy"},
-    {.menuPath = "Security Management / 802.1X / MAC_Based Access Control / Port Information Table",
-     .captionPrefix = "Port Information Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV,
-     .keyCount = 2, .table = kMACBasedAccessControlPortInformationTable, .varCount = 4},
-    {.menuPath = "Security Management / 802.1X / MAC_Based Access Control / Port Management Table",
-     .captionPrefix = "Port Management Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-     .keyCount = 1, .table = kPortManagementTable, .varCount = 2},
-    {.menuPath = "Security Management / 802.1X / MAC_Based Access Control / Database Table",
-     .captionPrefix = "Datebase Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV,
-     .keyCount = 1, .table = kDatabaseTable, .varCount = 3, .addIndex = 2, .addText = "createAndGo",
-     .deleteIndex = 2, .deleteText = "destroy", .noEdit = true},
-    {.menuPath = "Security Management / 802.1X / Tollgate Management / Tollgate Control",
-     .captionPrefix = "Tollgate Control: ", .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV,
-     .keyCount = 0, .table = kTollgateControl, .varCount = 13},
-    {.menuPath = "Security Management / 802.1X / Tollgate Management / Tollgate Update Server Table",
-     .captionPrefix = "Tollgate Update Server Table: ", .kind = KtViewKind::Table,
-     .itemType = KtItem::MVT_FMV, .keyCount = 2, .table = kTollgateUpdateServerTable, .varCount = 3,
-     .addIndex = 2, .addText = "createAndGo", .deleteIndex = 2, .deleteText = "destroy", .noEdit = true},
-    {.menuPath = "Security Management / 802.1X / Tollgate Management / Tollgate Port Table",
-     .captionPrefix = "Tollgate Port Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-     .keyCount = 1, .table = kTollgatePortTable, .varCount = 6},
-    {.menuPath = "Security Management / 802.1X / Tollgate Management / Tollgate Host Table",
-     .captionPrefix = "Tollgate Host Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-     .keyCount = 3, .table = kTollgateHostTable, .varCount = 8},
-    {.menuPath = "Security Management / RADIUS Management / Authentication Information",
-     .captionPrefix = "Authentication Information: ", .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV,
-     .keyCount = 0, .table = kAuthenticationInformation, .varCount = 2},
-    {.menuPath = "Security Management / RADIUS Management / Authentication Table",
-     .captionPrefix = "RADIUS Authentication Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV,
-     .keyCount = 1, .table = kAuthenticationTable, .varCount = 15},
-    {.menuPath = "Security Management / RADIUS Management / Accounting Control / Basic Information",
-     .captionPrefix = "Accounting Basic Information: ", .kind = KtViewKind::Editor,
-     .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kAccountingControlBasicInformation, .varCount = 2},
-    {.menuPath = "Security Management / RADIUS Management / Accounting Control / Server Table",
-     .captionPrefix = "Accounting Server Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV,
-     .keyCount = 1, .table = kServerTable, .varCount = 13},
-    {.menuPath = "Security Management / AAC / AAC Control", .captionPrefix = "AAC Control: ",
-     .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kAACControl,
-     .varCount = 1},
-    {.menuPath = "Security Management / AAC / AAC Information", .captionPrefix = "AAC Information Table: ",
-     .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kAACInformation,
-     .varCount = 6},
-    {.menuPath = "Security Management / AAC / Login Information", .captionPrefix = "Login Information: ",
-     .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kLoginInformation,
-     .varCount = 8},
-    {.menuPath = "Security Management / AAC / Server Group", .captionPrefix = "Server Group Table: ",
-     .kind = KtViewKind::Table, .itemType = KtItem::MVT_FMV, .keyCount = 1, .table = kServerGroup,
-     .varCount = 18, .addIndex = 17, .addText = "createAndGo", .deleteIndex = 17, .deleteText = "destroy",
-     .noEdit = true},
-    {.menuPath = "Security Management / SSH / SSH Management", .captionPrefix = "SSH Management Table: ",
-     .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kSSHManagement,
-     .varCount = 7},
-    {.menuPath = "Security Management / SSH / Diffie Hellman Algorithm", .hidden = true,
-     .captionPrefix = "Diffie Hellman Algorithm Control: ", .kind = KtViewKind::Editor,
-     .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kDiffieHellmanAlgorithm, .varCount = 1},
-    {.menuPath = "Security Management / SSH / Encryption Algorithm",
-     .captionPrefix = "Encryption Algorithm Control: ", .kind = KtViewKind::Editor,
-     .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kEncryptionAlgorithm, .varCount = 14},
-    {.menuPath = "Security Management / SSH / Authentication Method",
-     .captionPrefix = "Authentication Method Control: ", .kind = KtViewKind::Editor,
-     .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kAuthenticationMethod, .varCount = 3},
-    {.menuPath = "Security Management / SSH / HMAC Algorithm", .hidden = true,
-     .captionPrefix = "HMAC Algorithm Control: ", .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV,
-     .keyCount = 0, .table = kHMACAlgorithm, .varCount = 2, .heightRule = KtHeightRule::AddScaled,
-     .height = 15},
-    {.menuPath = "Security Management / SSH / Public Key Algorithm", .hidden = true,
-     .captionPrefix = "Public Key Algorithm Control: ", .kind = KtViewKind::Editor,
-     .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kPublicKeyAlgorithm, .varCount = 2},
-    {.menuPath = "Security Management / SSH / User Control Table", .hidden = true,
-     .captionPrefix = "User Control Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-     .keyCount = 1, .table = kUserControlTable, .varCount = 4, .heightRule = KtHeightRule::Scaled,
-     .height = 450},
-    {.menuPath = "Security Management / SSL / SSL Certificate File",
-     .captionPrefix = "SSL Certificate File: ", .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV,
-     .keyCount = 0, .table = kSSLCertificateFile, .varCount = 5, .heightRule = KtHeightRule::AddScaled,
-     .height = 20},
-    {.menuPath = "Security Management / Bulwark_Engine / Global Management",
-     .captionPrefix = "Bulwark Global Management: ", .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV,
-     .keyCount = 0, .table = kGlobalManagement, .varCount = 1},
-    {.menuPath = "Security Management / Bulwark_Engine / ARP Storm Control", .hidden = true,
-     .captionPrefix = "ARP Storm Control: ", .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV,
-     .keyCount = 0, .table = kARPStormControl, .varCount = 1},
-    {.menuPath = "Security Management / IP-MAC Bind / Binding Control",
-     .captionPrefix = "IP-MAC Binding Control: ", .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV,
-     .keyCount = 0, .table = kBindingControl, .varCount = 2},
-    {.menuPath = "Security Management / IP-MAC Bind / Port Information",
-     .captionPrefix = "IP-MAC Binding Port Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-     .keyCount = 1, .table = kPortInformation, .varCount = 2, .heightRule = KtHeightRule::Scaled,
-     .height = 450},
-};
-
-} // namespace
-
-std::span<const KtViewEntry> SecurityManagementViews()
-{
-    return kViews;
-}
+} // namespace catalogue

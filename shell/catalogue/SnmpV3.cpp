@@ -1,10 +1,10 @@
-// Generic views under "SNMP V3": their definition tables and catalogue entries.
-#include "shell/catalogue/CatalogueGroups.h"
+// Generic views under "SNMP V3", in menu order: each view's definition table and its
+// named entry (declared in CatalogueEntries.h, opened by the menu line that names it).
+#include "shell/catalogue/CatalogueEntries.h"
 #include "shell/catalogue/ViewOptionLists.h"
 
-namespace {
+namespace catalogue {
 
-// SNMP V3 / SNMP Engine
 constexpr KtSNMPVarDef kSNMPEngine[] = {
     {"1.3.6.1.6.3.10.2.1.1", "Engine ID", KtSyn::OctetStr, KtAcc::ReadOnly},
     {"1.3.6.1.6.3.10.2.1.2", "Engine Boot Numbers", KtSyn::Integer, KtAcc::ReadOnly},
@@ -12,24 +12,30 @@ constexpr KtSNMPVarDef kSNMPEngine[] = {
     {"1.3.6.1.6.3.10.2.1.4", "Engine Max Message Size", KtSyn::Integer, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry SNMPEngine({.captionPrefix = "SNMP Engine: ", .kind = KtViewKind::Editor,
+    .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kSNMPEngine, .varCount = 4, .editWidthScaled = 30,
+    .editWidthAddsFirstRow = true});
 
-// SNMP V3 / Message Processing and Dispatching
 constexpr KtSNMPVarDef kMessageProcessingAndDispatching[] = {
     {"1.3.6.1.6.3.11.2.1.1", "Unknown Security Models", KtSyn::Counter, KtAcc::ReadOnly},
     {"1.3.6.1.6.3.11.2.1.2", "Invalid Message", KtSyn::Counter, KtAcc::ReadOnly},
     {"1.3.6.1.6.3.11.2.1.3", "Unknown PDU Handlers", KtSyn::Counter, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry MessageProcessingAndDispatching({.captionPrefix = "Message Processingand Dispatching: ",
+    .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kMessageProcessingAndDispatching,
+    .varCount = 3});
 
-// SNMP V3 / SNMP Target MIB / General Information
 constexpr KtSNMPVarDef kSNMPTargetMIBGeneralInformation[] = {
     {"1.3.6.1.6.3.12.1.1", "Target Spin Lock", KtSyn::Integer, KtAcc::ReadWrite},
     {"1.3.6.1.6.3.12.1.4", "Unavailable Contexts", KtSyn::Counter, KtAcc::ReadOnly},
     {"1.3.6.1.6.3.12.1.5", "Unknown Contexts", KtSyn::Counter, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry SNMPTargetMIBGeneralInformation({.captionPrefix = "General Information: ",
+    .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kSNMPTargetMIBGeneralInformation,
+    .varCount = 3});
 
-// SNMP V3 / SNMP Target MIB / Target Address Table
 constexpr KtSNMPVarDef kSNMPTargetMIBTargetAddressTable[] = {
     {"1.3.6.1.6.3.12.1.2.1.1", "Address Name", KtSyn::DisplayStr, KtAcc::NotAccess | KtAcc::Implied},
     {"1.3.6.1.6.3.12.1.2.1.2", "Address TDomain", KtSyn::ObjectId, KtAcc::ReadWrite},
@@ -43,8 +49,11 @@ constexpr KtSNMPVarDef kSNMPTargetMIBTargetAddressTable[] = {
     {},
 };
 constexpr KtViewFormat kSNMPTargetMIBTargetAddressTableFormats[] = {{4, "%i{n0x255l3}"}};
+const KtCatalogueEntry SNMPTargetMIBTargetAddressTable({.captionPrefix = "Target Address Table: ",
+    .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kSNMPTargetMIBTargetAddressTable,
+    .varCount = 9, .addIndex = 8, .addText = "createAndGo", .deleteIndex = 8, .deleteText = "destroy",
+    .formats = kSNMPTargetMIBTargetAddressTableFormats});
 
-// SNMP V3 / SNMP Target MIB / Target Parameters
 constexpr KtSNMPVarDef kTargetParameters[] = {
     {"1.3.6.1.6.3.12.1.3.1.1", "Name", KtSyn::DisplayStr, KtAcc::NotAccess | KtAcc::Implied},
     {"1.3.6.1.6.3.12.1.3.1.2", "MP Model", KtSyn::Integer, KtAcc::ReadWrite},
@@ -55,9 +64,11 @@ constexpr KtSNMPVarDef kTargetParameters[] = {
     {"1.3.6.1.6.3.12.1.3.1.7", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
     {},
 };
+const KtCatalogueEntry TargetParameters({.captionPrefix = "Target Parameters: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kTargetParameters, .varCount = 7, .addIndex = 6,
+    .addText = "createAndGo", .deleteIndex = 6, .deleteText = "destroy"});
 
-// SNMP V3 / User-based Security Model / Statistics
-constexpr KtSNMPVarDef kStatistics[] = {
+constexpr KtSNMPVarDef kUserBasedSecurityModelStatistics[] = {
     {"1.3.6.1.6.3.15.1.1.1", "Unsupported Security Level Packets", KtSyn::Counter, KtAcc::ReadOnly},
     {"1.3.6.1.6.3.15.1.1.2", "Not InTime Window Packets", KtSyn::Counter, KtAcc::ReadOnly},
     {"1.3.6.1.6.3.15.1.1.3", "Unknown User Name Packets", KtSyn::Counter, KtAcc::ReadOnly},
@@ -66,8 +77,9 @@ constexpr KtSNMPVarDef kStatistics[] = {
     {"1.3.6.1.6.3.15.1.1.6", "Decryption Error Packets", KtSyn::Counter, KtAcc::ReadOnly},
     {},
 };
+const KtCatalogueEntry UserBasedSecurityModelStatistics({.captionPrefix = "Statistics: ", .kind = KtViewKind::Editor,
+    .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kUserBasedSecurityModelStatistics, .varCount = 6});
 
-// SNMP V3 / User-based Security Model / User Table
 constexpr KtSNMPVarDef kUserTable[] = {
     {"1.3.6.1.6.3.15.1.2.2.1.1", "Engine ID", KtSyn::OctetStr, KtAcc::NotAccess},
     {"1.3.6.1.6.3.15.1.2.2.1.2", "User Name", KtSyn::DisplayStr, KtAcc::NotAccess},
@@ -84,8 +96,10 @@ constexpr KtSNMPVarDef kUserTable[] = {
     {"1.3.6.1.6.3.15.1.2.2.1.13", "Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
     {},
 };
+const KtCatalogueEntry UserTable({.captionPrefix = "User Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 2, .table = kUserTable, .varCount = 13, .addIndex = 12,
+    .addText = "createAndGo", .deleteIndex = 12, .deleteText = "destroy"});
 
-// SNMP V3 / View-based Access Control Model / Security Group Table
 constexpr KtSNMPVarDef kSecurityGroupTable[] = {
     {"1.3.6.1.6.3.16.1.2.1.1", "Security Model", KtSyn::Integer, KtAcc::NotAccess},
     {"1.3.6.1.6.3.16.1.2.1.2", "Security Name", KtSyn::DisplayStr, KtAcc::NotAccess},
@@ -94,8 +108,10 @@ constexpr KtSNMPVarDef kSecurityGroupTable[] = {
     {"1.3.6.1.6.3.16.1.2.1.5", "Security Group Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
     {},
 };
+const KtCatalogueEntry SecurityGroupTable({.captionPrefix = "Security Group Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 2, .table = kSecurityGroupTable, .varCount = 5, .addIndex = 4,
+    .addText = "createAndGo", .deleteIndex = 4, .deleteText = "destroy"});
 
-// SNMP V3 / View-based Access Control Model / Access Table
 constexpr KtSNMPVarDef kAccessTable[] = {
     {"1.3.6.1.6.3.16.1.2.1.3", "Group Name", KtSyn::DisplayStr, KtAcc::NotAccess},
     {"1.3.6.1.6.3.16.1.4.1.1", "Access Context Prefix", KtSyn::DisplayStr, KtAcc::NotAccess},
@@ -109,8 +125,10 @@ constexpr KtSNMPVarDef kAccessTable[] = {
     {"1.3.6.1.6.3.16.1.4.1.9", "Access Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
     {},
 };
+const KtCatalogueEntry AccessTable({.captionPrefix = "Access Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 4, .table = kAccessTable, .varCount = 10, .addIndex = 9,
+    .addText = "createAndGo", .deleteIndex = 9, .deleteText = "destroy"});
 
-// SNMP V3 / View-based Access Control Model / View MIB Tree Family Table
 constexpr KtSNMPVarDef kViewMIBTreeFamilyTable[] = {
     {"1.3.6.1.6.3.16.1.5.2.1.1", "VACM View Tree Family ViewName", KtSyn::DisplayStr, KtAcc::NotAccess},
     {"1.3.6.1.6.3.16.1.5.2.1.2", "VACM View Tree Family Subtree", KtSyn::ObjectId, KtAcc::NotAccess},
@@ -120,8 +138,10 @@ constexpr KtSNMPVarDef kViewMIBTreeFamilyTable[] = {
     {"1.3.6.1.6.3.16.1.5.2.1.6", "VACM", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
     {},
 };
+const KtCatalogueEntry ViewMIBTreeFamilyTable({.captionPrefix = "View MIB Tree Family Table: ",
+    .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 2, .table = kViewMIBTreeFamilyTable,
+    .varCount = 6, .addIndex = 5, .addText = "createAndGo", .deleteIndex = 5, .deleteText = "destroy"});
 
-// SNMP V3 / Notifications / Notify Table
 constexpr KtSNMPVarDef kNotifyTable[] = {
     {"1.3.6.1.6.3.13.1.1.1.1", "Name", KtSyn::DisplayStr, KtAcc::NotAccess | KtAcc::Implied},
     {"1.3.6.1.6.3.13.1.1.1.2", "Tag", KtSyn::DisplayStr, KtAcc::ReadWrite},
@@ -130,8 +150,10 @@ constexpr KtSNMPVarDef kNotifyTable[] = {
     {"1.3.6.1.6.3.13.1.1.1.5", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
     {},
 };
+const KtCatalogueEntry NotifyTable({.captionPrefix = "Notify Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kNotifyTable, .varCount = 5, .addIndex = 4,
+    .addText = "createAndGo", .deleteIndex = 4, .deleteText = "destroy"});
 
-// SNMP V3 / Notifications / Notify Filter Profile Table
 constexpr KtSNMPVarDef kNotifyFilterProfileTable[] = {
     {"1.3.6.1.6.3.12.1.3.1.1", "Target Params Name", KtSyn::DisplayStr, KtAcc::NotAccess | KtAcc::Implied},
     {"1.3.6.1.6.3.13.1.2.1.1", "Notify Filter Profile Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
@@ -139,8 +161,11 @@ constexpr KtSNMPVarDef kNotifyFilterProfileTable[] = {
     {"1.3.6.1.6.3.13.1.2.1.3", "Notify Filter Profile Row Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
     {},
 };
+const KtCatalogueEntry NotifyFilterProfileTable({.captionPrefix = "Notify Filter Profile Table: ",
+    .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kNotifyFilterProfileTable,
+    .varCount = 4, .addIndex = 3, .addText = "createAndGo", .deleteIndex = 3, .deleteText = "destroy",
+    .heightRule = KtHeightRule::Scaled, .height = 450});
 
-// SNMP V3 / Notifications / Notify Filter Entry Table
 constexpr KtSNMPVarDef kNotifyFilterEntryTable[] = {
     {"1.3.6.1.6.3.13.1.2.1.1", "Notify Filter Profile Name", KtSyn::DisplayStr, KtAcc::NotAccess},
     {"1.3.6.1.6.3.13.1.3.1.1", "Notify Filter Subtree", KtSyn::ObjectId, KtAcc::NotAccess | KtAcc::Implied},
@@ -150,8 +175,10 @@ constexpr KtSNMPVarDef kNotifyFilterEntryTable[] = {
     {"1.3.6.1.6.3.13.1.3.1.5", "Notify Filter Row Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
     {},
 };
+const KtCatalogueEntry NotifyFilterEntryTable({.captionPrefix = "Notify Filter Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 2, .table = kNotifyFilterEntryTable, .varCount = 6, .addIndex = 5,
+    .addText = "createAndGo", .deleteIndex = 5, .deleteText = "destroy"});
 
-// SNMP V3 / Community / Community String Table
 constexpr KtSNMPVarDef kCommunityStringTable[] = {
     {"1.3.6.1.6.3.18.1.1.1.1", "Index", KtSyn::DisplayStr, KtAcc::NotAccess | KtAcc::Implied},
     {"1.3.6.1.6.3.18.1.1.1.2", "Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
@@ -163,74 +190,18 @@ constexpr KtSNMPVarDef kCommunityStringTable[] = {
     {"1.3.6.1.6.3.18.1.1.1.8", "Status", KtSyn::Integer, KtAcc::ReadWrite, &olRowStatus},
     {},
 };
+const KtCatalogueEntry CommunityStringTable({.captionPrefix = "SNMP Community Table: ", .kind = KtViewKind::Table,
+    .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kCommunityStringTable, .varCount = 8, .addIndex = 7,
+    .addText = "createAndGo", .deleteIndex = 7, .deleteText = "destroy"});
 
-// SNMP V3 / Community / Target Address Table
 constexpr KtSNMPVarDef kCommunityTargetAddressTable[] = {
     {"1.3.6.1.6.3.12.1.2.1.1", "Target Address Name", KtSyn::DisplayStr, KtAcc::NotAccess | KtAcc::Implied},
     {"1.3.6.1.6.3.18.1.2.1.1", "Target Address TMask", KtSyn::DisplayStr, KtAcc::ReadWrite},
     {"1.3.6.1.6.3.18.1.2.1.2", "Target Address MMS", KtSyn::Integer, KtAcc::ReadWrite},
     {},
 };
+const KtCatalogueEntry CommunityTargetAddressTable({.captionPrefix = "Target Address Table: ",
+    .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kCommunityTargetAddressTable,
+    .varCount = 3});
 
-constexpr KtViewEntry kViews[] = {
-    {.menuPath = "SNMP V3 / SNMP Engine", .captionPrefix = "SNMP Engine: ", .kind = KtViewKind::Editor,
-     .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kSNMPEngine, .varCount = 4, .editWidthScaled = 30,
-     .editWidthAddsFirstRow = true},
-    {.menuPath = "SNMP V3 / Message Processing and Dispatching",
-     .captionPrefix = "Message Processingand Dispatching: ", .kind = KtViewKind::Editor,
-     .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kMessageProcessingAndDispatching, .varCount = 3},
-    {.menuPath = "SNMP V3 / SNMP Target MIB / General Information", .captionPrefix = "General Information: ",
-     .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0,
-     .table = kSNMPTargetMIBGeneralInformation, .varCount = 3},
-    {.menuPath = "SNMP V3 / SNMP Target MIB / Target Address Table",
-     .captionPrefix = "Target Address Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-     .keyCount = 1, .table = kSNMPTargetMIBTargetAddressTable, .varCount = 9, .addIndex = 8,
-     .addText = "createAndGo", .deleteIndex = 8, .deleteText = "destroy",
-     .formats = kSNMPTargetMIBTargetAddressTableFormats},
-    {.menuPath = "SNMP V3 / SNMP Target MIB / Target Parameters", .captionPrefix = "Target Parameters: ",
-     .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kTargetParameters,
-     .varCount = 7, .addIndex = 6, .addText = "createAndGo", .deleteIndex = 6, .deleteText = "destroy"},
-    {.menuPath = "SNMP V3 / User-based Security Model / Statistics", .captionPrefix = "Statistics: ",
-     .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0, .table = kStatistics,
-     .varCount = 6},
-    {.menuPath = "SNMP V3 / User-based Security Model / User Table", .captionPrefix = "User Table: ",
-     .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 2, .table = kUserTable,
-     .varCount = 13, .addIndex = 12, .addText = "createAndGo", .deleteIndex = 12, .deleteText = "destroy"},
-    {.menuPath = "SNMP V3 / View-based Access Control Model / Security Group Table",
-     .captionPrefix = "Security Group Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-     .keyCount = 2, .table = kSecurityGroupTable, .varCount = 5, .addIndex = 4, .addText = "createAndGo",
-     .deleteIndex = 4, .deleteText = "destroy"},
-    {.menuPath = "SNMP V3 / View-based Access Control Model / Access Table",
-     .captionPrefix = "Access Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 4,
-     .table = kAccessTable, .varCount = 10, .addIndex = 9, .addText = "createAndGo", .deleteIndex = 9,
-     .deleteText = "destroy"},
-    {.menuPath = "SNMP V3 / View-based Access Control Model / View MIB Tree Family Table",
-     .captionPrefix = "View MIB Tree Family Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-     .keyCount = 2, .table = kViewMIBTreeFamilyTable, .varCount = 6, .addIndex = 5, .addText = "createAndGo",
-     .deleteIndex = 5, .deleteText = "destroy"},
-    {.menuPath = "SNMP V3 / Notifications / Notify Table", .captionPrefix = "Notify Table: ",
-     .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kNotifyTable,
-     .varCount = 5, .addIndex = 4, .addText = "createAndGo", .deleteIndex = 4, .deleteText = "destroy"},
-    {.menuPath = "SNMP V3 / Notifications / Notify Filter Profile Table",
-     .captionPrefix = "Notify Filter Profile Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-     .keyCount = 1, .table = kNotifyFilterProfileTable, .varCount = 4, .addIndex = 3,
-     .addText = "createAndGo", .deleteIndex = 3, .deleteText = "destroy", .heightRule = KtHeightRule::Scaled,
-     .height = 450},
-    {.menuPath = "SNMP V3 / Notifications / Notify Filter Entry Table",
-     .captionPrefix = "Notify Filter Table: ", .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-     .keyCount = 2, .table = kNotifyFilterEntryTable, .varCount = 6, .addIndex = 5, .addText = "createAndGo",
-     .deleteIndex = 5, .deleteText = "destroy"},
-    {.menuPath = "SNMP V3 / Community / Community String Table", .captionPrefix = "SNMP Community Table: ",
-     .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 1, .table = kCommunityStringTable,
-     .varCount = 8, .addIndex = 7, .addText = "createAndGo", .deleteIndex = 7, .deleteText = "destroy"},
-    {.menuPath = "SNMP V3 / Community / Target Address Table", .captionPrefix = "Target Address Table: ",
-     .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = 1,
-     .table = kCommunityTargetAddressTable, .varCount = 3},
-};
-
-} // namespace
-
-std::span<const KtViewEntry> SnmpV3Views()
-{
-    return kViews;
-}
+} // namespace catalogue

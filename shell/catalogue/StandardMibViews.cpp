@@ -425,16 +425,16 @@ constexpr int Vars(const KtSNMPVarDef (&)[N])
     return int(N) - 1;
 }
 
-constexpr KtViewEntry Scalars(const char* name, const char* caption, const KtSNMPVarDef* table, int count)
+constexpr KtViewEntry Scalars(const char* object, const char* caption, const KtSNMPVarDef* table, int count)
 {
-    return {.menuPath = name, .captionPrefix = caption, .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV,
-            .keyCount = 0, .table = table, .varCount = count};
+    return {.captionPrefix = caption, .kind = KtViewKind::Editor, .itemType = KtItem::SVT_SV, .keyCount = 0,
+            .table = table, .varCount = count, .mibObject = object};
 }
 
-constexpr KtViewEntry Table(const char* name, const char* caption, const KtSNMPVarDef* table, int count, int keys)
+constexpr KtViewEntry Table(const char* object, const char* caption, const KtSNMPVarDef* table, int count, int keys)
 {
-    return {.menuPath = name, .captionPrefix = caption, .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV,
-            .keyCount = keys, .table = table, .varCount = count};
+    return {.captionPrefix = caption, .kind = KtViewKind::Table, .itemType = KtItem::MVT_UMV, .keyCount = keys,
+            .table = table, .varCount = count, .mibObject = object};
 }
 
 // Counter groups and tables: a refresh interval and the change per second beside each counter.
@@ -444,10 +444,10 @@ constexpr KtViewEntry Counters(KtViewEntry e)
     return e;
 }
 
-constexpr KtViewEntry RmonRows(const char* name, const char* caption, const KtSNMPVarDef* table, int count,
+constexpr KtViewEntry RmonRows(const char* object, const char* caption, const KtSNMPVarDef* table, int count,
                                int statusRow)
 {
-    KtViewEntry e = Table(name, caption, table, count, 1);
+    KtViewEntry e = Table(object, caption, table, count, 1);
     e.addIndex = statusRow;
     e.addText = "valid";
     e.deleteIndex = statusRow;

@@ -1,7 +1,7 @@
 // The catalogue of generic views held against the rules every entry must keep: tables that end
 // where the entry says, settings that fit the view kind, row-status texts the status variable
 // can carry, formats that parse and land on a row of the table.
-#include "shell/ViewCatalogue.h"
+#include "shell/MainMenu.h"
 
 #include "KtNML/KtEditConstraint.h"
 #include "KtNML/KtSNMPError.h"
@@ -43,13 +43,14 @@ TEST(ViewCatalogue, HoldsEveryGenericViewOnceUnderItsExactMenuPath)
     EXPECT_EQ(views.size(), 166u);
 
     QSet<QString> paths;
-    for (const KtViewEntry& e : views) {
-        SCOPED_TRACE(e.menuPath);
-        const QString path = QString::fromUtf8(e.menuPath);
+    for (const KtViewEntry* entry : views) {
+        const KtViewEntry& e = *entry;
+        SCOPED_TRACE(KtViewPath(e));
+        const QString path = QString::fromUtf8(KtViewPath(e));
         EXPECT_FALSE(paths.contains(path)) << "menu path listed twice";
         paths.insert(path);
         EXPECT_FALSE(path.contains(QStringLiteral("(hidden)"))) << "the hidden mark is a flag, not part of the path";
-        EXPECT_EQ(FindView(e.menuPath), &e);
+        EXPECT_EQ(FindView(KtViewPath(e)), &e);
     }
 
     // Captions keep their trailing blanks, so a path differing only in them is another item.
@@ -64,7 +65,7 @@ TEST(ViewCatalogue, HoldsEveryGenericViewOnceUnderItsExactMenuPath)
 
 class ViewEntryTest : public ::testing::TestWithParam<int> {
 protected:
-    const KtViewEntry& entry() const { return KtViewCatalogue()[std::size_t(GetParam())]; }
+    const KtViewEntry& entry() const { return *KtViewCatalogue()[std::size_t(GetParam())]; }
 };
 
 TEST_P(ViewEntryTest, TableEndsAfterVarsRecordsAndBuildsAList)
@@ -196,7 +197,7 @@ TEST_P(ViewEntryTest, RecordsAreWellFormed)
 std::string entryName(const ::testing::TestParamInfo<int>& info)
 {
     std::string name = std::to_string(info.param) + "_";
-    for (char c : std::string(KtViewCatalogue()[std::size_t(info.param)].menuPath))
+    for (char c : std::string(KtViewPath(*KtViewCatalogue()[std::size_t(info.param)])))
         if (std::isalnum(static_cast<unsigned char>(c)))
             name += c;
     return name;

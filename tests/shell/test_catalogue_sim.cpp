@@ -1,6 +1,6 @@
 // Every generic view of the catalogue read once from the switch simulator, the way its command
 // builds the request: editors with one get, tables with a full get-next walk.
-#include "shell/ViewCatalogue.h"
+#include "shell/MainMenu.h"
 
 #include "KtNML/KtSNMPError.h"
 #include "KtNML/KtSNMPRequest.h"
@@ -49,7 +49,7 @@ protected:
         ASSERT_TRUE(s_started) << s_sim->errorText().toStdString();
     }
 
-    const KtViewEntry& entry() const { return KtViewCatalogue()[std::size_t(GetParam())]; }
+    const KtViewEntry& entry() const { return *KtViewCatalogue()[std::size_t(GetParam())]; }
 
     static inline QTemporaryDir* s_dir = nullptr;
     static inline SimProcess* s_sim = nullptr;
@@ -116,7 +116,7 @@ TEST_F(UserTableSim, EveryUserShowsItsProtocolsByName)
 std::string entryName(const ::testing::TestParamInfo<int>& info)
 {
     std::string name = std::to_string(info.param) + "_";
-    for (char c : std::string(KtViewCatalogue()[std::size_t(info.param)].menuPath))
+    for (char c : std::string(KtViewPath(*KtViewCatalogue()[std::size_t(info.param)])))
         if (std::isalnum(static_cast<unsigned char>(c)))
             name += c;
     return name;

@@ -84,8 +84,8 @@ bool CatalogueViewTest::s_started = false;
 
 TEST_P(CatalogueViewTest, OpensReadsAndShowsItsVariables)
 {
-    const KtViewEntry& e = KtViewCatalogue()[std::size_t(GetParam())];
-    SCOPED_TRACE(e.menuPath);
+    const KtViewEntry& e = *KtViewCatalogue()[std::size_t(GetParam())];
+    SCOPED_TRACE(KtViewPath(e));
     std::unique_ptr<TConfigForm> form(m_menu->BuildGenericView(e));
     ASSERT_TRUE(form) << m_boxes.texts.join('\n').toStdString();
     EXPECT_EQ(form->windowTitle(), KtWindowTitle(QString::fromUtf8(e.captionPrefix), s_sim->address()));
@@ -187,7 +187,7 @@ TEST_F(CatalogueFormatTest, ABadValueIsRefusedWithTheConstraintsMessageAndNeverS
 std::string ViewName(const ::testing::TestParamInfo<int>& info)
 {
     std::string name = std::to_string(info.param) + "_";
-    for (char c : std::string(KtViewCatalogue()[std::size_t(info.param)].menuPath))
+    for (char c : std::string(KtViewPath(*KtViewCatalogue()[std::size_t(info.param)])))
         if (std::isalnum(static_cast<unsigned char>(c)))
             name += c;
     return name;

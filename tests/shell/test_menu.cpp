@@ -1,6 +1,7 @@
 // The main menu: its tree against the catalogue of generic views, the commands and their extra
 // steps, the start-up rules on a real main window, and one view opened against the simulator.
 #include "KtNML/KtSNMPSession.h"
+#include "dialogs/DialogType.h"
 #include "shell/Aboutunit.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenu.h"
@@ -43,6 +44,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -236,31 +238,46 @@ TEST_F(MenuTest, HiddenItemsArePresentButInvisible)
     EXPECT_FALSE(Item("Help / Test")->isVisible());
 }
 
+// Every catalogue entry linked in (each registers itself) is named by exactly one view line, and
+// every view line names an entry that FindView finds under the line's path.
 TEST_F(MenuTest, GenericViewItemsAndCatalogueEntriesPairUp)
 {
     const auto items = KtMainMenuItems();
     std::map<std::string, int> menuViews;
+    std::map<const KtViewEntry*, std::vector<std::string>> linesOf;
+    int hiddenViews = 0;
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (items[i].kind != KtMenuKind::GenericView)
             continue;
         const std::string path = KtMenuPath(items, i).toStdString();
         SCOPED_TRACE(path);
         ++menuViews[path];
-        const KtViewEntry* entry = FindView(path.c_str());
+        const KtViewEntry* entry = items[i].entry;
         ASSERT_TRUE(entry) << "no catalogue entry";
-        EXPECT_EQ(entry->kind, items[i].view);
-        EXPECT_EQ(entry->hidden, items[i].hidden);
+        EXPECT_EQ(FindView(path.c_str()), entry);
+        linesOf[entry].push_back(path);
+        hiddenViews += items[i].hidden;
     }
     for (const auto& [path, count] : menuViews)
         EXPECT_EQ(count, 1) << path << ": two menu items with one path";
+    for (const auto& [entry, paths] : linesOf) {
+        std::string all;
+        for (const std::string& path : paths)
+            all += "\n  " + path;
+        EXPECT_EQ(paths.size(), 1u) << "one entry named by several menu lines:" << all;
+        EXPECT_EQ(KtViewPath(*entry), paths.front());
+    }
+    // The hidden mark is the menu line's alone (the entries carry none).
+    EXPECT_EQ(hiddenViews, 17);
 
     std::set<std::string> cataloguePaths;
-    for (const KtViewEntry& e : KtViewCatalogue()) {
-        SCOPED_TRACE(e.menuPath);
-        EXPECT_TRUE(cataloguePaths.insert(e.menuPath).second) << "twice in the catalogue";
-        EXPECT_EQ(menuViews.count(e.menuPath), 1u) << "no menu item opens it";
+    for (const KtCatalogueEntry* e : KtCatalogueEntries()) {
+        SCOPED_TRACE(std::string(KtViewPath(*e)) + " [" + e->captionPrefix + "]");
+        EXPECT_TRUE(cataloguePaths.insert(KtViewPath(*e)).second) << "twice in the catalogue";
+        EXPECT_EQ(menuViews.count(KtViewPath(*e)), 1u) << "no menu item opens it";
     }
-    EXPECT_EQ(menuViews.size(), KtViewCatalogue().size());
+    EXPECT_EQ(menuViews.size(), KtCatalogueEntries().size());
+    EXPECT_EQ(KtViewCatalogue().size(), KtCatalogueEntries().size());
 }
 
 TEST_F(MenuTest, DialogsToolsAndShellFunctionsWaitForTheirImplementation)
@@ -478,8 +495,8 @@ class GenericViewBuildTest : public MenuTest, public ::testing::WithParamInterfa
 
 TEST_P(GenericViewBuildTest, BuildsWithItsAdjustments)
 {
-    const KtViewEntry& e = KtViewCatalogue()[std::size_t(GetParam())];
-    SCOPED_TRACE(e.menuPath);
+    const KtViewEntry& e = *KtViewCatalogue()[std::size_t(GetParam())];
+    SCOPED_TRACE(KtViewPath(e));
     std::unique_ptr<TConfigForm> form(menu->BuildGenericView(e));
     ASSERT_TRUE(form) << boxes.texts.join('\n').toStdString();
     EXPECT_TRUE(boxes.texts.isEmpty());

@@ -275,7 +275,7 @@ TEST_P(ToolCommandViewsTest, OpensItsBuiltInViewsWhichShowWhatAWalkReads)
     ASSERT_EQ(shown.size(), tool.views.size());
     for (std::size_t v = 0; v < tool.views.size(); ++v) {
         const KtViewEntry& e = tool.views[v];
-        SCOPED_TRACE(e.menuPath);
+        SCOPED_TRACE(e.mibObject);
         EXPECT_EQ(shown[v].caption, KtWindowTitle(QLatin1String(e.captionPrefix), s_sim->address() + ":" + QString::number(s_sim->port())));
         EXPECT_TRUE(shown[v].status.contains(QLatin1String("Get: (ZiDUVA++) Ok!"))) << shown[v].status.toStdString();
         EXPECT_EQ(shown[v].refreshInterval, e.counterRates);
@@ -328,15 +328,17 @@ TEST(ToolViewsCatalogue, EveryToolCommandOfTheMenuHasBuiltInViewsAndNoMenuViewCh
                                       "/TRmon_Statistics", "/TBridge_TpPortInfo"};
     for (const KtToolViews& tool : KtStandardMibViews())
         for (const KtViewEntry& e : tool.views)
-            EXPECT_EQ(e.counterRates, counterCommands.contains(QLatin1String(tool.argument))) << e.menuPath;
+            EXPECT_EQ(e.counterRates, counterCommands.contains(QLatin1String(tool.argument))) << e.mibObject;
     // Kept out of the menu catalogue: no menu path leads to them.
     for (const KtToolViews& tool : KtStandardMibViews())
         for (const KtViewEntry& e : tool.views) {
-            EXPECT_EQ(FindView(e.menuPath), nullptr) << e.menuPath;
+            ASSERT_TRUE(e.mibObject);
+            EXPECT_EQ(FindView(e.mibObject), nullptr) << e.mibObject;
+            EXPECT_STREQ(KtViewPath(e), "") << e.mibObject;
             int vars = 0;
             while (e.table[vars].oid)
                 ++vars;
-            EXPECT_EQ(vars, e.varCount) << e.menuPath;
+            EXPECT_EQ(vars, e.varCount) << e.mibObject;
         }
 }
 
