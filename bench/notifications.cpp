@@ -2,17 +2,21 @@
 // notifications (v2c traps) sent by one SIGUSR2 over about a second, received, decoded, logged
 // to file and counted. Reports how long until all were counted, the notifications per second
 // and the longest stretch of thread CPU time between two ticks of a 5 ms timer (the event
-// loop kept busy).
+// loop kept busy). Each count runs twice: the service alone, then with the Trap Receiver
+// window open (offscreen unless QT_QPA_PLATFORM says otherwise), until every notification is
+// also listed.
 //
 //   bench_notifications [count...]   (default: 10000; from a Release build, pinned to one CPU:
 //                                     taskset -c 0 build-rel/bin/bench_notifications)
 //
-// Exit code 0 when every notification of every run was counted.
+// Exit code 0 when every notification of every run was counted (and listed).
 #include "KtNML/KtSNMPSession.h"
 #include "KtNML/KtTrapReceiver.h"
+#include "shell/TrapReceiverForm.h"
 #include "tests/support/SimProcess.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QTreeWidget>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -20,6 +24,7 @@
 #include <csignal>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 
 namespace {
 
@@ -30,7 +35,7 @@ qint64 threadCpuMs()
     return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
 }
 
-bool run(int count)
+bool run(int count, bool window)
 {
     QTemporaryDir logs;
     KtTrapReceiver service(QStringLiteral("127.0.0.1"), logs.path());
@@ -54,6 +59,16 @@ bool run(int count)
     while (service.Counts().Total() < 1 && wait.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     const quint64 before = service.Counts().Total();
+    std::unique_ptr<TTrapReceiverForm> form;
+    if (window) {
+        form = std::make_unique<TTrapReceiverForm>(&service, QString(), nullptr);
+        form->show();
+        while (form->PendingRows() > 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    const auto done = [&] {
+        return service.Counts().Total() - before >= quint64(count) && (!form || form->PendingRows() == 0);
+    };
 
     qint64 longest = 0, lastCpu = threadCpuMs();
     QTimer ticker;
@@ -67,20 +82,25 @@ bool run(int count)
     QElapsedTimer clock;
     clock.start();
     ::kill(pid_t(sim.processId()), SIGUSR2);
-    while (service.Counts().Total() - before < quint64(count) && clock.elapsed() < 120000)
+    while (!done() && clock.elapsed() < 120000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     const double seconds = clock.elapsed() / 1000.0;
     const quint64 counted = service.Counts().Total() - before;
-    std::printf("%6d sent  %6llu counted  %6.2f s  %8.0f /s  longest busy stretch %lld ms CPU\n", count,
-                (unsigned long long)counted, seconds, counted / seconds, (long long)longest);
-    return counted == quint64(count);
+    const int listed = form ? form->LV_Notifications->topLevelItemCount() : 0;
+    std::printf("%6d sent  %6llu counted  %6.2f s  %8.0f /s  longest busy stretch %3lld ms CPU  %s\n", count,
+                (unsigned long long)counted, seconds, counted / seconds, (long long)longest,
+                form ? qPrintable(QStringLiteral("window open, %1 rows listed").arg(listed)) : "no window");
+    const int expected = int(std::min<std::size_t>(service.Log().Size(), KtNotificationLog::kCapacity));
+    return counted == quint64(count) && (!form || (form->PendingRows() == 0 && listed == expected));
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QTemporaryDir state;
     KtSNMPInitSession(state.path());
     QList<int> counts;
@@ -90,7 +110,8 @@ int main(int argc, char** argv)
         counts << 10000;
     bool ok = true;
     for (int count : counts)
-        ok = run(count) && ok;
+        for (bool window : {false, true})
+            ok = run(count, window) && ok;
     KtSNMPCloseSession();
     return ok ? 0 : 1;
 }

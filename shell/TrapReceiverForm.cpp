@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -95,7 +97,7 @@ TTrapReceiverForm::TTrapReceiverForm(KtTrapReceiver* service, const QString& adv
     LB_TrapCounts->setWordWrap(true);
     layout->addWidget(LB_TrapCounts);
 
-    TListViewTools::Attach(LV_Notifications);
+    m_tools = TListViewTools::Attach(LV_Notifications);
     connect(LV_Notifications, &QTreeWidget::itemSelectionChanged, this, &TTrapReceiverForm::ShowDetail);
 
     m_batchTimer = new QTimer(this);
@@ -119,7 +121,8 @@ void TTrapReceiverForm::RecordsAdded(int count)
 }
 
 // The oldest of the records not yet listed go in first, each above the one before, so the
-// list stays newest first; a flood is listed a batch per turn of the event loop.
+// list stays newest first (or where its sort puts them); a flood is listed a batch per turn of
+// the event loop.
 void TTrapReceiverForm::AddBatch()
 {
     QElapsedTimer spent;
@@ -135,20 +138,45 @@ void TTrapReceiverForm::AddBatch()
         const int limit = std::min(m_pending, kRowsPerBatch);
         const std::size_t first = records.size() - std::size_t(m_pending);  // the oldest not listed
         QList<QTreeWidgetItem*> rows;
+        rows.reserve(limit);
         int take = 0;
         while (take < limit && (take == 0 || spent.elapsed() < kBatchMs))
             rows.prepend(RowOf(records[first + std::size_t(take++)]));
-        LV_Notifications->insertTopLevelItems(0, rows);
         m_pending -= take;
-        // The list shows what the log keeps.
-        const int capacity = int(KtNotificationLog::kCapacity);
-        while (LV_Notifications->topLevelItemCount() > capacity)
-            delete LV_Notifications->takeTopLevelItem(LV_Notifications->topLevelItemCount() - 1);
+        m_tools->InsertAtTop(rows);
+        for (auto row = rows.crbegin(); row != rows.crend(); ++row)
+            m_arrival.push_back(*row);
+        RemoveOldest();
         ShowCounts();
         if (m_pending > 0)
             m_batchTimer->start();
     } catch (const std::exception&) {
         m_pending = 0;  // nothing of the list may take the program down
+    }
+}
+
+// The list shows what the log keeps: the rows of the oldest records go, each run of adjacent
+// rows in one removal (unsorted, they are the bottom rows; sorted, wherever the order put them).
+void TTrapReceiverForm::RemoveOldest()
+{
+    const int count = LV_Notifications->topLevelItemCount();
+    const int excess = std::min<int>(count - int(KtNotificationLog::kCapacity), int(m_arrival.size()));
+    if (excess <= 0)
+        return;
+    const std::unordered_set<const QTreeWidgetItem*> oldest(m_arrival.cbegin(), m_arrival.cbegin() + excess);
+    m_arrival.erase(m_arrival.begin(), m_arrival.begin() + excess);
+    std::vector<int> rows;  // from the bottom up
+    rows.reserve(std::size_t(excess));
+    for (int r = count - 1; r >= 0 && int(rows.size()) < excess; --r)
+        if (oldest.count(LV_Notifications->topLevelItem(r)))
+            rows.push_back(r);
+    QAbstractItemModel* model = LV_Notifications->model();
+    for (std::size_t i = 0; i < rows.size();) {
+        std::size_t last = i;  // the run's top row
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] - 1)
+            ++last;
+        model->removeRows(rows[last], rows[i] - rows[last] + 1);
+        i = last + 1;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <deque>
 #include <functional>
 
 class KtTrapReceiver;
@@ -17,14 +18,17 @@ class QPlainTextEdit;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TListViewTools;
 
 class TTrapReceiverForm : public QWidget {
     Q_OBJECT
 public:
-    // Rows go into the list at most this many, made in at most this long, per turn of the
-    // event loop; the next batch follows after the interval.
+    // Rows go into the list at most this many per turn of the event loop, made while the
+    // turn has spent less than kBatchMs; putting them in and taking the oldest out costs one
+    // insertion and one removal per place, not per row. The next batch follows after the
+    // interval.
     static constexpr int kRowsPerBatch = 250;
-    static constexpr int kBatchMs = 20;
+    static constexpr int kBatchMs = 10;
     static constexpr int kBatchIntervalMs = 50;
 
     TTrapReceiverForm(KtTrapReceiver* service, const QString& advice, QWidget* parent);
@@ -42,6 +46,7 @@ public:
 private:
     void RecordsAdded(int count);
     void AddBatch();
+    void RemoveOldest();
     void ShowDetail();
     void ShowStatus();
     void ShowCounts();
@@ -49,7 +54,11 @@ private:
     QPointer<KtTrapReceiver> m_service;
     QString m_advice;
     QTimer* m_batchTimer = nullptr;
+    TListViewTools* m_tools = nullptr;
     int m_pending = 0;
+    // The rows listed, oldest first (the list shows them in its own order once sorted). Only
+    // RemoveOldest takes rows out of the list.
+    std::deque<QTreeWidgetItem*> m_arrival;
 };
 
 // The notification port the module asks for: --trap-port= or TrapPort=, else the variable

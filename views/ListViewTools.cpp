@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -510,16 +511,77 @@ void TListViewTools::MergeNewRows()
     ApplyFilter(0, count - 1);
 }
 
+// Each new row's place is found by a binary search among the rows in order; the places are
+// filled from the last to the first, so the places before stay where they are. Nothing already
+// listed is taken out: a row added to a long sorted list costs one insertion, not a re-sort.
+void TListViewTools::InsertAtTop(const QList<QTreeWidgetItem*>& rows)
+{
+    if (rows.isEmpty())
+        return;
+    if (m_sortColumn < 0 || m_sortColumn >= m_list->columnCount() || !Sortable()) {
+        m_list->insertTopLevelItems(0, rows);
+        return;
+    }
+    // Rows added meanwhile by other means are merged first: the list is then all in order.
+    if (m_ordered < m_list->topLevelItemCount())
+        MergeNewRows();
+    const int ordered = m_list->topLevelItemCount();
+    struct NewRow {
+        QTreeWidgetItem* item;
+        const ListText::SortKey* key;
+        int at;
+    };
+    std::vector<NewRow> added;
+    added.reserve(std::size_t(rows.size()));
+    for (QTreeWidgetItem* item : rows)
+        added.push_back({item, &KeyOf(item), 0});
+    std::stable_sort(added.begin(), added.end(),
+                     [this](const NewRow& a, const NewRow& b) { return Before(*a.key, *b.key); });
+    int from = 0;
+    for (NewRow& row : added) {
+        // Before the first row that does not sort before it.
+        int lo = from, hi = ordered;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (Before(KeyOf(m_list->topLevelItem(mid)), *row.key))
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        row.at = from = lo;
+    }
+    {
+        // RowsInserted filters them and leaves the order alone.
+        m_placing = true;
+        const auto done = qScopeGuard([this] { m_placing = false; });
+        for (std::size_t end = added.size(); end > 0;) {
+            std::size_t begin = end - 1;
+            while (begin > 0 && added[begin - 1].at == added[end - 1].at)
+                --begin;
+            QList<QTreeWidgetItem*> group;
+            group.reserve(qsizetype(end - begin));
+            for (std::size_t k = begin; k < end; ++k)
+                group << added[k].item;
+            m_list->insertTopLevelItems(added[begin].at, group);
+            end = begin;
+        }
+    }
+    m_ordered = m_list->topLevelItemCount();
+}
+
 // ---- rows read later ----------------------------------------------------------------------
 
 void TListViewTools::RowsInserted(int first, int last)
 {
     if (m_sorting)
         return;
-    // Rows put in among those in order: the rows before them stay in order.
-    m_ordered = std::min(m_ordered, first);
+    // Rows put in among those in order: the rows before them stay in order (InsertAtTop's
+    // rows go where the order puts them).
+    if (!m_placing)
+        m_ordered = std::min(m_ordered, first);
     ApplyFilter(first, last);
-    ScheduleResort();
+    if (!m_placing)
+        ScheduleResort();
     if (!m_filter && m_list->topLevelItemCount() > kFilterRows) {
         // Not while the model is still reporting the insertion: the list changes its parent.
         QTimer::singleShot(0, this, [this] { Guarded(m_list, [this] { MakeFilterBox(); }); });

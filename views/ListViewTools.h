@@ -63,6 +63,12 @@ public:
     // Sorts by column (a header click does this: ascending, then descending on the next
     // click of the same column). The order stays for rows read later.
     void SortBy(int column, bool ascending);
+    // Puts new rows (items in no list yet) in as if at the top, in the order given: unsorted,
+    // at the top in one insertion; sorted, each straight into its place, before the rows it
+    // equals, with one insertion per place and the rows already listed left where they are
+    // (the order is that of a sort after putting them at the top). A list that takes in a
+    // stream of rows, newest first, uses it instead of inserting at row 0 itself.
+    void InsertAtTop(const QList<QTreeWidgetItem*>& rows);
     int SortColumn() const { return m_sortColumn; }
     bool Ascending() const { return m_ascending; }
 
@@ -127,6 +133,7 @@ private:
     int m_sortColumn = -1;
     bool m_ascending = true;
     bool m_sorting = false;         // our own take-and-insert is under way
+    bool m_placing = false;         // InsertAtTop is putting rows into their sorted places
     bool m_resortPending = false;
     bool m_filterUsed = false;      // rows have been hidden by the filter at some time
     int m_ordered = 0;              // the leading rows known to be in the sort order

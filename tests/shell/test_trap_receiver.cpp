@@ -31,6 +31,17 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+// Under AddressSanitizer, freed pages are handed back to the system now and then from whatever
+// free comes next; net-snmp frees a 64 KiB receive buffer per datagram, and on a loaded 2-CPU
+// virtual machine one such hand-back (a TLB flush that waits for the other CPU) took 50 to 120
+// ms of the freeing thread's CPU: a stall of the sanitizer, not of the module, that the flood's
+// measure would blame on whichever turn of the loop freed. This program keeps its freed pages;
+// nothing the sanitizer checks changes.
+extern "C" const char* __asan_default_options()
+{
+    return "allocator_release_to_os_interval_ms=-1";
+}
+
 namespace {
 
 constexpr const char* kLedObject = "1.3.6.1.4.1.32473.11.101.1.2.1.1.4.0";
@@ -249,10 +260,7 @@ TEST_F(TrapReceiverTest, AFloodIsCountedWhileTheWindowStaysResponsive)
     // The newest first: an even burst ends with port 1 up again (it began up).
     EXPECT_EQ(window->LV_Notifications->topLevelItem(0)->text(2), QStringLiteral("linkUp"));
     EXPECT_EQ(window->LV_Notifications->topLevelItem(1)->text(2), QStringLiteral("linkDown"));
-    // The goal is 100 ms for the module as shipped; this build runs under the sanitizers,
-    // several times slower, where single turns of the loop were measured at 60 to 120 ms of
-    // CPU. The bound catches a loop kept busy by a whole flood (seconds), not the constant.
-    constexpr qint64 kBusyLimitMs = 250;
+    constexpr qint64 kBusyLimitMs = 100;
     EXPECT_LT(longestGap, kBusyLimitMs) << "the event loop was kept busy for " << longestGap << " ms";
     std::printf("longest gap between ticks: %lld ms of CPU, %lld ms of wall-clock time\n", (long long)longestGap,
                 (long long)longestWallGap);

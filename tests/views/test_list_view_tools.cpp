@@ -380,6 +380,86 @@ TEST_F(ListToolsTest, RowsReadLaterAreMergedIntoTheSortedOrder)
     }
 }
 
+// A stream of rows put in at the top, newest first (the notifications' list): unsorted they lead
+// the list in the order given; sorted, each goes straight to its place, before the rows it
+// equals, as if put at the top and the whole list sorted again, yet no row already listed is
+// taken out or put back. The filter hides the new rows it should; the chosen rows stay chosen
+// and the current row current.
+TEST_F(ListToolsTest, RowsPutInAtTheTopGoStraightToTheirPlace)
+{
+    const struct {
+        int column;  // -1: unsorted
+        bool ascending;
+        const char* filter;
+    } cases[] = {{-1, true, ""}, {2, false, ""}, {2, true, "host1"}, {1, true, ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.column << (c.ascending ? " ascending " : " descending ") << c.filter);
+        list->clear();
+        tools->SetFilterText(QString());
+        // Names in a scrambled order, some equal, some blank; the key tells the rows apart.
+        int n = 0;
+        const auto row = [&n] {
+            ++n;
+            return new QTreeWidgetItem(QStringList{QString::number(n), n % 5 == 0 ? QString() : QStringLiteral("10.0.%1.1").arg(n % 7),
+                                                   n % 13 == 0 ? QString() : QStringLiteral("host%1").arg((n * 37) % 23)});
+        };
+        for (int i = 0; i < 120; ++i)
+            list->addTopLevelItem(row());
+        if (c.column >= 0)
+            tools->SortBy(c.column, c.ascending);
+        QTreeWidgetItem* chosen = list->topLevelItem(60);
+        QTreeWidgetItem* other = list->topLevelItem(3);
+        list->setCurrentItem(chosen);
+        other->setSelected(true);
+        tools->SetFilterText(c.filter);
+        QApplication::processEvents();
+        currentSignals = 0;
+        int removed = 0;
+        const QMetaObject::Connection counting =
+            QObject::connect(list->model(), &QAbstractItemModel::rowsRemoved, [&removed] { ++removed; });
+        QStringList expected;  // the keys: the new rows first, then the list, then a stable sort
+        for (int batch = 0; batch < 3; ++batch) {
+            QList<QTreeWidgetItem*> rows;
+            for (int i = 0; i < 25; ++i)
+                rows << row();
+            std::vector<QTreeWidgetItem*> all(rows.cbegin(), rows.cend());
+            for (int r = 0; r < list->topLevelItemCount(); ++r)
+                all.push_back(list->topLevelItem(r));
+            if (c.column >= 0)
+                std::stable_sort(all.begin(), all.end(), [&c](const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
+                    const QString x = a->text(c.column), y = b->text(c.column);
+                    if (x.isEmpty() || y.isEmpty())
+                        return !x.isEmpty() && y.isEmpty();
+                    const int order = ListText::NaturalCompare(x, y);
+                    return c.ascending ? order < 0 : order > 0;
+                });
+            expected.clear();
+            for (const QTreeWidgetItem* item : all)
+                expected << item->text(0);
+            tools->InsertAtTop(rows);
+            QApplication::processEvents();
+        }
+        QObject::disconnect(counting);
+        QStringList keys;
+        QStringList matching;
+        for (int r = 0; r < list->topLevelItemCount(); ++r) {
+            const QTreeWidgetItem* item = list->topLevelItem(r);
+            keys << item->text(0);
+            const bool shown = item->text(1).contains(c.filter) || item->text(2).contains(c.filter);
+            if (shown)
+                matching << item->text(2);
+            EXPECT_EQ(item->isHidden(), !shown) << r;
+        }
+        EXPECT_EQ(keys, expected);
+        EXPECT_EQ(removed, 0) << "rows already listed were moved";
+        EXPECT_EQ(Column(2), matching);
+        EXPECT_EQ(list->currentItem(), chosen);
+        EXPECT_TRUE(chosen->isSelected());
+        EXPECT_TRUE(other->isSelected());
+        EXPECT_EQ(currentSignals, 0);
+    }
+}
+
 TEST_F(ListToolsTest, CtrlFShowsTheBoxOnAnyListAlsoOneWithoutALayout)
 {
     Add("k", "", "a");
