@@ -1,11 +1,12 @@
 #include "dialogs/layer2/VlanInformationForms.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "KtNML/KtBoundRow.h"
 
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
 #include "dialogs/StackingPortUitForm.h"
-#include "dialogs/layer2/StpTables.h"
+#include "dialogs/tables/StpTables.h"
 
 #include "KtNML/KtOptionList.h"
 
@@ -33,10 +34,7 @@ constexpr int kGuestTimeout = 300;  // 3 s, in hundredths of a second
 using FormControls::Button;
 
 const KtOptionList olCurrentStatus({{1, "other"}, {2, "permanent"}, {3, "dynamicGvrp"}});
-const KtOptionList olEnabledDisabled({{1, "enabled"}, {2, "disabled"}});
-const KtOptionList olFrameTypes({{1, "admitAll"}, {2, "admitOnlyVLANTagged"}});
-const KtOptionList olTrueFalse({{1, "true"}, {2, "false"}});
-const KtOptionList olDeleteState({{1, "none"}, {2, "start"}});
+using namespace Layer2Tables::VlanInformation;
 
 const KtSNMPVarDef kNumDeletes[] = {
     {"1.3.6.1.2.1.17.7.1.4.1", "VLAN Num Deletes", KtSyn::Counter, KtAcc::ReadOnly},
@@ -55,39 +53,12 @@ const KtSNMPVarDef kCurrent[] = {
 };
 constexpr int kVlanIndex = 1, kCurrentEgress = 3, kCurrentUntagged = 4;
 
-const KtSNMPVarDef kBase[] = {
-    {"1.3.6.1.2.1.17.7.1.1.1", "VLAN Version Number", KtSyn::Integer, KtAcc::ReadOnly},
-    {"1.3.6.1.2.1.17.7.1.1.2", "Max VLAN ID", KtSyn::Integer, KtAcc::ReadOnly},
-    {"1.3.6.1.2.1.17.7.1.1.3", "Max Supported VLANs", KtSyn::Gauge, KtAcc::ReadOnly},
-    {"1.3.6.1.2.1.17.7.1.1.4", "Current Num Of VLANs", KtSyn::Gauge, KtAcc::ReadOnly},
-    {"1.3.6.1.2.1.17.7.1.1.5", "GVRP Status", KtSyn::Integer, KtAcc::ReadWrite, &olEnabledDisabled},
-    {},
-};
 constexpr int kBaseGvrp = 4;
 
-const KtSNMPVarDef kPortVlan[] = {
-    StpTables::Dot1dBasePort(),
-    {"1.3.6.1.2.1.17.7.1.4.5.1.1", "Port VLAN ID", KtSyn::Gauge, KtAcc::ReadWrite},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.2", "Acceptable Frame Types", KtSyn::Integer, KtAcc::ReadWrite, &olFrameTypes},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.3", "Ingress Filtering", KtSyn::Integer, KtAcc::ReadWrite, &olTrueFalse},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.4", "GVRP Status", KtSyn::Integer, KtAcc::ReadWrite, &olEnabledDisabled},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.5", "GVRP Failed Registrations", KtSyn::Counter, KtAcc::ReadOnly},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.6", "GVRP Last PDU Origin", KtSyn::MacAddress, KtAcc::ReadOnly},
-    {},
-};
 constexpr int kPvid = 1, kFrameTypes = 2, kIngress = 3, kPortGvrp = 4;
 
-const KtSNMPVarDef kGuestSettings[] = {
-    {"1.3.6.1.4.1.32473.12.30.1.1", "Guest VLAN Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.30.1.2", "Guest VLAN Port", KtSyn::BitStr, KtAcc::ReadWrite},
-    {},
-};
 constexpr int kGuestName = 0, kGuestPorts = 1;
 
-const KtSNMPVarDef kGuestDelete[] = {
-    {"1.3.6.1.4.1.32473.12.30.1.3", "Guest VLAN Delete State", KtSyn::Integer, KtAcc::ReadWrite, &olDeleteState},
-    {},
-};
 constexpr int kStartPosition = 1;
 
 // A port grid on a page of pages, in a scroll area.

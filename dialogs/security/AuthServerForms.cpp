@@ -1,4 +1,5 @@
 #include "dialogs/security/AuthServerForms.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
@@ -19,35 +20,9 @@
 
 namespace {
 
-// The protocols a server answers in; the server table and the group control share them.
-const KtOptionList AuthProtocol({{1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"}});
+using namespace SecurityTables::AuthServer;
 
-const KtSNMPVarDef kServerTable[] = {
-    {"1.3.6.1.4.1.32473.12.5.10.1.1", "Server IP", KtSyn::IpAddress, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.5.10.1.2", "Server Auth Protocol", KtSyn::Integer, KtAcc::NotAccess, &AuthProtocol},
-    {"1.3.6.1.4.1.32473.12.5.10.1.3", "Server Auth Port", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.10.1.4", "Server Auth Key", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.10.1.5", "Server Timeout", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.10.1.6", "Server Retry Count", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.10.1.7", "Server Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {},
-};
-static_assert(std::size(kServerTable) == 7 + 1, "server table: seven variables");
 constexpr int kPort = 2, kKey = 3, kTimeout = 4, kRetry = 5, kRowStatus = 6;
-
-const KtOptionList ServerGroupOperation({{1, "add"}, {2, "delete"}});
-
-const KtSNMPVarDef kServerControl[] = {
-    {"1.3.6.1.4.1.32473.12.5.12.1.1", "AAC Control Server Group Name", KtSyn::DisplayStr, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.5.12.1.2", "AAC Control Server IP Address", KtSyn::IpAddress, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.5.12.1.3", "AAC Control Server Auth Protocol", KtSyn::Integer, KtAcc::NotAccess,
-     &AuthProtocol},
-    {"1.3.6.1.4.1.32473.12.5.12.1.4", "AAC Control Server Row State", KtSyn::Integer, KtAcc::ReadWrite,
-     &ServerGroupOperation},
-    {},
-};
-static_assert(std::size(kServerControl) == 4 + 1, "server control: four variables");
-constexpr int kRowState = 3;
 
 // The chosen option's text; empty with nothing chosen.
 QString Choice(const QComboBox* combo)

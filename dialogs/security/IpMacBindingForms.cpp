@@ -1,4 +1,5 @@
 #include "dialogs/security/IpMacBindingForms.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
@@ -20,27 +21,10 @@ constexpr int kBoxesPerUnit = 32, kColumns = 12;
 constexpr const char* kModel = "VKR-2207";
 constexpr int kModelPorts = 10;
 
-const KtOptionList olMode({{1, "arp"}, {2, "acl"}});
-const KtOptionList olBlockedType({{2, "blockByAddrBind"}, {3, "delete"}});
+using namespace SecurityTables::IpMacBinding;
 
-const KtSNMPVarDef kBinding[] = {
-    {"1.3.6.1.4.1.32473.12.23.4.1.1.1", "IP Index", KtSyn::IpAddress, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.23.4.1.1.2", "MAC Address", KtSyn::MacAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.23.4.1.1.3", "Ports", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.23.4.1.1.4", "Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {"1.3.6.1.4.1.32473.12.23.4.1.1.5", "Mode", KtSyn::Integer, KtAcc::ReadWrite, &olMode},
-    {},
-};
 constexpr int kIp = 0, kMac = 1, kPorts = 2, kStatus = 3, kMode = 4;
 
-const KtSNMPVarDef kBlocked[] = {
-    {"1.3.6.1.4.1.32473.12.23.4.2.1.1", "Blocked VID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.23.4.2.1.2", "Blocked MAC Address", KtSyn::MacAddress, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.23.4.2.1.3", "Blocked VLAN Name", KtSyn::DisplayStr, KtAcc::ReadOnly},
-    {"1.3.6.1.4.1.32473.12.23.4.2.1.4", "Blocked Port", KtSyn::Integer, KtAcc::ReadOnly},
-    {"1.3.6.1.4.1.32473.12.23.4.2.1.5", "Blocked Type", KtSyn::Integer, KtAcc::ReadWrite, &olBlockedType},
-    {},
-};
 constexpr int kBlockedType = 4;
 constexpr int kDeletePosition = 1;
 

@@ -1,4 +1,5 @@
 #include "dialogs/security/MaskInformationForms.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/InputChecks.h"
 #include "dialogs/FormControls.h"
@@ -16,56 +17,11 @@
 
 namespace {
 
-// Ethernet masks (access profiles on MAC addresses, VLAN, 802.1p and Ethernet type).
-const KtSNMPVarDef kEthernetMask[] = {
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.1", "Ethernet Mask ID ", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.2", "Use VLAN", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.3", "MAC Address Mask State", KtSyn::Integer, KtAcc::ReadWrite,
-     &AclOptions::MacMaskState},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.4", "MAC Address Mask Sourcc", KtSyn::MacAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.5", "MAC Address Mask Destination", KtSyn::MacAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.6", "Use 8021p", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.7", "Use Ethernet Type", KtSyn::Integer, KtAcc::ReadWrite,
-     &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.8", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.9", "Owner", KtSyn::Integer, KtAcc::ReadOnly, &AclOptions::Owner},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.10", "Unused Rule Entries", KtSyn::Integer, KtAcc::ReadOnly},
-    {},
-};
-static_assert(std::size(kEthernetMask) == 10 + 1, "Ethernet mask: ten variables");
+using namespace SecurityTables::MaskInformation;
+
 constexpr int kEthUseVlan = 1, kEthState = 2, kEthSrc = 3, kEthDst = 4, kEthUse8021p = 5, kEthUseType = 6,
               kEthRowStatus = 7;
 
-// IP masks (access profiles on IPv4 addresses, DSCP, the protocol and its own fields).
-const KtSNMPVarDef kIpMask[] = {
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.1", "Profile ID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.2", "Use VLAN", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.3", "Address Mask State", KtSyn::Integer, KtAcc::ReadWrite,
-     &AclOptions::IpMaskState},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.4", "Source IP Address Mask", KtSyn::IpAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.5", "Destination IP Address Mask", KtSyn::IpAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.6", "Use DSCP", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.7", "Use Protocol Type", KtSyn::Integer, KtAcc::ReadWrite,
-     &AclOptions::ProtocolType},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.8", "ICMP Option", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::IcmpOption},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.9", "IGMP Option", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnableDisable},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.10", "TCP Option", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::PortOption},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.11", "UDP Option", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::PortOption},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.12", "TCP or UDP Source Port Mask", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.13", "TCP or UDP Destination Port Mask", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.14", "TCP Flag Bit", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnableDisable},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.15", "TCP Flag Bit Mask", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.16", "Protocol ID Option", KtSyn::Integer, KtAcc::ReadWrite,
-     &AclOptions::EnableDisable},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.17", "Protocol ID", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.18", "Protocol ID Mask", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.19", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.20", "Owner", KtSyn::Integer, KtAcc::ReadOnly, &AclOptions::Owner},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.21", "Source MAC Address Mask", KtSyn::MacAddress, KtAcc::ReadOnly},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.22", "Unused Rule Entries", KtSyn::Integer, KtAcc::ReadOnly},
-    {},
-};
-static_assert(std::size(kIpMask) == 22 + 1, "IP mask: twenty-two variables");
 constexpr int kIpUseVlan = 1, kIpState = 2, kIpSrc = 3, kIpDst = 4, kIpUseDscp = 5, kIpProtocol = 6, kIpIcmp = 7,
               kIpIgmp = 8, kIpTcpOption = 9, kIpUdpOption = 10, kIpSrcPortMask = 11, kIpDstPortMask = 12,
               kIpTcpFlagOption = 13, kIpTcpFlagMask = 14, kIpProtoIdOption = 15, kIpProtoId = 16,

@@ -1,6 +1,7 @@
 // The main menu: its tree against the catalogue of generic views, the commands and their extra
 // steps, the start-up rules on a real main window, and one view opened against the simulator.
 #include "KtNML/KtSNMPSession.h"
+#include "dialogs/DialogType.h"
 #include "shell/Aboutunit.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainMenu.h"
