@@ -1,4 +1,4 @@
-#include "dialogs/security/IpMacBindingForms.h"
+#include "dialogs/security/IPMACBindingForm.h"
 #include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/FormControls.h"
@@ -20,19 +20,11 @@ namespace {
 constexpr int kBoxesPerUnit = 32, kColumns = 12;
 constexpr const char* kModel = "VKR-2207";
 constexpr int kModelPorts = 10;
-
 using namespace SecurityTables::IpMacBinding;
-
 constexpr int kIp = 0, kMac = 1, kPorts = 2, kStatus = 3, kMode = 4;
-
-constexpr int kBlockedType = 4;
-constexpr int kDeletePosition = 1;
-
 using FormControls::Button;
 
 } // namespace
-
-// ---- binding table ------------------------------------------------------------------------
 
 const KtDialogType TIPMACBindingForm::Type = KtDialogType::Of<TIPMACBindingForm>("IP-MAC Binding: ");
 
@@ -43,7 +35,6 @@ TIPMACBindingForm::TIPMACBindingForm(QWidget* owner, bool enlarge) : TAclDialogB
     SetFormSize(640, 520);
     FormCreate();
 }
-
 
 void TIPMACBindingForm::BuildControls()
 {
@@ -156,75 +147,6 @@ void TIPMACBindingForm::btnDeleteClick()
 }
 
 void TIPMACBindingForm::btnCloseClick()
-{
-    close();
-}
-
-// ---- blocked table ------------------------------------------------------------------------
-
-const KtDialogType TIpMacBindBlockedForm::Type = KtDialogType::Of<TIpMacBindBlockedForm>("IP-MAC Binding Blocked: ");
-
-TIpMacBindBlockedForm::TIpMacBindBlockedForm(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge)
-{
-    setObjectName(QStringLiteral("IpMacBindBlockedForm"));
-    BuildControls();
-    SetFormSize(560, 400);
-    FormCreate();
-}
-
-
-void TIpMacBindBlockedForm::BuildControls()
-{
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    ListView1 = new QTreeWidget(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    top->addWidget(ListView1, 1);
-    ComboType = new QComboBox(this);
-    ComboType->setObjectName(QStringLiteral("ComboType"));
-    ComboType->setVisible(false);
-
-    btnGet = Button(this, "btnGet", "Refresh");
-    btnDelete = Button(this, "btnDelete", "Delete");
-    btnClose = Button(this, "btnClose", "Close");
-    FormControls::ButtonColumn(top, {btnGet, btnDelete, btnClose});
-
-    Memo1 = FormControls::StatusMemo(this, "Memo1");
-    outer->addWidget(Memo1);
-
-    connect(btnGet, &QPushButton::clicked, this, [this] { btnGetClick(); });
-    connect(btnDelete, &QPushButton::clicked, this, [this] { btnDeleteClick(); });
-    connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
-}
-
-void TIpMacBindBlockedForm::FormCreate()
-{
-    m_table = &AddTableRequest(kBlocked, 2, QStringLiteral("ipMacBindBlockedTable"), ListView1);
-    m_table->SetStatusTarget(Memo1);
-    m_table->Bind(kBlockedType, ComboType);
-    SetStateControls({btnDelete}, {});
-    Reload();
-}
-
-void TIpMacBindBlockedForm::btnGetClick()
-{
-    if (m_table->Busy())
-        return;
-    Reload();
-}
-
-void TIpMacBindBlockedForm::btnDeleteClick()
-{
-    if (m_table->Busy() || !RowSelected())
-        return;
-    RunCommand([this] {
-        ComboType->setCurrentIndex(kDeletePosition);
-        SendColumn(*m_table, kBlockedType);
-    });
-}
-
-void TIpMacBindBlockedForm::btnCloseClick()
 {
     close();
 }
