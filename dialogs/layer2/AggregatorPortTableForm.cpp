@@ -1,4 +1,5 @@
 #include "dialogs/layer2/AggregatorPortTableForm.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "KtNML/KtBoundRow.h"
 
@@ -22,38 +23,7 @@
 
 namespace {
 
-constexpr KtOptionPair kTrueFalsePairs[] = {{1, "true"}, {2, "false"}, {}};
-const KtOptionList olTrueFalse(kTrueFalsePairs);
-
-#define AGG_PORT "1.3.6.1.4.1.32473.12.4.1.2.1.1."
-const KtSNMPVarDef kAggregatorPortTable[] = {
-    {AGG_PORT "1", "Port Index", KtSyn::Integer, KtAcc::NotAccess},
-    {AGG_PORT "2", "Actor System Priority", KtSyn::Integer, KtAcc::ReadOnly},
-    {AGG_PORT "3", "Actor System ID", KtSyn::MacAddress, KtAcc::ReadOnly},
-    {AGG_PORT "4", "Actor Admin Key", KtSyn::Integer, KtAcc::ReadWrite},
-    {AGG_PORT "5", "Actor Oper Key", KtSyn::Integer, KtAcc::ReadOnly},
-    {AGG_PORT "6", "Partner Admin System Priority", KtSyn::Integer, KtAcc::ReadOnly},
-    {AGG_PORT "7", "Partner Oper System Priority", KtSyn::Integer, KtAcc::ReadOnly},
-    {AGG_PORT "8", "Partner Admin System ID", KtSyn::MacAddress, KtAcc::ReadWrite},
-    {AGG_PORT "9", "Partner Oper System ID", KtSyn::MacAddress, KtAcc::ReadOnly},
-    {AGG_PORT "10", "Partner Admin Key", KtSyn::Integer, KtAcc::ReadWrite},
-    {AGG_PORT "11", "Partner Oper Key", KtSyn::Integer, KtAcc::ReadOnly},
-    {AGG_PORT "12", "Selected Agg ID", KtSyn::Integer, KtAcc::ReadOnly},
-    {AGG_PORT "13", "Attached Agg ID", KtSyn::Integer, KtAcc::ReadOnly},
-    {AGG_PORT "14", "Actor Port", KtSyn::Integer, KtAcc::ReadOnly},
-    {AGG_PORT "15", "Actor Port Priority", KtSyn::Integer, KtAcc::ReadOnly},
-    {AGG_PORT "16", "Partner Admin Port", KtSyn::Integer, KtAcc::ReadOnly},
-    {AGG_PORT "17", "Partner Oper Port", KtSyn::Integer, KtAcc::ReadOnly},
-    {AGG_PORT "18", "Partner Admin Port Priority", KtSyn::Integer, KtAcc::ReadOnly},
-    {AGG_PORT "19", "Partner Oper Port Priority", KtSyn::Integer, KtAcc::ReadOnly},
-    {AGG_PORT "20", "Actor Admin State", KtSyn::BitStr, KtAcc::ReadWrite},
-    {AGG_PORT "21", "Actor Oper State", KtSyn::BitStr, KtAcc::ReadOnly},
-    {AGG_PORT "22", "Partner Admin State", KtSyn::BitStr, KtAcc::ReadWrite},
-    {AGG_PORT "23", "Partner Oper State", KtSyn::BitStr, KtAcc::ReadOnly},
-    {AGG_PORT "24", "Aggregate Or Individual", KtSyn::Integer, KtAcc::ReadOnly, &olTrueFalse},
-    {},
-};
-#undef AGG_PORT
+using namespace Layer2Tables::AggregatorPort;
 
 constexpr int kActorKey = 3, kPartnerId = 7, kPartnerKey = 9;
 constexpr int kActorAdminState = 19, kActorOperState = 20, kPartnerAdminState = 21, kPartnerOperState = 22;

@@ -1,4 +1,5 @@
 #include "dialogs/layer2/BOOTCtrlTableForm.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "KtNML/KtBoundRow.h"
 
@@ -17,16 +18,8 @@
 
 namespace {
 
-const KtOptionList olRelayState({{1, "other"}, {2, "invalid"}, {3, "valid"}});
+using namespace Layer2Tables::DhcpRelay;
 
-const KtSNMPVarDef kDhcpRelay[] = {
-    {"1.3.6.1.4.1.32473.11.101.1.2.8.7.1.1", "DHCP Relay Control Interface Name", KtSyn::DisplayStr, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.11.101.1.2.8.7.1.2", "DHCP Relay Control Server", KtSyn::IpAddress, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.11.101.1.2.8.7.1.3", "DHCP Relay Control State", KtSyn::Integer, KtAcc::ReadWrite, &olRelayState},
-    {},
-};
-
-constexpr int kName = 0, kServer = 1, kState = 2;
 // Positions in ComboBox1.
 constexpr int kInvalidPosition = 1, kValidPosition = 2;
 

@@ -1,7 +1,9 @@
 #include "dialogs/layer2/BridgeInfoForms.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "dialogs/FormControls.h"
-#include "dialogs/layer2/StpTables.h"
+#include "dialogs/tables/StpTables.h"
+#include "dialogs/layer2/GarpCompletion.h"
 
 #include "KtNML/KtOptionList.h"
 
@@ -23,7 +25,8 @@ using FormControls::Button;
 const KtOptionList olTrueFalse({{1, "true"}, {2, "false"}});
 const KtOptionList olTopology(
     {{1, "stand-alone"}, {2, "duplex-chain"}, {3, "duplex-ring"}, {4, "star"}, {5, "unstable"}});
-const KtOptionList olResetControl({{1, "running"}, {2, "warmBoot"}, {3, "coldBoot"}});
+
+using namespace Layer2Tables::ProbeInformation;
 
 // ---- tables -------------------------------------------------------------------------------
 
@@ -108,12 +111,6 @@ const KtSNMPVarDef kEquipment[] = {
     {},
 };
 
-const KtSNMPVarDef kProbe[] = {
-    {"1.3.6.1.2.1.16.19.1", "Capabilities", KtSyn::OctetStr, KtAcc::ReadOnly},
-    {"1.3.6.1.2.1.16.19.2", "Software revision", KtSyn::DisplayStr, KtAcc::ReadOnly},
-    {"1.3.6.1.2.1.16.19.5", "Reset Control", KtSyn::Integer, KtAcc::ReadWrite, &olResetControl},
-    {},
-};
 constexpr int kResetControl = 2;
 
 const TInfoScalarsShape kBridgeConfigShape{

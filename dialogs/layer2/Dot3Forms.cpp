@@ -1,4 +1,5 @@
 #include "dialogs/layer2/Dot3Forms.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "KtNML/KtBoundRow.h"
 
@@ -18,9 +19,7 @@
 
 namespace {
 
-constexpr KtOptionPair kPauseModePairs[] = {
-    {1, "disabled"}, {2, "enabledXmit"}, {3, "enabledRcv"}, {4, "enabledXmitAndRcv"}, {}};
-const KtOptionList olPauseMode(kPauseModePairs);
+using namespace Layer2Tables::Dot3Pause;
 
 const KtSNMPVarDef kControlTable[] = {
     {"1.3.6.1.2.1.10.7.2.1.1", "Index", KtSyn::Integer, KtAcc::NotAccess},
@@ -33,12 +32,6 @@ const KtSNMPVarDef kControlCounters[] = {
 };
 
 enum { kIndex = 0, kAdminMode = 1 };
-const KtSNMPVarDef kPauseTable[] = {
-    {"1.3.6.1.2.1.10.7.2.1.1", "Index", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.2.1.10.7.10.1.1", "Admin Mode", KtSyn::Integer, KtAcc::ReadWrite, &olPauseMode},
-    {"1.3.6.1.2.1.10.7.10.1.2", "Oper Mode", KtSyn::Integer, KtAcc::ReadOnly, &olPauseMode},
-    {},
-};
 const KtSNMPVarDef kPauseCounters[] = {
     {"1.3.6.1.2.1.10.7.10.1.3", "In Pause Frames", KtSyn::Counter, KtAcc::ReadOnly},
     {"1.3.6.1.2.1.10.7.10.1.4", "Out Pause Frames", KtSyn::Counter, KtAcc::ReadOnly},

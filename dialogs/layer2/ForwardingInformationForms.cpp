@@ -1,4 +1,5 @@
 #include "dialogs/layer2/ForwardingInformationForms.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "KtNML/KtBoundRow.h"
 
@@ -32,23 +33,7 @@ const KtSNMPVarDef kTpGroup[] = {
 };
 static_assert(std::size(kTpGroup) == 4 + 1, "group destinations forwarded: four variables");
 
-const KtSNMPVarDef kForwardAll[] = {
-    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", KtSyn::Gauge, KtAcc::NotAccess},
-    {"1.3.6.1.2.1.17.7.1.2.4.1.1", "All Ports", KtSyn::BitStr, KtAcc::ReadOnly},
-    {"1.3.6.1.2.1.17.7.1.2.4.1.2", "Static Ports", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.2.1.17.7.1.2.4.1.3", "Forbidden Ports", KtSyn::BitStr, KtAcc::ReadWrite},
-    {},
-};
-static_assert(std::size(kForwardAll) == 4 + 1, "forward-all: four variables");
-
-const KtSNMPVarDef kForwardUnregistered[] = {
-    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", KtSyn::Gauge, KtAcc::NotAccess},
-    {"1.3.6.1.2.1.17.7.1.2.5.1.1", "Unregistered Ports", KtSyn::OctetStr, KtAcc::ReadOnly},
-    {"1.3.6.1.2.1.17.7.1.2.5.1.2", "Unregistered Static Ports", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {"1.3.6.1.2.1.17.7.1.2.5.1.3", "Unregistered Forbidden Ports", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {},
-};
-static_assert(std::size(kForwardUnregistered) == 4 + 1, "forward-unregistered: four variables");
+using namespace Layer2Tables::ForwardingInformation;
 
 const TForwardingDef kTpGroupDef{
     kTpGroup, "dot1qTpGroupTable", 2, {"VLAN ID", "Group Address"},

@@ -1,8 +1,10 @@
 #include "dialogs/layer2/GARPForm.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "dialogs/FormControls.h"
 
-#include "dialogs/layer2/StpTables.h"
+#include "dialogs/tables/StpTables.h"
+#include "dialogs/layer2/GarpCompletion.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -14,13 +16,7 @@
 
 namespace {
 
-const KtSNMPVarDef kGarp[] = {
-    StpTables::Dot1dBasePort(),
-    {"1.3.6.1.2.1.17.6.1.3.1.1.1", "GARP Join Time", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.2.1.17.6.1.3.1.1.2", "GARP Leave Time", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.2.1.17.6.1.3.1.1.3", "GARP Leave All Time", KtSyn::Integer, KtAcc::ReadWrite},
-    {},
-};
+using namespace Layer2Tables::Garp;
 
 using FormControls::Button;
 

@@ -1,4 +1,5 @@
 #include "dialogs/layer2/IGMPMulticastVlanForm.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "KtNML/KtBoundRow.h"
 
@@ -21,29 +22,7 @@
 
 namespace {
 
-constexpr KtOptionPair kStatePairs[] = {{1, "enabled"}, {2, "disabled"}, {}};
-const KtOptionList olMcastVlanState(kStatePairs);
-constexpr KtOptionPair kRowStatusPairs[] = {{1, "active"},      {2, "notInService"},  {3, "notReady"},
-                                            {4, "createAndGo"}, {5, "createAndWait"}, {6, "destroy"}, {}};
-const KtOptionList olMcastVlanRowStatus(kRowStatusPairs);
-constexpr KtOptionPair kActionPairs[] = {{1, "other"}, {2, "start"}, {}};
-const KtOptionList olMcastVlanAction(kActionPairs);
-
-const KtSNMPVarDef kMcastVlan[] = {
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.7.1.1", "VLAN ID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.7.1.2", "VLAN Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.7.1.3", "VLAN Source Port", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.7.1.4", "VLAN Member Port", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.7.1.5", "VLAN Tag Member Port", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.7.1.6", "VLAN State", KtSyn::Integer, KtAcc::ReadWrite, &olMcastVlanState},
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.7.1.7", "VLAN Replace Source IP", KtSyn::IpAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.7.1.8", "VLAN Row Status", KtSyn::Integer, KtAcc::ReadWrite,
-     &olMcastVlanRowStatus},
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.7.1.9", "VLAN Remove All Multicast Address List Action", KtSyn::Integer,
-     KtAcc::ReadWrite, &olMcastVlanAction},
-    {},
-};
-static_assert(std::size(kMcastVlan) == 9 + 1, "IGMP multicast VLANs: nine variables");
+using namespace Layer2Tables::IgmpMulticastVlan;
 
 constexpr int kName = 1, kSource = 2, kMember = 3, kTagMember = 4, kState = 5, kReplaceIp = 6, kStatus = 7,
               kAction = 8;

@@ -1,4 +1,5 @@
 #include "dialogs/layer2/Layer2ControlForm.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "dialogs/FormControls.h"
 
@@ -26,43 +27,7 @@
 
 namespace {
 
-constexpr KtOptionPair kDisabledEnabled23[] = {{2, "disabled"}, {3, "enabled"}, {}};
-const KtOptionList olDisabledEnabled(kDisabledEnabled23);
-constexpr KtOptionPair kEnabledDisabled12[] = {{1, "enabled"}, {2, "disabled"}, {}};
-const KtOptionList olEnabledDisabled(kEnabledDisabled12);
-constexpr KtOptionPair kCleanPairs[] = {{1, "normal"}, {2, "active"}, {}};
-const KtOptionList olClean(kCleanPairs);
-constexpr KtOptionPair kTrapLogPairs[] = {{2, "enable"}, {3, "disable"}, {}};
-const KtOptionList olTrapLog(kTrapLogPairs);
-
-#define L2_CTRL "1.3.6.1.4.1.32473.11.101.1.2.1.2."
-
-const KtSNMPVarDef kMain[] = {
-    {L2_CTRL "2", "IGMP Snooping", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
-    {L2_CTRL "4", "RMON State", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
-    {L2_CTRL "5", "SNMP Trap State", KtSyn::Integer, KtAcc::ReadWrite, &olEnabledDisabled},
-    {L2_CTRL "6", "Clean All Statistic Counter", KtSyn::Integer, KtAcc::ReadWrite, &olClean},
-    {L2_CTRL "7", "VLAN ID Of FDB TBL", KtSyn::Integer, KtAcc::ReadWrite},
-    {L2_CTRL "16", "Management VLAN ID", KtSyn::Integer, KtAcc::ReadWrite},
-    {L2_CTRL "8", "MAC Notify State", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
-    {L2_CTRL "9", "MAC Notify History Size", KtSyn::Integer, KtAcc::ReadWrite},
-    {L2_CTRL "10", "MAC Notify Interval", KtSyn::Integer, KtAcc::ReadWrite},
-    {L2_CTRL "17.1", "Web State", KtSyn::Integer, KtAcc::ReadWrite, &olEnabledDisabled},
-    {L2_CTRL "14.1", "Telnet State", KtSyn::Integer, KtAcc::ReadWrite, &olDisabledEnabled},
-    {L2_CTRL "20", "IP Auto Config", KtSyn::Integer, KtAcc::ReadWrite, &olEnabledDisabled},
-    {"1.3.6.1.4.1.32473.11.101.1.2.7.3", "Port Security Trap Log State", KtSyn::Integer, KtAcc::ReadWrite, &olTrapLog},
-    {},
-};
-const KtSNMPVarDef kWebPort[] = {
-    {L2_CTRL "17.2", "Web TCP Port", KtSyn::Integer, KtAcc::ReadWrite},
-    {},
-};
-const KtSNMPVarDef kTelnetPort[] = {
-    {L2_CTRL "14.2", "Telnet TCP Port", KtSyn::Integer, KtAcc::ReadWrite},
-    {},
-};
-
-#undef L2_CTRL
+using namespace Layer2Tables::Layer2Control;
 
 constexpr int kIgmp = 0, kRmon = 1, kTrapState = 2, kClean = 3, kFdbVlan = 4, kMgmtVlan = 5, kMacNotify = 6,
               kNotifySize = 7, kNotifyInterval = 8, kWebState = 9, kTelnetState = 10, kIpConfig = 11, kTrapLog = 12;

@@ -1,4 +1,5 @@
 #include "dialogs/layer2/MBAControlForm.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "dialogs/FormControls.h"
 #include "dialogs/StackingPortUitForm.h"
@@ -26,29 +27,12 @@ constexpr int kTimeout = 300;  // 3 s, in hundredths of a second
 
 using FormControls::Button;
 
-const KtOptionList olMbaState({{1, "disabled"}, {2, "enabled"}});
-const KtOptionList olMbaMethod({{1, "local"}, {2, "radius"}});
-const KtOptionList olDeleteState({{1, "none"}, {2, "start"}});
+using namespace Layer2Tables::MbaControl;
 
-const KtSNMPVarDef kSettings[] = {
-    {"1.3.6.1.4.1.32473.12.35.1.1", "State", KtSyn::Integer, KtAcc::ReadWrite, &olMbaState},
-    {"1.3.6.1.4.1.32473.12.35.1.2", "Method", KtSyn::Integer, KtAcc::ReadWrite, &olMbaMethod},
-    {"1.3.6.1.4.1.32473.12.35.1.3", "Auth PassWord", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {},
-};
 constexpr int kState = 0, kMethod = 1, kPassword = 2;
 
-const KtSNMPVarDef kVlan[] = {
-    {"1.3.6.1.4.1.32473.12.35.1.4", "VLAN Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.35.1.5", "Member Ports", KtSyn::BitStr, KtAcc::ReadWrite},
-    {},
-};
 constexpr int kVlanName = 0, kMemberPorts = 1;
 
-const KtSNMPVarDef kDelete[] = {
-    {"1.3.6.1.4.1.32473.12.35.1.7", "VLAN Name Delete State", KtSyn::Integer, KtAcc::ReadWrite, &olDeleteState},
-    {},
-};
 constexpr int kStartPosition = 1;
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "dialogs/layer2/MSTPPortStateForm.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "KtNML/KtBoundRow.h"
 
@@ -6,7 +7,7 @@
 
 #include "KtNML/KtOptionList.h"
 #include "KtNML/KtSNMPSession.h"
-#include "dialogs/layer2/StpTables.h"
+#include "dialogs/tables/StpTables.h"
 
 #include "views/WindowTitle.h"
 
@@ -22,34 +23,7 @@
 
 namespace {
 
-constexpr KtOptionPair kEnabledPairs[] = {{1, "enabled"}, {2, "disabled"}, {}};
-constexpr KtOptionPair kTrueFalsePairs[] = {{1, "true"}, {2, "false"}, {}};
-constexpr KtOptionPair kEdgePairs[] = {{1, "true"}, {2, "false"}, {3, "auto"}, {}};
-constexpr KtOptionPair kP2PPairs[] = {{0, "true"}, {1, "false"}, {2, "auto"}, {}};
-constexpr KtOptionPair kFilterPairs[] = {{1, "other"}, {2, "disabled"}, {3, "enabled"}, {}};
-const KtOptionList olMstpPortEnable(kEnabledPairs);
-const KtOptionList olMstpTrueFalse(kTrueFalsePairs);
-const KtOptionList olMstpEdge(kEdgePairs);
-const KtOptionList olMstpP2P(kP2PPairs);
-const KtOptionList olMstpFilter(kFilterPairs);
-
-// Columns 1 and 2 stand in the reverse of their order in the table.
-const KtSNMPVarDef kMstpPort[] = {
-    {"1.3.6.1.4.1.32473.12.15.2.4.1.1", "MSTP Port", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.15.2.4.1.3", "MSTP Port Oper HelloTime", KtSyn::Integer, KtAcc::ReadOnly},
-    {"1.3.6.1.4.1.32473.12.15.2.4.1.2", "MSTP Port Admin HelloTime", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.15.2.4.1.4", "MSTP STP Port Enable", KtSyn::Integer, KtAcc::ReadWrite, &olMstpPortEnable},
-    {"1.3.6.1.4.1.32473.12.15.2.4.1.5", "MSTP Port External Path Cost", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.15.2.4.1.6", "MSTP Port Migration", KtSyn::Integer, KtAcc::ReadWrite, &olMstpTrueFalse},
-    {"1.3.6.1.4.1.32473.12.15.2.4.1.7", "MSTP Port Admin Edge Port", KtSyn::Integer, KtAcc::ReadWrite, &olMstpEdge},
-    {"1.3.6.1.4.1.32473.12.15.2.4.1.8", "MSTP Port Oper Edge Port", KtSyn::Integer, KtAcc::ReadOnly, &olMstpEdge},
-    {"1.3.6.1.4.1.32473.12.15.2.4.1.9", "MSTP Port Admin P2P", KtSyn::Integer, KtAcc::ReadWrite, &olMstpP2P},
-    {"1.3.6.1.4.1.32473.12.15.2.4.1.10", "MSTP Port Oper P2P", KtSyn::Integer, KtAcc::ReadOnly, &olMstpP2P},
-    {"1.3.6.1.4.1.32473.12.15.2.4.1.12", "MSTP Port BPDU Filtering", KtSyn::Integer, KtAcc::ReadWrite, &olMstpFilter},
-    {"1.3.6.1.4.1.32473.12.15.2.4.1.13", "MSTP Port Restricted Role", KtSyn::Integer, KtAcc::ReadWrite, &olMstpTrueFalse},
-    {"1.3.6.1.4.1.32473.12.15.2.4.1.14", "MSTP Port Restricted TCN", KtSyn::Integer, KtAcc::ReadWrite, &olMstpTrueFalse},
-    {},
-};
+using namespace Layer2Tables::MstpPortState;
 
 constexpr int kAdminHelloTime = 2;
 // The writable columns but the admin hello time, in table order.

@@ -1,4 +1,5 @@
 #include "dialogs/layer2/MultipleConfigControlForm.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "dialogs/FormControls.h"
 #include "dialogs/ProgressForm.h"
@@ -13,14 +14,7 @@
 
 namespace {
 
-const KtOptionList olConfigId({{1, "cfgId-1"}, {2, "cfgId-2"}});
-const KtOptionList olConfigAction({{1, "active"}, {2, "delete"}, {3, "bootup"}, {4, "none"}});
-
-const KtSNMPVarDef kConfigControl[] = {
-    {"1.3.6.1.4.1.32473.12.1.2.8.4.1.1", "Config Control ID", KtSyn::Integer, KtAcc::NotAccess, &olConfigId},
-    {"1.3.6.1.4.1.32473.12.1.2.8.4.1.2", "Config Action", KtSyn::Integer, KtAcc::ReadWrite, &olConfigAction},
-    {},
-};
+using namespace Layer2Tables::ConfigControl;
 
 constexpr int kAction = 1;
 constexpr int kTimeout = 300;  // 3 s, in hundredths of a second

@@ -1,10 +1,11 @@
 #include "dialogs/layer2/PortMirrorForm.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "dialogs/FormControls.h"
 
 #include "KtNML/KtOptionList.h"
 #include "dialogs/StackingPortUitForm.h"
-#include "dialogs/layer2/TrunkTable.h"
+#include "dialogs/tables/TrunkTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,16 +21,7 @@
 
 namespace {
 
-constexpr KtOptionPair kMirrorStatePairs[] = {{2, "disabled"}, {3, "enabled"}, {}};
-const KtOptionList olMirrorState(kMirrorStatePairs);
-
-const KtSNMPVarDef kPortMirror[] = {
-    {"1.3.6.1.4.1.32473.11.101.1.2.10.1", "Logic Target Port", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.11.101.1.2.10.2", "Port Source Ingress", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.11.101.1.2.10.3", "Port Source Egress", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.11.101.1.2.10.4", "Port State", KtSyn::Integer, KtAcc::ReadWrite, &olMirrorState},
-    {},
-};
+using namespace Layer2Tables::PortMirror;
 
 constexpr int kTarget = 0, kIngress = 1, kEgress = 2, kState = 3;
 constexpr int kBoxesPerUnit = 32, kColumns = 12;

@@ -6,7 +6,7 @@
 
 #include "dialogs/InputChecks.h"
 #include "dialogs/StackingPortUitForm.h"
-#include "dialogs/layer2/TrunkTable.h"
+#include "dialogs/tables/TrunkTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,7 +5,7 @@
 #include "KtNML/KtEditConstraint.h"
 #include "dialogs/InputChecks.h"
 #include "dialogs/ProgressForm.h"
-#include "dialogs/layer2/StpTables.h"
+#include "dialogs/tables/StpTables.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,4 +1,5 @@
 #include "dialogs/layer2/SnoopingRouterPortsForms.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "KtNML/KtBoundRow.h"
 
@@ -19,24 +20,7 @@
 
 namespace {
 
-const KtSNMPVarDef kIgmpRouterPorts[] = {
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.6.1.1", "IGMP Router Ports VLAN ID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.6.1.2", "IGMP Router Port VLAN Name", KtSyn::DisplayStr, KtAcc::ReadOnly},
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.6.1.3", "IGMP Router Static Port List", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.6.1.4", "IGMP Router Dynamic Port List", KtSyn::BitStr, KtAcc::ReadOnly},
-    {"1.3.6.1.4.1.32473.11.101.1.2.11.6.1.5", "IGMP Router Forbidden Port List", KtSyn::BitStr, KtAcc::ReadWrite},
-    {},
-};
-static_assert(std::size(kIgmpRouterPorts) == 5 + 1, "IGMP router ports: five variables");
-
-const KtSNMPVarDef kMldRouterPorts[] = {
-    {"1.3.6.1.4.1.32473.12.34.3.4.1.1", "Router Ports VLAN ID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.34.3.4.1.2", "Router Static Port List", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.34.3.4.1.3", "Dynamic Port List", KtSyn::BitStr, KtAcc::ReadOnly},
-    {"1.3.6.1.4.1.32473.12.34.3.4.1.4", "Router Forbidden Port List", KtSyn::BitStr, KtAcc::ReadWrite},
-    {},
-};
-static_assert(std::size(kMldRouterPorts) == 4 + 1, "MLD router ports: four variables");
+using namespace Layer2Tables::RouterPorts;
 
 const TRouterPortsDef kIgmpDef{kIgmpRouterPorts, "igmpRouterPortsTable", "VLAN ID", 1, 2, 3, 4, false};
 const TRouterPortsDef kMldDef{kMldRouterPorts, "mldRouterPortsTable", "VID", -1, 1, 2, 3, true};

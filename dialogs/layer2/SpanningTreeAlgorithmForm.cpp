@@ -4,7 +4,7 @@
 
 #include "KtNML/KtMessages.h"
 #include "dialogs/ProgressForm.h"
-#include "dialogs/layer2/StpTables.h"
+#include "dialogs/tables/StpTables.h"
 
 #include <QComboBox>
 #include <QFormLayout>

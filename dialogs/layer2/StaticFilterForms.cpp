@@ -1,4 +1,5 @@
 #include "dialogs/layer2/StaticFilterForms.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "KtNML/KtBoundRow.h"
 
@@ -22,30 +23,9 @@
 
 namespace {
 
-const KtOptionList olFilterStatus({{1, "other"}, {2, "invalid"}, {3, "permanent"}, {4, "deleteOnReset"},
-                                   {5, "deleteOnTimeout"}});
+using namespace Layer2Tables::StaticFilter;
 
-const KtSNMPVarDef kUnicast[] = {
-    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Index", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.2.1.17.7.1.3.1.1.1", "Unicast Address", KtSyn::MacAddress, KtAcc::NotAccess},
-    {"1.3.6.1.2.1.17.7.1.3.1.1.2", "ReceivePort", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.2.1.17.7.1.3.1.1.3", "Ports Unicast Allowed To GoTo", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.2.1.17.7.1.3.1.1.4", "Status", KtSyn::Integer, KtAcc::ReadWrite, &olFilterStatus},
-    {},
-};
-
-const KtSNMPVarDef kMulticast[] = {
-    {"1.3.6.1.2.1.17.7.1.2.1.1.1", "Index", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.2.1.17.7.1.3.2.1.1", "MAC Address", KtSyn::MacAddress, KtAcc::NotAccess},
-    {"1.3.6.1.2.1.17.7.1.3.2.1.2", "Receive Port", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.2.1.17.7.1.3.2.1.3", "Egress Ports", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.2.1.17.7.1.3.2.1.5", "Status", KtSyn::Integer, KtAcc::ReadWrite, &olFilterStatus},
-    {},
-};
-
-constexpr int kVid = 0, kMac = 1, kReceivePort = 2, kPorts = 3, kStatus = 4;
 constexpr int kInvalidPosition = 1;
-constexpr int kKeyCount = 3;
 constexpr int kUnits = 12, kBoxesPerUnit = 32, kColumns = 12;
 constexpr const char* kModel = "VKR-2207";
 constexpr int kModelPorts = 10;

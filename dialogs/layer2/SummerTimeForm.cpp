@@ -1,4 +1,5 @@
 #include "dialogs/layer2/SummerTimeForm.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "KtNML/KtMessages.h"
 #include "KtNML/KtOptionList.h"
@@ -17,28 +18,7 @@
 
 namespace {
 
-constexpr KtOptionPair kStatusPairs[] = {{0, "disable"}, {1, "repeating"}, {2, "annual"}, {}};
-const KtOptionList olSummerStatus(kStatusPairs);
-constexpr KtOptionPair kMonthPairs[] = {{1, "Jan"}, {2, "Feb"},  {3, "Mar"},  {4, "Apr"},  {5, "May"},
-                                        {6, "Jun"}, {7, "Jul"},  {8, "Aug"},  {9, "Sep"},  {10, "Oct"},
-                                        {11, "Nov"}, {12, "Dec"}, {}};
-const KtOptionList olMonths(kMonthPairs);
-constexpr KtOptionPair kWeekdayPairs[] = {{1, "Sun"}, {2, "Mon"}, {3, "Tue"}, {4, "Wed"},
-                                          {5, "Thu"}, {6, "Fri"}, {7, "Sat"}, {}};
-const KtOptionList olWeekdays(kWeekdayPairs);
-// The switch counts the last week as 255, not 5.
-constexpr KtOptionPair kWeekPairs[] = {{1, "1st"}, {2, "2nd"}, {3, "3rd"}, {4, "4th"}, {255, "last"}, {}};
-const KtOptionList olWeeks(kWeekPairs);
-
-const KtSNMPVarDef kSummerTime[] = {
-    {"1.3.6.1.4.1.32473.12.10.12.1", "Summer Time Status", KtSyn::Integer, KtAcc::ReadWrite, &olSummerStatus},
-    {"1.3.6.1.4.1.32473.12.10.12.2", "Summer Time Offset", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.10.12.3", "Repeat Summer Time Start", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.10.12.4", "Repeat Summer Time End", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.10.12.5", "Annual Summer Time Start", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.10.12.6", "Annual Summer Time End", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {},
-};
+using namespace Layer2Tables::SummerTime;
 
 const QString kRepeating = QStringLiteral("repeating");
 const QString kAnnual = QStringLiteral("annual");

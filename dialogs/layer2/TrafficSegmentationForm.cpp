@@ -1,4 +1,5 @@
 #include "dialogs/layer2/TrafficSegmentationForm.h"
+#include "dialogs/tables/Layer2Tables.h"
 
 #include "KtNML/KtBoundRow.h"
 
@@ -20,12 +21,7 @@
 
 namespace {
 
-const KtSNMPVarDef kTrafficSegmentation[] = {
-    {"1.3.6.1.4.1.32473.11.101.1.2.14.1.1.1", "Traffic Port", KtSyn::Integer, KtAcc::ReadOnly},
-    {"1.3.6.1.4.1.32473.11.101.1.2.14.1.1.2", "Traffic Forward Ports", KtSyn::BitStr, KtAcc::ReadWrite},
-    {},
-};
-static_assert(std::size(kTrafficSegmentation) == 2 + 1, "traffic segmentation: two variables");
+using namespace Layer2Tables::TrafficSegmentation;
 
 constexpr int kPort = 0, kForwardPorts = 1;
 

@@ -1,4 +1,5 @@
 #include "dialogs/security/BulwarkCtrlForm.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/FormControls.h"
 
@@ -18,21 +19,7 @@
 
 namespace {
 
-constexpr KtOptionPair kModePairs[] = {{1, "strict"}, {2, "fuzzy"}, {}};
-const KtOptionList olBulwarkMode(kModePairs);
-constexpr KtOptionPair kAlarmPairs[] = {{1, "other"}, {2, "disabled"}, {3, "enabled"}, {}};
-const KtOptionList olBulwarkAlarm(kAlarmPairs);
-constexpr KtOptionPair kCurrentPairs[] = {{1, "normal"}, {2, "exhausted"}, {}};
-const KtOptionList olBulwarkCurrent(kCurrentPairs);
-
-const KtSNMPVarDef kBulwark[] = {
-    {"1.3.6.1.4.1.32473.12.19.2.1", "Bulwark Rising Threshold", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.19.2.2", "Bulwark Falling Threshold", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.19.2.3", "Bulwark mode", KtSyn::Integer, KtAcc::ReadWrite, &olBulwarkMode},
-    {"1.3.6.1.4.1.32473.12.19.2.4", "Bulwark Alarm Admin State", KtSyn::Integer, KtAcc::ReadWrite, &olBulwarkAlarm},
-    {"1.3.6.1.4.1.32473.12.19.2.5", "Bulwark Current Status", KtSyn::Integer, KtAcc::ReadOnly, &olBulwarkCurrent},
-    {},
-};
+using namespace SecurityTables::Bulwark;
 
 constexpr int kRising = 0, kFalling = 1, kMode = 2, kAlarm = 3, kCurrent = 4;
 

@@ -1,4 +1,5 @@
 #include "dialogs/security/EthernetInformationRuleForm.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/InputChecks.h"
 #include "dialogs/security/AclOptions.h"
@@ -13,25 +14,7 @@
 
 namespace {
 
-constexpr KtSNMPVarDef kEthernetRule[] = {
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.1", "Mask ID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.2", "Access ID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.3", "Rule VLAN", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.4", "Rule Source MAC Address", KtSyn::MacAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.5", "Rule Destination MAC Address", KtSyn::MacAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.6", "Rule 8021P", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.7", "Rule Ethernet Type", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.8", "Rule Enable Priority", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.9", "Rule Priority", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.10", "Rule Replace Priority", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.13", "Permit Rule", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::Permit},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.14", "Rule Port", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.15", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1.17", "Rule RX Rate", KtSyn::Integer, KtAcc::ReadWrite},
-    {},
-};
-// Fourteen variables and the end record.
-static_assert(std::size(kEthernetRule) == 14 + 1, "the Ethernet rule table holds 14 variables");
+using namespace SecurityTables::EthernetRule;
 
 enum : int {
     kMaskId, kAccessId, kVlan, kSourceMac, kDestMac, k8021p, kEtherType, kEnablePriority, kPriority,

@@ -1,4 +1,5 @@
 #include "dialogs/security/IPRuleForm.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/InputChecks.h"
 #include "dialogs/security/AclOptions.h"
@@ -16,35 +17,7 @@
 
 namespace {
 
-constexpr KtSNMPVarDef kIpRule[] = {
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.1", "Profile ID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.2", "Access ID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.3", "Rule VLAN", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.4", "Source IP Address", KtSyn::IpAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.5", "Destination IP Address", KtSyn::IpAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.6", "DSCP", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.7", "Protocol", KtSyn::Integer, KtAcc::ReadOnly, &AclOptions::ProtocolType},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.8", "ICMP", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.9", "IGMP", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.10", "Source Port", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.11", "Destination Port", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.12", "Flag Bits", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.13", "Protocol ID", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.14", "User Mask", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.15", "Enable Priority", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.16", "Priority", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.17", "Replace Priority", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.18", "Enable Replace DSCP", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.19", "Replace DSCP", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.20", "Permit", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::Permit},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.21", "Port", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.22", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.24", "RX Rate", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1.25", "Source MAC Address", KtSyn::MacAddress, KtAcc::ReadOnly},
-    {},
-};
-// Twenty-four variables and the end record.
-static_assert(std::size(kIpRule) == 24 + 1, "the IP rule table holds 24 variables");
+using namespace SecurityTables::IpRule;
 
 enum : int {
     kRuleId, kAccessId, kVlan, kSourceIp, kDestIp, kDscp, kProtocol, kIcmp, kIgmp, kSourcePort, kDestPort,

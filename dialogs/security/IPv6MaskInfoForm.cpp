@@ -1,4 +1,5 @@
 #include "dialogs/security/IPv6MaskInfoForm.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/InputChecks.h"
 #include "dialogs/FormControls.h"
@@ -18,20 +19,8 @@
 
 namespace {
 
-const KtSNMPVarDef kIpv6Mask[] = {
-    {"1.3.6.1.4.1.32473.12.9.2.4.1.1", "Profile ID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.9.2.4.1.2", "Mask Class", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnableDisable},
-    {"1.3.6.1.4.1.32473.12.9.2.4.1.3", "Flow label", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnableDisable},
-    {"1.3.6.1.4.1.32473.12.9.2.4.1.4", "IP Address Mask State", KtSyn::Integer, KtAcc::ReadWrite,
-     &AclOptions::Ipv6MaskState},
-    {"1.3.6.1.4.1.32473.12.9.2.4.1.5", "IPv6 Mask Source IPv6 Mask", KtSyn::Ipv6Address, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.4.1.6", "IPv6 Mask Destination IPv6 Mask", KtSyn::Ipv6Address, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.4.1.7", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {"1.3.6.1.4.1.32473.12.9.2.4.1.8", "Owner", KtSyn::Integer, KtAcc::ReadOnly, &AclOptions::Owner},
-    {"1.3.6.1.4.1.32473.12.9.2.4.1.9", "Unused Rule Entries", KtSyn::Integer, KtAcc::ReadOnly},
-    {},
-};
-static_assert(std::size(kIpv6Mask) == 9 + 1, "IPv6 mask: nine variables");
+using namespace SecurityTables::Ipv6Mask;
+
 constexpr int kClass = 1, kFlowLabel = 2, kState = 3, kSrc = 4, kDst = 5, kRowStatus = 6;
 constexpr int kDisablePosition = 1, kStateOtherPosition = 0;
 

@@ -1,4 +1,5 @@
 #include "dialogs/security/Ipv6RuleForm.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/InputChecks.h"
 #include "dialogs/security/AclOptions.h"
@@ -14,24 +15,7 @@
 
 namespace {
 
-constexpr KtSNMPVarDef kIpv6Rule[] = {
-    {"1.3.6.1.4.1.32473.12.9.3.4.1.1", "Profile ID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.9.3.4.1.2", "Access ID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.9.3.4.1.3", "Class", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.4.1.4", "Flowlabel", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.4.1.5", "Source IPv6 Address", KtSyn::Ipv6Address, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.4.1.6", "Destination IPv6 Address", KtSyn::Ipv6Address, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.4.1.7", "Enable Priority", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.3.4.1.8", "Rule Priority", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.4.1.9", "Rule Replace Priority", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.3.4.1.10", "Permit", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::Permit},
-    {"1.3.6.1.4.1.32473.12.9.3.4.1.11", "Port", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.3.4.1.12", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {"1.3.6.1.4.1.32473.12.9.3.4.1.14", "Rx Rate", KtSyn::Integer, KtAcc::ReadWrite},
-    {},
-};
-// Thirteen variables and the end record.
-static_assert(std::size(kIpv6Rule) == 13 + 1, "the IPv6 rule table holds 13 variables");
+using namespace SecurityTables::Ipv6Rule;
 
 enum : int {
     kRuleId, kAccessId, kClass, kFlowLabel, kSourceAddress, kDestAddress, kEnablePriority, kPriority,

@@ -1,4 +1,5 @@
 #include "dialogs/security/MethodListForms.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "KtNML/KtBoundRow.h"
 
@@ -24,55 +25,7 @@ namespace {
 
 using namespace MethodListRules;
 
-// The methods a list may name; position 5 is the list's own local database.
-const KtOptionList kLoginTypes({{1, "tacacs"},
-                                {2, "xtacacs"},
-                                {3, "tacacs-plus"},
-                                {4, "radius"},
-                                {5, "server-group"},
-                                {6, "local"},
-                                {8, "none"},
-                                {9, "other"}});
-const KtOptionList kEnableTypes({{1, "tacacs"},
-                                 {2, "xtacacs"},
-                                 {3, "tacacs-plus"},
-                                 {4, "radius"},
-                                 {5, "server-group"},
-                                 {7, "local-enable"},
-                                 {8, "none"},
-                                 {9, "other"}});
-
-const KtSNMPVarDef kLoginTable[] = {
-    {"1.3.6.1.4.1.32473.12.5.3.1.1", "AAC Login Method List Name", KtSyn::DisplayStr, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.5.3.1.2", "Method1 Type", KtSyn::Integer, KtAcc::ReadWrite, &kLoginTypes},
-    {"1.3.6.1.4.1.32473.12.5.3.1.3", "Method1 Server Group", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.3.1.4", "Method2 Type", KtSyn::Integer, KtAcc::ReadWrite, &kLoginTypes},
-    {"1.3.6.1.4.1.32473.12.5.3.1.5", "Method2 Server Group", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.3.1.6", "Method3 Type", KtSyn::Integer, KtAcc::ReadWrite, &kLoginTypes},
-    {"1.3.6.1.4.1.32473.12.5.3.1.7", "Method3 Server Group", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.3.1.8", "Method4 Type", KtSyn::Integer, KtAcc::ReadWrite, &kLoginTypes},
-    {"1.3.6.1.4.1.32473.12.5.3.1.9", "Method4 Server Group", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.3.1.10", "MethodList Row Status", KtSyn::Integer, KtAcc::ReadWrite,
-     &AclOptions::RowStatus},
-    {},
-};
-static_assert(std::size(kLoginTable) == 10 + 1, "login method list: ten variables");
-
-const KtSNMPVarDef kEnableTable[] = {
-    {"1.3.6.1.4.1.32473.12.5.4.1.1", "Enable MethodList Name", KtSyn::DisplayStr, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.5.4.1.2", "Enable Method1 Type", KtSyn::Integer, KtAcc::ReadWrite, &kEnableTypes},
-    {"1.3.6.1.4.1.32473.12.5.4.1.3", "Enable Method1 Server Group", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.4.1.4", "Enable Method2 Type", KtSyn::Integer, KtAcc::ReadWrite, &kEnableTypes},
-    {"1.3.6.1.4.1.32473.12.5.4.1.5", "Enable Method2 Server Group", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.4.1.6", "Enable Method3Type", KtSyn::Integer, KtAcc::ReadWrite, &kEnableTypes},
-    {"1.3.6.1.4.1.32473.12.5.4.1.7", "Enable Method3 Server Group", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.4.1.8", "Enable Method4 Type", KtSyn::Integer, KtAcc::ReadWrite, &kEnableTypes},
-    {"1.3.6.1.4.1.32473.12.5.4.1.9", "Enable Method4 Server Group", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.4.1.10", "Enable Method List Row Status", KtSyn::Integer, KtAcc::ReadWrite,
-     &AclOptions::RowStatus},
-    {},
-};
-static_assert(std::size(kEnableTable) == 10 + 1, "enable method list: ten variables");
+using namespace SecurityTables::MethodList;
 
 const QString kNameFormat = QStringLiteral("%s{l15}");
 

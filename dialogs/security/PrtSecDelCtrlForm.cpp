@@ -1,4 +1,5 @@
 #include "dialogs/security/PrtSecDelCtrlForm.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/FormControls.h"
 
@@ -16,16 +17,7 @@
 
 namespace {
 
-constexpr KtOptionPair kActivityPairs[] = {{1, "none"}, {2, "start"}, {}};
-const KtOptionList olDeleteActivity(kActivityPairs);
-
-const KtSNMPVarDef kDelete[] = {
-    {"1.3.6.1.4.1.32473.11.101.1.2.7.2.1", "Delete VLAN Name", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.11.101.1.2.7.2.2", "Delete Port", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.11.101.1.2.7.2.3", "Delete MAC Address", KtSyn::MacAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.11.101.1.2.7.2.4", "Delete Activity", KtSyn::Integer, KtAcc::ReadWrite, &olDeleteActivity},
-    {},
-};
+using namespace SecurityTables::PortSecurityDelete;
 
 constexpr int kVlan = 0, kPort = 1, kMac = 2, kActivity = 3;
 constexpr int kStartPosition = 1;

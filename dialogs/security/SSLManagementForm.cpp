@@ -1,4 +1,5 @@
 #include "dialogs/security/SSLManagementForm.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/FormControls.h"
 
@@ -15,15 +16,7 @@
 
 namespace {
 
-constexpr KtOptionPair kStatePairs[] = {{2, "disabled"}, {3, "enabled"}, {}};
-const KtOptionList olSslState(kStatePairs);
-
-const KtSNMPVarDef kSsl[] = {
-    {"1.3.6.1.4.1.32473.12.7.1.1", "SSL Status Administration", KtSyn::Integer, KtAcc::ReadWrite, &olSslState},
-    {"1.3.6.1.4.1.32473.12.7.1.2", "Cipher Suites", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.7.1.3", "SSL Cache Timeout", KtSyn::Gauge, KtAcc::ReadWrite},
-    {},
-};
+using namespace SecurityTables::Ssl;
 
 constexpr int kState = 0, kSuites = 1, kCacheTimeOut = 2;
 // The weight of each suite in the octet's first hexadecimal digit.

@@ -1,4 +1,5 @@
 #include "dialogs/security/TimeRangeForm.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "KtNML/KtBoundRow.h"
 
@@ -20,15 +21,7 @@
 
 namespace {
 
-const KtSNMPVarDef kTimeRange[] = {
-    {"1.3.6.1.4.1.32473.12.50.3.1.1.1", "Time Range Name", KtSyn::DisplayStr, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.50.3.1.1.2", "Time Range  Week Days", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.50.3.1.1.3", "Time Range Start Time", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.50.3.1.1.4", "Time Range End Time", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.50.3.1.1.5", "Time Range Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {},
-};
-static_assert(std::size(kTimeRange) == 5 + 1, "time range table: five variables");
+using namespace SecurityTables::TimeRange;
 constexpr int kWeekdays = 1, kStart = 2, kEnd = 3, kStatus = 4;
 
 } // namespace

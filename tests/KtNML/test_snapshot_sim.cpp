@@ -1,13 +1,17 @@
 // Snapshot reading and restore writing against the simulator: walks by get-bulk, get-next and
-// SNMPv1, and the order of a restore's SETs when a row is created.
+// SNMPv1, the dedicated dialogs' tables in the file, and the order of a restore's SETs when a
+// row is created.
 #include "KtNML/KtSNMPSession.h"
 #include "KtNML/KtSnapshotIo.h"
+#include "dialogs/tables/DialogTables.h"
 #include "dialogs/tables/SecurityTables.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/SimProcess.h"
 #include "tests/support/TestUtil.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -44,11 +48,12 @@ protected:
         return KtSNMPBuildTarget(p, 1);
     }
 
-    KtSnapshot Read(const testutil::SimProcess& sim, int version, QString* error = nullptr)
+    KtSnapshot Read(const testutil::SimProcess& sim, int version, QString* error = nullptr,
+                    const KtSnapshotPlan* plan = nullptr)
     {
         KtSnapshotReader::Options o;
         o.bulkVarbinds = 4;  // several answers per table
-        KtSnapshotReader reader(*KtSNMPGlobalSession(), Target(sim, version), m_plan, o);
+        KtSnapshotReader reader(*KtSNMPGlobalSession(), Target(sim, version), plan ? *plan : m_plan, o);
         bool finished = false;
         reader.Start([&] { finished = true; });
         EXPECT_TRUE(testutil::waitFor([&] { return finished; }, 30000));
@@ -97,6 +102,57 @@ TEST_F(SnapshotSimTest, BulkNextAndVersionOneReadTheSameObjects)
     QString error;
     Read(faulty, 1, &error);
     EXPECT_TRUE(error.contains("do not increase")) << error.toStdString();
+}
+
+TEST_F(SnapshotSimTest, DialogTablesAreInTheFileAndAbsentOnesLeaveNoGap)
+{
+    const KtSnapshotPlan plan = KtSnapshotPlan::FromSources(KtDialogSnapshotSources());
+    testutil::SimProcess sim;
+    ASSERT_TRUE(sim.start()) << sim.errorText().toStdString();
+    const KtSnapshot bulk = Read(sim, 1, nullptr, &plan);
+    const QString text = KtSnapshotToText(bulk);
+    const QStringList lines = Lines(bulk);
+    for (const char* line : {
+             "1.3.6.1.4.1.32473.11.101.1.2.10.1.0 i 8  # Logic Target Port",           // port mirror
+             "1.3.6.1.4.1.32473.11.101.1.2.10.2.0 x C0000000  # Port Source Ingress",
+             "1.3.6.1.4.1.32473.12.9.3.1.1.15.1.1 i 1  # Row Status",                  // Ethernet ACL rule
+             "1.3.6.1.2.1.17.7.1.3.1.1.4.1.0.17.34.51.68.85.0 i 3  # Status",          // static unicast filter
+             "1.3.6.1.4.1.32473.12.5.10.1.3.10.1.1.1.4 i 1812  # Server Auth Port",   // AAC server
+             "1.3.6.1.4.1.32473.12.15.1.2.0 i 1  # STP Version",
+         })
+        EXPECT_TRUE(lines.contains(QLatin1String(line))) << line;
+    // Secrets are named, never written: not even the one the simulator would give.
+    for (const char* secret : {"1.3.6.1.4.1.32473.12.5.10.1.4 (Server Auth Key)", "1.3.6.1.4.1.32473.12.35.1.3 (Auth PassWord)"})
+        EXPECT_TRUE(bulk.notSaved.contains(QLatin1String(secret))) << secret;
+    EXPECT_FALSE(text.contains("radkey"));
+    EXPECT_FALSE(text.contains("mbapass"));
+    EXPECT_TRUE(lines.filter(QRegularExpression("^1\\.3\\.6\\.1\\.4\\.1\\.32473\\.12\\.5\\.10\\.1\\.4\\.")).isEmpty());
+    // Each object instance once, whichever dialogs name it.
+    EXPECT_EQ(QSet<QString>(lines.begin(), lines.end()).size(), lines.size());
+    EXPECT_EQ(lines.filter(QRegularExpression("^1\\.3\\.6\\.1\\.4\\.1\\.32473\\.12\\.15\\.1\\.2\\.0 ")).size(), 1);
+
+    EXPECT_EQ(Lines(Read(sim, 0, nullptr, &plan)), lines);  // SNMPv1: get-next
+
+    // A VKR-2207 without any of these tables and scalars (it serves its system group only):
+    // endOfMibView, noSuchObject and SNMPv1's noSuchName end each walk and each read, and the
+    // snapshot is read, empty.
+    const QString data = m_dir.filePath("bare.sim");
+    QFile f(data);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("subtree 1.3.6.1.2.1.1\n"
+            "1.3.6.1.2.1.1.2.0 oid 1.3.6.1.4.1.32473.10.101.1\n"
+            "1.3.6.1.2.1.1.5.0 string \"bare\" rw\n");
+    f.close();
+    testutil::SimProcess bare;
+    ASSERT_TRUE(bare.start({"--data", data})) << bare.errorText().toStdString();
+    for (int version : {1, 0}) {
+        QString error;
+        const KtSnapshot none = Read(bare, version, &error, &plan);
+        EXPECT_TRUE(error.isEmpty()) << version << ": " << error.toStdString();
+        EXPECT_EQ(none.header.sysName, QStringLiteral("bare"));
+        EXPECT_TRUE(Lines(none).isEmpty()) << Lines(none).join('\n').toStdString();
+        EXPECT_EQ(none.notSaved, bulk.notSaved);
+    }
 }
 
 TEST_F(SnapshotSimTest, MissingRowsAreCreatedInOneSetElseStepByStep)

@@ -4,8 +4,8 @@
 // build this is also the check that nothing is touched after it has gone.
 #include "dialogs/CompanionEditor.h"
 #include "dialogs/layer2/MBAControlForm.h"
+#include "dialogs/security/EthernetMaskInformationForm.h"
 #include "dialogs/security/IPRuleForm.h"
-#include "dialogs/security/MaskInformationForms.h"
 #include "dialogs/security/RadiusServerForm.h"
 #include "tests/support/SimDialogFixture.h"
 

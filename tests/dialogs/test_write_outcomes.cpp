@@ -2,9 +2,10 @@
 // simulator: a command whose field holds no value sends nothing and names the field; a write
 // the switch refuses stays the last word of its command, after the read that follows it.
 #include "dialogs/layer2/Dot3Forms.h"
+#include "dialogs/layer2/GuestVlanForm.h"
 #include "dialogs/layer2/SnoopingRouterPortsForms.h"
 #include "dialogs/layer2/SpanningTreeAlgorithmForm.h"
-#include "dialogs/layer2/VlanInformationForms.h"
+#include "dialogs/layer2/VLanGeneralInfoForm.h"
 #include "dialogs/security/BulwarkCtrlForm.h"
 #include "tests/support/SimDialogFixture.h"
 

@@ -3,7 +3,8 @@
 // tables and the errors they show, and the scalar dialogs' values and the probe's reset.
 #include "KtNML/KtValueCodec.h"
 #include "dialogs/layer2/BridgeInfoForms.h"
-#include "dialogs/layer2/StpTables.h"
+#include "dialogs/tables/StpTables.h"
+#include "dialogs/layer2/GarpCompletion.h"
 #include "tests/support/SimDialogFixture.h"
 
 #include <QComboBox>

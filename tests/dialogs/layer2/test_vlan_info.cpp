@@ -2,7 +2,10 @@
 // its grids, the 802.1Q base scalars, the port VLAN settings (what Set sends, what it refuses,
 // the port selected again once the walk has ended) and the guest VLAN's Delete.
 #include "dialogs/StackingPortUitForm.h"
-#include "dialogs/layer2/VlanInformationForms.h"
+#include "dialogs/layer2/GuestVlanForm.h"
+#include "dialogs/layer2/VLanCurrentTableForm.h"
+#include "dialogs/layer2/VLanGeneralInfoForm.h"
+#include "dialogs/layer2/VLanPortInfomationForm.h"
 #include "tests/support/SimDialogFixture.h"
 
 #include <QCheckBox>

@@ -2,8 +2,9 @@
 // a Delete send (the simulator's request log), which fields an Add leaves out, the inputs it
 // refuses with nothing sent, and an agent's refusal left standing in the status bar.
 #include "dialogs/security/AclOptions.h"
+#include "dialogs/security/EthernetMaskInformationForm.h"
+#include "dialogs/security/IPMaskInformationForm.h"
 #include "dialogs/security/IPv6MaskInfoForm.h"
-#include "dialogs/security/MaskInformationForms.h"
 #include "tests/support/SimDialogFixture.h"
 
 #include <QComboBox>

@@ -2,7 +2,8 @@
 // sent, the port list and row status each command writes at the address instance, and the
 // blocked table's Delete, one varbind at the VLAN + MAC instance.
 #include "dialogs/StackingPortUitForm.h"
-#include "dialogs/security/IpMacBindingForms.h"
+#include "dialogs/security/IPMACBindingForm.h"
+#include "dialogs/security/IpMacBindBlockedForm.h"
 #include "tests/support/SimDialogFixture.h"
 
 #include <QCheckBox>

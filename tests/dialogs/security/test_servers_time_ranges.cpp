@@ -1,8 +1,9 @@
 // The authentication server table, the server group control and the time ranges against the
 // simulator: what each command sends (the simulator's request log), the inputs refused with
 // nothing sent, and the guard of the asynchronous dialogs while a walk or a write runs.
+#include "dialogs/security/AAASrvCtrlForm.h"
 #include "dialogs/security/AclOptions.h"
-#include "dialogs/security/AuthServerForms.h"
+#include "dialogs/security/ServerInformationForm.h"
 #include "dialogs/security/TimeRangeForm.h"
 #include "tests/support/SimDialogFixture.h"
 

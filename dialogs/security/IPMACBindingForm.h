@@ -1,12 +1,10 @@
 #pragma once
-// The IP-MAC binding table (an IPv4 address tied to a MAC address, ports and a mode: add,
-// change, delete) and the table of hosts the switch has blocked by address binding (view,
-// release one).
+// The IP-MAC binding table: an IPv4 address tied to a MAC address, ports and a mode (add,
+// change, delete).
 #include "dialogs/security/AclDialogBase.h"
 
 class QComboBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
 class TStackingPortUitForm;
@@ -50,33 +48,6 @@ private:
     // One SET of the whole row (MAC, ports, status, mode) at the typed address, then the
     // re-read; the status combo first moved to statusPosition (-1: the status as read).
     void SendBinding(int statusPosition, const std::function<bool()>& check);
-
-    KtSNMPRequest2Edits* m_table = nullptr;
-};
-
-class TIpMacBindBlockedForm : public TAclDialogBase {
-    Q_OBJECT
-public:
-    static const KtDialogType Type;  // its menu command's dialog
-    explicit TIpMacBindBlockedForm(QWidget* owner, bool enlarge = false);
-
-    void btnGetClick();
-    void btnDeleteClick();
-    void btnCloseClick();
-
-    QTreeWidget* ListView1 = nullptr;
-    QComboBox* ComboType = nullptr;  // never shown: the value Delete writes
-    QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* btnGet = nullptr;
-    QPushButton* btnDelete = nullptr;
-    QPushButton* btnClose = nullptr;
-
-protected:
-    void ClearInputs() override {}
-
-private:
-    void BuildControls();
-    void FormCreate();
 
     KtSNMPRequest2Edits* m_table = nullptr;
 };

@@ -1,4 +1,5 @@
-#include "dialogs/security/AuthServerForms.h"
+#include "dialogs/security/ServerInformationForm.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
@@ -15,39 +16,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <iterator>
-
 namespace {
 
-// The protocols a server answers in; the server table and the group control share them.
-const KtOptionList AuthProtocol({{1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"}});
-
-const KtSNMPVarDef kServerTable[] = {
-    {"1.3.6.1.4.1.32473.12.5.10.1.1", "Server IP", KtSyn::IpAddress, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.5.10.1.2", "Server Auth Protocol", KtSyn::Integer, KtAcc::NotAccess, &AuthProtocol},
-    {"1.3.6.1.4.1.32473.12.5.10.1.3", "Server Auth Port", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.10.1.4", "Server Auth Key", KtSyn::DisplayStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.10.1.5", "Server Timeout", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.10.1.6", "Server Retry Count", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.5.10.1.7", "Server Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {},
-};
-static_assert(std::size(kServerTable) == 7 + 1, "server table: seven variables");
+using namespace SecurityTables::AuthServer;
 constexpr int kPort = 2, kKey = 3, kTimeout = 4, kRetry = 5, kRowStatus = 6;
-
-const KtOptionList ServerGroupOperation({{1, "add"}, {2, "delete"}});
-
-const KtSNMPVarDef kServerControl[] = {
-    {"1.3.6.1.4.1.32473.12.5.12.1.1", "AAC Control Server Group Name", KtSyn::DisplayStr, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.5.12.1.2", "AAC Control Server IP Address", KtSyn::IpAddress, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.5.12.1.3", "AAC Control Server Auth Protocol", KtSyn::Integer, KtAcc::NotAccess,
-     &AuthProtocol},
-    {"1.3.6.1.4.1.32473.12.5.12.1.4", "AAC Control Server Row State", KtSyn::Integer, KtAcc::ReadWrite,
-     &ServerGroupOperation},
-    {},
-};
-static_assert(std::size(kServerControl) == 4 + 1, "server control: four variables");
-constexpr int kRowState = 3;
 
 // The chosen option's text; empty with nothing chosen.
 QString Choice(const QComboBox* combo)
@@ -56,8 +28,6 @@ QString Choice(const QComboBox* combo)
 }
 
 } // namespace
-
-// ---- server table ---------------------------------------------------------------------------
 
 const KtDialogType TServerInformationForm::Type = KtDialogType::Of<TServerInformationForm>("Server Information: ");
 
@@ -68,7 +38,6 @@ TServerInformationForm::TServerInformationForm(QWidget* owner, bool enlarge) : T
     SetFormSize(640, 460);
     FormCreate();
 }
-
 
 void TServerInformationForm::BuildControls()
 {
@@ -215,88 +184,4 @@ void TServerInformationForm::DeleteButtonClick()
     if (!RowSelected())
         return;
     RunCommand([&] { DestroyRow(*TableRequest(), kRowStatus, RowComboBox, AclOptions::kDestroyPosition); });
-}
-
-// ---- server group control -------------------------------------------------------------------
-
-const KtDialogType TAAASrvCtrlForm::Type = KtDialogType::Of<TAAASrvCtrlForm>("Server Control: ");
-
-TAAASrvCtrlForm::TAAASrvCtrlForm(QWidget* owner, bool enlarge) : TDialogBase(owner, enlarge)
-{
-    setObjectName(QStringLiteral("AAASrvCtrlForm"));
-    BuildControls();
-    SetFormSize(400, 260);
-    FormCreate();
-}
-
-
-void TAAASrvCtrlForm::BuildControls()
-{
-    using namespace FormControls;
-    auto* outer = new QVBoxLayout(this);
-    auto* form = new QFormLayout;
-    outer->addLayout(form);
-    edtSrvGrpName = Edit(this, form, "edtSrvGrpName", "Server Group Name");
-    edtSrvIP = Edit(this, form, "edtSrvIP", "Server IP Address");
-    cbxAuthPtcl = Combo(this, form, "cbxAuthPtcl", "Server Authentication Protocol");
-    cbxOper = Combo(this, form, "cbxOper", "Operate");
-
-    // Filled by the walk at creation; the form shows none of it.
-    lvOper = new QTreeWidget(this);
-    lvOper->setObjectName(QStringLiteral("lvOper"));
-    lvOper->setVisible(false);
-    outer->addWidget(lvOper);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    btnSet = Button(this, "btnSet", "Set");
-    btnClose = Button(this, "btnClose", "Close");
-    buttons->addWidget(btnSet);
-    buttons->addWidget(btnClose);
-    outer->addLayout(buttons);
-    outer->addStretch();
-
-    stbResult = new QStatusBar(this);
-    stbResult->setObjectName(QStringLiteral("stbResult"));
-    stbResult->setSizeGripEnabled(false);
-    outer->addWidget(stbResult);
-
-    connect(btnSet, &QPushButton::clicked, this, [this] { btnSetClick(); });
-    connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
-}
-
-void TAAASrvCtrlForm::FormCreate()
-{
-    m_control = &AddRequest(kServerControl, KtItem::MVT_UMV, 3, QStringLiteral("aacServerControlTable"));
-    m_control->RefreshAfterSet = false;
-    m_control->SetStatusTarget(stbResult);
-    RunOperation(*m_control, [this] {
-        m_control->BindListView(lvOper, false);
-        m_control->BindFormatted(0, QStringLiteral("%s{l15}"), {edtSrvGrpName});
-        m_control->BindFormatted(1, QStringLiteral("%s{l16}"), {edtSrvIP});
-        m_control->Bind(2, cbxAuthPtcl);
-        m_control->Bind(kRowState, cbxOper);
-        WatchGetDone(*m_control);
-        m_control->Get();
-    });
-}
-
-bool TAAASrvCtrlForm::CheckInputs()
-{
-    return Require(!edtSrvGrpName->text().isEmpty(), kNoGroup) && Require(!edtSrvIP->text().isEmpty(), kNoIp)
-           && Require(cbxAuthPtcl->currentIndex() >= 0, kNoProtocol)
-           && Require(cbxOper->currentIndex() >= 0, kNoOperation)
-           // The name and the address make the instance: they must be what they claim.
-           && CheckEdits(*m_control, {0, 1}) && Require(InputChecks::IsIpv4Text(edtSrvIP->text()), kBadIp);
-}
-
-void TAAASrvCtrlForm::btnSetClick()
-{
-    // The inputs stay, so that the same group can be given the next server.
-    RunOperation(*m_control, [this] { SendColumn(*m_control, kRowState); }, [this] { return CheckInputs(); });
-}
-
-void TAAASrvCtrlForm::btnCloseClick()
-{
-    close();
 }

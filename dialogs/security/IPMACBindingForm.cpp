@@ -1,4 +1,5 @@
-#include "dialogs/security/IpMacBindingForms.h"
+#include "dialogs/security/IPMACBindingForm.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/FormControls.h"
 #include "dialogs/InputChecks.h"
@@ -19,36 +20,11 @@ namespace {
 constexpr int kBoxesPerUnit = 32, kColumns = 12;
 constexpr const char* kModel = "VKR-2207";
 constexpr int kModelPorts = 10;
-
-const KtOptionList olMode({{1, "arp"}, {2, "acl"}});
-const KtOptionList olBlockedType({{2, "blockByAddrBind"}, {3, "delete"}});
-
-const KtSNMPVarDef kBinding[] = {
-    {"1.3.6.1.4.1.32473.12.23.4.1.1.1", "IP Index", KtSyn::IpAddress, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.23.4.1.1.2", "MAC Address", KtSyn::MacAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.23.4.1.1.3", "Ports", KtSyn::BitStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.23.4.1.1.4", "Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {"1.3.6.1.4.1.32473.12.23.4.1.1.5", "Mode", KtSyn::Integer, KtAcc::ReadWrite, &olMode},
-    {},
-};
+using namespace SecurityTables::IpMacBinding;
 constexpr int kIp = 0, kMac = 1, kPorts = 2, kStatus = 3, kMode = 4;
-
-const KtSNMPVarDef kBlocked[] = {
-    {"1.3.6.1.4.1.32473.12.23.4.2.1.1", "Blocked VID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.23.4.2.1.2", "Blocked MAC Address", KtSyn::MacAddress, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.23.4.2.1.3", "Blocked VLAN Name", KtSyn::DisplayStr, KtAcc::ReadOnly},
-    {"1.3.6.1.4.1.32473.12.23.4.2.1.4", "Blocked Port", KtSyn::Integer, KtAcc::ReadOnly},
-    {"1.3.6.1.4.1.32473.12.23.4.2.1.5", "Blocked Type", KtSyn::Integer, KtAcc::ReadWrite, &olBlockedType},
-    {},
-};
-constexpr int kBlockedType = 4;
-constexpr int kDeletePosition = 1;
-
 using FormControls::Button;
 
 } // namespace
-
-// ---- binding table ------------------------------------------------------------------------
 
 const KtDialogType TIPMACBindingForm::Type = KtDialogType::Of<TIPMACBindingForm>("IP-MAC Binding: ");
 
@@ -59,7 +35,6 @@ TIPMACBindingForm::TIPMACBindingForm(QWidget* owner, bool enlarge) : TAclDialogB
     SetFormSize(640, 520);
     FormCreate();
 }
-
 
 void TIPMACBindingForm::BuildControls()
 {
@@ -172,75 +147,6 @@ void TIPMACBindingForm::btnDeleteClick()
 }
 
 void TIPMACBindingForm::btnCloseClick()
-{
-    close();
-}
-
-// ---- blocked table ------------------------------------------------------------------------
-
-const KtDialogType TIpMacBindBlockedForm::Type = KtDialogType::Of<TIpMacBindBlockedForm>("IP-MAC Binding Blocked: ");
-
-TIpMacBindBlockedForm::TIpMacBindBlockedForm(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge)
-{
-    setObjectName(QStringLiteral("IpMacBindBlockedForm"));
-    BuildControls();
-    SetFormSize(560, 400);
-    FormCreate();
-}
-
-
-void TIpMacBindBlockedForm::BuildControls()
-{
-    auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
-    outer->addLayout(top, 1);
-    ListView1 = new QTreeWidget(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    top->addWidget(ListView1, 1);
-    ComboType = new QComboBox(this);
-    ComboType->setObjectName(QStringLiteral("ComboType"));
-    ComboType->setVisible(false);
-
-    btnGet = Button(this, "btnGet", "Refresh");
-    btnDelete = Button(this, "btnDelete", "Delete");
-    btnClose = Button(this, "btnClose", "Close");
-    FormControls::ButtonColumn(top, {btnGet, btnDelete, btnClose});
-
-    Memo1 = FormControls::StatusMemo(this, "Memo1");
-    outer->addWidget(Memo1);
-
-    connect(btnGet, &QPushButton::clicked, this, [this] { btnGetClick(); });
-    connect(btnDelete, &QPushButton::clicked, this, [this] { btnDeleteClick(); });
-    connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
-}
-
-void TIpMacBindBlockedForm::FormCreate()
-{
-    m_table = &AddTableRequest(kBlocked, 2, QStringLiteral("ipMacBindBlockedTable"), ListView1);
-    m_table->SetStatusTarget(Memo1);
-    m_table->Bind(kBlockedType, ComboType);
-    SetStateControls({btnDelete}, {});
-    Reload();
-}
-
-void TIpMacBindBlockedForm::btnGetClick()
-{
-    if (m_table->Busy())
-        return;
-    Reload();
-}
-
-void TIpMacBindBlockedForm::btnDeleteClick()
-{
-    if (m_table->Busy() || !RowSelected())
-        return;
-    RunCommand([this] {
-        ComboType->setCurrentIndex(kDeletePosition);
-        SendColumn(*m_table, kBlockedType);
-    });
-}
-
-void TIpMacBindBlockedForm::btnCloseClick()
 {
     close();
 }

@@ -1,4 +1,4 @@
-#include "dialogs/layer2/StpTables.h"
+#include "dialogs/tables/StpTables.h"
 
 #include "KtNML/KtOptionList.h"
 
@@ -55,9 +55,3 @@ const KtSNMPVarDef kMstpSettings[] = {
 };
 
 } // namespace StpTables
-
-TGarpCompletion& GarpCompletion()
-{
-    static TGarpCompletion flags;
-    return flags;
-}

@@ -1,24 +1,18 @@
 #pragma once
-// The authentication servers the switch asks (TACACS, XTACACS, TACACS+, RADIUS):
-//  - TServerInformationForm: the server table, keyed by address and protocol, in a list;
-//    Add creates a server, Edit changes or destroys the selected one, Delete removes it. One
-//    synchronous request, the list-and-key pattern of the access-control dialogs.
-//  - TAAASrvCtrlForm: adds a server to a server group or takes it out of one: one SET of the
-//    row state at the instance group name, address, protocol. Asynchronous; its table is walked
-//    at creation into a list nobody sees, and Set waits until that walk (or the previous Set)
-//    has ended.
+// The authentication servers the switch asks (TACACS, XTACACS, TACACS+, RADIUS): the server
+// table, keyed by address and protocol, in a list; Add creates a server, Edit changes or
+// destroys the selected one, Delete removes it. One synchronous request, the list-and-key
+// pattern of the access-control dialogs.
 #include "dialogs/security/AclDialogBase.h"
 
 #include <QString>
 
-#include <optional>
 #include <set>
 
 class QComboBox;
 class QLineEdit;
 class QLabel;
 class QPushButton;
-class QStatusBar;
 class QTreeWidget;
 
 class TServerInformationForm : public TAclDialogBase {
@@ -68,38 +62,4 @@ private:
     // The keys and the variables about to be sent pass their edits' constraints.
     bool CheckSent(const std::set<int>& leftOut);
     bool CheckKeys(bool focus);
-};
-
-class TAAASrvCtrlForm : public TDialogBase {
-    Q_OBJECT
-public:
-    static const KtDialogType Type;  // its menu command's dialog
-    explicit TAAASrvCtrlForm(QWidget* owner, bool enlarge = false);
-
-    static inline const QString kNoGroup = QStringLiteral("Please input Server Group Name.");
-    static inline const QString kNoIp = QStringLiteral("Please input Server IP Address.");
-    static inline const QString kNoProtocol = QStringLiteral("Please choose Server Authentication Protocol.");
-    static inline const QString kNoOperation = QStringLiteral("Please choose Operate.");
-    static inline const QString kBadIp = QStringLiteral("Please input a valid ip");
-
-    void btnSetClick();
-    void btnCloseClick();
-
-    KtSNMPRequest2Edits* ControlRequest() const { return m_control; }
-
-    QLineEdit* edtSrvGrpName = nullptr;
-    QLineEdit* edtSrvIP = nullptr;
-    QComboBox* cbxAuthPtcl = nullptr;
-    QComboBox* cbxOper = nullptr;
-    QTreeWidget* lvOper = nullptr;
-    QPushButton* btnSet = nullptr;
-    QPushButton* btnClose = nullptr;
-    QStatusBar* stbResult = nullptr;
-
-private:
-    void BuildControls();
-    void FormCreate();
-    bool CheckInputs();
-
-    KtSNMPRequest2Edits* m_control = nullptr;
 };

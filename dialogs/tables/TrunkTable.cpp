@@ -1,4 +1,4 @@
-#include "dialogs/layer2/TrunkTable.h"
+#include "dialogs/tables/TrunkTable.h"
 
 namespace TrunkTable {
 

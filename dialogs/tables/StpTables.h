@@ -1,8 +1,7 @@
 #pragma once
 // Definitions the spanning-tree and bridge dialogs share: the spanning tree's switch-wide
-// scalars (the algorithm state and the bridge settings of the protocol version in use), the
-// bridge port number column, and the completion flags of the GARP timer and port capability
-// dialogs.
+// scalars (the algorithm state and the bridge settings of the protocol version in use) and the
+// bridge port number column. Free of widgets: configuration snapshots read them too.
 #include "KtNML/KtSNMPVarList.h"
 
 class KtOptionList;
@@ -38,11 +37,3 @@ constexpr KtSNMPVarDef Dot1dBasePort(const char* label = "Port Number", std::int
 }
 
 } // namespace StpTables
-
-// The completion flags the GARP timer dialog shares with the port capability dialog: a walk of
-// either sets both when it ends, and neither refreshes while one of them is clear.
-struct TGarpCompletion {
-    bool GetComplete = true;
-    bool SetComplete = true;
-};
-TGarpCompletion& GarpCompletion();

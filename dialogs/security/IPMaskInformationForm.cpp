@@ -1,8 +1,10 @@
-#include "dialogs/security/MaskInformationForms.h"
+#include "dialogs/security/IPMaskInformationForm.h"
+#include "dialogs/tables/SecurityTables.h"
 
 #include "dialogs/InputChecks.h"
 #include "dialogs/FormControls.h"
 #include "dialogs/security/AclOptions.h"
+#include "dialogs/security/MaskFormParts.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -12,254 +14,18 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <iterator>
-
 namespace {
 
-// Ethernet masks (access profiles on MAC addresses, VLAN, 802.1p and Ethernet type).
-const KtSNMPVarDef kEthernetMask[] = {
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.1", "Ethernet Mask ID ", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.2", "Use VLAN", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.3", "MAC Address Mask State", KtSyn::Integer, KtAcc::ReadWrite,
-     &AclOptions::MacMaskState},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.4", "MAC Address Mask Sourcc", KtSyn::MacAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.5", "MAC Address Mask Destination", KtSyn::MacAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.6", "Use 8021p", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.7", "Use Ethernet Type", KtSyn::Integer, KtAcc::ReadWrite,
-     &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.8", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.9", "Owner", KtSyn::Integer, KtAcc::ReadOnly, &AclOptions::Owner},
-    {"1.3.6.1.4.1.32473.12.9.2.1.1.10", "Unused Rule Entries", KtSyn::Integer, KtAcc::ReadOnly},
-    {},
-};
-static_assert(std::size(kEthernetMask) == 10 + 1, "Ethernet mask: ten variables");
-constexpr int kEthUseVlan = 1, kEthState = 2, kEthSrc = 3, kEthDst = 4, kEthUse8021p = 5, kEthUseType = 6,
-              kEthRowStatus = 7;
+using namespace SecurityTables::MaskInformation;
 
-// IP masks (access profiles on IPv4 addresses, DSCP, the protocol and its own fields).
-const KtSNMPVarDef kIpMask[] = {
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.1", "Profile ID", KtSyn::Integer, KtAcc::NotAccess},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.2", "Use VLAN", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.3", "Address Mask State", KtSyn::Integer, KtAcc::ReadWrite,
-     &AclOptions::IpMaskState},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.4", "Source IP Address Mask", KtSyn::IpAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.5", "Destination IP Address Mask", KtSyn::IpAddress, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.6", "Use DSCP", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnabledDisabled},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.7", "Use Protocol Type", KtSyn::Integer, KtAcc::ReadWrite,
-     &AclOptions::ProtocolType},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.8", "ICMP Option", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::IcmpOption},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.9", "IGMP Option", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnableDisable},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.10", "TCP Option", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::PortOption},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.11", "UDP Option", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::PortOption},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.12", "TCP or UDP Source Port Mask", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.13", "TCP or UDP Destination Port Mask", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.14", "TCP Flag Bit", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::EnableDisable},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.15", "TCP Flag Bit Mask", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.16", "Protocol ID Option", KtSyn::Integer, KtAcc::ReadWrite,
-     &AclOptions::EnableDisable},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.17", "Protocol ID", KtSyn::Integer, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.18", "Protocol ID Mask", KtSyn::OctetStr, KtAcc::ReadWrite},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.19", "Row Status", KtSyn::Integer, KtAcc::ReadWrite, &AclOptions::RowStatus},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.20", "Owner", KtSyn::Integer, KtAcc::ReadOnly, &AclOptions::Owner},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.21", "Source MAC Address Mask", KtSyn::MacAddress, KtAcc::ReadOnly},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1.22", "Unused Rule Entries", KtSyn::Integer, KtAcc::ReadOnly},
-    {},
-};
-static_assert(std::size(kIpMask) == 22 + 1, "IP mask: twenty-two variables");
 constexpr int kIpUseVlan = 1, kIpState = 2, kIpSrc = 3, kIpDst = 4, kIpUseDscp = 5, kIpProtocol = 6, kIpIcmp = 7,
               kIpIgmp = 8, kIpTcpOption = 9, kIpUdpOption = 10, kIpSrcPortMask = 11, kIpDstPortMask = 12,
               kIpTcpFlagOption = 13, kIpTcpFlagMask = 14, kIpProtoIdOption = 15, kIpProtoId = 16,
               kIpProtoIdMask = 17, kIpRowStatus = 18, kIpOwner = 19, kIpSrcMac = 20, kIpEntries = 21;
 
-// The chosen option's text; empty with nothing chosen.
-QString Choice(const QComboBox* combo)
-{
-    return combo->currentIndex() < 0 ? QString() : combo->currentText();
-}
-
-// The key and the variables about to be sent: what the edit constraints check.
-std::vector<int> KeyAndSent(const KtSNMPVarList& list, const std::set<int>& leftOut)
-{
-    std::vector<int> columns{0};
-    for (int i : TAclDialogBase::WritableExcept(list, leftOut))
-        columns.push_back(i);
-    return columns;
-}
-
-// The list, the form beside it and the buttons on the right; the status bar below.
-struct Frame {
-    QHBoxLayout* top;
-    QVBoxLayout* left;
-    QVBoxLayout* buttons;
-    QVBoxLayout* outer;
-};
-
-Frame MakeFrame(QWidget* form)
-{
-    Frame f{};
-    f.outer = new QVBoxLayout(form);
-    f.top = new QHBoxLayout;
-    f.outer->addLayout(f.top, 1);
-    f.left = new QVBoxLayout;
-    f.top->addLayout(f.left, 1);
-    f.buttons = new QVBoxLayout;
-    f.top->addLayout(f.buttons);
-    return f;
-}
-
-QTreeWidget* ListView(QWidget* parent, QVBoxLayout* layout)
-{
-    auto* view = new QTreeWidget(parent);
-    view->setObjectName(QStringLiteral("ListView1"));
-    layout->addWidget(view, 1);
-    return view;
-}
+using namespace MaskFormParts;
 
 } // namespace
-
-// ---- Ethernet masks ------------------------------------------------------------------------
-
-const KtDialogType TEthernetMaskInformationForm::Type = KtDialogType::Of<TEthernetMaskInformationForm>("Ethernet Mask Information: ");
-
-TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget* owner, bool enlarge) : TAclDialogBase(owner, enlarge)
-{
-    setObjectName(QStringLiteral("EthernetMaskInformationForm"));
-    BuildControls();
-    SetFormSize(760, 520);
-    FormCreate();
-}
-
-
-void TEthernetMaskInformationForm::BuildControls()
-{
-    using namespace FormControls;
-    const Frame f = MakeFrame(this);
-    ListView1 = ListView(this, f.left);
-    auto* form = new QFormLayout;
-    f.left->addLayout(form);
-    IDEdit = Edit(this, form, "IDEdit", "Ethernet Mask ID");
-    UseVLanComBo = Combo(this, form, "UseVLanComBo", "Use VLAN");
-    MacMaskStateComBo = Combo(this, form, "MacMaskStateComBo", "MAC Address Mask State");
-    MacAddMaskSourceEdit = Edit(this, form, "MacAddMaskSourceEdit", "MAC Address Mask Source");
-    MacMaskDstEdit = Edit(this, form, "MacMaskDstEdit", "MAC Address Mask Destination");
-    Use8021pComBo = Combo(this, form, "Use8021pComBo", "Use 8021p");
-    UseEthTypeCombo = Combo(this, form, "UseEthTypeCombo", "Use Ethernet Type");
-    RowStatusComBo = Combo(this, form, "RowStatusComBo", "Row Status");
-    cbxOwner = Combo(this, form, "cbxOwner", "Owner", true);
-    EntiesEdit = Edit(this, form, "EntiesEdit", "Unused Rule Entries", true);
-
-    BT_Get = Button(this, "BT_Get", "Refresh");
-    AddBtn = Button(this, "AddBtn", "Add");
-    BT_Delete = Button(this, "BT_Delete", "Delete");
-    SetBtn = Button(this, "SetBtn", "Set");
-    SetBtn->setVisible(false);  // a mask is never changed
-    for (QPushButton* b : {BT_Get, AddBtn, BT_Delete, SetBtn})
-        f.buttons->addWidget(b);
-    f.buttons->addStretch();
-    AddStatusBar(f.outer);
-
-    connect(BT_Get, &QPushButton::clicked, this, [this] { BT_GetClick(); });
-    connect(AddBtn, &QPushButton::clicked, this, [this] { AddBtnClick(); });
-    connect(BT_Delete, &QPushButton::clicked, this, [this] { BT_DeleteClick(); });
-}
-
-void TEthernetMaskInformationForm::FormCreate()
-{
-    KtSNMPRequest2Edits& table = AddTableRequest(kEthernetMask, 1, QStringLiteral("aclEthernetMaskTable"), ListView1);
-    table.BindFormatted(0, QStringLiteral("%i{n1x200}"), {IDEdit});
-    table.Bind(kEthUseVlan, UseVLanComBo);
-    table.Bind(kEthState, MacMaskStateComBo);
-    table.BindFormatted(kEthSrc, QStringLiteral("%s"), {MacAddMaskSourceEdit});
-    table.BindFormatted(kEthDst, QStringLiteral("%s"), {MacMaskDstEdit});
-    table.Bind(kEthUse8021p, Use8021pComBo);
-    table.Bind(kEthUseType, UseEthTypeCombo);
-    table.Bind(kEthRowStatus, RowStatusComBo);
-    table.Bind(8, cbxOwner);
-    table.BindFormatted(9, QStringLiteral("%i"), {EntiesEdit});
-
-    UseVLanComBo->setCurrentIndex(0);     // enabled
-    Use8021pComBo->setCurrentIndex(1);    // disabled
-    MacMaskStateComBo->setCurrentIndex(0);  // other
-    UseEthTypeCombo->setCurrentIndex(1);  // disabled
-    RowStatusComBo->setCurrentIndex(AclOptions::kCreateAndGoPosition);
-
-    SetStateControls({BT_Delete}, {AddBtn, IDEdit});
-    Reload();
-}
-
-void TEthernetMaskInformationForm::ClearInputs()
-{
-    IDEdit->clear();
-    MacMaskDstEdit->clear();
-    MacAddMaskSourceEdit->clear();
-    EntiesEdit->clear();
-}
-
-std::set<int> TEthernetMaskInformationForm::LeftOut() const
-{
-    std::set<int> out;
-    if (Choice(UseVLanComBo).isEmpty())
-        out.insert(kEthUseVlan);
-    if (Choice(Use8021pComBo).isEmpty())
-        out.insert(kEthUse8021p);
-    // The state goes out whenever one is chosen; it decides which address masks go with it.
-    const QString state = Choice(MacMaskStateComBo);
-    if (state.isEmpty())
-        out.insert({kEthState, kEthSrc, kEthDst});
-    else if (state == "other")
-        out.insert({kEthSrc, kEthDst});
-    else if (state == "dst-mac-addr")
-        out.insert(kEthSrc);
-    else if (state == "src-mac-addr")
-        out.insert(kEthDst);
-    if (MacMaskDstEdit->text().isEmpty())
-        out.insert(kEthDst);
-    if (MacAddMaskSourceEdit->text().isEmpty())
-        out.insert(kEthSrc);
-    if (Choice(UseEthTypeCombo).isEmpty())
-        out.insert(kEthUseType);
-    if (Choice(RowStatusComBo).isEmpty())
-        out.insert(kEthRowStatus);
-    return out;
-}
-
-bool TEthernetMaskInformationForm::ValidateInputs(const std::set<int>& leftOut)
-{
-    if (!RequireAt(!IDEdit->text().isEmpty(), kNoId, IDEdit))
-        return false;
-    // Every address mask about to be sent, the destination first.
-    for (const auto& [column, edit] : {std::pair{kEthDst, MacMaskDstEdit}, std::pair{kEthSrc, MacAddMaskSourceEdit}})
-        if (!leftOut.contains(column) && !RequireAt(InputChecks::IsMacText(edit->text()), kBadMac, edit))
-            return false;
-    return CheckEdits(*TableRequest(), KeyAndSent(TableRequest()->VarList(), leftOut));
-}
-
-void TEthernetMaskInformationForm::BT_GetClick()
-{
-    Reload();
-}
-
-void TEthernetMaskInformationForm::AddBtnClick()
-{
-    std::set<int> leftOut;
-    RunCommand([&] { SendAllBut(*TableRequest(), leftOut); },
-               [&] {
-                   if (!RequireNewKey({IDEdit->text()}, kDuplicate, IDEdit) || !RequireCreateAndGo(RowStatusComBo))
-                       return false;
-                   leftOut = LeftOut();
-                   return ValidateInputs(leftOut);
-               });
-}
-
-void TEthernetMaskInformationForm::BT_DeleteClick()
-{
-    // Only a selected row has its key in the ID edit.
-    if (!RowSelected())
-        return;
-    RunCommand([&] { DestroyRow(*TableRequest(), kEthRowStatus, RowStatusComBo, AclOptions::kDestroyPosition); });
-}
-
-// ---- IP masks ------------------------------------------------------------------------------
 
 const KtDialogType TIPMaskInformationForm::Type = KtDialogType::Of<TIPMaskInformationForm>("IP Mask Information: ");
 
@@ -270,7 +36,6 @@ TIPMaskInformationForm::TIPMaskInformationForm(QWidget* owner, bool enlarge) : T
     SetFormSize(900, 600);
     FormCreate();
 }
-
 
 void TIPMaskInformationForm::BuildControls()
 {

@@ -1,0 +1,7 @@
+#include "dialogs/layer2/GarpCompletion.h"
+
+TGarpCompletion& GarpCompletion()
+{
+    static TGarpCompletion flags;
+    return flags;
+}
