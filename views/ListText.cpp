@@ -41,6 +41,8 @@ QString Join(const QStringList& captions, const std::vector<QStringList>& rows, 
 enum Rank { kNumber, kIpv4, kIpv6, kMac, kText, kBlank };
 
 using Key = SortKey;
+// Digits of a whole part that SortKey::wholeValue holds: 10^19 - 1 fits in 64 bits.
+constexpr qsizetype kWholeDigits = 19;
 
 QString StripLeadingZeros(const QString& digits)
 {
@@ -176,6 +178,9 @@ SortKey MakeSortKey(const QString& cell)
         key.rank = kText;
         key.text = text;
     }
+    if (key.rank == kNumber && key.whole.size() <= kWholeDigits)
+        for (QChar digit : key.whole)
+            key.wholeValue = key.wholeValue * 10 + std::uint64_t(digit.unicode() - u'0');
     return key;
 }
 
@@ -207,7 +212,10 @@ int CompareNumbers(const Key& a, const Key& b)
 {
     if (a.negative != b.negative)
         return a.negative ? -1 : 1;
-    int magnitude = CompareWhole(a.whole, b.whole);
+    // Sorting a long list compares numbers mostly: by value where both fit in 64 bits.
+    int magnitude = a.whole.size() <= kWholeDigits && b.whole.size() <= kWholeDigits
+        ? Sign(a.wholeValue, b.wholeValue)
+        : CompareWhole(a.whole, b.whole);
     if (magnitude == 0)
         magnitude = Sign(QString::compare(a.fraction, b.fraction), 0);
     if (magnitude != 0)
@@ -276,6 +284,45 @@ bool IsBlankKey(const SortKey& key)
 int NaturalCompare(const QString& a, const QString& b)
 {
     return CompareKeys(MakeSortKey(a), MakeSortKey(b));
+}
+
+PackedKey PackSortKey(const SortKey& key)
+{
+    PackedKey packed;
+    packed.rank = key.rank;
+    packed.blank = key.rank == kBlank;
+    switch (Rank(key.rank)) {
+    case kNumber:
+        // Negative numbers first, the larger magnitude first among them.
+        packed.exact = key.fraction.isEmpty() && key.unit.isEmpty() && key.whole.size() <= kWholeDigits;
+        packed.first = key.negative ? 0 : 1;
+        packed.second = key.negative ? ~key.wholeValue : key.wholeValue;
+        break;
+    case kIpv4:
+    case kIpv6:
+    case kMac:
+        packed.exact = true;
+        for (std::size_t i = 0; i < 4; ++i) {
+            packed.first = packed.first << 16 | key.address[i];
+            packed.second = packed.second << 16 | key.address[i + 4];
+        }
+        break;
+    case kText:
+    case kBlank:
+        break;
+    }
+    return packed;
+}
+
+int ComparePacked(const PackedKey& pa, const SortKey& a, const PackedKey& pb, const SortKey& b)
+{
+    if (pa.rank != pb.rank)
+        return Sign(pa.rank, pb.rank);
+    if (pa.exact && pb.exact) {
+        if (const int order = pa.first != pb.first ? Sign(pa.first, pb.first) : Sign(pa.second, pb.second))
+            return order;
+    }
+    return CompareKeys(a, b);  // equal by value (the cells decide), or not packed
 }
 
 int CompareKeys(const SortKey& ka, const SortKey& kb)

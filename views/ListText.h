@@ -34,6 +34,7 @@ struct SortKey {
     // zeros (as text, so 64-bit counters compare exactly), and its unit.
     bool negative = false;
     QString whole;
+    std::uint64_t wholeValue = 0;  // whole as a number, where it has at most 19 digits
     QString fraction;
     QString unit;
     // An address, most significant part first.
@@ -44,6 +45,20 @@ struct SortKey {
 SortKey MakeSortKey(const QString& cell);
 // NaturalCompare of the cells the keys were made from.
 int CompareKeys(const SortKey& a, const SortKey& b);
+
+// A key's place in two 64-bit numbers where they decide its order among keys of its kind
+// (numbers of up to 19 digits without a fraction or unit, addresses): sorting a long list
+// compares these side by side, and reads the keys themselves only for the rest.
+struct PackedKey {
+    int rank = 0;
+    bool blank = false;  // IsBlankKey of the key
+    bool exact = false;  // first and second decide the order against another exact key of the rank
+    std::uint64_t first = 0;
+    std::uint64_t second = 0;
+};
+PackedKey PackSortKey(const SortKey& key);
+// CompareKeys(a, b), from the packed forms where they decide it.
+int ComparePacked(const PackedKey& pa, const SortKey& a, const PackedKey& pb, const SortKey& b);
 
 // Whether a cell sorts as blank (empty or white space): such cells stay last in either order.
 bool IsBlank(const QString& cell);

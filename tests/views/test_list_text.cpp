@@ -104,6 +104,32 @@ TEST(NaturalOrder, IsAStrictWeakOrderOverAMixedSample)
     }
 }
 
+// Long lists are sorted by the packed keys: they must order every pair as the keys do,
+// at the ends of the 64-bit range and where only the text tells two values apart.
+TEST(NaturalOrder, PackedKeysOrderAsTheKeys)
+{
+    const QStringList sample{"0",          "00",        "-0",         "1",          "-1",        "9",
+                             "10",         "010",       "-10",        "+10",        "1.5",       "-1.5",
+                             "5 Mbps",     "5%",        "4294967295", "4294967296", "9999999999999999999",
+                             "10000000000000000000",    "18446744073709551615",     "-9999999999999999999",
+                             "0.0.0.0",    "255.255.255.255",        "10.0.0.9",   "10.0.0.10", "::",
+                             "::1",        "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff",  "fe80::1",
+                             "00-00-00-00-00-00",       "ff:ff:ff:ff:ff:ff",        "0011223344aa",
+                             "abc",        "ABC",       "Port 2",     "Port 10",    "",          " "};
+    std::vector<ListText::SortKey> keys;
+    std::vector<ListText::PackedKey> packed;
+    for (const QString& cell : sample) {
+        keys.push_back(ListText::MakeSortKey(cell));
+        packed.push_back(ListText::PackSortKey(keys.back()));
+    }
+    const auto sign = [](int v) { return (v > 0) - (v < 0); };
+    for (std::size_t a = 0; a < keys.size(); ++a)
+        for (std::size_t b = 0; b < keys.size(); ++b)
+            EXPECT_EQ(sign(ListText::ComparePacked(packed[a], keys[a], packed[b], keys[b])),
+                      sign(ListText::CompareKeys(keys[a], keys[b])))
+                << sample[qsizetype(a)].toStdString() << " / " << sample[qsizetype(b)].toStdString();
+}
+
 TEST(NaturalOrder, SortsAColumnOfEachKind)
 {
     const std::vector<std::pair<QStringList, QStringList>> columns = {
