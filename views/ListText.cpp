@@ -314,15 +314,19 @@ PackedKey PackSortKey(const SortKey& key)
     return packed;
 }
 
-int ComparePacked(const PackedKey& pa, const SortKey& a, const PackedKey& pb, const SortKey& b)
+int ComparePacked(const PackedKey& pa, const QString& cellA, const SortKey* fullA, const PackedKey& pb,
+                  const QString& cellB, const SortKey* fullB)
 {
     if (pa.rank != pb.rank)
         return Sign(pa.rank, pb.rank);
     if (pa.exact && pb.exact) {
         if (const int order = pa.first != pb.first ? Sign(pa.first, pb.first) : Sign(pa.second, pb.second))
             return order;
+        return Sign(QString::compare(cellA, cellB), 0);  // equal by value: the cells decide
     }
-    return CompareKeys(a, b);  // equal by value (the cells decide), or not packed
+    if (fullA && fullB)
+        return CompareKeys(*fullA, *fullB);
+    return CompareKeys(fullA ? *fullA : MakeSortKey(cellA), fullB ? *fullB : MakeSortKey(cellB));
 }
 
 int CompareKeys(const SortKey& ka, const SortKey& kb)

@@ -57,8 +57,11 @@ struct PackedKey {
     std::uint64_t second = 0;
 };
 PackedKey PackSortKey(const SortKey& key);
-// CompareKeys(a, b), from the packed forms where they decide it.
-int ComparePacked(const PackedKey& pa, const SortKey& a, const PackedKey& pb, const SortKey& b);
+// CompareKeys of the keys of two cells, from their packed keys and the cells (on a tie);
+// fullA / fullB: the cell's whole key, needed only where its packed key is not exact (null
+// there: it is made again from the cell).
+int ComparePacked(const PackedKey& pa, const QString& cellA, const SortKey* fullA, const PackedKey& pb,
+                  const QString& cellB, const SortKey* fullB);
 
 // Whether a cell sorts as blank (empty or white space): such cells stay last in either order.
 bool IsBlank(const QString& cell);

@@ -274,32 +274,27 @@ void TListViewTools::Reorder(std::vector<RowCache*> order)
     m_rows = std::move(order);
 }
 
-const ListText::SortKey& TListViewTools::KeyOf(RowCache& cache)
+TListViewTools::RowCache& TListViewTools::KeyOf(RowCache& cache)
 {
     if (!cache.hasKey) {
-        cache.key = ListText::MakeSortKey(cache.item->text(m_sortColumn));
+        cache.cell = cache.item->text(m_sortColumn);
+        ListText::SortKey key = ListText::MakeSortKey(cache.cell);
+        cache.packed = ListText::PackSortKey(key);
+        if (cache.packed.exact)
+            cache.full.reset();
+        else
+            cache.full = std::make_unique<ListText::SortKey>(std::move(key));
         cache.hasKey = true;
     }
-    return cache.key;
+    return cache;
 }
 
 // Blank cells stay last in either order.
-bool TListViewTools::Before(const ListText::SortKey& a, const ListText::SortKey& b) const
+bool TListViewTools::Before(const RowCache& a, const RowCache& b) const
 {
-    const bool blankA = ListText::IsBlankKey(a);
-    const bool blankB = ListText::IsBlankKey(b);
-    if (blankA || blankB)
-        return !blankA && blankB;
-    const int order = ListText::CompareKeys(a, b);
-    return m_ascending ? order < 0 : order > 0;
-}
-
-bool TListViewTools::Before(const ListText::PackedKey& pa, const ListText::SortKey& a, const ListText::PackedKey& pb,
-                            const ListText::SortKey& b) const
-{
-    if (pa.blank || pb.blank)
-        return !pa.blank && pb.blank;
-    const int order = ListText::ComparePacked(pa, a, pb, b);
+    if (a.packed.blank || b.packed.blank)
+        return !a.packed.blank && b.packed.blank;
+    const int order = ListText::ComparePacked(a.packed, a.cell, a.full.get(), b.packed, b.cell, b.full.get());
     return m_ascending ? order < 0 : order > 0;
 }
 
@@ -446,11 +441,19 @@ void TListViewTools::Resort()
     std::vector<Entry> entries;
     entries.reserve(std::size_t(count));
     for (int r = 0; r < count; ++r) {
-        RowCache& cache = CacheAt(r);
-        entries.push_back({ListText::PackSortKey(KeyOf(cache)), &cache});
+        RowCache& cache = KeyOf(CacheAt(r));
+        entries.push_back({cache.packed, &cache});
     }
     std::stable_sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
-        return Before(a.packed, a.row->key, b.packed, b.row->key);
+        if (a.packed.blank || b.packed.blank)
+            return !a.packed.blank && b.packed.blank;
+        if (a.packed.rank == b.packed.rank && a.packed.exact && b.packed.exact
+            && (a.packed.first != b.packed.first || a.packed.second != b.packed.second)) {
+            const bool less = a.packed.first != b.packed.first ? a.packed.first < b.packed.first
+                                                               : a.packed.second < b.packed.second;
+            return m_ascending ? less : !less;
+        }
+        return Before(*a.row, *b.row);
     });
     std::vector<RowCache*> rows;
     rows.reserve(std::size_t(count));
@@ -490,17 +493,14 @@ void TListViewTools::MergeNewRows()
     // The new rows in order, each with the position among the ordered rows it goes before.
     struct NewRow {
         RowCache* cache;
-        const ListText::SortKey* key;
         int at;
     };
     std::vector<NewRow> added;
     added.reserve(std::size_t(count - ordered));
-    for (int r = ordered; r < count; ++r) {
-        RowCache& cache = CacheAt(r);
-        added.push_back({&cache, &KeyOf(cache), 0});
-    }
+    for (int r = ordered; r < count; ++r)
+        added.push_back({&KeyOf(CacheAt(r)), 0});
     std::stable_sort(added.begin(), added.end(),
-                     [this](const NewRow& a, const NewRow& b) { return Before(*a.key, *b.key); });
+                     [this](const NewRow& a, const NewRow& b) { return Before(*a.cache, *b.cache); });
     int groups = 0;
     int from = 0;
     for (NewRow& row : added) {
@@ -508,7 +508,7 @@ void TListViewTools::MergeNewRows()
         int lo = from, hi = ordered;
         while (lo < hi) {
             const int mid = lo + (hi - lo) / 2;
-            if (Before(*row.key, KeyOf(CacheAt(mid))))
+            if (Before(*row.cache, KeyOf(CacheAt(mid))))
                 hi = mid;
             else
                 lo = mid + 1;

@@ -22,6 +22,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -94,7 +95,11 @@ private:
     // need, and whether the filter hides it.
     struct RowCache {
         const QTreeWidgetItem* item = nullptr;  // the row's item, to check the rows are in step
-        ListText::SortKey key;
+        // The sort column's key: packed, with the cell for ties; the whole key only where the
+        // packed one does not decide the order (text, fractions, units, long numbers).
+        ListText::PackedKey packed;
+        QString cell;
+        std::unique_ptr<ListText::SortKey> full;
         QString text;  // the shown cells case-folded, separated by a character no one types
         bool hasKey = false;
         bool hasText = false;
@@ -102,14 +107,13 @@ private:
     };
     // The cache of the row at position row (which the list has).
     RowCache& CacheAt(int row);
-    const ListText::SortKey& KeyOf(RowCache& cache);
+    // Makes the row's key for the sort column where it has none.
+    RowCache& KeyOf(RowCache& cache);
     // Makes the caches stand in the list's order again after a change the list made alone.
     void Resync();
     // The caches in a new order (of the same rows), after the rows were put in that order.
     void Reorder(std::vector<RowCache*> order);
-    bool Before(const ListText::SortKey& a, const ListText::SortKey& b) const;
-    bool Before(const ListText::PackedKey& pa, const ListText::SortKey& a, const ListText::PackedKey& pb,
-                const ListText::SortKey& b) const;
+    bool Before(const RowCache& a, const RowCache& b) const;
     void RowsInserted(int first, int last);
     void RowsAboutToBeRemoved(int first, int last);
     void CellsChanged(int first, int last, int firstColumn, int lastColumn);

@@ -123,11 +123,20 @@ TEST(NaturalOrder, PackedKeysOrderAsTheKeys)
         packed.push_back(ListText::PackSortKey(keys.back()));
     }
     const auto sign = [](int v) { return (v > 0) - (v < 0); };
-    for (std::size_t a = 0; a < keys.size(); ++a)
-        for (std::size_t b = 0; b < keys.size(); ++b)
-            EXPECT_EQ(sign(ListText::ComparePacked(packed[a], keys[a], packed[b], keys[b])),
-                      sign(ListText::CompareKeys(keys[a], keys[b])))
+    for (std::size_t a = 0; a < keys.size(); ++a) {
+        for (std::size_t b = 0; b < keys.size(); ++b) {
+            const int expected = sign(ListText::CompareKeys(keys[a], keys[b]));
+            // With the whole keys at hand, and with them made again from the cells.
+            EXPECT_EQ(sign(ListText::ComparePacked(packed[a], sample[qsizetype(a)], &keys[a], packed[b],
+                                                   sample[qsizetype(b)], &keys[b])),
+                      expected)
                 << sample[qsizetype(a)].toStdString() << " / " << sample[qsizetype(b)].toStdString();
+            EXPECT_EQ(sign(ListText::ComparePacked(packed[a], sample[qsizetype(a)], nullptr, packed[b],
+                                                   sample[qsizetype(b)], nullptr)),
+                      expected)
+                << sample[qsizetype(a)].toStdString() << " / " << sample[qsizetype(b)].toStdString();
+        }
+    }
 }
 
 TEST(NaturalOrder, SortsAColumnOfEachKind)
