@@ -630,6 +630,9 @@ void KtSNMPRequest2Edits::ShowRow()
                 cells[extras[k]] = texts[qsizetype(k)];
     }
     auto* row = new QTreeWidgetItem(cells);
+    // A report's row never has children: said so, the view's every layout of the list asks the
+    // row no more about them.
+    row->setFlags(row->flags() | Qt::ItemNeverHasChildren);
     // A string key's bytes travel with its cell: its text may not give them back.
     for (int i = 0; i < list.KeyCount && i < list.Count(); ++i)
         if (map[std::size_t(i)] >= 0 && !list.Item(i).KeyBytes.isNull())

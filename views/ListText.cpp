@@ -286,6 +286,64 @@ int NaturalCompare(const QString& a, const QString& b)
     return CompareKeys(MakeSortKey(a), MakeSortKey(b));
 }
 
+namespace {
+
+// The natural order of texts (CompareText) as 16-bit units compared one by one: a run of other
+// characters case-folded, and 0 after it where a run of digits follows; a run of digits as a
+// marker that stands against other characters as a digit does, its length without leading
+// zeros, those digits, and its length as written. The first eight units go into the key. False
+// where they cannot tell the order (a character outside the BMP or NUL, a digit other than 0-9).
+bool PackText(const QString& text, PackedKey& packed)
+{
+    std::array<char16_t, 8> units{};
+    std::size_t n = 0;
+    const auto put = [&](char16_t unit) {
+        if (n < units.size())
+            units[n++] = unit;
+    };
+    qsizetype i = 0;
+    while (i < text.size() && n < units.size()) {
+        const qsizetype from = i;
+        const bool digits = text[i].isDigit();
+        while (i < text.size() && text[i].isDigit() == digits)
+            ++i;
+        if (digits) {
+            if (i - from > 0xFFFF)
+                return false;
+            qsizetype lead = from;
+            for (qsizetype k = from; k < i; ++k)
+                if (text[k] < u'0' || text[k] > u'9')
+                    return false;
+            while (lead < i && text[lead] == u'0')
+                ++lead;
+            put(u'0');
+            put(char16_t(i - lead));
+            for (qsizetype k = lead; k < i; ++k)
+                put(text[k].unicode());
+            put(char16_t(i - from));
+        } else {
+            for (qsizetype k = from; k < i; ++k) {
+                if (text[k].isSurrogate())
+                    return false;
+                const char16_t folded = text[k].toCaseFolded().unicode();
+                if (folded == 0)
+                    return false;
+                put(folded);
+            }
+            if (i < text.size())
+                put(0);
+        }
+    }
+    for (std::size_t k = 0; k < 4; ++k) {
+        packed.first = packed.first << 16 | units[k];
+        packed.second = packed.second << 16 | units[k + 4];
+    }
+    packed.ordered = true;
+    return true;
+}
+
+} // namespace
+
 PackedKey PackSortKey(const SortKey& key)
 {
     PackedKey packed;
@@ -297,17 +355,20 @@ PackedKey PackSortKey(const SortKey& key)
         packed.exact = key.fraction.isEmpty() && key.unit.isEmpty() && key.whole.size() <= kWholeDigits;
         packed.first = key.negative ? 0 : 1;
         packed.second = key.negative ? ~key.wholeValue : key.wholeValue;
+        packed.ordered = packed.exact;
         break;
     case kIpv4:
     case kIpv6:
     case kMac:
-        packed.exact = true;
+        packed.exact = packed.ordered = true;
         for (std::size_t i = 0; i < 4; ++i) {
             packed.first = packed.first << 16 | key.address[i];
             packed.second = packed.second << 16 | key.address[i + 4];
         }
         break;
     case kText:
+        PackText(key.text, packed);
+        break;
     case kBlank:
         break;
     }
@@ -319,10 +380,11 @@ int ComparePacked(const PackedKey& pa, const QString& cellA, const SortKey* full
 {
     if (pa.rank != pb.rank)
         return Sign(pa.rank, pb.rank);
-    if (pa.exact && pb.exact) {
+    if (pa.ordered && pb.ordered) {
         if (const int order = pa.first != pb.first ? Sign(pa.first, pb.first) : Sign(pa.second, pb.second))
             return order;
-        return Sign(QString::compare(cellA, cellB), 0);  // equal by value: the cells decide
+        if (pa.exact && pb.exact)
+            return Sign(QString::compare(cellA, cellB), 0);  // equal by value: the cells decide
     }
     if (fullA && fullB)
         return CompareKeys(*fullA, *fullB);

@@ -47,12 +47,14 @@ SortKey MakeSortKey(const QString& cell);
 int CompareKeys(const SortKey& a, const SortKey& b);
 
 // A key's place in two 64-bit numbers where they decide its order among keys of its kind
-// (numbers of up to 19 digits without a fraction or unit, addresses): sorting a long list
-// compares these side by side, and reads the keys themselves only for the rest.
+// (numbers of up to 19 digits without a fraction or unit, addresses; the first characters of a
+// text): sorting a long list compares these side by side, and reads the keys themselves only
+// for the rest.
 struct PackedKey {
     int rank = 0;
-    bool blank = false;  // IsBlankKey of the key
-    bool exact = false;  // first and second decide the order against another exact key of the rank
+    bool blank = false;    // IsBlankKey of the key
+    bool ordered = false;  // two ordered keys of the rank that differ in first or second are in their order
+    bool exact = false;    // ordered, and equal first and second mean equal values (the cells decide)
     std::uint64_t first = 0;
     std::uint64_t second = 0;
 };

@@ -447,7 +447,7 @@ void TListViewTools::Resort()
     std::stable_sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
         if (a.packed.blank || b.packed.blank)
             return !a.packed.blank && b.packed.blank;
-        if (a.packed.rank == b.packed.rank && a.packed.exact && b.packed.exact
+        if (a.packed.rank == b.packed.rank && a.packed.ordered && b.packed.ordered
             && (a.packed.first != b.packed.first || a.packed.second != b.packed.second)) {
             const bool less = a.packed.first != b.packed.first ? a.packed.first < b.packed.first
                                                                : a.packed.second < b.packed.second;

@@ -115,7 +115,13 @@ TEST(NaturalOrder, PackedKeysOrderAsTheKeys)
                              "0.0.0.0",    "255.255.255.255",        "10.0.0.9",   "10.0.0.10", "::",
                              "::1",        "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff",  "fe80::1",
                              "00-00-00-00-00-00",       "ff:ff:ff:ff:ff:ff",        "0011223344aa",
-                             "abc",        "ABC",       "Port 2",     "Port 10",    "",          " "};
+                             "abc",        "ABC",       "Port 2",     "Port 10",    "",          " ",
+                             "bench-1",    "bench-9",   "bench-10",   "Bench-2",    "bench-010", "bench-1a",
+                             "a1",         "a-1",       "a",          "ab",         "ab1",       "ab-",
+                             "a b",        "AB10",      "ab9",        "7x",         "007x",      "x7",
+                             "eth1/0/9",   "eth1/0/10", QString::fromUtf8("\xc3\xa9t\xc3\xa9"),
+                             QString::fromUtf8("\xc3\x89T\xc3\x89"), QString::fromUtf8("\xf0\x9f\x98\x80" "a"),
+                             QStringLiteral("zz") + QChar(0) + QStringLiteral("1")};
     std::vector<ListText::SortKey> keys;
     std::vector<ListText::PackedKey> packed;
     for (const QString& cell : sample) {
