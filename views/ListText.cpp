@@ -289,13 +289,14 @@ int NaturalCompare(const QString& a, const QString& b)
 namespace {
 
 // The natural order of texts (CompareText) as 16-bit units compared one by one: a run of other
-// characters case-folded, and 0 after it where a run of digits follows; a run of digits as a
-// marker that stands against other characters as a digit does, its length without leading
-// zeros, those digits, and its length as written. The first eight units go into the key. False
-// where they cannot tell the order (a character outside the BMP or NUL, a digit other than 0-9).
+// characters case-folded, and 1 after it where a run of digits follows (a text starting with
+// digits has a '0' there instead, which stands against other characters as a digit does); a
+// run of digits as its length without leading zeros, those digits, and its length as written.
+// The first sixteen units go into the key. False where they cannot tell the order (a character
+// outside the BMP or folded below 2, a digit other than 0-9).
 bool PackText(const QString& text, PackedKey& packed)
 {
-    std::array<char16_t, 8> units{};
+    std::array<char16_t, 16> units{};
     std::size_t n = 0;
     const auto put = [&](char16_t unit) {
         if (n < units.size())
@@ -316,7 +317,8 @@ bool PackText(const QString& text, PackedKey& packed)
                     return false;
             while (lead < i && text[lead] == u'0')
                 ++lead;
-            put(u'0');
+            if (from == 0)
+                put(u'0');
             put(char16_t(i - lead));
             for (qsizetype k = lead; k < i; ++k)
                 put(text[k].unicode());
@@ -326,18 +328,16 @@ bool PackText(const QString& text, PackedKey& packed)
                 if (text[k].isSurrogate())
                     return false;
                 const char16_t folded = text[k].toCaseFolded().unicode();
-                if (folded == 0)
+                if (folded < 2)
                     return false;
                 put(folded);
             }
             if (i < text.size())
-                put(0);
+                put(1);
         }
     }
-    for (std::size_t k = 0; k < 4; ++k) {
-        packed.first = packed.first << 16 | units[k];
-        packed.second = packed.second << 16 | units[k + 4];
-    }
+    for (std::size_t k = 0; k < units.size(); ++k)
+        packed.words[k / 4] = packed.words[k / 4] << 16 | units[k];
     packed.ordered = true;
     return true;
 }
@@ -353,8 +353,8 @@ PackedKey PackSortKey(const SortKey& key)
     case kNumber:
         // Negative numbers first, the larger magnitude first among them.
         packed.exact = key.fraction.isEmpty() && key.unit.isEmpty() && key.whole.size() <= kWholeDigits;
-        packed.first = key.negative ? 0 : 1;
-        packed.second = key.negative ? ~key.wholeValue : key.wholeValue;
+        packed.words[0] = key.negative ? 0 : 1;
+        packed.words[1] = key.negative ? ~key.wholeValue : key.wholeValue;
         packed.ordered = packed.exact;
         break;
     case kIpv4:
@@ -362,8 +362,8 @@ PackedKey PackSortKey(const SortKey& key)
     case kMac:
         packed.exact = packed.ordered = true;
         for (std::size_t i = 0; i < 4; ++i) {
-            packed.first = packed.first << 16 | key.address[i];
-            packed.second = packed.second << 16 | key.address[i + 4];
+            packed.words[0] = packed.words[0] << 16 | key.address[i];
+            packed.words[1] = packed.words[1] << 16 | key.address[i + 4];
         }
         break;
     case kText:
@@ -381,7 +381,7 @@ int ComparePacked(const PackedKey& pa, const QString& cellA, const SortKey* full
     if (pa.rank != pb.rank)
         return Sign(pa.rank, pb.rank);
     if (pa.ordered && pb.ordered) {
-        if (const int order = pa.first != pb.first ? Sign(pa.first, pb.first) : Sign(pa.second, pb.second))
+        if (const int order = Sign(pa.words, pb.words))
             return order;
         if (pa.exact && pb.exact)
             return Sign(QString::compare(cellA, cellB), 0);  // equal by value: the cells decide

@@ -46,17 +46,16 @@ SortKey MakeSortKey(const QString& cell);
 // NaturalCompare of the cells the keys were made from.
 int CompareKeys(const SortKey& a, const SortKey& b);
 
-// A key's place in two 64-bit numbers where they decide its order among keys of its kind
+// A key's place in four 64-bit numbers where they decide its order among keys of its kind
 // (numbers of up to 19 digits without a fraction or unit, addresses; the first characters of a
 // text): sorting a long list compares these side by side, and reads the keys themselves only
 // for the rest.
 struct PackedKey {
     int rank = 0;
     bool blank = false;    // IsBlankKey of the key
-    bool ordered = false;  // two ordered keys of the rank that differ in first or second are in their order
-    bool exact = false;    // ordered, and equal first and second mean equal values (the cells decide)
-    std::uint64_t first = 0;
-    std::uint64_t second = 0;
+    bool ordered = false;  // two ordered keys of the rank that differ in words are in their words' order
+    bool exact = false;    // ordered, and equal words mean equal values (the cells decide)
+    std::array<std::uint64_t, 4> words{};
 };
 PackedKey PackSortKey(const SortKey& key);
 // CompareKeys of the keys of two cells, from their packed keys and the cells (on a tie);

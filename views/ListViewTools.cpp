@@ -448,9 +448,8 @@ void TListViewTools::Resort()
         if (a.packed.blank || b.packed.blank)
             return !a.packed.blank && b.packed.blank;
         if (a.packed.rank == b.packed.rank && a.packed.ordered && b.packed.ordered
-            && (a.packed.first != b.packed.first || a.packed.second != b.packed.second)) {
-            const bool less = a.packed.first != b.packed.first ? a.packed.first < b.packed.first
-                                                               : a.packed.second < b.packed.second;
+            && a.packed.words != b.packed.words) {
+            const bool less = a.packed.words < b.packed.words;
             return m_ascending ? less : !less;
         }
         return Before(*a.row, *b.row);
