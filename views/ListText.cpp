@@ -41,7 +41,7 @@ QString Join(const QStringList& captions, const std::vector<QStringList>& rows, 
 enum Rank { kNumber, kIpv4, kIpv6, kMac, kText, kBlank };
 
 using Key = SortKey;
-// Digits of a whole part that SortKey::wholeValue holds: 10^19 - 1 fits in 64 bits.
+// Integer digits that SortKey::wholeValue holds: 10^19 - 1 fits in 64 bits.
 constexpr qsizetype kWholeDigits = 19;
 
 QString StripLeadingZeros(const QString& digits)

@@ -704,7 +704,7 @@ void TListViewTools::MakeFilterBox()
         Guarded(m_list, [&] {
             const QString needle = text.toCaseFolded();
             // A keystroke mostly narrows or widens the filter: a row hidden by a text is hidden
-            // by any text holding it, a row shown by a text is shown by any part of it.
+            // by any text holding it, a row shown by a text is shown by any piece of it.
             FilterScope scope = FilterScope::All;
             if (m_filterUsed && !m_needle.isEmpty()) {
                 if (needle.isEmpty() || m_needle.contains(needle))
