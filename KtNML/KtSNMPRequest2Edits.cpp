@@ -630,13 +630,31 @@ void KtSNMPRequest2Edits::ShowRow()
                 cells[extras[k]] = texts[qsizetype(k)];
     }
     auto* row = new QTreeWidgetItem(cells);
+    // A report's row never has children: said so, the view's every layout of the list asks the
+    // row no more about them.
+    row->setFlags(row->flags() | Qt::ItemNeverHasChildren);
     // A string key's bytes travel with its cell: its text may not give them back.
     for (int i = 0; i < list.KeyCount && i < list.Count(); ++i)
         if (map[std::size_t(i)] >= 0 && !list.Item(i).KeyBytes.isNull())
             row->setData(map[std::size_t(i)], kKeyBytesRole, list.Item(i).KeyBytes);
     m_pendingRows << row;
-    if (!m_sinceFlush.isValid() || m_sinceFlush.elapsed() >= m_flushInterval)
+    if (FlushDue())
         FlushRowsAndProcessEvents();
+}
+
+// Every batch makes the view lay out all its rows again (and a sorted list merge the batch
+// in): batches grow with the list, each at least half as many rows as the list holds, so that
+// a long walk costs a few layouts of the whole list instead of one every 50 ms. A slow walk
+// still shows its rows at least once a second.
+bool KtSNMPRequest2Edits::FlushDue() const
+{
+    if (!m_sinceFlush.isValid())
+        return true;
+    const qint64 waited = m_sinceFlush.elapsed();
+    if (waited < m_flushInterval)
+        return false;
+    const int shown = m_listView ? m_listView->topLevelItemCount() : 0;
+    return waited >= kMaxFlushIntervalMs || m_pendingRows.size() >= shown / 2;
 }
 
 // Rows appear while a walk runs, a batch at a time, and the window repaints (a synchronous walk

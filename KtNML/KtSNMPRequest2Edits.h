@@ -132,6 +132,8 @@ private:
     // whole, when given, receives the control's text instead of its bytes being written.
     bool ReadBinding(const KtControlBinding& rec, QByteArray& bytes, QString* whole = nullptr);
     void RowSelectionChanged();
+    // Whether the rows read since the last flush are to go into the list view now.
+    bool FlushDue() const;
     // Puts the rows read since the last flush into the list view.
     void FlushRows();
     // The one place a walk hands its rows to the view and lets the window run its events.
@@ -147,6 +149,7 @@ private:
     QList<QTreeWidgetItem*> m_pendingRows;
     QElapsedTimer m_sinceFlush;
     static constexpr qint64 kFlushIntervalMs = 50;
+    static constexpr qint64 kMaxFlushIntervalMs = 1000;
     qint64 m_flushInterval = kFlushIntervalMs;  // until the next batch, from the end of the last
     QMetaObject::Connection m_selectionConnection;
     std::vector<std::unique_ptr<KtControlBinding>> m_bindings;

@@ -916,6 +916,11 @@ int onLibraryReply(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic)
     Pdu response;
     if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu) {
         response.type = PduType::Get;
+        // Sized once: a get-bulk response holds dozens of varbinds.
+        std::size_t count = 0;
+        for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
+            ++count;
+        response.varbinds.reserve(count);
         for (netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
             response.varbinds.push_back(varbindFromLibrary(v));
         if (r->discovery) {

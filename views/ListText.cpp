@@ -41,6 +41,8 @@ QString Join(const QStringList& captions, const std::vector<QStringList>& rows, 
 enum Rank { kNumber, kIpv4, kIpv6, kMac, kText, kBlank };
 
 using Key = SortKey;
+// Integer digits that SortKey::wholeValue holds: 10^19 - 1 fits in 64 bits.
+constexpr qsizetype kWholeDigits = 19;
 
 QString StripLeadingZeros(const QString& digits)
 {
@@ -176,6 +178,9 @@ SortKey MakeSortKey(const QString& cell)
         key.rank = kText;
         key.text = text;
     }
+    if (key.rank == kNumber && key.whole.size() <= kWholeDigits)
+        for (QChar digit : key.whole)
+            key.wholeValue = key.wholeValue * 10 + std::uint64_t(digit.unicode() - u'0');
     return key;
 }
 
@@ -207,7 +212,10 @@ int CompareNumbers(const Key& a, const Key& b)
 {
     if (a.negative != b.negative)
         return a.negative ? -1 : 1;
-    int magnitude = CompareWhole(a.whole, b.whole);
+    // Sorting a long list compares numbers mostly: by value where both fit in 64 bits.
+    int magnitude = a.whole.size() <= kWholeDigits && b.whole.size() <= kWholeDigits
+        ? Sign(a.wholeValue, b.wholeValue)
+        : CompareWhole(a.whole, b.whole);
     if (magnitude == 0)
         magnitude = Sign(QString::compare(a.fraction, b.fraction), 0);
     if (magnitude != 0)
@@ -276,6 +284,111 @@ bool IsBlankKey(const SortKey& key)
 int NaturalCompare(const QString& a, const QString& b)
 {
     return CompareKeys(MakeSortKey(a), MakeSortKey(b));
+}
+
+namespace {
+
+// The natural order of texts (CompareText) as 16-bit units compared one by one: a run of other
+// characters case-folded, and 1 after it where a run of digits follows (a text starting with
+// digits has a '0' there instead, which stands against other characters as a digit does); a
+// run of digits as its length without leading zeros, those digits, and its length as written.
+// The first sixteen units go into the key. False where they cannot tell the order (a character
+// outside the BMP or folded below 2, a digit other than 0-9).
+bool PackText(const QString& text, PackedKey& packed)
+{
+    std::array<char16_t, 16> units{};
+    std::size_t n = 0;
+    const auto put = [&](char16_t unit) {
+        if (n < units.size())
+            units[n++] = unit;
+    };
+    qsizetype i = 0;
+    while (i < text.size() && n < units.size()) {
+        const qsizetype from = i;
+        const bool digits = text[i].isDigit();
+        while (i < text.size() && text[i].isDigit() == digits)
+            ++i;
+        if (digits) {
+            if (i - from > 0xFFFF)
+                return false;
+            qsizetype lead = from;
+            for (qsizetype k = from; k < i; ++k)
+                if (text[k] < u'0' || text[k] > u'9')
+                    return false;
+            while (lead < i && text[lead] == u'0')
+                ++lead;
+            if (from == 0)
+                put(u'0');
+            put(char16_t(i - lead));
+            for (qsizetype k = lead; k < i; ++k)
+                put(text[k].unicode());
+            put(char16_t(i - from));
+        } else {
+            for (qsizetype k = from; k < i; ++k) {
+                if (text[k].isSurrogate())
+                    return false;
+                const char16_t folded = text[k].toCaseFolded().unicode();
+                if (folded < 2)
+                    return false;
+                put(folded);
+            }
+            if (i < text.size())
+                put(1);
+        }
+    }
+    for (std::size_t k = 0; k < units.size(); ++k)
+        packed.words[k / 4] = packed.words[k / 4] << 16 | units[k];
+    packed.ordered = true;
+    return true;
+}
+
+} // namespace
+
+PackedKey PackSortKey(const SortKey& key)
+{
+    PackedKey packed;
+    packed.rank = key.rank;
+    packed.blank = key.rank == kBlank;
+    switch (Rank(key.rank)) {
+    case kNumber:
+        // Negative numbers first, the larger magnitude first among them.
+        packed.exact = key.fraction.isEmpty() && key.unit.isEmpty() && key.whole.size() <= kWholeDigits;
+        packed.words[0] = key.negative ? 0 : 1;
+        packed.words[1] = key.negative ? ~key.wholeValue : key.wholeValue;
+        packed.ordered = packed.exact;
+        break;
+    case kIpv4:
+    case kIpv6:
+    case kMac:
+        packed.exact = packed.ordered = true;
+        for (std::size_t i = 0; i < 4; ++i) {
+            packed.words[0] = packed.words[0] << 16 | key.address[i];
+            packed.words[1] = packed.words[1] << 16 | key.address[i + 4];
+        }
+        break;
+    case kText:
+        PackText(key.text, packed);
+        break;
+    case kBlank:
+        break;
+    }
+    return packed;
+}
+
+int ComparePacked(const PackedKey& pa, const QString& cellA, const SortKey* fullA, const PackedKey& pb,
+                  const QString& cellB, const SortKey* fullB)
+{
+    if (pa.rank != pb.rank)
+        return Sign(pa.rank, pb.rank);
+    if (pa.ordered && pb.ordered) {
+        if (const int order = Sign(pa.words, pb.words))
+            return order;
+        if (pa.exact && pb.exact)
+            return Sign(QString::compare(cellA, cellB), 0);  // equal by value: the cells decide
+    }
+    if (fullA && fullB)
+        return CompareKeys(*fullA, *fullB);
+    return CompareKeys(fullA ? *fullA : MakeSortKey(cellA), fullB ? *fullB : MakeSortKey(cellB));
 }
 
 int CompareKeys(const SortKey& ka, const SortKey& kb)

@@ -34,6 +34,7 @@ struct SortKey {
     // zeros (as text, so 64-bit counters compare exactly), and its unit.
     bool negative = false;
     QString whole;
+    std::uint64_t wholeValue = 0;  // whole as a number, where it has at most 19 digits
     QString fraction;
     QString unit;
     // An address, most significant part first.
@@ -44,6 +45,24 @@ struct SortKey {
 SortKey MakeSortKey(const QString& cell);
 // NaturalCompare of the cells the keys were made from.
 int CompareKeys(const SortKey& a, const SortKey& b);
+
+// A key's place in four 64-bit numbers where they decide its order among keys of its kind
+// (numbers of up to 19 digits without a fraction or unit, addresses; the first characters of a
+// text): sorting a long list compares these side by side, and reads the keys themselves only
+// for the rest.
+struct PackedKey {
+    int rank = 0;
+    bool blank = false;    // IsBlankKey of the key
+    bool ordered = false;  // two ordered keys of the rank that differ in words are in their words' order
+    bool exact = false;    // ordered, and equal words mean equal values (the cells decide)
+    std::array<std::uint64_t, 4> words{};
+};
+PackedKey PackSortKey(const SortKey& key);
+// CompareKeys of the keys of two cells, from their packed keys and the cells (on a tie);
+// fullA / fullB: the cell's whole key, needed only where its packed key is not exact (null
+// there: it is made again from the cell).
+int ComparePacked(const PackedKey& pa, const QString& cellA, const SortKey* fullA, const PackedKey& pb,
+                  const QString& cellB, const SortKey* fullB);
 
 // Whether a cell sorts as blank (empty or white space): such cells stay last in either order.
 bool IsBlank(const QString& cell);

@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -222,29 +223,79 @@ bool TListViewTools::SaveCsv(const QString& path)
 
 // ---- kept per row --------------------------------------------------------------------------
 
-TListViewTools::RowCache& TListViewTools::Cache(const QTreeWidgetItem* item)
+TListViewTools::~TListViewTools()
 {
-    return m_rows[item];
+    qDeleteAll(m_rows);
 }
 
-const ListText::SortKey& TListViewTools::KeyOf(const QTreeWidgetItem* item)
+TListViewTools::RowCache& TListViewTools::CacheAt(int row)
 {
-    RowCache& cache = Cache(item);
+    if (row < 0 || row >= m_list->topLevelItemCount())
+        throw std::out_of_range("list row out of range");
+    const QTreeWidgetItem* item = m_list->topLevelItem(row);
+    if (std::size_t(row) >= m_rows.size() || m_rows[std::size_t(row)]->item != item)
+        Resync();
+    return *m_rows[std::size_t(row)];
+}
+
+// The list changed its rows without telling (its own sort, say): the caches of the rows it
+// still holds are kept, put in its order.
+void TListViewTools::Resync()
+{
+    std::unordered_map<const QTreeWidgetItem*, RowCache*> kept;
+    kept.reserve(m_rows.size());
+    for (RowCache* cache : m_rows)
+        kept.emplace(cache->item, cache);
+    const int count = m_list->topLevelItemCount();
+    std::vector<RowCache*> rows;
+    rows.reserve(std::size_t(count));
+    for (int r = 0; r < count; ++r) {
+        const QTreeWidgetItem* item = m_list->topLevelItem(r);
+        const auto it = kept.find(item);
+        if (it != kept.end()) {
+            rows.push_back(it->second);
+            kept.erase(it);
+        } else {
+            auto* cache = new RowCache;
+            cache->item = item;
+            rows.push_back(cache);
+        }
+    }
+    for (const auto& gone : kept) {
+        if (gone.second->hidden)
+            --m_hidden;
+        delete gone.second;
+    }
+    m_rows = std::move(rows);
+    m_ordered = 0;
+}
+
+void TListViewTools::Reorder(std::vector<RowCache*> order)
+{
+    m_rows = std::move(order);
+}
+
+TListViewTools::RowCache& TListViewTools::KeyOf(RowCache& cache)
+{
     if (!cache.hasKey) {
-        cache.key = ListText::MakeSortKey(item->text(m_sortColumn));
+        cache.cell = cache.item->text(m_sortColumn);
+        ListText::SortKey key = ListText::MakeSortKey(cache.cell);
+        cache.packed = ListText::PackSortKey(key);
+        if (cache.packed.exact)
+            cache.full.reset();
+        else
+            cache.full = std::make_unique<ListText::SortKey>(std::move(key));
         cache.hasKey = true;
     }
-    return cache.key;
+    return cache;
 }
 
 // Blank cells stay last in either order.
-bool TListViewTools::Before(const ListText::SortKey& a, const ListText::SortKey& b) const
+bool TListViewTools::Before(const RowCache& a, const RowCache& b) const
 {
-    const bool blankA = ListText::IsBlankKey(a);
-    const bool blankB = ListText::IsBlankKey(b);
-    if (blankA || blankB)
-        return !blankA && blankB;
-    const int order = ListText::CompareKeys(a, b);
+    if (a.packed.blank || b.packed.blank)
+        return !a.packed.blank && b.packed.blank;
+    const int order = ListText::ComparePacked(a.packed, a.cell, a.full.get(), b.packed, b.cell, b.full.get());
     return m_ascending ? order < 0 : order > 0;
 }
 
@@ -255,25 +306,28 @@ void TListViewTools::RowsAboutToBeRemoved(int first, int last)
     // The rows before them stay in order.
     if (first < m_ordered)
         m_ordered -= std::min(last, m_ordered - 1) - first + 1;
+    last = std::min(last, m_list->topLevelItemCount() - 1);
+    if (first < 0 || first > last)
+        return;
+    CacheAt(first);  // in step with the list
+    if (std::size_t(last) >= m_rows.size() || m_rows[std::size_t(last)]->item != m_list->topLevelItem(last))
+        Resync();
     for (int r = first; r <= last; ++r) {
-        const auto it = m_rows.find(m_list->topLevelItem(r));
-        if (it == m_rows.end())
-            continue;
-        if (it->second.hidden)
+        if (m_rows[std::size_t(r)]->hidden)
             --m_hidden;
-        m_rows.erase(it);
+        delete m_rows[std::size_t(r)];
     }
+    m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
 }
 
 void TListViewTools::CellsChanged(int first, int last, int firstColumn, int lastColumn)
 {
-    for (int r = first; r <= last; ++r) {
-        const auto it = m_rows.find(m_list->topLevelItem(r));
-        if (it == m_rows.end())
-            continue;
-        it->second.hasText = false;
+    last = std::min(last, m_list->topLevelItemCount() - 1);
+    for (int r = std::max(first, 0); r <= last; ++r) {
+        RowCache& cache = CacheAt(r);
+        cache.hasText = false;
         if (m_sortColumn >= firstColumn && m_sortColumn <= lastColumn)
-            it->second.hasKey = false;
+            cache.hasKey = false;
     }
     if (m_sortColumn >= firstColumn && m_sortColumn <= lastColumn)
         m_ordered = std::min(m_ordered, first);
@@ -281,6 +335,7 @@ void TListViewTools::CellsChanged(int first, int last, int firstColumn, int last
 
 void TListViewTools::Forget()
 {
+    qDeleteAll(m_rows);
     m_rows.clear();
     m_ordered = 0;
     m_hidden = 0;
@@ -300,8 +355,8 @@ void TListViewTools::SortBy(int column, bool ascending)
     if (!Sortable() || column < 0 || column >= m_list->columnCount())
         return;
     if (column != m_sortColumn)
-        for (auto& row : m_rows)
-            row.second.hasKey = false;
+        for (RowCache* row : m_rows)
+            row->hasKey = false;
     m_sortColumn = column;
     m_ascending = ascending;
     QHeaderView* header = m_list->header();
@@ -323,7 +378,7 @@ void TListViewTools::ScheduleResort()
 }
 
 template <typename Move>
-void TListViewTools::MoveRows(const QList<QTreeWidgetItem*>& taken, Move&& move)
+void TListViewTools::MoveRows(const std::vector<RowCache*>& taken, std::vector<RowCache*> order, Move&& move)
 {
     // The same items in another place: what is selected and current is put back as it was,
     // with the list's and its selection model's signals blocked, so nothing bound to the
@@ -351,10 +406,10 @@ void TListViewTools::MoveRows(const QList<QTreeWidgetItem*>& taken, Move&& move)
         const QSignalBlocker blockSelection(selection);
         m_sorting = true;
         move();
-        for (QTreeWidgetItem* item : taken) {
+        Reorder(std::move(order));
+        for (RowCache* cache : taken) {
             // Taken items lose their hidden state: the filter hides them again.
-            RowCache& cache = Cache(item);
-            if (std::exchange(cache.hidden, false))
+            if (std::exchange(cache->hidden, false))
                 --m_hidden;
         }
         if (current && current != m_list->currentItem())
@@ -368,7 +423,8 @@ void TListViewTools::MoveRows(const QList<QTreeWidgetItem*>& taken, Move&& move)
     m_list->viewport()->update();
 }
 
-// The whole list in order (a header click): every row's key is made once and kept.
+// The whole list in order (a header click): every row's key is made once and kept; the
+// comparisons read the kept keys alone.
 void TListViewTools::Resort()
 {
     m_resortPending = false;
@@ -378,24 +434,39 @@ void TListViewTools::Resort()
     m_ordered = count;
     if (count < 2)
         return;
-    QList<QTreeWidgetItem*> items;
-    items.reserve(count);
-    std::vector<std::pair<const ListText::SortKey*, QTreeWidgetItem*>> rows;
-    rows.reserve(std::size_t(count));
+    // Sorted side by side with their packed keys: most comparisons read nothing else.
+    struct Entry {
+        ListText::PackedKey packed;
+        RowCache* row;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(std::size_t(count));
     for (int r = 0; r < count; ++r) {
-        QTreeWidgetItem* item = m_list->topLevelItem(r);
-        items << item;
-        rows.emplace_back(&KeyOf(item), item);
+        RowCache& cache = KeyOf(CacheAt(r));
+        entries.push_back({cache.packed, &cache});
     }
-    std::stable_sort(rows.begin(), rows.end(),
-                     [this](const auto& a, const auto& b) { return Before(*a.first, *b.first); });
+    std::stable_sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
+        if (a.packed.blank || b.packed.blank)
+            return !a.packed.blank && b.packed.blank;
+        if (a.packed.rank == b.packed.rank && a.packed.ordered && b.packed.ordered
+            && a.packed.words != b.packed.words) {
+            const bool less = a.packed.words < b.packed.words;
+            return m_ascending ? less : !less;
+        }
+        return Before(*a.row, *b.row);
+    });
+    std::vector<RowCache*> rows;
+    rows.reserve(std::size_t(count));
+    for (const Entry& entry : entries)
+        rows.push_back(entry.row);
+    if (rows == m_rows)
+        return;
     QList<QTreeWidgetItem*> sorted;
     sorted.reserve(count);
-    for (const auto& row : rows)
-        sorted << row.second;
-    if (sorted == items)
-        return;
-    MoveRows(sorted, [&] {
+    for (const RowCache* row : rows)
+        sorted << const_cast<QTreeWidgetItem*>(row->item);
+    const std::vector<RowCache*> taken = rows;
+    MoveRows(taken, std::move(rows), [&] {
         m_list->invisibleRootItem()->takeChildren();
         m_list->addTopLevelItems(sorted);
         m_list->clearSelection();
@@ -421,18 +492,15 @@ void TListViewTools::MergeNewRows()
     }
     // The new rows in order, each with the position among the ordered rows it goes before.
     struct NewRow {
-        QTreeWidgetItem* item;
-        const ListText::SortKey* key;
+        RowCache* cache;
         int at;
     };
     std::vector<NewRow> added;
     added.reserve(std::size_t(count - ordered));
-    for (int r = ordered; r < count; ++r) {
-        QTreeWidgetItem* item = m_list->topLevelItem(r);
-        added.push_back({item, &KeyOf(item), 0});
-    }
+    for (int r = ordered; r < count; ++r)
+        added.push_back({&KeyOf(CacheAt(r)), 0});
     std::stable_sort(added.begin(), added.end(),
-                     [this](const NewRow& a, const NewRow& b) { return Before(*a.key, *b.key); });
+                     [this](const NewRow& a, const NewRow& b) { return Before(*a.cache, *b.cache); });
     int groups = 0;
     int from = 0;
     for (NewRow& row : added) {
@@ -440,7 +508,7 @@ void TListViewTools::MergeNewRows()
         int lo = from, hi = ordered;
         while (lo < hi) {
             const int mid = lo + (hi - lo) / 2;
-            if (Before(*row.key, KeyOf(m_list->topLevelItem(mid))))
+            if (Before(*row.cache, KeyOf(CacheAt(mid))))
                 hi = mid;
             else
                 lo = mid + 1;
@@ -453,14 +521,31 @@ void TListViewTools::MergeNewRows()
         m_ordered = count;  // they all go after the rows in order, in the order they came
         bool inPlace = true;
         for (int r = ordered; inPlace && r < count; ++r)
-            inPlace = m_list->topLevelItem(r) == added[std::size_t(r - ordered)].item;
+            inPlace = m_rows[std::size_t(r)] == added[std::size_t(r - ordered)].cache;
         if (inPlace)
             return;
     }
     QList<QTreeWidgetItem*> taken;
+    std::vector<RowCache*> takenCaches;
     taken.reserve(qsizetype(added.size()));
-    for (const NewRow& row : added)
-        taken << row.item;
+    takenCaches.reserve(added.size());
+    for (const NewRow& row : added) {
+        taken << const_cast<QTreeWidgetItem*>(row.cache->item);
+        takenCaches.push_back(row.cache);
+    }
+    // The order both ways below give: each new row before the row in order it goes before.
+    std::vector<RowCache*> order;
+    order.reserve(std::size_t(count));
+    {
+        std::size_t k = 0;
+        for (int r = 0; r < ordered; ++r) {
+            for (; k < added.size() && added[k].at == r; ++k)
+                order.push_back(added[k].cache);
+            order.push_back(m_rows[std::size_t(r)]);
+        }
+        for (; k < added.size(); ++k)
+            order.push_back(added[k].cache);
+    }
     // Every take and insert updates the list's row bookkeeping, and each row put in moves the
     // rows after it one place: that costs about as much as putting the whole list back once
     // as soon as the new rows are a few dozenths of it or go in near its top.
@@ -470,7 +555,7 @@ void TListViewTools::MergeNewRows()
     for (const NewRow& row : added)
         shifted += ordered - row.at;
     if ((qint64(added.size()) + groups) * kModelChangesPerRow + shifted / kShiftsPerRow < count) {
-        MoveRows(taken, [&] {
+        MoveRows(takenCaches, std::move(order), [&] {
             for (int r = count - 1; r >= ordered; --r)
                 m_list->takeTopLevelItem(r);
             // From the last place to the first: the places before stay where they are.
@@ -490,19 +575,10 @@ void TListViewTools::MergeNewRows()
     }
     QList<QTreeWidgetItem*> merged;
     merged.reserve(count);
-    std::size_t k = 0;
-    for (int r = 0; r < ordered; ++r) {
-        for (; k < added.size() && added[k].at == r; ++k)
-            merged << added[k].item;
-        merged << m_list->topLevelItem(r);
-    }
-    for (; k < added.size(); ++k)
-        merged << added[k].item;
-    QList<QTreeWidgetItem*> all;
-    all.reserve(count);
-    for (int r = 0; r < count; ++r)
-        all << m_list->topLevelItem(r);
-    MoveRows(all, [&] {
+    for (const RowCache* row : order)
+        merged << const_cast<QTreeWidgetItem*>(row->item);
+    const std::vector<RowCache*> all = order;
+    MoveRows(all, std::move(order), [&] {
         m_list->invisibleRootItem()->takeChildren();
         m_list->addTopLevelItems(merged);
         m_list->clearSelection();
@@ -528,13 +604,17 @@ void TListViewTools::InsertAtTop(const QList<QTreeWidgetItem*>& rows)
     const int ordered = m_list->topLevelItemCount();
     struct NewRow {
         QTreeWidgetItem* item;
-        const ListText::SortKey* key;
+        const RowCache* key;
         int at;
     };
+    // Their keys, made once here: the caches of the list's rows are made when they go in.
+    std::vector<RowCache> keys(std::size_t(rows.size()));
     std::vector<NewRow> added;
     added.reserve(std::size_t(rows.size()));
-    for (QTreeWidgetItem* item : rows)
-        added.push_back({item, &KeyOf(item), 0});
+    for (qsizetype k = 0; k < rows.size(); ++k) {
+        keys[std::size_t(k)].item = rows[k];
+        added.push_back({rows[k], &KeyOf(keys[std::size_t(k)]), 0});
+    }
     std::stable_sort(added.begin(), added.end(),
                      [this](const NewRow& a, const NewRow& b) { return Before(*a.key, *b.key); });
     int from = 0;
@@ -543,7 +623,7 @@ void TListViewTools::InsertAtTop(const QList<QTreeWidgetItem*>& rows)
         int lo = from, hi = ordered;
         while (lo < hi) {
             const int mid = lo + (hi - lo) / 2;
-            if (Before(KeyOf(m_list->topLevelItem(mid)), *row.key))
+            if (Before(KeyOf(CacheAt(mid)), *row.key))
                 lo = mid + 1;
             else
                 hi = mid;
@@ -579,6 +659,18 @@ void TListViewTools::RowsInserted(int first, int last)
     // rows go where the order puts them).
     if (!m_placing)
         m_ordered = std::min(m_ordered, first);
+    if (first < 0 || std::size_t(first) > m_rows.size() || last >= m_list->topLevelItemCount()) {
+        Resync();
+    } else {
+        std::vector<RowCache*> added;
+        added.reserve(std::size_t(last - first + 1));
+        for (int r = first; r <= last; ++r) {
+            auto* cache = new RowCache;
+            cache->item = m_list->topLevelItem(r);
+            added.push_back(cache);
+        }
+        m_rows.insert(m_rows.begin() + first, added.begin(), added.end());
+    }
     ApplyFilter(first, last);
     if (!m_placing)
         ScheduleResort();
@@ -601,7 +693,7 @@ void TListViewTools::SetRowHidden(int row, RowCache& cache, bool hide)
 }
 
 // The cached texts are searched: a keystroke reads no cell of the list.
-void TListViewTools::ApplyFilter(int first, int last)
+void TListViewTools::ApplyFilter(int first, int last, FilterScope scope)
 {
     // Before any filtering, a list that has its box gets its rows' texts made as they come:
     // the first keystroke finds them ready.
@@ -612,14 +704,19 @@ void TListViewTools::ApplyFilter(int first, int last)
     const std::vector<int> columns = ShownColumns();
     if (columns != m_textColumns) {
         m_textColumns = columns;
-        for (auto& row : m_rows)
-            row.second.hasText = false;
+        for (RowCache* row : m_rows)
+            row->hasText = false;
+        scope = FilterScope::All;
     }
     static const QChar kSeparator(0x1F);  // unit separator: no filter text holds it
     last = std::min(last, m_list->topLevelItemCount() - 1);
     for (int r = std::max(first, 0); r <= last; ++r) {
-        const QTreeWidgetItem* item = m_list->topLevelItem(r);
-        RowCache& cache = Cache(item);
+        RowCache& cache = CacheAt(r);
+        // A row whose text is as it was keeps its state where the new filter cannot change it.
+        if (cache.hasText
+            && ((scope == FilterScope::Shown && cache.hidden) || (scope == FilterScope::Hidden && !cache.hidden)))
+            continue;
+        const QTreeWidgetItem* item = cache.item;
         if (!cache.hasText) {
             cache.text.clear();
             for (int c : columns)
@@ -671,8 +768,18 @@ void TListViewTools::MakeFilterBox()
     box->installEventFilter(this);
     connect(box, &QLineEdit::textChanged, this, [this](const QString& text) {
         Guarded(m_list, [&] {
-            m_needle = text.toCaseFolded();
-            ApplyFilter(0, m_list->topLevelItemCount() - 1);
+            const QString needle = text.toCaseFolded();
+            // A keystroke mostly narrows or widens the filter: a row hidden by a text is hidden
+            // by any text holding it, a row shown by a text is shown by any piece of it.
+            FilterScope scope = FilterScope::All;
+            if (m_filterUsed && !m_needle.isEmpty()) {
+                if (needle.isEmpty() || m_needle.contains(needle))
+                    scope = FilterScope::Hidden;
+                else if (needle.contains(m_needle))
+                    scope = FilterScope::Shown;
+            }
+            m_needle = needle;
+            ApplyFilter(0, m_list->topLevelItemCount() - 1, scope);
         });
     });
     m_filter = box;

@@ -22,6 +22,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -88,6 +89,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+public:
+    ~TListViewTools() override;
+
 private:
     explicit TListViewTools(QTreeWidget* list);
 
@@ -96,15 +100,26 @@ private:
     // What is kept of a row: its sort key for the sort column and its filter text, made on first
     // need, and whether the filter hides it.
     struct RowCache {
-        ListText::SortKey key;
+        const QTreeWidgetItem* item = nullptr;  // the row's item, to check the rows are in step
+        // The sort column's key: packed, with the cell for ties; the whole key only where the
+        // packed one does not decide the order (text, fractions, units, long numbers).
+        ListText::PackedKey packed;
+        QString cell;
+        std::unique_ptr<ListText::SortKey> full;
         QString text;  // the shown cells case-folded, separated by a character no one types
         bool hasKey = false;
         bool hasText = false;
         bool hidden = false;
     };
-    RowCache& Cache(const QTreeWidgetItem* item);
-    const ListText::SortKey& KeyOf(const QTreeWidgetItem* item);
-    bool Before(const ListText::SortKey& a, const ListText::SortKey& b) const;
+    // The cache of the row at position row (which the list has).
+    RowCache& CacheAt(int row);
+    // Makes the row's key for the sort column where it has none.
+    RowCache& KeyOf(RowCache& cache);
+    // Makes the caches stand in the list's order again after a change the list made alone.
+    void Resync();
+    // The caches in a new order (of the same rows), after the rows were put in that order.
+    void Reorder(std::vector<RowCache*> order);
+    bool Before(const RowCache& a, const RowCache& b) const;
     void RowsInserted(int first, int last);
     void RowsAboutToBeRemoved(int first, int last);
     void CellsChanged(int first, int last, int firstColumn, int lastColumn);
@@ -114,10 +129,14 @@ private:
     void MergeNewRows();
     // Runs move, which takes rows out and puts them back, with the list's signals blocked; the
     // taken rows (given) get their selection, the current item and filter state back.
+    // order: the caches of all rows as they stand after the move.
     template <typename Move>
-    void MoveRows(const QList<QTreeWidgetItem*>& taken, Move&& move);
+    void MoveRows(const std::vector<RowCache*>& taken, std::vector<RowCache*> order, Move&& move);
     void SetRowHidden(int row, RowCache& cache, bool hide);
-    void ApplyFilter(int first, int last);
+    // Which rows the filter is to look at: all, or only those shown or hidden now (the others
+    // keep their state whatever the filter text).
+    enum class FilterScope { All, Shown, Hidden };
+    void ApplyFilter(int first, int last, FilterScope scope = FilterScope::All);
     void ShowCount();
     void MakeFilterBox();
     std::vector<int> ShownColumns() const;
@@ -139,8 +158,10 @@ private:
     int m_ordered = 0;              // the leading rows known to be in the sort order
     int m_hidden = 0;               // rows the filter hides
     QString m_needle;               // the filter text, case-folded
-    // Node-based: references to a row's cache stay valid while other rows are added.
-    std::unordered_map<const QTreeWidgetItem*, RowCache> m_rows;
+    // One cache a row, in the list's order: a row's cache is found by its position without a
+    // lookup (a keystroke or a re-sort visits every row). The caches are owned here; a pointer
+    // to one stays valid while other rows come and go.
+    std::vector<RowCache*> m_rows;
     std::vector<int> m_textColumns; // the columns the cached filter texts are made of
     QPointer<QLineEdit> m_filter;
     QPointer<QLabel> m_count;

@@ -104,6 +104,47 @@ TEST(NaturalOrder, IsAStrictWeakOrderOverAMixedSample)
     }
 }
 
+// Long lists are sorted by the packed keys: they must order every pair as the keys do,
+// at the ends of the 64-bit range and where only the text tells two values apart.
+TEST(NaturalOrder, PackedKeysOrderAsTheKeys)
+{
+    const QStringList sample{"0",          "00",        "-0",         "1",          "-1",        "9",
+                             "10",         "010",       "-10",        "+10",        "1.5",       "-1.5",
+                             "5 Mbps",     "5%",        "4294967295", "4294967296", "9999999999999999999",
+                             "10000000000000000000",    "18446744073709551615",     "-9999999999999999999",
+                             "0.0.0.0",    "255.255.255.255",        "10.0.0.9",   "10.0.0.10", "::",
+                             "::1",        "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff",  "fe80::1",
+                             "00-00-00-00-00-00",       "ff:ff:ff:ff:ff:ff",        "0011223344aa",
+                             "abc",        "ABC",       "Port 2",     "Port 10",    "",          " ",
+                             "bench-1",    "bench-9",   "bench-10",   "Bench-2",    "bench-010", "bench-1a",
+                             "a1",         "a-1",       "a",          "ab",         "ab1",       "ab-",
+                             "a b",        "AB10",      "ab9",        "7x",         "007x",      "x7",
+                             "eth1/0/9",   "eth1/0/10", QString::fromUtf8("\xc3\xa9t\xc3\xa9"),
+                             QString::fromUtf8("\xc3\x89T\xc3\x89"), QString::fromUtf8("\xf0\x9f\x98\x80" "a"),
+                             QStringLiteral("zz") + QChar(0) + QStringLiteral("1")};
+    std::vector<ListText::SortKey> keys;
+    std::vector<ListText::PackedKey> packed;
+    for (const QString& cell : sample) {
+        keys.push_back(ListText::MakeSortKey(cell));
+        packed.push_back(ListText::PackSortKey(keys.back()));
+    }
+    const auto sign = [](int v) { return (v > 0) - (v < 0); };
+    for (std::size_t a = 0; a < keys.size(); ++a) {
+        for (std::size_t b = 0; b < keys.size(); ++b) {
+            const int expected = sign(ListText::CompareKeys(keys[a], keys[b]));
+            // With the whole keys at hand, and with them made again from the cells.
+            EXPECT_EQ(sign(ListText::ComparePacked(packed[a], sample[qsizetype(a)], &keys[a], packed[b],
+                                                   sample[qsizetype(b)], &keys[b])),
+                      expected)
+                << sample[qsizetype(a)].toStdString() << " / " << sample[qsizetype(b)].toStdString();
+            EXPECT_EQ(sign(ListText::ComparePacked(packed[a], sample[qsizetype(a)], nullptr, packed[b],
+                                                   sample[qsizetype(b)], nullptr)),
+                      expected)
+                << sample[qsizetype(a)].toStdString() << " / " << sample[qsizetype(b)].toStdString();
+        }
+    }
+}
+
 TEST(NaturalOrder, SortsAColumnOfEachKind)
 {
     const std::vector<std::pair<QStringList, QStringList>> columns = {
