@@ -218,8 +218,12 @@ void KtSnapshotReader::Answer(Job* job, int status, const snmp::Pdu& response)
             Send(job);
             return;
         }
-        // A switch without get-bulk (an error or no answer at all): get-next from now on.
-        if (bulk && (error == snmp::status::GenErr || error == snmp::status::Timeout || (error >= 1 && error <= 18))) {
+        // A switch without get-bulk (an error, or no answer at all before any get-bulk of it
+        // was answered): get-next from now on. Once get-bulk has worked with the switch, a
+        // time-out is a time-out (a busy switch or network), not a refusal: switching to
+        // get-next then would multiply the requests just when answers come late.
+        const bool refused = (error >= 1 && error <= 18) || (error == snmp::status::Timeout && !m_bulkAnswered);
+        if (bulk && refused) {
             m_bulkRefused = true;
             job->repetitions = 0;
             Send(job);
@@ -260,6 +264,8 @@ void KtSnapshotReader::Answer(Job* job, int status, const snmp::Pdu& response)
     }
 
     // A walk: answers come repetition by repetition, one varbind per column asked.
+    if (bulk)
+        m_bulkAnswered = true;
     const std::size_t n = job->askedColumns.size();
     if (response.varbinds.empty()) {
         Fail(QStringLiteral("the switch answered a walk with no variables"));

@@ -69,6 +69,7 @@ private:
     std::size_t m_jobsTotal = 0;
     int m_partsDone = 0;
     bool m_bulkRefused = false;
+    bool m_bulkAnswered = false;  // a get-bulk of this switch has been answered
     bool m_done = false;
     bool m_foreign = false;
     QString m_error;

@@ -174,6 +174,11 @@ int main(int argc, char** argv)
     }
     std::printf("%d switches at once: %.3f s, %.2f x one switch (goal <= 5); this process's CPU %.3f s per run\n",
                 count, all, all / one, (OwnCpuSeconds() - cpuBefore) / kRuns);
+    // One line for scripts: both ratios with what they were measured with.
+    std::printf("summary switches=%d delay_ms=%d one_s=%.3f bulkwalk_s=%.3f bulkwalk_ratio=%.2f many_s=%.3f "
+                "many_ratio=%.2f\n",
+                count, delay, one, tools, one / tools, all, all / one);
+    std::fflush(stdout);
 
     KtSNMPCloseSession();
     for (auto& sim : sims)

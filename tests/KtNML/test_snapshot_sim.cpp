@@ -15,6 +15,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 const KtSNMPVarDef kSystem[] = {
@@ -37,7 +40,7 @@ protected:
     }
     void TearDown() override { KtSNMPCloseSession(); }
 
-    snmp::Target Target(const testutil::SimProcess& sim, int version)
+    snmp::Target Target(const testutil::SimProcess& sim, int version, int retries = 1, qint32 timeout = 100)
     {
         KtSNMPDefaultParams p;
         p.device.address = sim.address();
@@ -45,15 +48,17 @@ protected:
         p.security.version = quint8(version);
         p.security.readCommunity = "public";
         p.security.writeCommunity = "private";
-        return KtSNMPBuildTarget(p, 1);
+        p.timeout = timeout;
+        return KtSNMPBuildTarget(p, retries);
     }
 
     KtSnapshot Read(const testutil::SimProcess& sim, int version, QString* error = nullptr,
-                    const KtSnapshotPlan* plan = nullptr)
+                    const KtSnapshotPlan* plan = nullptr, int retries = 1, qint32 timeout = 100)
     {
         KtSnapshotReader::Options o;
         o.bulkVarbinds = 4;  // several answers per table
-        KtSnapshotReader reader(*KtSNMPGlobalSession(), Target(sim, version), plan ? *plan : m_plan, o);
+        KtSnapshotReader reader(*KtSNMPGlobalSession(), Target(sim, version, retries, timeout), plan ? *plan : m_plan,
+                                o);
         bool finished = false;
         reader.Start([&] { finished = true; });
         EXPECT_TRUE(testutil::waitFor([&] { return finished; }, 30000));
@@ -152,6 +157,88 @@ TEST_F(SnapshotSimTest, DialogTablesAreInTheFileAndAbsentOnesLeaveNoGap)
         EXPECT_EQ(none.header.sysName, QStringLiteral("bare"));
         EXPECT_TRUE(Lines(none).isEmpty()) << Lines(none).join('\n').toStdString();
         EXPECT_EQ(none.notSaved, bulk.notSaved);
+    }
+}
+
+// An agent that never answers a get-bulk is walked with get-next; one that has answered
+// get-bulk and then lets a request time out is busy, not refusing: the reading fails with the
+// time-out instead of going on with many times the requests.
+TEST_F(SnapshotSimTest, TimeOutFallsBackToGetNextOnlyBeforeAnyGetBulkWasAnswered)
+{
+    testutil::SimProcess reference;
+    ASSERT_TRUE(reference.start()) << reference.errorText().toStdString();
+    const QStringList lines = Lines(Read(reference, 1));
+
+    const struct {
+        QStringList simArgs;
+        bool fails;
+        bool getNextSeen;
+    } cases[] = {
+        {{"--getbulk", "drop"}, false, true},
+        // Request 4 is the second table's first get-bulk, sent while the first table's is answered.
+        {{"--drop", "4"}, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.simArgs.join(' ').toStdString());
+        testutil::SimProcess sim;
+        ASSERT_TRUE(sim.start(c.simArgs)) << sim.errorText().toStdString();
+        QString error;
+        const KtSnapshot read = Read(sim, 1, &error, nullptr, 0, 30);
+        if (c.fails) {
+            EXPECT_EQ(error, KtSnapshotStatusText(snmp::status::Timeout, 0, {}));
+        } else {
+            EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+            EXPECT_EQ(Lines(read), lines);
+        }
+        bool getNext = false;
+        for (const auto& r : sim.requests())
+            getNext = getNext || r.type == "GETNEXT";
+        EXPECT_EQ(getNext, c.getNextSeen);
+    }
+}
+
+// Many switches read at once over the one session: each reading ends with its own switch's
+// objects, whatever order the answers come in.
+TEST_F(SnapshotSimTest, SwitchesReadAtOnceEachGetTheirOwnObjects)
+{
+    constexpr int kSwitches = 6;
+    std::vector<std::unique_ptr<testutil::SimProcess>> sims;
+    for (int i = 0; i < kSwitches; ++i) {
+        sims.push_back(std::make_unique<testutil::SimProcess>());
+        const QStringList args{"--address", QStringLiteral("127.0.0.%1").arg(i + 2), "--delay", QString::number(i % 3)};
+        ASSERT_TRUE(sims.back()->start(args)) << sims.back()->errorText().toStdString();
+        snmp::Pdu set;
+        set.type = snmp::PduType::Set;
+        snmp::Varbind vb;
+        ASSERT_TRUE(snmp::oidFromText("1.3.6.1.2.1.1.5.0", vb.oid));
+        vb.setBytes(snmp::Syntax::OctetString, "switch-" + std::to_string(i));
+        set.varbinds.push_back(vb);
+        ASSERT_EQ(KtSNMPGlobalSession()->send(Target(*sims.back(), 1), set), 0);
+    }
+    const QStringList alone = Lines(Read(*sims[0], 1));
+    ASSERT_FALSE(alone.isEmpty());
+
+    std::vector<std::unique_ptr<KtSnapshotReader>> readers;
+    int finished = 0;
+    for (int i = 0; i < kSwitches; ++i) {
+        KtSnapshotReader::Options o;
+        o.bulkVarbinds = 4;
+        o.inFlight = 1 + i % 3;
+        readers.push_back(std::make_unique<KtSnapshotReader>(*KtSNMPGlobalSession(), Target(*sims[std::size_t(i)], i % 2),
+                                                             m_plan, o));
+        readers.back()->Start([&] { ++finished; });
+    }
+    ASSERT_TRUE(testutil::waitFor([&] { return finished == kSwitches; }, 60000));
+    for (int i = 0; i < kSwitches; ++i) {
+        SCOPED_TRACE(i);
+        const KtSnapshotReader& r = *readers[std::size_t(i)];
+        ASSERT_FALSE(r.Failed()) << r.Error().toStdString();
+        EXPECT_EQ(r.Result().header.address, sims[std::size_t(i)]->address());
+        const QString name = QStringLiteral("switch-%1").arg(i);
+        EXPECT_EQ(r.Result().header.sysName, name);
+        QStringList expected = alone;
+        expected.replaceInStrings("\"switch-0\"", QStringLiteral("\"%1\"").arg(name));
+        EXPECT_EQ(Lines(r.Result()), expected);
     }
 }
 
