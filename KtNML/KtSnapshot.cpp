@@ -82,7 +82,8 @@ KtSnapshotPlan KtSnapshotPlan::FromSources(const std::vector<KtSnapshotSource>& 
             if (base.empty() || !seen.insert(base).second)
                 continue;
             KtSnapshotColumn column{base, QString::fromLatin1(def.label ? def.label : def.oid), -1};
-            if (!readable || KtSnapshotIsSecret(def)) {
+            const bool action = std::find(source.actions.begin(), source.actions.end(), i) != source.actions.end();
+            if (!readable || action || KtSnapshotIsSecret(def)) {
                 plan.notSaved.push_back(std::move(column));
                 continue;
             }

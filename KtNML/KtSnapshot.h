@@ -38,6 +38,9 @@ struct KtSnapshotSource {
     int statusIndex = -1;
     const char* createText = nullptr;
     const char* destroyText = nullptr;
+    // Variables that start something when written (a reboot, a clean, a delete) rather than
+    // hold a setting: listed as not saved, so that a restore never sends them.
+    std::vector<int> actions = {};
 };
 
 // The VKR-2207's sysObjectID: snapshots of other devices are refused unless forced.
@@ -64,10 +67,10 @@ struct KtSnapshotTable {
 struct KtSnapshotPlan {
     std::vector<KtSnapshotColumn> columns;  // scalars and table columns, each OID once
     std::vector<KtSnapshotTable> tables;
-    std::vector<KtSnapshotColumn> notSaved;  // write-only or secret: never read back
+    std::vector<KtSnapshotColumn> notSaved;  // write-only, secret or an action: never read back
 
     // Builds the plan: read-write variables only, each OID once (the first source naming it
-    // gives the caption), secrets listed as not saved.
+    // gives the caption), secrets and actions listed as not saved.
     static KtSnapshotPlan FromSources(const std::vector<KtSnapshotSource>& sources);
 
     // The column whose base is a prefix of oid (a scalar only for base + ".0"); -1 for none.

@@ -3,8 +3,20 @@
 #include "dialogs/tables/DialogTables.h"
 #include "shell/MainMenu.h"
 #include "shell/StandardMibViews.h"
+#include "shell/catalogue/ViewOptionLists.h"
 
 namespace {
+
+// A variable with one of these option lists starts something when written (a reset, a save, a
+// clear, a delete-all, an image action): no setting, so never saved and never restored.
+bool StartsSomething(const KtSNMPVarDef& def)
+{
+    for (const KtOptionList* actions : {&olSystemResetState, &olSaveConfig, &olOtherStart, &olNoneStart,
+                                        &olMultiImageAction})
+        if (def.options == actions)
+            return true;
+    return false;
+}
 
 KtSnapshotSource FromView(const KtViewEntry& view)
 {
@@ -16,6 +28,9 @@ KtSnapshotSource FromView(const KtViewEntry& view)
     s.statusIndex = view.addIndex;
     s.createText = view.addText;
     s.destroyText = view.deleteText;
+    for (int i = 0; view.table && view.table[i].oid; ++i)
+        if (StartsSomething(view.table[i]))
+            s.actions.push_back(i);
     return s;
 }
 

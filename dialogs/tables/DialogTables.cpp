@@ -5,6 +5,11 @@
 #include "dialogs/tables/StpTables.h"
 #include "dialogs/tables/TrunkTable.h"
 
+#include <cstring>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 // A dialog's scalar group, as its "Set" writes it.
@@ -31,6 +36,22 @@ KtSnapshotSource Rows(const KtSNMPVarDef* table, std::uint8_t itemType, std::int
     return s;
 }
 
+// The same source with the variables of these labels marked as actions (a reboot, a clean, a
+// delete: never saved, never restored). A label the table lacks is a mistake of this file.
+KtSnapshotSource Acting(KtSnapshotSource s, std::initializer_list<const char*> labels)
+{
+    for (const char* label : labels) {
+        int found = -1;
+        for (int i = 0; s.table[i].oid; ++i)
+            if (s.table[i].label && std::strcmp(s.table[i].label, label) == 0)
+                found = i;
+        if (found < 0)
+            throw std::logic_error(std::string("no variable '") + label + "' in the table of " + s.caption.toStdString());
+        s.actions.push_back(found);
+    }
+    return s;
+}
+
 } // namespace
 
 std::vector<KtSnapshotSource> KtDialogSnapshotSources()
@@ -43,13 +64,14 @@ std::vector<KtSnapshotSource> KtDialogSnapshotSources()
     // first source naming it.
     return {
         // Basic Configuration
-        Rows(ConfigControl::kConfigControl, kUmv, 1,
-             "Basic Configuration / Agent Management / Multiple Config Management / Multiple Config Control"),
+        Acting(Rows(ConfigControl::kConfigControl, kUmv, 1,
+                    "Basic Configuration / Agent Management / Multiple Config Management / Multiple Config Control"),
+               {"Config Action"}),
         Rows(kLogHost, kUmv, 1, "Basic Configuration / System Log / System Log Server Table"),
         Scalars(SummerTime::kSummerTime, "Basic Configuration / Time Management / Summer Time"),
         Rows(Dot3Pause::kPauseTable, kFmv, 1, "Basic Configuration / EtherLike-MIB / dot3 Pause Table"),
         // RMON
-        Scalars(ProbeInformation::kProbe, "RMON / Probe Config / Probe Basic Information"),
+        Acting(Scalars(ProbeInformation::kProbe, "RMON / Probe Config / Probe Basic Information"), {"Reset Control"}),
         // Bridge
         Scalars(StpTables::kAlgorithm, "Bridge / Spanning Tree Algorithm"),
         Scalars(StpTables::kBridgeSettings, "Bridge / Spanning Tree / STP Control"),
@@ -72,9 +94,11 @@ std::vector<KtSnapshotSource> KtDialogSnapshotSources()
         // Security Management
         Scalars(MbaControl::kSettings, "Security Management / 802.1X / MAC_Based Access Control / MBA Control"),
         Scalars(MbaControl::kVlan, "Security Management / 802.1X / MAC_Based Access Control / MBA Control"),
-        Scalars(MbaControl::kDelete, "Security Management / 802.1X / MAC_Based Access Control / MBA Control"),
+        Acting(Scalars(MbaControl::kDelete, "Security Management / 802.1X / MAC_Based Access Control / MBA Control"),
+               {"VLAN Name Delete State"}),
         Scalars(VlanInformation::kGuestSettings, "Security Management / 802.1X / Guest VLAN"),
-        Scalars(VlanInformation::kGuestDelete, "Security Management / 802.1X / Guest VLAN"),
+        Acting(Scalars(VlanInformation::kGuestDelete, "Security Management / 802.1X / Guest VLAN"),
+               {"Guest VLAN Delete State"}),
         Rows(kRadiusServer, kUmv, 1, "Security Management / RADIUS Management / RADIUS Server Table"),
         Rows(MethodList::kLoginTable, kUmv, 1, "Security Management / AAC / Login Method Control"),
         Rows(MethodList::kEnableTable, kUmv, 1, "Security Management / AAC / Enable Method Control"),
@@ -84,19 +108,23 @@ std::vector<KtSnapshotSource> KtDialogSnapshotSources()
         Scalars(Ssl::kSsl, "Security Management / SSL / SSL Management"),
         Scalars(Bulwark::kBulwark, "Security Management / Bulwark_Engine / Bulwark Control"),
         Rows(IpMacBinding::kBinding, kUmv, 1, "Security Management / IP-MAC Bind / Binding Table"),
-        Rows(IpMacBinding::kBlocked, kUmv, 2, "Security Management / IP-MAC Bind / Binding Blocked Table"),
+        Acting(Rows(IpMacBinding::kBlocked, kUmv, 2, "Security Management / IP-MAC Bind / Binding Blocked Table"),
+               {"Blocked Type"}),
         // Layer 2 Management
-        Scalars(Layer2Control::kMain, "Layer 2 Management / Layer2 Device Control"),
+        Acting(Scalars(Layer2Control::kMain, "Layer 2 Management / Layer2 Device Control"),
+               {"Clean All Statistic Counter"}),
         Scalars(Layer2Control::kWebPort, "Layer 2 Management / Layer2 Device Control"),
         Scalars(Layer2Control::kTelnetPort, "Layer 2 Management / Layer2 Device Control"),
         Rows(TrunkTable::kDefs, kUmv, TrunkTable::kKeyCount, "Layer 2 Management / Port Management / Port Trunk Table"),
         Scalars(PortMirror::kPortMirror, "Layer 2 Management / Port Management / Port Mirror Table"),
-        Scalars(PortSecurityDelete::kDelete,
-                "Layer 2 Management / Port Management / Port Security Management / Port Security Delete"),
+        Acting(Scalars(PortSecurityDelete::kDelete,
+                       "Layer 2 Management / Port Management / Port Security Management / Port Security Delete"),
+               {"Delete VLAN Name", "Delete Port", "Delete MAC Address", "Delete Activity"}),
         Rows(RouterPorts::kIgmpRouterPorts, kFmv, 1,
              "Layer 2 Management / IGMP Snooping Management / IGMP Snooping Router Ports"),
-        Rows(IgmpMulticastVlan::kMcastVlan, kUmv, 1,
-             "Layer 2 Management / IGMP Snooping Management / IGMP Multicast VLAN Table"),
+        Acting(Rows(IgmpMulticastVlan::kMcastVlan, kUmv, 1,
+                    "Layer 2 Management / IGMP Snooping Management / IGMP Multicast VLAN Table"),
+               {"VLAN Remove All Multicast Address List Action"}),
         Rows(DhcpRelay::kDhcpRelay, kFmv, 2, "Layer 2 Management / DHCP Management / DHCP Control Table",
              DhcpRelay::kState, "valid", "invalid"),
         Rows(TrafficSegmentation::kTrafficSegmentation, kUmv, 1, "Layer 2 Management / Traffic Segmentation Table"),
