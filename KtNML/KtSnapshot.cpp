@@ -626,11 +626,21 @@ QString ValueText(const snmp::Varbind& vb)
 std::vector<KtSnapshotDiff> KtSnapshotCompare(const KtSnapshotPlan& plan, const KtSnapshot& file,
                                               const KtSnapshot& onSwitch)
 {
+    // Objects the plan does not save (secrets, write-only objects, actions) are never compared,
+    // so never restored, even where a file written before holds them.
+    const auto notSaved = [&plan](const snmp::Oid& oid) {
+        for (const KtSnapshotColumn& c : plan.notSaved)
+            if (oid.size() > c.base.size() && std::equal(c.base.begin(), c.base.end(), oid.begin()))
+                return true;
+        return false;
+    };
     std::map<snmp::Oid, const KtSnapshotEntry*> fileMap, switchMap;
     for (const KtSnapshotEntry& e : file.entries)
-        fileMap.emplace(e.vb.oid, &e);
+        if (!notSaved(e.vb.oid))
+            fileMap.emplace(e.vb.oid, &e);
     for (const KtSnapshotEntry& e : onSwitch.entries)
-        switchMap.emplace(e.vb.oid, &e);
+        if (!notSaved(e.vb.oid))
+            switchMap.emplace(e.vb.oid, &e);
 
     // Rows each side holds, by table and index.
     using RowKey = std::pair<int, snmp::Oid>;
